@@ -1,0 +1,79 @@
+#include "FileIo.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace exchange {
+
+namespace {
+
+[[noreturn]] void fail(const std::string& action, const std::string& path, int error)
+{
+    throw FileError("cannot " + action + " \"" + path + "\": " + std::strerror(error));
+}
+
+// Permissions for the replacement: those of the file it replaces, else the usual ones.
+mode_t modeFor(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+bool writeAll(int fd, const std::string& bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        fail("open", path, errno);
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    if (in.bad())
+        fail("read", path, errno);
+    return contents.str();
+}
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes)
+{
+    std::string temp = path + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        fail("create", path, errno);
+    const bool written = ::fchmod(fd, modeFor(path)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const int writeError = errno;
+    if (::close(fd) != 0 || !written) {
+        ::unlink(temp.c_str());
+        fail("write", path, written ? errno : writeError);
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int renameError = errno;
+        ::unlink(temp.c_str());
+        fail("write", path, renameError);
+    }
+}
+
+}  // namespace exchange
