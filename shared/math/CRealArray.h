@@ -10,8 +10,8 @@ public:
     explicit CRealArray(int n);
     CRealArray(const CRealArray&) = default;
     CRealArray(CRealArray&&) = default;
-    CRealArray& operator=(CRealArray&&) = default;
-    // Keeps its own size and takes s[i] for every i below both sizes.
+    // Keeps its own size and takes s[i] for every i below both sizes, also from a
+    // temporary (so there is no move assignment that would take the size of s).
     CRealArray& operator=(const CRealArray& s);
 
     int GetSize() const { return static_cast<int>(m_data.size()); }
