@@ -1,0 +1,68 @@
+#include "CFilterDoc.h"
+
+#include "CFilterUi.h"
+#include "DisplayData.h"
+#include "Resource.h"
+
+CFilterDoc::CFilterDoc(CFilterUi& ui) : m_ui(ui) {}
+
+CFilterDoc::~CFilterDoc() { StopViewer(); }
+
+bool CFilterDoc::OnNewDocument() { return CDocument::OnNewDocument(); }
+
+bool CFilterDoc::OnCmdMsg(int id, CCmdUI* pCmdUI)
+{
+    struct Entry {
+        int id;
+        void (CFilterDoc::*run)();
+        void (CFilterDoc::*update)(CCmdUI*);
+    };
+    static const Entry kMessageMap[] = {
+        {ID_TOOL_LENGTH, &CFilterDoc::OnToolLength, nullptr},
+        {ID_TOOL_PASSBAND, &CFilterDoc::OnToolPassband, nullptr},
+        {ID_VIEW_IMPULSE, &CFilterDoc::OnViewImpulse, &CFilterDoc::OnUpdateViewImpulse},
+        {ID_VIEW_AMPLITUDE, &CFilterDoc::OnViewAmplitude, &CFilterDoc::OnUpdateViewAmplitude},
+        {ID_VIEW_PHASE, &CFilterDoc::OnViewPhase, &CFilterDoc::OnUpdateViewPhase},
+        {ID_VIEW_REAL, &CFilterDoc::OnViewReal, &CFilterDoc::OnUpdateViewReal},
+        {ID_VIEW_IMAG, &CFilterDoc::OnViewImag, &CFilterDoc::OnUpdateViewImag},
+        {ID_VIEW_DB, &CFilterDoc::OnViewDb, &CFilterDoc::OnUpdateViewDb},
+        {ID_VIEW_ZERO, &CFilterDoc::OnViewZero, nullptr},
+        {ID_TOOL_MINPHASE, &CFilterDoc::OnToolMinPhase, nullptr},
+        {ID_FILE_SAVETEXT, &CFilterDoc::OnFileSaveText, &CFilterDoc::OnUpdateFileSaveText},
+    };
+    for (const Entry& entry : kMessageMap) {
+        if (entry.id != id)
+            continue;
+        if (!pCmdUI)
+            (this->*entry.run)();
+        else if (entry.update)
+            (this->*entry.update)(pCmdUI);
+        return true;
+    }
+    return CDocument::OnCmdMsg(id, pCmdUI);
+}
+
+void CFilterDoc::SetCoefficients(const CRealArray& coef)
+{
+    m_nLength = coef.GetSize();
+    m_pCoef = std::make_unique<CRealArray>(coef);
+    m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
+    CoefficientsChanged();
+    SetModifiedFlag(true);
+}
+
+void CFilterDoc::CoefficientsChanged()
+{
+    m_pRoots.reset();
+    StopViewer();
+    m_pDisplay = std::make_unique<CRealArray>(ImpulseDisplay(*m_pCoef));
+    m_nDisplay = DisplayImpulse;
+    UpdateAllViews(nullptr);
+}
+
+void CFilterDoc::StopViewer()
+{
+    if (m_hViewer && m_hViewer->IsRunning())
+        m_hViewer->Terminate();
+    m_hViewer.reset();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "DialogData.h"
+
+#include <string>
+
+class CProcessHandle;
+
+// What the filter document's commands ask of the user and tell the user. The workbench
+// answers with its dialogs, cursor and status bar; filter-cli and the tests without any.
+class CFilterUi {
+public:
+    virtual ~CFilterUi() = default;
+
+    // Runs the pass-band dialog opened on data. True when the user confirmed and data
+    // holds the values read by ReadPassBand; false when cancelled.
+    virtual bool DoPassBandDialog(CPassBandData& data) = 0;
+    // Runs the length-estimation dialog opened on data, as above with ReadLengthEstimate.
+    virtual bool DoLengthEstimateDialog(CLengthEstimateData& data) = 0;
+    // Asks for the file of the coefficient text export: a save dialog starting at
+    // defaultName that asks before overwriting. Empty when cancelled.
+    virtual std::string AskTextExportPath(const std::string& defaultName) = 0;
+    // Waits, without a time limit, until the root finder has ended. False when the user
+    // gave up waiting; the caller then ends the process.
+    virtual bool WaitForRootFinder(CProcessHandle& process) = 0;
+    // A failure the user must acknowledge (a message box).
+    virtual void ShowError(const std::string& message) = 0;
+    // A failure told in passing (the status bar's message pane).
+    virtual void ShowStatusError(const std::string& message) = 0;
+};

@@ -1,0 +1,45 @@
+#include "DialogData.h"
+
+#include "Resource.h"
+
+CPassBandTexts WritePassBand(const CPassBandData& data)
+{
+    CPassBandTexts texts;
+    texts.strLow = FormatDouble(data.m_dLow);
+    texts.nType = data.m_nType;
+    texts.strLength = FormatInt(data.m_nFilterLength);
+    texts.strAttenuation = FormatDouble(data.m_dOutbandAttn);
+    if (data.m_nType > 1)
+        texts.strHigh = FormatDouble(data.m_dHigh);
+    return texts;
+}
+
+std::optional<CExchangeFailure> ReadPassBand(const CPassBandTexts& texts, CPassBandData& data)
+{
+    if (auto failure = ExchangeDouble(IDC_LOWCUT, texts.strLow, 0.0, 0.5, data.m_dLow))
+        return failure;
+    data.m_nType = texts.nType;
+    if (auto failure = ExchangeInt(IDC_LENGTH, texts.strLength, 1, 4096, data.m_nFilterLength))
+        return failure;
+    if (auto failure = ExchangeDouble(IDC_ATTENUATION, texts.strAttenuation, 0.0, 1000.0, data.m_dOutbandAttn))
+        return failure;
+    if (data.m_nType > 1)
+        return ExchangeDouble(IDC_HIGHCUT, texts.strHigh, data.m_dLow, 0.5, data.m_dHigh);
+    return std::nullopt;
+}
+
+CLengthEstimateTexts WriteLengthEstimate(const CLengthEstimateData& data)
+{
+    return {FormatDouble(data.m_dInbandRipple), FormatDouble(data.m_dOutbandAttn),
+        FormatDouble(data.m_dTransition)};
+}
+
+std::optional<CExchangeFailure> ReadLengthEstimate(const CLengthEstimateTexts& texts,
+    CLengthEstimateData& data)
+{
+    if (auto failure = ExchangeDouble(IDC_ATTENUATION, texts.strAttenuation, 0.0001, 100000.0, data.m_dOutbandAttn))
+        return failure;
+    if (auto failure = ExchangeDouble(IDC_RIPPLE, texts.strRipple, 0.0, 200.0, data.m_dInbandRipple))
+        return failure;
+    return ExchangeDouble(IDC_TRANSITION, texts.strTransition, 0.000001, 0.5, data.m_dTransition);
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "DataExchange.h"
+
+#include <optional>
+#include <string>
+
+// The values of the pass-band dialog, and their defaults.
+struct CPassBandData {
+    double m_dHigh = 0.5;
+    double m_dLow = 0.0;
+    int m_nType = 0;
+    int m_nFilterLength = 0;
+    double m_dOutbandAttn = 0.0;
+};
+
+// What the pass-band dialog's controls hold: the edits' texts and the radio index.
+struct CPassBandTexts {
+    std::string strLow;
+    std::string strLength;
+    std::string strAttenuation;
+    std::string strHigh;
+    int nType = 0;
+};
+
+// The controls as the dialog opens on data. The High edit is written only for the band
+// types (type > 1); otherwise it stays empty.
+CPassBandTexts WritePassBand(const CPassBandData& data);
+// Reads and checks the controls in exchange order: Low (0 .. 0.5), type, Filter Length
+// (1 .. 4096), Outband Attn (0 .. 1000), and for the band types High (Low .. 0.5). Fields
+// read before a failure keep their new values in data; the first failure is returned.
+std::optional<CExchangeFailure> ReadPassBand(const CPassBandTexts& texts, CPassBandData& data);
+
+// The values of the length-estimation dialog.
+struct CLengthEstimateData {
+    double m_dOutbandAttn = 0.0;
+    double m_dInbandRipple = 0.0;
+    double m_dTransition = 0.0;
+};
+
+// What the length-estimation dialog's edits hold.
+struct CLengthEstimateTexts {
+    std::string strRipple;
+    std::string strAttenuation;
+    std::string strTransition;
+};
+
+CLengthEstimateTexts WriteLengthEstimate(const CLengthEstimateData& data);
+// Reads and checks in exchange order: Outband Attn (0.0001 .. 100000 dB), Inband Ripple
+// (0 .. 200 dB), Transient Band Width (0.000001 .. 0.5).
+std::optional<CExchangeFailure> ReadLengthEstimate(const CLengthEstimateTexts& texts,
+    CLengthEstimateData& data);

@@ -1,0 +1,89 @@
+#include "FilterDesign.h"
+
+#include "CComplexArray.h"
+#include "Kaizer.h"
+#include "Resource.h"
+
+#include <cmath>
+#include <stdexcept>
+
+double KaiserBeta(double attenuation)
+{
+    if (attenuation <= 21.0)
+        return 0.0;
+    if (attenuation <= 50.0)
+        return 0.5842 * std::pow(attenuation - 21.0, 0.4) + 0.07886 * (attenuation - 21.0);
+    return 0.1102 * (attenuation - 8.7);
+}
+
+namespace {
+
+void checkArguments(int type, int n, double low, double high, double attenuation)
+{
+    if (type < LowPass || type > BandElimination)
+        throw std::invalid_argument("filter type must be 0 to 3");
+    if (n < 1)
+        throw std::invalid_argument("filter length must be at least 1");
+    if (!(low >= 0.0 && low <= 0.5))
+        throw std::invalid_argument("low cut-off must be 0 to 0.5");
+    if (type >= BandPass && !(high >= low && high <= 0.5))
+        throw std::invalid_argument("high cut-off must lie between the low cut-off and 0.5");
+    if (!(attenuation >= 0.0) || !std::isfinite(attenuation))
+        throw std::invalid_argument("attenuation must be finite and not negative");
+}
+
+// The ideal response sampled at the array's bins: pass bands 1, stop bands 0, each band
+// mirrored about half the sampling frequency.
+void fillIdealSpectrum(CComplexArray& h, int type, double low, double high)
+{
+    const int m = h.GetSize();
+    const int kL = static_cast<int>(low * m);
+    const int kH = static_cast<int>(high * m);
+    const CComplex pass(1.0), stop(0.0);
+    const bool lowBandPasses = type == LowPass || type == BandElimination;
+    const CComplex outer = lowBandPasses ? pass : stop;
+    const CComplex inner = lowBandPasses ? stop : pass;
+    h.Fill(0, kL + 1, outer);
+    if (type == LowPass || type == HighPass) {
+        h.Fill(kL + 1, m - kL, inner);
+    } else {
+        h.Fill(kL + 1, kH + 1, inner);
+        h.Fill(kH + 1, m - kH, outer);
+        h.Fill(m - kH, m - kL, inner);
+    }
+    h.Fill(m - kL, m, outer);
+}
+
+}  // namespace
+
+CPassBandDesign DesignPassBand(int type, int n, double low, double high, double attenuation)
+{
+    checkArguments(type, n, low, high, attenuation);
+    CComplexArray spectrum(n);
+    fillIdealSpectrum(spectrum, type, low, high);
+    CComplexArray impulse = spectrum.ifft();
+    impulse.Shift(n / 2);
+    CPassBandDesign design;
+    design.ideal = impulse.Real();
+    design.coefficients = design.ideal;
+    design.coefficients.win(Kaizer(n, KaiserBeta(attenuation)));
+    return design;
+}
+
+CLengthEstimate EstimateLength(double ripple, double attenuation, double transition)
+{
+    const double ripplePower = std::pow(10.0, ripple / 20.0);
+    const double inband = (ripplePower - 1.0) / (ripplePower + 1.0);
+    const double outband = std::pow(10.0, -attenuation / 20.0);
+    const double effective = -20.0 * std::log10(std::min(inband, outband));
+    const double d = effective > 21.0 ? (effective - 7.95) / 14.36 : 0.9222;
+    const double quotient = d / transition;
+    if (!std::isfinite(quotient))
+        return {0, "No finite filter length meets these conditions"
+                   + std::string(ripple == 0.0 ? ": an in-band ripple of 0 dB cannot be reached." : ".")};
+    if (quotient >= 65535.0)
+        return {0, "The estimated filter length, about " + std::to_string(std::llround(quotient))
+                + ", exceeds 65535; allow a wider transition band, more ripple or less attenuation."};
+    const int n = static_cast<int>(quotient);
+    return {2 * ((n + 1) / 2) + 1, {}};
+}

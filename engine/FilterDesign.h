@@ -1,0 +1,32 @@
+#pragma once
+
+#include "CRealArray.h"
+
+#include <string>
+
+// Kaiser window parameter for an out-of-band attenuation of a dB (a >= 0):
+// 0 up to 21 dB, 0.5842 (a-21)^0.4 + 0.07886 (a-21) up to 50 dB, 0.1102 (a-8.7) above.
+double KaiserBeta(double attenuation);
+
+struct CPassBandDesign {
+    CRealArray ideal{0};        // the centred ideal impulse response
+    CRealArray coefficients{0}; // ideal times the Kaiser window
+};
+
+// Linear-phase FIR filter by the window method: the ideal response of the type
+// (FilterType) sampled at n bins (a cut-off's bin, trunc(f n), belongs to the band below
+// it), transformed back, shifted by n/2 and windowed by Kaizer(n, KaiserBeta(attenuation)).
+// n >= 1; 0 <= low <= 0.5; high (used by the band types only) low .. 0.5; cut-offs are
+// fractions of the sampling frequency. Bad arguments: std::invalid_argument.
+CPassBandDesign DesignPassBand(int type, int n, double low, double high, double attenuation);
+
+struct CLengthEstimate {
+    int nLength = 0;      // the odd length, when strError is empty
+    std::string strError; // why no length can be given
+};
+
+// Kaiser's estimate of the filter length for an in-band ripple (dB, >= 0), an out-of-band
+// attenuation (dB, > 0) and a transition width (fraction of the sampling frequency, > 0):
+// the smallest odd number above trunc(D / width). A result that is not finite or exceeds
+// 65535 (a ripple of 0 dB, for one) is refused with the reason in strError.
+CLengthEstimate EstimateLength(double ripple, double attenuation, double transition);

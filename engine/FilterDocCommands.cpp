@@ -1,0 +1,100 @@
+// The design, display and export commands of the filter document.
+#include "CFilterDoc.h"
+
+#include "CFilterUi.h"
+#include "CoefficientText.h"
+#include "DisplayData.h"
+#include "FileIo.h"
+#include "FilterDesign.h"
+#include "Resource.h"
+
+void CFilterDoc::OnToolLength()
+{
+    CLengthEstimateData data;
+    if (!m_ui.DoLengthEstimateDialog(data))
+        return;
+    const CLengthEstimate estimate = EstimateLength(data.m_dInbandRipple, data.m_dOutbandAttn, data.m_dTransition);
+    if (!estimate.strError.empty()) {
+        m_ui.ShowError(estimate.strError);
+        return;
+    }
+    m_dAttenuation = data.m_dOutbandAttn;
+    m_nLength = estimate.nLength;
+}
+
+void CFilterDoc::OnToolPassband()
+{
+    CPassBandData data;
+    data.m_nFilterLength = m_nLength;
+    data.m_dOutbandAttn = m_dAttenuation;
+    data.m_dLow = m_dLowCutoff;
+    data.m_dHigh = m_dHighCutoff;
+    if (!m_ui.DoPassBandDialog(data))
+        return;
+    m_nFilterType = data.m_nType;
+    m_nLength = data.m_nFilterLength;
+    m_dLowCutoff = data.m_dLow;
+    m_dHighCutoff = data.m_dHigh;
+    m_dAttenuation = data.m_dOutbandAttn;
+    CPassBandDesign design = DesignPassBand(m_nFilterType, m_nLength, m_dLowCutoff, m_dHighCutoff, m_dAttenuation);
+    m_pIdeal = std::make_unique<CRealArray>(std::move(design.ideal));
+    m_pCoef = std::make_unique<CRealArray>(std::move(design.coefficients));
+    m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
+    CoefficientsChanged();
+    SetModifiedFlag(true);
+}
+
+void CFilterDoc::SelectDisplay(int selection)
+{
+    m_nDisplay = selection;
+    if (selection == DisplayImpulse ? !m_pCoef : !m_pResponse)
+        return;
+    switch (selection) {
+    case DisplayImpulse: m_pDisplay = std::make_unique<CRealArray>(ImpulseDisplay(*m_pCoef)); break;
+    case DisplayAmplitude: m_pDisplay = std::make_unique<CRealArray>(AmplitudeDisplay(*m_pResponse, m_bDecibel == 1)); break;
+    case DisplayPhase: m_pDisplay = std::make_unique<CRealArray>(PhaseDisplay(*m_pResponse)); break;
+    case DisplayReal: m_pDisplay = std::make_unique<CRealArray>(RealDisplay(*m_pResponse)); break;
+    default: m_pDisplay = std::make_unique<CRealArray>(ImagDisplay(*m_pResponse)); break;
+    }
+    UpdateAllViews(nullptr);
+}
+
+void CFilterDoc::OnViewImpulse() { SelectDisplay(DisplayImpulse); }
+void CFilterDoc::OnViewAmplitude() { SelectDisplay(DisplayAmplitude); }
+void CFilterDoc::OnViewPhase() { SelectDisplay(DisplayPhase); }
+void CFilterDoc::OnViewReal() { SelectDisplay(DisplayReal); }
+void CFilterDoc::OnViewImag() { SelectDisplay(DisplayImag); }
+
+void CFilterDoc::OnViewDb()
+{
+    m_bDecibel = m_bDecibel == 0 ? 1 : 0;
+    if (m_nDisplay == DisplayAmplitude)
+        OnViewAmplitude();
+}
+
+void CFilterDoc::OnUpdateViewImpulse(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDisplay == DisplayImpulse); }
+void CFilterDoc::OnUpdateViewAmplitude(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDisplay == DisplayAmplitude); }
+void CFilterDoc::OnUpdateViewPhase(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDisplay == DisplayPhase); }
+void CFilterDoc::OnUpdateViewReal(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDisplay == DisplayReal); }
+void CFilterDoc::OnUpdateViewImag(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDisplay == DisplayImag); }
+void CFilterDoc::OnUpdateViewDb(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bDecibel == 1); }
+
+void CFilterDoc::OnFileSaveText()
+{
+    if (!m_pCoef)
+        return;
+    if (m_pCoef->GetSize() == 0) {
+        m_ui.ShowError("There are no coefficients to export.");
+        return;
+    }
+    const std::string path = m_ui.AskTextExportPath("beta.txt");
+    if (path.empty())
+        return;
+    try {
+        exchange::WriteFileAtomically(path, FormatCoefficientText(*m_pCoef));
+    } catch (const exchange::FileError& e) {
+        m_ui.ShowError(std::string("The coefficients were not exported: ") + e.what() + ".");
+    }
+}
+
+void CFilterDoc::OnUpdateFileSaveText(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pCoef != nullptr); }
