@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,18 +41,34 @@ bool writeAll(int fd, const std::string& bytes)
     return true;
 }
 
+// Appends everything fd holds to out; false on a read error (a folder, say), errno set.
+bool readAll(int fd, std::string& out)
+{
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n == 0;
+        out.append(buffer, static_cast<size_t>(n));
+    }
+}
+
 }  // namespace
 
 std::string ReadFileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         fail("open", path, errno);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad())
-        fail("read", path, errno);
-    return contents.str();
+    std::string contents;
+    const bool read = readAll(fd, contents);
+    const int readError = errno;
+    ::close(fd);
+    if (!read)
+        fail("read", path, readError);
+    return contents;
 }
 
 void WriteFileAtomically(const std::string& path, const std::string& bytes)
