@@ -1,0 +1,108 @@
+#include "FileIo.h"
+
+#include "../support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+namespace {
+
+using exchange::FileError;
+using exchange::ReadFileBytes;
+using exchange::WriteFileAtomically;
+
+mode_t permissionsOf(const std::string& path)
+{
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+    return st.st_mode & 07777;
+}
+
+// Lowers this process's file size limit for its lifetime, so that a write past it fails
+// with EFBIG (the signal that would otherwise end the process is ignored meanwhile).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit lowered{bytes, m_previous.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+TEST(FileIo, WriteReplacesTheWholeContentsAndLeavesNoTemporaryFile)
+{
+    TempFolder folder;
+    const std::string path = folder / "data.bin";
+    const std::string binary("\0\r\n\x1a\xff end", 9);
+    WriteFileAtomically(path, "a longer first contents");
+    WriteFileAtomically(path, binary);
+    EXPECT_EQ(ReadFileBytes(path), binary);
+    WriteFileAtomically(path, "");
+    EXPECT_EQ(ReadFileBytes(path), "");
+    EXPECT_EQ(folder.Entries(), std::set<std::string>{"data.bin"});
+}
+
+TEST(FileIo, PermissionsOfTheReplacedFileAreKept)
+{
+    TempFolder folder;
+    const std::string path = folder / "data.bin";
+    const mode_t previousMask = ::umask(022);
+    WriteFileAtomically(path, "new");
+    EXPECT_EQ(permissionsOf(path), 0644u);
+    for (mode_t mode : {0600u, 0640u, 0755u}) {
+        ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+        WriteFileAtomically(path, "again");
+        EXPECT_EQ(permissionsOf(path), mode);
+    }
+    ::umask(previousMask);
+}
+
+TEST(FileIo, FailedWritesKeepThePreviousStateAndLeaveNoTemporaryFile)
+{
+    TempFolder folder;
+    const std::string file = folder / "kept.bin";
+    const std::string directory = folder / "folder";
+    WriteFileAtomically(file, "previous");
+    std::filesystem::create_directory(directory);
+
+    EXPECT_THROW(WriteFileAtomically(folder / "missing/data.bin", "x"), FileError);
+    EXPECT_THROW(WriteFileAtomically(directory, "x"), FileError);
+    EXPECT_TRUE(std::filesystem::is_directory(directory));
+    {
+        const FileSizeLimit limit(16);
+        EXPECT_THROW(WriteFileAtomically(file, std::string(4096, 'x')), FileError);
+    }
+    EXPECT_EQ(ReadFileBytes(file), "previous");
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"folder", "kept.bin"}));
+}
+
+TEST(FileIo, ReadErrorsNameTheFile)
+{
+    TempFolder folder;
+    const std::string missing = folder / "missing.bin";
+    try {
+        ReadFileBytes(missing);
+        FAIL() << "a missing file was read";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(ReadFileBytes(folder.path().string()), FileError) << "a folder read as a file";
+}
+
+}  // namespace
