@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -77,9 +78,11 @@ void CProcessHandle::Terminate()
 
 namespace {
 
+// A regular file that may be run: a folder of the same name is no program.
 bool isExecutable(const std::string& path)
 {
-    return !path.empty() && ::access(path.c_str(), X_OK) == 0;
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
 std::string executableFolder()
