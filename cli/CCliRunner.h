@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CCliUi.h"
+#include "CFilterDoc.h"
+#include "CommandLine.h"
+
+#include <ostream>
+
+// Runs filter-cli's steps on one filter document, writing what they print to out.
+class CCliRunner {
+public:
+    explicit CCliRunner(std::ostream& out);
+    // Opens the document (if named) and runs the steps in order, stopping at the first
+    // that fails. Returns its message, prefixed by the step's option; empty when all ran.
+    std::string Run(const CCliCommand& command);
+
+private:
+    // Runs one step; a failure is recorded in m_ui.
+    void RunStep(const CCliStep& step);
+    void Command(int id) { m_doc.OnCmdMsg(id, nullptr); }
+    bool NeedFilter();
+    void PrintInfo();
+    void PrintDisplay();
+    void PrintZeros();
+    void InstallCoefficients(const std::string& path);
+
+    std::ostream& m_out;
+    CCliUi m_ui;
+    CFilterDoc m_doc;
+};

@@ -1,0 +1,27 @@
+// filter-cli: the filter document's commands from the command line, for scripts and tests.
+#include "CCliRunner.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    CCliCommand command;
+    try {
+        command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const CUsageError& e) {
+        std::cerr << "filter-cli: " << e.what() << " (see filter-cli --help)\n";
+        return 1;
+    }
+    if (command.bHelp || command.bVersion) {
+        std::cout << (command.bHelp ? UsageText() : "filter-cli 0.12\n");
+        return 0;
+    }
+    CCliRunner runner(std::cout);
+    const std::string error = runner.Run(command);
+    std::cout.flush();
+    if (!error.empty()) {
+        std::cerr << "filter-cli: " << error << "\n";
+        return 2;
+    }
+    return 0;
+}
