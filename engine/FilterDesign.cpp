@@ -63,11 +63,10 @@ CPassBandDesign DesignPassBand(int type, int n, double low, double high, double 
     fillIdealSpectrum(spectrum, type, low, high);
     CComplexArray impulse = spectrum.ifft();
     impulse.Shift(n / 2);
-    CPassBandDesign design;
-    design.ideal = impulse.Real();
-    design.coefficients = design.ideal;
-    design.coefficients.win(Kaizer(n, KaiserBeta(attenuation)));
-    return design;
+    CRealArray ideal = impulse.Real();
+    CRealArray coefficients(ideal);
+    coefficients.win(Kaizer(n, KaiserBeta(attenuation)));
+    return {std::move(ideal), std::move(coefficients)};
 }
 
 CLengthEstimate EstimateLength(double ripple, double attenuation, double transition)

@@ -9,8 +9,8 @@
 double KaiserBeta(double attenuation);
 
 struct CPassBandDesign {
-    CRealArray ideal{0};        // the centred ideal impulse response
-    CRealArray coefficients{0}; // ideal times the Kaiser window
+    CRealArray ideal;        // the centred ideal impulse response
+    CRealArray coefficients; // ideal times the Kaiser window
 };
 
 // Linear-phase FIR filter by the window method: the ideal response of the type
