@@ -5,18 +5,73 @@
 #include <map>
 #include <mutex>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace mathlib::detail {
 
+namespace {
+
+// Large blocks freed recently, kept for reuse: the allocator would hand them back to the
+// system, and touching fresh pages again on every design costs more than the transforms.
+class BlockCache {
+public:
+    void* take(std::size_t bytes)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (auto it = m_blocks.begin(); it != m_blocks.end(); ++it) {
+            if (it->first == bytes) {
+                void* p = it->second;
+                m_blocks.erase(it);
+                return p;
+            }
+        }
+        return nullptr;
+    }
+
+    // Keeps p if it is large and there is room; else frees it.
+    void give(void* p, std::size_t bytes) noexcept
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (bytes < kMinBytes || m_blocks.size() >= kMaxBlocks) {
+            fftw_free(p);
+            return;
+        }
+        m_blocks.emplace_back(bytes, p);
+    }
+
+    ~BlockCache()
+    {
+        for (auto& block : m_blocks)
+            fftw_free(block.second);
+    }
+
+private:
+    static constexpr std::size_t kMinBytes = 64 * 1024;
+    static constexpr std::size_t kMaxBlocks = 8;
+    std::mutex m_mutex;
+    std::vector<std::pair<std::size_t, void*>> m_blocks;
+};
+
+BlockCache& blocks()
+{
+    static BlockCache cache;
+    return cache;
+}
+
+}  // namespace
+
 void* fftwAllocate(std::size_t bytes)
 {
+    if (void* p = blocks().take(bytes))
+        return p;
     void* p = fftw_malloc(bytes == 0 ? 1 : bytes);
     if (!p)
         throw std::bad_alloc();
     return p;
 }
 
-void fftwFree(void* p) noexcept { fftw_free(p); }
+void fftwFree(void* p, std::size_t bytes) noexcept { blocks().give(p, bytes); }
 
 namespace {
 

@@ -6,7 +6,7 @@
 namespace mathlib::detail {
 
 void* fftwAllocate(std::size_t bytes);
-void fftwFree(void* p) noexcept;
+void fftwFree(void* p, std::size_t bytes) noexcept;
 
 // Allocates with fftw_malloc, so every array has the alignment FFTW's cached plans expect.
 template <class T>
@@ -16,7 +16,7 @@ struct FftwAllocator {
     template <class U>
     FftwAllocator(const FftwAllocator<U>&) noexcept {}
     T* allocate(std::size_t n) { return static_cast<T*>(fftwAllocate(n * sizeof(T))); }
-    void deallocate(T* p, std::size_t) noexcept { fftwFree(p); }
+    void deallocate(T* p, std::size_t n) noexcept { fftwFree(p, n * sizeof(T)); }
     template <class U>
     bool operator==(const FftwAllocator<U>&) const noexcept { return true; }
     template <class U>
