@@ -1,0 +1,49 @@
+#include "CZeroplotDoc.h"
+
+#include "FileIo.h"
+#include "RecordFile.h"
+#include "Resource.h"
+
+CZeroplotDoc::CZeroplotDoc() { LoadRoots(); }
+
+// The viewer is started on whatever the root finder left; a file it cannot use just
+// means there is nothing to show, so the failure is swallowed without a message.
+void CZeroplotDoc::LoadRoots()
+{
+    try {
+        exchange::RecordFile file = exchange::ReadRecordFile(exchange::kRootFile);
+        m_pRoots = std::make_unique<CComplexArray>(std::move(file.records));
+        m_nRoots = file.count;
+    } catch (const exchange::FileError&) {
+        m_pRoots.reset();
+        m_nRoots = 0;
+    } catch (const exchange::FormatError&) {
+        m_pRoots.reset();
+        m_nRoots = 0;
+    }
+}
+
+bool CZeroplotDoc::OnNewDocument() { return CDocument::OnNewDocument(); }
+
+// The zeros belong to "root.bin" and are read once, at construction: a document file
+// stores nothing, and opening one loads nothing.
+void CZeroplotDoc::Serialize(CArchive&) {}
+
+bool CZeroplotDoc::OnCmdMsg(int id, CCmdUI* pCmdUI)
+{
+    if (id != ID_VIEW_SHOWALL)
+        return CDocument::OnCmdMsg(id, pCmdUI);
+    if (pCmdUI)
+        OnUpdateViewShowAll(pCmdUI);
+    else
+        OnViewShowAll();
+    return true;
+}
+
+void CZeroplotDoc::OnViewShowAll()
+{
+    m_bShowAll = m_bShowAll == 0 ? 1 : 0;
+    UpdateAllViews(nullptr, 0);
+}
+
+void CZeroplotDoc::OnUpdateViewShowAll(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bShowAll == 1 ? 1 : 0); }
