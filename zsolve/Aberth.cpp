@@ -1,0 +1,134 @@
+#include "Aberth.h"
+
+#include "Parallel.h"
+
+#include <cmath>
+
+namespace zsolve {
+
+namespace {
+
+// Partial sums kept apart so that the compiler may add four terms at a time.
+constexpr int kLanes = 4;
+
+// Adds 1 / (z - x_j) for j in [begin, end) to the lane sums (sr, si).
+void AddReciprocals(const double* xr, const double* xi, int begin, int end, Complex z, double* sr, double* si)
+{
+    const double zr = z.real(), zi = z.imag();
+    double ar[kLanes] = {}, ai[kLanes] = {};
+    int j = begin;
+    for (; j + kLanes <= end; j += kLanes) {
+        for (int l = 0; l < kLanes; ++l) {
+            const double dx = zr - xr[j + l], dy = zi - xi[j + l];
+            const double q = 1.0 / (dx * dx + dy * dy);
+            ar[l] += dx * q;
+            ai[l] -= dy * q;
+        }
+    }
+    for (; j < end; ++j) {
+        const double dx = zr - xr[j], dy = zi - xi[j];
+        const double q = 1.0 / (dx * dx + dy * dy);
+        ar[0] += dx * q;
+        ai[0] -= dy * q;
+    }
+    for (int l = 0; l < kLanes; ++l) {
+        sr[l] += ar[l];
+        si[l] += ai[l];
+    }
+}
+
+// The approximations of one sweep, split into real and imaginary parts.
+struct Snapshot {
+    std::vector<double> re, im;
+
+    explicit Snapshot(const std::vector<Complex>& z)
+    {
+        for (const Complex& x : z) {
+            re.push_back(x.real());
+            im.push_back(x.imag());
+        }
+    }
+
+    // Sum over j != i of 1 / (z_i - z_j).
+    Complex Repulsion(int i) const
+    {
+        double sr[kLanes] = {}, si[kLanes] = {};
+        const Complex zi(re[i], im[i]);
+        AddReciprocals(re.data(), im.data(), 0, i, zi, sr, si);
+        AddReciprocals(re.data(), im.data(), i + 1, static_cast<int>(re.size()), zi, sr, si);
+        Complex sum;
+        for (int l = 0; l < kLanes; ++l)
+            sum += Complex(sr[l], si[l]);
+        return sum;
+    }
+};
+
+// The Aberth correction 1 / (p'/p - S); Newton's 1 / (p'/p) when approximations
+// coincide and S is not finite; 0 when neither is finite.
+Complex Correction(Complex inverseNewton, Complex repulsion)
+{
+    Complex w = 1.0 / (inverseNewton - repulsion);
+    if (!std::isfinite(w.real()) || !std::isfinite(w.imag()))
+        w = 1.0 / inverseNewton;
+    if (!std::isfinite(w.real()) || !std::isfinite(w.imag()))
+        w = 0.0;
+    return w;
+}
+
+// One sweep's work on the active roots active[begin .. end-1]: their corrections in
+// step, and done set for those that need no more.
+struct SweepState {
+    const CPolynomial& p;
+    const std::vector<Complex>& z;
+    const std::vector<int>& active;
+    Snapshot snapshot;
+    std::vector<HornerValue> horner;
+    std::vector<Complex> step;
+    std::vector<char> done;
+
+    SweepState(const CPolynomial& poly, const std::vector<Complex>& roots, const std::vector<int>& act)
+        : p(poly), z(roots), active(act), snapshot(roots), horner(roots.size()), step(roots.size()),
+          done(roots.size(), 0)
+    {
+    }
+
+    void Run(int begin, int end)
+    {
+        p.Evaluate(z, active.data() + begin, end - begin, horner);
+        for (int a = begin; a < end; ++a) {
+            const int i = active[static_cast<size_t>(a)];
+            if (p.WithinRounding(horner[i])) {
+                done[i] = true;
+                continue;
+            }
+            step[i] = Correction(p.InverseNewton(horner[i]), snapshot.Repulsion(i));
+            done[i] = std::abs(step[i]) <= kUnitRoundoff * std::abs(z[i]);
+        }
+    }
+};
+
+}  // namespace
+
+int AberthIterate(const CPolynomial& p, std::vector<Complex>& z)
+{
+    std::vector<int> active(z.size());
+    for (size_t i = 0; i < z.size(); ++i)
+        active[i] = static_cast<int>(i);
+    int sweeps = 0;
+    while (!active.empty() && sweeps < kMaxSweeps) {
+        SweepState sweep(p, z, active);
+        const double work = static_cast<double>(active.size()) * (z.size() + p.Degree());
+        SplitWork(static_cast<int>(active.size()), work, [&sweep](int b, int e) { sweep.Run(b, e); });
+        std::vector<int> next;
+        for (const int i : active) {
+            z[i] -= sweep.step[i];
+            if (!sweep.done[i])
+                next.push_back(i);
+        }
+        active.swap(next);
+        ++sweeps;
+    }
+    return sweeps;
+}
+
+}  // namespace zsolve

@@ -1,0 +1,154 @@
+#include "Polynomial.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace zsolve {
+
+namespace {
+
+// Points evaluated together: independent Horner recurrences side by side keep the
+// floating-point units busy and let the compiler use vector instructions.
+constexpr int kBlock = 8;
+
+// Horner's rule at kBlock points w at once for p, p' and sum |c_k| |w|^k. The
+// coefficients are read from c[first] on by steps of step (+1 or -1), degree + 1 of them.
+struct HornerLanes {
+    double wr[kBlock] = {}, wi[kBlock] = {}, wa[kBlock] = {};
+    double vr[kBlock], vi[kBlock], dr[kBlock], di[kBlock], b[kBlock];
+
+    void Run(const double* re, const double* im, const double* mod, int first, int step, int degree)
+    {
+        std::fill_n(vr, kBlock, re[first]);
+        std::fill_n(vi, kBlock, im[first]);
+        std::fill_n(b, kBlock, mod[first]);
+        std::fill_n(dr, kBlock, 0.0);
+        std::fill_n(di, kBlock, 0.0);
+        for (int s = 1, k = first + step; s <= degree; ++s, k += step)
+            Step(re[k], im[k], mod[k]);
+    }
+
+    void Step(double cr, double ci, double ca)
+    {
+        for (int l = 0; l < kBlock; ++l) {
+            const double ndr = dr[l] * wr[l] - di[l] * wi[l] + vr[l];
+            const double ndi = dr[l] * wi[l] + di[l] * wr[l] + vi[l];
+            const double nvr = vr[l] * wr[l] - vi[l] * wi[l] + cr;
+            const double nvi = vr[l] * wi[l] + vi[l] * wr[l] + ci;
+            dr[l] = ndr;
+            di[l] = ndi;
+            vr[l] = nvr;
+            vi[l] = nvi;
+            b[l] = b[l] * wa[l] + ca;
+        }
+    }
+};
+
+// A value within this multiple of sum |c_k| |z|^k is below what the roundings of
+// Horner's rule (two per step on each part, d steps) can produce at an exact root.
+double RoundingBound(int degree)
+{
+    return 4.0 * (degree + 1) * kUnitRoundoff;
+}
+
+// p'/p from Horner's results: directly at z, or, for the reversed polynomial q evaluated
+// at w = 1/z (p(z) = z^d q(w)), p'/p = (d w q - w^2 q') / q.
+template <class T>
+std::complex<T> InverseNewtonAt(std::complex<T> v, std::complex<T> dv, std::complex<T> w, bool outside,
+                              int degree)
+{
+    if (!outside)
+        return dv / v;
+    return (static_cast<T>(degree) * w * v - w * w * dv) / v;
+}
+
+}  // namespace
+
+CPolynomial::CPolynomial(const std::vector<Complex>& coefficients)
+{
+    if (coefficients.size() < 2 || coefficients.front() == 0.0 || coefficients.back() == 0.0)
+        throw std::invalid_argument("the polynomial needs degree >= 1 and non-zero end coefficients");
+    for (const Complex& c : coefficients) {
+        if (!std::isfinite(c.real()) || !std::isfinite(c.imag()))
+            throw std::invalid_argument("a coefficient is not finite");
+        m_re.push_back(c.real());
+        m_im.push_back(c.imag());
+        m_abs.push_back(std::abs(c));
+    }
+}
+
+void CPolynomial::Evaluate(const std::vector<Complex>& z, const int* index, int count,
+                           std::vector<HornerValue>& out) const
+{
+    std::vector<int> inside, outside;
+    for (int i = 0; i < count; ++i)
+        (std::norm(z[index[i]]) <= 1.0 ? inside : outside).push_back(index[i]);
+    for (size_t b = 0; b < inside.size(); b += kBlock)
+        EvaluateBlock(z, inside.data() + b, static_cast<int>(std::min<size_t>(kBlock, inside.size() - b)), false,
+                      out);
+    for (size_t b = 0; b < outside.size(); b += kBlock)
+        EvaluateBlock(z, outside.data() + b, static_cast<int>(std::min<size_t>(kBlock, outside.size() - b)), true,
+                      out);
+}
+
+void CPolynomial::EvaluateBlock(const std::vector<Complex>& z, const int* index, int count, bool outside,
+                                std::vector<HornerValue>& out) const
+{
+    HornerLanes lanes;
+    for (int l = 0; l < count; ++l) {
+        const Complex w = outside ? 1.0 / z[index[l]] : z[index[l]];
+        lanes.wr[l] = w.real();
+        lanes.wi[l] = w.imag();
+        lanes.wa[l] = std::abs(w);
+    }
+    const int d = Degree();
+    lanes.Run(m_re.data(), m_im.data(), m_abs.data(), outside ? 0 : d, outside ? 1 : -1, d);
+    for (int l = 0; l < count; ++l) {
+        HornerValue& h = out[index[l]];
+        h.w = Complex(lanes.wr[l], lanes.wi[l]);
+        h.outside = outside;
+        h.value = Complex(lanes.vr[l], lanes.vi[l]);
+        h.derivative = Complex(lanes.dr[l], lanes.di[l]);
+        h.bound = lanes.b[l];
+    }
+}
+
+Complex CPolynomial::InverseNewton(const HornerValue& h) const
+{
+    return InverseNewtonAt(h.value, h.derivative, h.w, h.outside, Degree());
+}
+
+bool CPolynomial::WithinRounding(const HornerValue& h) const
+{
+    return std::abs(h.value) <= RoundingBound(Degree()) * h.bound;
+}
+
+LongComplex CPolynomial::PreciseNewtonStep(const HornerValue& h, LongComplex& base) const
+{
+    const LongComplex w(h.w);
+    base = h.outside ? 1.0L / w : w;
+    const LongComplex value = PreciseValue(h.w, h.outside);
+    if (value == 0.0L)
+        return 0.0L;
+    return 1.0L / InverseNewtonAt(value, LongComplex(h.derivative), w, h.outside, Degree());
+}
+
+LongComplex CPolynomial::PreciseValue(Complex w, bool outside) const
+{
+    // Only the value is carried in long double: few enough variables for the x87 registers.
+    const double wr = w.real(), wi = w.imag();
+    const int d = Degree();
+    const int step = outside ? 1 : -1;
+    int k = outside ? 0 : d;
+    long double vr = m_re[k], vi = m_im[k];
+    for (int s = 1; s <= d; ++s) {
+        k += step;
+        const long double nvr = vr * wr - vi * wi + m_re[k];
+        vi = vr * wi + vi * wr + m_im[k];
+        vr = nvr;
+    }
+    return LongComplex(vr, vi);
+}
+
+}  // namespace zsolve
