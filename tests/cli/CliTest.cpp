@@ -1,0 +1,133 @@
+// filter-cli, run as a user's script runs it.
+#include "CoefficientText.h"
+#include "FileIo.h"
+#include "FilterDesign.h"
+#include "RunProgram.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+class CliTest : public ::testing::Test {
+protected:
+    RunResult Cli(const std::vector<std::string>& args) { return RunProgram(ProgramBesideTest("filter-cli"), args, folder.path()); }
+
+    std::vector<double> Printed(const std::vector<std::string>& args)
+    {
+        const RunResult result = Cli(args);
+        EXPECT_EQ(result.status, 0) << result.err;
+        std::istringstream lines(result.out);
+        std::vector<double> values;
+        for (double v; lines >> v;)
+            values.push_back(v);
+        return values;
+    }
+
+    bool Exists(const std::string& name) { return std::filesystem::exists(folder / name); }
+
+    TempFolder folder;
+};
+
+const std::vector<std::string> kLowPass31 = {"--type", "lowpass", "--length", "31", "--low", "0.25", "--design"};
+
+std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+}  // namespace
+
+TEST_F(CliTest, HelpVersionAndUsageErrorsRunNoStep)
+{
+    EXPECT_NE(Cli({"--help"}).out.find("usage: filter-cli"), std::string::npos);
+    EXPECT_EQ(Cli({"--version"}).out, "filter-cli 0.12\n");
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--save", "a.flt", "--bogus"}, {"--save", "a.flt", "--estimate", "1", "2"},
+             {"--save", "a.flt", "--type", "notch"}, {"--save", "a.flt", "--show", "zeros"}}) {
+        const RunResult result = Cli(args);
+        EXPECT_EQ(result.status, 1) << args.back();
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        EXPECT_FALSE(Exists("a.flt"));
+    }
+}
+
+TEST_F(CliTest, DesignsSavesAndPrintsAsTheMenuCommandsDo)
+{
+    const RunResult result = Cli(kLowPass31 + std::vector<std::string>{"--info", "--save", "low.flt"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("length: 31\ntype: lowpass\nlow cut-off: 0.25\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("response: 124\ndisplay: impulse, 31 values\ndB: off\n"), std::string::npos) << result.out;
+    EXPECT_EQ(std::filesystem::file_size(folder / "low.flt"), 2532u);
+    const CRealArray h = DesignPassBand(0, 31, 0.25, 0.5, 60.0).coefficients;
+    const std::vector<double> printed = Printed({"low.flt", "--print"});
+    ASSERT_EQ(printed.size(), 31u);
+    for (int i = 0; i < 31; ++i)
+        EXPECT_EQ(printed[static_cast<size_t>(i)], h[i]) << i;  // %.17g reads back exactly
+    EXPECT_EQ(Printed({"low.flt", "--show", "amplitude", "--print"}).size(), 62u);
+    EXPECT_EQ(Printed({"low.flt", "--show", "real", "--print"}).size(), 124u);
+    const std::vector<double> db = Printed({"low.flt", "--show", "amplitude", "--db", "--print"});
+    EXPECT_NEAR(db[0], 0.0, 0.01);
+}
+
+TEST_F(CliTest, EstimatedLengthAndTypedAttenuationFeedTheNextDesign)
+{
+    const RunResult result = Cli({"--estimate", "0.5", "80", "0.02", "--design", "--info"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("length: 251\n"), std::string::npos);
+    EXPECT_NE(result.out.find("attenuation: 80\nideal: 251\ncoefficients: 251\n"), std::string::npos) << result.out;
+}
+
+TEST_F(CliTest, AFailingStepStopsTheRunAndKeepsWhatCameBefore)
+{
+    const struct {
+        std::vector<std::string> failing;
+        const char* message;
+    } cases[] = {
+        {{"--length", "5000", "--design"}, "--design: filter length: Please enter an integer between 1 and 4096.\n"},
+        {{"--type", "bandpass", "--low", "0.1", "--design"}, "--design: high cut-off: Please enter a number between 0.1 and 0.5.\n"},
+        {{"--attenuation", "inf", "--design"}, "--design: attenuation: Please enter a number between 0 and 1000.\n"},
+        {{"--estimate", "0", "60", "0.05"}, "--estimate: No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.\n"},
+        {{"--coefficients", "missing.txt"}, "--coefficients: cannot open \"missing.txt\": No such file or directory\n"},
+        {{"--save", "no/such/folder.flt"}, "--save: cannot create \"no/such/folder.flt\": No such file or directory\n"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(folder / "before.flt");
+        const RunResult result = Cli(kLowPass31 + std::vector<std::string>{"--save", "before.flt"} + c.failing
+            + std::vector<std::string>{"--save", "after.flt"});
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.err, std::string("filter-cli: ") + c.message);
+        EXPECT_TRUE(Exists("before.flt"));
+        EXPECT_FALSE(Exists("after.flt"));
+    }
+}
+
+TEST_F(CliTest, RefusesAFileThatIsNotAFilterDocument)
+{
+    exchange::WriteFileAtomically(folder / "notes.txt", "these are not the bytes of a filter");
+    const RunResult result = Cli({"notes.txt", "--info"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "filter-cli: open: cannot open \"notes.txt\": not a filter document\n");
+    EXPECT_EQ(result.out, "");
+}
+
+TEST_F(CliTest, ExportedTextReadsBackAsCoefficients)
+{
+    ASSERT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--export-text", "beta.txt"}).status, 0);
+    const std::string text = exchange::ReadFileBytes(folder / "beta.txt");
+    EXPECT_EQ(text.rfind("double beta[] =\r\n{\t", 0), 0u);
+    const CRealArray written = ParseCoefficientText(text);
+    const std::vector<double> back = Printed({"--coefficients", "beta.txt", "--print"});
+    ASSERT_EQ(back.size(), 31u);
+    for (int i = 0; i < 31; ++i)
+        EXPECT_EQ(back[static_cast<size_t>(i)], written[i]);
+    exchange::WriteFileAtomically(folder / "plain.txt", "1, 0.5\n-0.25");
+    EXPECT_EQ(Printed({"--coefficients", "plain.txt", "--show", "real", "--print"}).size(), 12u);
+    const RunResult none = Cli({"--export-text", "x.txt"});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_FALSE(Exists("x.txt"));
+}

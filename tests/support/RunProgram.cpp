@@ -1,0 +1,64 @@
+#include "RunProgram.h"
+
+#include "TempFolder.h"
+
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+std::string contentsOf(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+[[noreturn]] void runChild(const std::string& program, const std::vector<std::string>& args,
+    const std::string& cwd, const TempFolder& capture)
+{
+    const int in = ::open("/dev/null", O_RDONLY);
+    const int out = ::open((capture / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int err = ::open((capture / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0
+        || ::chdir(cwd.c_str()) != 0)
+        ::_exit(127);
+    std::vector<std::string> words{program};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
+}
+
+}  // namespace
+
+std::string ProgramBesideTest(const std::string& name)
+{
+    char buffer[4096];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    const std::string self(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+    return self.substr(0, self.find_last_of('/') + 1) + name;
+}
+
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+    const std::string& cwd)
+{
+    TempFolder capture;
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        runChild(program, args, cwd, capture);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    RunResult result;
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = contentsOf(capture / "out");
+    result.err = contentsOf(capture / "err");
+    return result;
+}
