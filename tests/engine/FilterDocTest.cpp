@@ -3,7 +3,7 @@
 #include "FakeUi.h"
 #include "FileIo.h"
 #include "Resource.h"
-#include "../support/TempFolder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
