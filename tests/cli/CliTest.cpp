@@ -131,3 +131,25 @@ TEST_F(CliTest, ExportedTextReadsBackAsCoefficients)
     EXPECT_EQ(none.status, 2);
     EXPECT_FALSE(Exists("x.txt"));
 }
+
+TEST_F(CliTest, ZerosAndMinimumPhaseGoThroughTheRootFinder)
+{
+    exchange::WriteFileAtomically(folder / "h.txt", "1 -2.5 1");  // zeros 2 and 0.5
+    const std::vector<double> zeros = Printed({"--coefficients", "h.txt", "--zeros"});
+    ASSERT_EQ(zeros.size(), 4u);
+    EXPECT_NEAR(std::min(zeros[0], zeros[2]), 0.5, 1e-14);
+    EXPECT_NEAR(std::max(zeros[0], zeros[2]), 2.0, 1e-14);
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "beta.bin").size(), 50u);
+    exchange::WriteFileAtomically(folder / "g.txt", "1 -2");
+    const std::vector<double> minimum = Printed({"--coefficients", "g.txt", "--minimum-phase", "--print"});
+    ASSERT_EQ(minimum.size(), 2u);
+    EXPECT_NEAR(minimum[0], 2.0, 1e-14);
+    EXPECT_NEAR(minimum[1], -1.0, 1e-14);
+    exchange::WriteFileAtomically(folder / "zero.txt", "0 0 0");
+    const RunResult failed = Cli({"--coefficients", "zero.txt", "--zeros"});
+    EXPECT_EQ(failed.status, 2);
+    // The root finder's own reason comes first, then the step that failed.
+    EXPECT_NE(failed.err.find("zsolve: "), std::string::npos) << failed.err;
+    EXPECT_NE(failed.err.find("filter-cli: --zeros: The root finder zsolve failed"), std::string::npos) << failed.err;
+    EXPECT_EQ(failed.out, "");
+}
