@@ -1,6 +1,8 @@
 #include "FileIo.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -55,6 +57,17 @@ bool readAll(int fd, std::string& out)
     }
 }
 
+// The file a write to path must replace: through a symbolic link, the file it points to,
+// so that the link survives the rename.
+std::string replacedFile(const std::string& path)
+{
+    char resolved[PATH_MAX];
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && ::realpath(path.c_str(), resolved))
+        return resolved;
+    return path;
+}
+
 }  // namespace
 
 std::string ReadFileBytes(const std::string& path)
@@ -71,8 +84,9 @@ std::string ReadFileBytes(const std::string& path)
     return contents;
 }
 
-void WriteFileAtomically(const std::string& path, const std::string& bytes)
+void WriteFileAtomically(const std::string& name, const std::string& bytes)
 {
+    const std::string path = replacedFile(name);
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)

@@ -106,3 +106,14 @@ TEST(FileIo, ReadErrorsNameTheFile)
 }
 
 }  // namespace
+
+TEST(FileIo, WritingThroughALinkReplacesTheFileItPointsTo)
+{
+    TempFolder folder;
+    WriteFileAtomically(folder / "target", "old");
+    std::filesystem::create_symlink("target", folder / "link");
+    WriteFileAtomically(folder / "link", "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link"));
+    EXPECT_EQ(ReadFileBytes(folder / "target"), "new");
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"link", "target"}));
+}
