@@ -8,6 +8,12 @@ namespace zsolve {
 
 namespace {
 
+// A root within rounding of zero is final only when its Newton step p/p' is below this
+// fraction of 1/S (S the sum of 1/(z - z_j) over the other approximations): short against
+// the distance to its neighbours. Near a multiple root, where |p| is tiny everywhere,
+// this keeps a surplus approximation moving until it leaves for a root of its own.
+constexpr double kIsolated = 0.1;
+
 // Partial sums kept apart so that the compiler may add four terms at a time.
 constexpr int kLanes = 4;
 
@@ -97,12 +103,11 @@ struct SweepState {
         p.Evaluate(z, active.data() + begin, end - begin, horner);
         for (int a = begin; a < end; ++a) {
             const int i = active[static_cast<size_t>(a)];
-            if (p.WithinRounding(horner[i])) {
-                done[i] = true;
-                continue;
-            }
-            step[i] = Correction(p.InverseNewton(horner[i]), snapshot.Repulsion(i));
-            done[i] = std::abs(step[i]) <= kUnitRoundoff * std::abs(z[i]);
+            const Complex inverseNewton = p.InverseNewton(horner[i]);
+            const Complex repulsion = snapshot.Repulsion(i);
+            step[i] = Correction(inverseNewton, repulsion);
+            done[i] = (p.WithinRounding(horner[i]) && std::abs(repulsion) <= kIsolated * std::abs(inverseNewton)) ||
+                      std::abs(step[i]) <= kUnitRoundoff * std::abs(z[i]);
         }
     }
 };
