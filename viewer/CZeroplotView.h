@@ -1,19 +1,22 @@
 #pragma once
 
 #include "CView.h"
+#include "Printing.h"
 
 #include <QWidget>
 
 class CZeroplotDoc;
 class QPainter;
+class QPrinter;
 
 // The zero viewer's only view: the z-plane of its document's zeros, drawn over the
 // window's background and redrawn whole whenever the document changes or the size does.
+// It prints the same drawing, one page, on the program's printer.
 class CZeroplotView : public QWidget, public CView {
     Q_OBJECT
 public:
-    // Shows doc, which must outlive the view; registers itself with doc.
-    explicit CZeroplotView(CZeroplotDoc& doc, QWidget* parent = nullptr);
+    // Shows doc and prints on printer; both must outlive the view. Registers itself with doc.
+    CZeroplotView(CZeroplotDoc& doc, QPrinter& printer, QWidget* parent = nullptr);
     ~CZeroplotView() override;
 
     CZeroplotDoc& GetDocument() const { return m_doc; }
@@ -21,10 +24,24 @@ public:
     void OnDraw(QPainter& painter, bool printing) const;
     // Any change of the document redraws the whole view.
     void OnUpdate(CView* pSender, long lHint) override;
+    // Answers the print commands: Print, Print Direct and Print Preview.
+    bool OnCmdMsg(int id, CCmdUI* pCmdUI) override;
+
+    // The print dialog, then one page. A printer that cannot be opened throws
+    // std::runtime_error (the frame shows it).
+    void OnFilePrint();
+    // One page on the printer as it is set up, without a dialog; throws as OnFilePrint.
+    void OnFilePrintDirect();
+    // The print preview window of the page.
+    void OnFilePrintPreview();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Draws the printed page.
+    CPagePainter PagePainter() const;
+
     CZeroplotDoc& m_doc;
+    QPrinter& m_printer;
 };

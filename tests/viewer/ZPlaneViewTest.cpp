@@ -1,10 +1,12 @@
 #include "CZeroplotDoc.h"
 #include "CZeroplotView.h"
 #include "Resource.h"
+#include "PdfText.h"
 #include "ViewerTestSupport.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -20,8 +22,6 @@ const QRgb kBlack = qRgb(0, 0, 0);
 // pixel (1050 + x, 1050 - y).
 class ZPlaneView : public ::testing::Test {
 protected:
-    void SetUp() override { TestApplication(); }
-
     // Renders a view of a document read from a "root.bin" holding bytes (none: no file).
     QImage Render(const std::string* bytes, bool showAll = false)
     {
@@ -29,7 +29,7 @@ protected:
             m_folder.WriteRootFile(*bytes);
         CZeroplotDoc doc;
         doc.m_bShowAll = showAll ? 1 : 0;
-        CZeroplotView view(doc);
+        CZeroplotView view(doc, m_printer);
         view.resize(2100, 2100);
         m_background = view.palette().color(QPalette::Base).rgb();
         return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -62,7 +62,9 @@ protected:
             EXPECT_TRUE(Near(image, x + dx, y + dy, kBlack)) << x + dx << "," << y + dy;
     }
 
+    QApplication& m_app = TestApplication();
     WorkFolder m_folder;
+    QPrinter m_printer;
     QRgb m_background = 0;
 };
 
@@ -123,7 +125,7 @@ TEST_F(ZPlaneView, TheSquareFollowsTheShorterSide)
 {
     m_folder.WriteRootFile(RootFileBytes({{1.0, 0.0}}));
     CZeroplotDoc doc;
-    CZeroplotView view(doc);
+    CZeroplotView view(doc, m_printer);
     view.resize(400, 300);
     const QImage image = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(Near(image, 150, 5, kBlue));
@@ -136,7 +138,7 @@ TEST_F(ZPlaneView, PrintingDrawsTheSquareFourTimesLarger)
 {
     m_folder.WriteRootFile(RootFileBytes({{1.0, 0.0}}));
     CZeroplotDoc doc;
-    CZeroplotView view(doc);
+    CZeroplotView view(doc, m_printer);
     view.resize(400, 300);
     QImage page(1400, 1400, QImage::Format_RGB32);
     page.fill(Qt::white);
@@ -150,11 +152,24 @@ TEST_F(ZPlaneView, PrintingDrawsTheSquareFourTimesLarger)
     EXPECT_TRUE(Near(page, 600 + 380, 600 - 6 + 12, kBlack) || Near(page, 600 + 380 - 6, 600, kBlack));
 }
 
+TEST_F(ZPlaneView, PrintoutOfNoZerosIsAnEmptyPage)
+{
+    CZeroplotDoc doc;
+    CZeroplotView view(doc, m_printer);
+    m_printer.setOutputFormat(QPrinter::PdfFormat);
+    m_printer.setOutputFileName(QString::fromStdString(m_folder / "empty.pdf"));
+    view.OnFilePrintDirect();
+    const PdfText pdf = ReadPdf(m_folder / "empty.pdf");
+    EXPECT_EQ(pdf.pages, 1);
+    EXPECT_EQ(pdf.Count(" m\n"), 0);
+    EXPECT_EQ(pdf.Count("0 0 1 SCN"), 0);
+}
+
 TEST_F(ZPlaneView, ShowAllRedrawsTheShownView)
 {
     m_folder.WriteRootFile(RootFileBytes({{0.5, 0.0}}));
     CZeroplotDoc doc;
-    CZeroplotView view(doc);
+    CZeroplotView view(doc, m_printer);
     view.resize(300, 300);
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
