@@ -119,6 +119,9 @@ TEST_F(ZPlaneView, ZerosThatAreNotFiniteAreLeftOutAndExtremeOnesDoNotFail)
     ExpectMarker(all, 1050 + 707, 1050 + 707);
     ExpectMarker(all, 1050, 1050);
     EXPECT_FALSE(Near(all, 1050 + 471, 1050 - 471, kBlue));
+    const QImage tiny = Render(RootFileBytes({{std::numeric_limits<double>::denorm_min(), 0.0}}), true);
+    ExpectMarker(tiny, 1050, 1050);
+    EXPECT_FALSE(Near(tiny, 1050 + 471, 1050 - 471, kBlue));
 }
 
 TEST_F(ZPlaneView, TheSquareFollowsTheShorterSide)
