@@ -1,0 +1,54 @@
+#include "CLengthEstimateDlg.h"
+
+#include "ExchangeFailure.h"
+#include "Resource.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CLengthEstimateDlg::CLengthEstimateDlg(const CLengthEstimateData& data, QWidget* parent)
+    : QDialog(parent), m_data(data)
+{
+    setWindowTitle("Estimating Filter Length");
+    const CLengthEstimateTexts texts = WriteLengthEstimate(data);
+    auto* grid = new QGridLayout;
+    AddRow(grid, IDC_RIPPLE, "Inband Ripple:", texts.strRipple, "dB");
+    AddRow(grid, IDC_ATTENUATION, "Outband Attn.:", texts.strAttenuation, "dB");
+    AddRow(grid, IDC_TRANSITION, "Transient\n   Band Width:", texts.strTransition, "(as per sampling frequency)");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Cancel)->setText("ｷｬﾝｾﾙ");
+    connect(buttons, &QDialogButtonBox::accepted, this, &CLengthEstimateDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CLengthEstimateDlg::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+}
+
+void CLengthEstimateDlg::AddRow(QGridLayout* grid, int id, const QString& label,
+    const std::string& text, const QString& unit)
+{
+    auto* edit = new QLineEdit(QString::fromStdString(text));
+    edit->setObjectName(QString("IDC_%1").arg(id));
+    m_edits[id] = edit;
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(label), row, 0);
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(new QLabel(unit), row, 2);
+}
+
+void CLengthEstimateDlg::accept()
+{
+    CLengthEstimateTexts texts;
+    texts.strRipple = GetEdit(IDC_RIPPLE)->text().toStdString();
+    texts.strAttenuation = GetEdit(IDC_ATTENUATION)->text().toStdString();
+    texts.strTransition = GetEdit(IDC_TRANSITION)->text().toStdString();
+    if (const auto failure = ReadLengthEstimate(texts, m_data)) {
+        ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
+        return;
+    }
+    QDialog::accept();
+}

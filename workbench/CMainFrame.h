@@ -1,0 +1,26 @@
+#pragma once
+
+#include "CFrameWnd.h"
+
+class CDataView;
+class CFilterDoc;
+class CFilterView;
+class QSplitter;
+
+// The workbench's main window: 600 x 450 pixels at the top-left corner of the screen,
+// menus, accelerators, tool bar and status bar from the workbench's tables, and a splitter
+// with the graph view (270 pixels high) above the data form.
+class CMainFrame : public CFrameWnd {
+    Q_OBJECT
+public:
+    CMainFrame(CWinApp& app, CFilterDoc& doc);
+
+    CFilterView* GetGraphView() const { return m_pGraphView; }
+    CDataView* GetDataView() const { return m_pDataView; }
+    QSplitter* GetSplitter() const { return m_pSplitter; }
+
+private:
+    QSplitter* m_pSplitter;
+    CFilterView* m_pGraphView;
+    CDataView* m_pDataView;
+};

@@ -1,0 +1,75 @@
+#include "CPassBandDlg.h"
+
+#include "ExchangeFailure.h"
+#include "Resource.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+CPassBandDlg::CPassBandDlg(const CPassBandData& data, QWidget* parent)
+    : QDialog(parent), m_data(data), m_pTypes(new QButtonGroup(this))
+{
+    setWindowTitle("Designating Pass Band");
+    const CPassBandTexts texts = WritePassBand(data);
+    auto* typeBox = new QGroupBox("Type of Filter");
+    auto* typeLayout = new QVBoxLayout(typeBox);
+    const char* const typeNames[] = {"Low Pass Filter", "High Pass Filter", "Band Pass Filter", "Band Elimination Filter"};
+    for (int type = 0; type < 4; ++type) {
+        auto* radio = new QRadioButton(typeNames[type]);
+        radio->setObjectName(QString("IDC_RADIO%1").arg(IDC_LOWPASS + type));
+        m_pTypes->addButton(radio, type);
+        typeLayout->addWidget(radio);
+    }
+    m_pTypes->button(texts.nType)->setChecked(true);
+    auto* cutBox = new QGroupBox("Cut Off Frequency");
+    auto* cutLayout = new QFormLayout(cutBox);
+    cutLayout->addRow("Low:", AddEdit(IDC_LOWCUT, texts.strLow));
+    cutLayout->addRow("High:", AddEdit(IDC_HIGHCUT, texts.strHigh));
+    cutLayout->addRow(new QLabel("As per Sampling Frequency"));
+    auto* form = new QFormLayout;
+    form->addRow("Filter Length:", AddEdit(IDC_LENGTH, texts.strLength));
+    form->addRow("Outband Attn:", AddEdit(IDC_ATTENUATION, texts.strAttenuation));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Cancel)->setText("ｷｬﾝｾﾙ");
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPassBandDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPassBandDlg::reject);
+    auto* layout = new QVBoxLayout(this);
+    for (QWidget* box : {static_cast<QWidget*>(typeBox), static_cast<QWidget*>(cutBox)})
+        layout->addWidget(box);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    connect(m_pTypes, &QButtonGroup::idClicked, this, &CPassBandDlg::OnTypeChosen);
+    OnTypeChosen(texts.nType);
+}
+
+QLineEdit* CPassBandDlg::AddEdit(int id, const std::string& text)
+{
+    auto* edit = new QLineEdit(QString::fromStdString(text));
+    edit->setObjectName(QString("IDC_%1").arg(id));
+    m_edits[id] = edit;
+    return edit;
+}
+
+void CPassBandDlg::OnTypeChosen(int type) { m_edits.at(IDC_HIGHCUT)->setEnabled(type > 1); }
+
+void CPassBandDlg::accept()
+{
+    CPassBandTexts texts;
+    texts.strLow = GetEdit(IDC_LOWCUT)->text().toStdString();
+    texts.nType = m_pTypes->checkedId();
+    texts.strLength = GetEdit(IDC_LENGTH)->text().toStdString();
+    texts.strAttenuation = GetEdit(IDC_ATTENUATION)->text().toStdString();
+    texts.strHigh = GetEdit(IDC_HIGHCUT)->text().toStdString();
+    if (const auto failure = ReadPassBand(texts, m_data)) {
+        ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
+        return;
+    }
+    QDialog::accept();
+}

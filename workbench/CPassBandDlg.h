@@ -1,0 +1,34 @@
+#pragma once
+
+#include "DialogData.h"
+
+#include <QDialog>
+#include <map>
+
+class QButtonGroup;
+class QLineEdit;
+
+// "Designating Pass Band": filter type, cut-off frequencies, length and out-of-band
+// attenuation. Opens with the controls WritePassBand gives for its data; OK reads them back
+// with ReadPassBand and stays open on the first refused field.
+class CPassBandDlg : public QDialog {
+    Q_OBJECT
+public:
+    CPassBandDlg(const CPassBandData& data, QWidget* parent);
+
+    // The values read by the last accepted OK.
+    const CPassBandData& GetData() const { return m_data; }
+    // The edit of control id (IDC_LOWCUT, IDC_HIGHCUT, IDC_LENGTH, IDC_ATTENUATION).
+    QLineEdit* GetEdit(int id) const { return m_edits.at(id); }
+
+    void accept() override;
+
+private:
+    QLineEdit* AddEdit(int id, const std::string& text);
+    // The radio buttons: the High edit is enabled for the band types only.
+    void OnTypeChosen(int type);
+
+    CPassBandData m_data;
+    std::map<int, QLineEdit*> m_edits;
+    QButtonGroup* m_pTypes;
+};
