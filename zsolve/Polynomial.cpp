@@ -29,7 +29,9 @@ struct HornerLanes {
             Step(re[k], im[k], mod[k]);
     }
 
-    void Step(double cr, double ci, double ca)
+    // Built twice, with AVX2 and without; the processor picks at load time. Without FMA
+    // both do the same IEEE operations, so the results are the same bit for bit.
+    __attribute__((target_clones("avx2", "default"))) void Step(double cr, double ci, double ca)
     {
         for (int l = 0; l < kBlock; ++l) {
             const double ndr = dr[l] * wr[l] - di[l] * wi[l] + vr[l];

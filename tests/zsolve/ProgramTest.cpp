@@ -1,0 +1,158 @@
+// The program zsolve run as the workbench runs it: in a fresh folder, on a "beta.bin",
+// judged by its exit status, its message and the "root.bin" it leaves.
+#include "FileIo.h"
+#include "PolynomialKit.h"
+#include "RecordFile.h"
+#include "RootFinder.h"
+#include "RunProgram.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+using namespace zsolve_test;
+
+class ZsolveProgram : public testing::Test {
+protected:
+    RunResult Run(const std::vector<std::string>& args)
+    {
+        return RunProgram(ProgramBesideTest("zsolve"), args, m_folder.path().string());
+    }
+
+    // Writes coefficients as "beta.bin" and runs zsolve on it.
+    RunResult Solve(const CComplexArray& c)
+    {
+        exchange::WriteRecordFile(m_folder / "beta.bin", c);
+        return Run({"beta.bin"});
+    }
+
+    exchange::RecordFile Roots() const { return exchange::ReadRecordFile(m_folder / "root.bin"); }
+    bool HasRoots() const { return m_folder.Entries().count("root.bin") == 1; }
+
+    TempFolder m_folder;
+};
+
+TEST_F(ZsolveProgram, WritesTheRootsOfTheWorkbenchExample)
+{
+    // Filter h = (1, 2, 3) becomes the records (3, 0), (2, 0), (1, 0): 3 + 2 z + z^2,
+    // whose roots are -1 +- i sqrt(2).
+    CComplexArray c(3);
+    c[0] = 3.0;
+    c[1] = 2.0;
+    c[2] = 1.0;
+    const RunResult run = Solve(c);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const exchange::RecordFile roots = Roots();
+    ASSERT_EQ(roots.count, 2);
+    ASSERT_TRUE(roots.complete());
+    EXPECT_EQ(exchange::ReadFileBytes(m_folder / "root.bin").size(), 2u + 2 * 16);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_NEAR(roots.records[i].re, -1.0, 1e-15);
+        EXPECT_NEAR(std::fabs(roots.records[i].im), std::sqrt(2.0), 1e-15);
+    }
+    EXPECT_EQ(roots.records[0].im, -roots.records[1].im);
+}
+
+TEST_F(ZsolveProgram, WritesWhatTheSolverFinds)
+{
+    const CComplexArray c = KaiserLowPassPolynomial(255);
+    ASSERT_EQ(Solve(c).status, 0);
+    const exchange::RecordFile roots = Roots();
+    const CComplexArray expected = zsolve::FindRoots(c);
+    ASSERT_EQ(roots.count, 254);
+    for (int i = 0; i < roots.count; ++i) {
+        EXPECT_EQ(roots.records[i].re, expected[i].re);
+        EXPECT_EQ(roots.records[i].im, expected[i].im);
+    }
+}
+
+TEST_F(ZsolveProgram, ConstantPolynomialGivesAnEmptyRootFile)
+{
+    CComplexArray c(1);
+    c[0] = -2.5;
+    EXPECT_EQ(Solve(c).status, 0);
+    EXPECT_EQ(exchange::ReadFileBytes(m_folder / "root.bin"), std::string(2, '\0'));
+}
+
+TEST_F(ZsolveProgram, RootsAtZeroAndInfinityAreWritten)
+{
+    // z (z + 1) with a zero leading coefficient: roots 0, -1 and infinity.
+    CComplexArray c(4);
+    c[1] = 1.0;
+    c[2] = 1.0;
+    ASSERT_EQ(Solve(c).status, 0);
+    const exchange::RecordFile roots = Roots();
+    ASSERT_EQ(roots.count, 3);
+    EXPECT_EQ(roots.records[0].re, 0.0);
+    EXPECT_EQ(roots.records[0].im, 0.0);
+    EXPECT_NEAR(roots.records[1].re, -1.0, 1e-15);
+    EXPECT_EQ(roots.records[2].re, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(roots.records[2].im, 0.0);
+}
+
+// A run that must fail: its arguments, and the bytes of "beta.bin" (none: no file).
+struct Failure {
+    const char* name;
+    std::vector<std::string> args;
+    std::string beta;
+    bool writeBeta;
+};
+
+void PrintTo(const Failure& failure, std::ostream* out)
+{
+    *out << failure.name;
+}
+
+std::string Records(const std::vector<double>& parts, int count)
+{
+    std::string bytes{static_cast<char>(count & 0xFF), static_cast<char>(count >> 8)};
+    for (const double part : parts)
+        bytes.append(reinterpret_cast<const char*>(&part), sizeof part);
+    return bytes;
+}
+
+class ZsolveFailure : public ZsolveProgram, public testing::WithParamInterface<Failure> {};
+
+TEST_P(ZsolveFailure, ReportsOneLineAndLeavesTheOldRootFile)
+{
+    const Failure& failure = GetParam();
+    if (failure.writeBeta)
+        exchange::WriteFileAtomically(m_folder / "beta.bin", failure.beta);
+    const RunResult run = Run(failure.args);
+    EXPECT_NE(run.status, 0);
+    EXPECT_EQ(run.err.rfind("zsolve: ", 0), 0u) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_FALSE(HasRoots());
+
+    // With a "root.bin" from an earlier run, the same failure leaves it byte for byte.
+    const std::string earlier = Records({1.0, 2.0}, 1);
+    exchange::WriteFileAtomically(m_folder / "root.bin", earlier);
+    EXPECT_NE(Run(failure.args).status, 0);
+    EXPECT_EQ(exchange::ReadFileBytes(m_folder / "root.bin"), earlier);
+    EXPECT_EQ(m_folder.Entries().size(), failure.writeBeta ? 2u : 1u);
+}
+
+const double kNan = std::numeric_limits<double>::quiet_NaN();
+const double kInf = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ZsolveFailure,
+    testing::Values(Failure{"AllZero", {"beta.bin"}, Records({0, 0, 0, 0, 0, 0}, 3), true},
+                    Failure{"CountZero", {"beta.bin"}, Records({}, 0), true},
+                    Failure{"ShortRecords", {"beta.bin"}, Records({1, 0, 2, 0}, 3), true},
+                    Failure{"NoCount", {"beta.bin"}, std::string(1, '\3'), true},
+                    Failure{"EmptyFile", {"beta.bin"}, "", true},
+                    Failure{"NanCoefficient", {"beta.bin"}, Records({1, 0, kNan, 0, 1, 0}, 3), true},
+                    Failure{"InfiniteCoefficient", {"beta.bin"}, Records({1, 0, 0, kInf}, 2), true},
+                    Failure{"MissingFile", {"beta.bin"}, "", false},
+                    Failure{"NoArgument", {}, "", false},
+                    Failure{"TwoArguments", {"beta.bin", "beta.bin"}, Records({1, 0, 1, 0}, 2), true}),
+    [](const testing::TestParamInfo<Failure>& info) { return std::string(info.param.name); });
+
+}  // namespace
