@@ -50,5 +50,6 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     setCentralWidget(m_pSplitter);
     AddPane(m_pGraphView, m_pGraphView);
     AddPane(m_pDataView, m_pDataView);
-    setGeometry(0, 0, 600, 450);
+    move(0, 0);  // the window frame at the top-left corner of the screen
+    resize(600, 450);
 }

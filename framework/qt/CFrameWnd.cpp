@@ -19,11 +19,13 @@ CFrameWnd::CFrameWnd(CWinApp& app) : m_app(app)
     m_updateTimer.setSingleShot(true);
     m_updateTimer.setInterval(0);
     connect(&m_updateTimer, &QTimer::timeout, this, &CFrameWnd::UpdateCommandStates);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
+    m_focusConnection = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { OnFocusChanged(now); });
 }
 
 CFrameWnd::~CFrameWnd()
 {
+    // The panes are deleted after this body, and their focus changes must not reach it.
+    disconnect(m_focusConnection);
     if (m_pWatched)
         m_pWatched->RemoveView(&m_watcher);
 }

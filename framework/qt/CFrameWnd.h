@@ -110,6 +110,7 @@ private:
     std::vector<std::pair<QWidget*, CView*>> m_panes;
     size_t m_nActivePane = 0;
     QTimer m_updateTimer;
+    QMetaObject::Connection m_focusConnection;
     CDocumentWatcher m_watcher{*this};
     CDocument* m_pWatched = nullptr;
 };

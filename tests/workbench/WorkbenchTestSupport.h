@@ -4,6 +4,7 @@
 // workbench started as the program starts it, and answers to modal dialogs.
 
 #include "CFilterApp.h"
+#include "CFilterDoc.h"
 #include "CMainFrame.h"
 
 #include <QAction>
@@ -35,31 +36,40 @@ inline QApplication& TestApplication()
     return *application;
 }
 
-// Calls handle with the next modal window of type T once it is the active modal widget,
-// from inside that window's event loop.
+// While it lives, answers the next modal window of type T: calls handle on it from inside
+// that window's event loop, once it is the active modal widget.
 template <class T>
-void WhenModal(std::function<void(T*)> handle)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, handle] {
-        if (T* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            handle(window);
-        }
-    });
-    timer->start();
-}
+class CModalWatch {
+public:
+    explicit CModalWatch(std::function<void(T*)> handle)
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this, handle] {
+            if (T* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                m_timer.stop();
+                handle(window);
+            }
+        });
+        m_timer.start();
+    }
 
-// Closes the next message box and returns its text through *text.
-inline void CloseNextMessage(QString* text)
-{
-    WhenModal<QMessageBox>([text](QMessageBox* box) {
-        *text = box->text();
+private:
+    QTimer m_timer;
+};
+
+// Answers the next message box with OK and keeps its text.
+class CMessageWatch {
+public:
+    CMessageWatch() : m_watch([this](QMessageBox* box) {
+        m_strText = box->text();
         box->accept();
-    });
-}
+    }) {}
+    const QString& Text() const { return m_strText; }
+
+private:
+    QString m_strText;
+    CModalWatch<QMessageBox> m_watch;
+};
 
 // A started workbench without arguments, its window shown and active.
 class WorkbenchTest : public ::testing::Test {

@@ -1,0 +1,220 @@
+// The workbench's window as the user meets it: start-up state, menus and their check
+// marks, which commands are available in which pane, and designing through the dialogs.
+#include "AfxIds.h"
+#include "CDataView.h"
+#include "CFilterView.h"
+#include "CLengthEstimateDlg.h"
+#include "CPassBandDlg.h"
+#include "Resource.h"
+#include "WorkbenchTestSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace {
+
+// The texts of a menu's items, separators as "-", submenus by their title.
+QStringList itemTexts(const QMenu* menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts << (action->isSeparator() ? QString("-") : action->text());
+    return texts;
+}
+
+// True when some pixel of the widget's image is neither white nor the window colour.
+bool hasDrawing(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != Qt::white)
+                return true;
+    return false;
+}
+
+}  // namespace
+
+using FrameTest = WorkbenchTest;
+
+TEST_F(FrameTest, StartsWithABlankGraphAndTheFormAtIndexZero)
+{
+    EXPECT_EQ(Frame().frameGeometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(Frame().size(), QSize(600, 450));
+    EXPECT_EQ(Frame().GetGraphView()->height(), 270);
+    EXPECT_EQ(Frame().windowTitle(), "Untitled - Filter");
+    EXPECT_FALSE(hasDrawing(Frame().GetGraphView()));
+    CDataView* form = Frame().GetDataView();
+    EXPECT_EQ(form->findChild<QLineEdit*>("IDC_XAXIS")->text(), "0");
+    EXPECT_EQ(form->findChild<QLineEdit*>("IDC_YAXIS")->text(), "0");
+    EXPECT_TRUE(form->findChild<QPushButton*>("IDC_WRITEDATA")->isEnabled());
+    EXPECT_EQ(Frame().GetActiveView(), Frame().GetGraphView());
+    EXPECT_TRUE(Action(ID_FILE_PRINT)->isEnabled());
+    EXPECT_FALSE(Action(ID_FILE_SAVETEXT)->isEnabled());
+}
+
+TEST_F(FrameTest, MenusCarryTheirTextsInOrder)
+{
+    const QList<QAction*> menus = Frame().menuBar()->actions();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[0]->text(), "ﾌｧｲﾙ(&F)");
+    EXPECT_EQ(itemTexts(menus[0]->menu()),
+        QStringList({"開く(&O)...\tCtrl+O", "上書き保存(&S)\tCtrl+S", "名前を付けて保存(&A)...",
+            "ﾌｨﾙﾀ係数をﾃｷｽﾄ保存(&T)...", "-", "印刷(&P)...\tCtrl+P", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)",
+            "ﾌﾟﾘﾝﾀの設定(&R)...", "-", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
+    EXPECT_EQ(menus[1]->text(), "表示(&V)");
+    EXPECT_EQ(itemTexts(menus[1]->menu()), QStringList({"表示データ選択", "振幅特性dB表示", "-", "零点表示",
+                                               "-", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}));
+    EXPECT_EQ(itemTexts(menus[1]->menu()->actions()[0]->menu()),
+        QStringList({"インパルス応答", "周波数-振幅特性", "周波数-位相特性", "周波数特性（実部）", "周波数特性（虚部）"}));
+    EXPECT_EQ(menus[2]->text(), "ﾂｰﾙ(&T)");
+    EXPECT_EQ(itemTexts(menus[2]->menu()), QStringList({"ﾌｨﾙﾀ長の推定(&L)...", "通過帯域の指定(&F)...", "最小位相化(&M)"}));
+    EXPECT_EQ(menus[3]->text(), "ﾍﾙﾌﾟ(&H)");
+    EXPECT_EQ(itemTexts(menus[3]->menu()), QStringList({"ﾊﾞｰｼﾞｮﾝ情報(Filter) (&A)..."}));
+}
+
+TEST_F(FrameTest, PromptsToolBarAndStatusBarTexts)
+{
+    EXPECT_EQ(Action(ID_TOOL_PASSBAND)->statusTip(), "指定された通過帯域を持つフィルタを設計します");
+    EXPECT_EQ(Action(ID_FILE_OPEN)->statusTip(), "既存のﾌｧｲﾙを開く");
+    EXPECT_EQ(Action(ID_FILE_OPEN)->toolTip(), "開く");
+    QToolBar* toolBar = Frame().findChild<QToolBar*>();
+    ASSERT_NE(toolBar, nullptr);
+    QList<int> ids;
+    for (QAction* action : toolBar->actions())
+        ids << (action->isSeparator() ? 0 : action->data().toInt());
+    EXPECT_EQ(ids, QList<int>({ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_FILE_PRINT, ID_APP_ABOUT}));
+    QStringList panes;
+    for (QLabel* label : Frame().statusBar()->findChildren<QLabel*>())
+        panes << label->text();
+    EXPECT_EQ(panes, QStringList({"ﾚﾃﾞｨ", "ｶﾅ", "CAP", "NUM", "SCRL"}));
+}
+
+TEST_F(FrameTest, CheckMarksFollowTheDisplayAndTheDecibelFlag)
+{
+    const std::initializer_list<int> selections = {ID_VIEW_IMPULSE, ID_VIEW_AMPLITUDE, ID_VIEW_PHASE, ID_VIEW_REAL, ID_VIEW_IMAG};
+    EXPECT_TRUE(Action(ID_VIEW_IMPULSE)->isChecked());
+    for (int chosen : std::initializer_list<int>{ID_VIEW_PHASE, ID_VIEW_IMAG, ID_VIEW_AMPLITUDE, ID_VIEW_IMPULSE}) {
+        Run(chosen);
+        for (int id : selections)
+            EXPECT_EQ(Action(id)->isChecked(), id == chosen) << chosen << " " << id;
+    }
+    EXPECT_FALSE(Action(ID_VIEW_DB)->isChecked());
+    Run(ID_VIEW_DB);
+    EXPECT_TRUE(Action(ID_VIEW_DB)->isChecked());
+    Run(ID_VIEW_DB);
+    EXPECT_FALSE(Action(ID_VIEW_DB)->isChecked());
+    for (int id : selections)
+        EXPECT_TRUE(Action(id)->isEnabled());
+}
+
+TEST_F(FrameTest, PrintIsAvailableOnlyWhileTheGraphPaneIsActive)
+{
+    QTest::keyClick(&Frame(), Qt::Key_F6);
+    EXPECT_EQ(Frame().GetActiveView(), Frame().GetDataView());
+    EXPECT_FALSE(Action(ID_FILE_PRINT)->isEnabled());
+    EXPECT_FALSE(Action(ID_FILE_PRINT_PREVIEW)->isEnabled());
+    EXPECT_TRUE(Action(ID_TOOL_PASSBAND)->isEnabled());  // document commands work in either pane
+    QTest::keyClick(&Frame(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(Frame().GetActiveView(), Frame().GetGraphView());
+    EXPECT_TRUE(Action(ID_FILE_PRINT)->isEnabled());
+    // A click into the form activates it, a click on the graph the graph.
+    QTest::mouseClick(Frame().GetDataView()->findChild<QLineEdit*>("IDC_YAXIS"), Qt::LeftButton);
+    EXPECT_FALSE(Action(ID_FILE_PRINT)->isEnabled());
+    QTest::mouseClick(Frame().GetGraphView(), Qt::LeftButton);
+    EXPECT_TRUE(Action(ID_FILE_PRINT_PREVIEW)->isEnabled());
+}
+
+TEST_F(FrameTest, CommandsThatNobodyHandlesAreDisabled)
+{
+    for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
+        EXPECT_FALSE(Action(id)->isEnabled()) << id;
+    for (int id : std::initializer_list<int>{ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT_SETUP, ID_APP_EXIT,
+             ID_APP_ABOUT, ID_VIEW_ZERO, ID_TOOL_LENGTH, ID_TOOL_MINPHASE, ID_NEXT_PANE})
+        EXPECT_TRUE(Action(id)->isEnabled()) << id;
+}
+
+TEST_F(FrameTest, ToolBarAndStatusBarCanBeHiddenAndShownAgain)
+{
+    QToolBar* toolBar = Frame().findChild<QToolBar*>();
+    EXPECT_TRUE(Action(ID_VIEW_TOOLBAR)->isChecked());
+    Run(ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(toolBar->isHidden());
+    EXPECT_FALSE(Action(ID_VIEW_TOOLBAR)->isChecked());
+    Run(ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(Frame().statusBar()->isHidden());
+    EXPECT_FALSE(Action(ID_VIEW_STATUS_BAR)->isChecked());
+    Run(ID_VIEW_TOOLBAR);
+    Run(ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(toolBar->isHidden());
+    EXPECT_FALSE(Frame().statusBar()->isHidden());
+}
+
+TEST_F(FrameTest, DesigningThroughTheDialogDrawsTheFilterAndRefillsTheForm)
+{
+    CModalWatch<CPassBandDlg> answer([](CPassBandDlg* dialog) {
+        dialog->GetEdit(IDC_LOWCUT)->setText("0.25");
+        dialog->GetEdit(IDC_LENGTH)->setText("31");
+        dialog->accept();
+    });
+    Run(ID_TOOL_PASSBAND);
+    ASSERT_TRUE(Doc().m_pCoef);
+    EXPECT_EQ(Doc().m_pCoef->GetSize(), 31);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_TRUE(hasDrawing(Frame().GetGraphView()));
+    EXPECT_TRUE(Action(ID_FILE_SAVETEXT)->isEnabled());
+    EXPECT_EQ(Frame().GetDataView()->findChild<QLineEdit*>("IDC_YAXIS")->text().toStdString(),
+        FormatDouble((*Doc().m_pCoef)[0]));
+}
+
+TEST_F(FrameTest, CancelledDesignChangesNothing)
+{
+    CModalWatch<CPassBandDlg> answer([](CPassBandDlg* dialog) {
+        dialog->GetEdit(IDC_LENGTH)->setText("31");
+        dialog->reject();
+    });
+    Run(ID_TOOL_PASSBAND);
+    EXPECT_FALSE(Doc().m_pCoef);
+    EXPECT_EQ(Doc().m_nLength, 0);
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(FrameTest, LengthEstimatePreFillsTheNextPassBandDialog)
+{
+    CModalWatch<CLengthEstimateDlg> estimate([](CLengthEstimateDlg* dialog) {
+        dialog->GetEdit(IDC_RIPPLE)->setText("0.01");
+        dialog->GetEdit(IDC_ATTENUATION)->setText("50");
+        dialog->GetEdit(IDC_TRANSITION)->setText("0.1");
+        dialog->accept();
+    });
+    Run(ID_TOOL_LENGTH);
+    EXPECT_FALSE(Doc().IsModified());
+    QString length, attenuation;
+    CModalWatch<CPassBandDlg> design([&](CPassBandDlg* dialog) {
+        length = dialog->GetEdit(IDC_LENGTH)->text();
+        attenuation = dialog->GetEdit(IDC_ATTENUATION)->text();
+        dialog->reject();
+    });
+    Run(ID_TOOL_PASSBAND);
+    EXPECT_EQ(length, "41");  // the ripple sets the attenuation that counts
+    EXPECT_EQ(attenuation, "50");
+}
+
+TEST_F(FrameTest, AboutBoxNamesTheVersion)
+{
+    QString title, text;
+    CModalWatch<QDialog> about([&](QDialog* dialog) {
+        title = dialog->windowTitle();
+        for (QLabel* label : dialog->findChildren<QLabel*>())
+            text += label->text();
+        dialog->accept();
+    });
+    Run(ID_APP_ABOUT);
+    EXPECT_EQ(title, "ﾊﾞｰｼﾞｮﾝ情報(Filter)");
+    EXPECT_TRUE(text.contains("0.12"));
+}
