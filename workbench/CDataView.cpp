@@ -80,8 +80,12 @@ void CDataView::PlaceControls()
     m_pShowNext->setGeometry(dialogRect(fm, 123, 16, 42, 14));
     m_pWriteData->setGeometry(dialogRect(fm, 180, 16, 50, 14));
     m_pReload->setGeometry(dialogRect(fm, 235, 16, 50, 14));
-    (new QLabel("X-Axis", this))->setGeometry(dialogRect(fm, 7, 8, 22, 8));
-    (new QLabel("Y-Axis", this))->setGeometry(dialogRect(fm, 40, 8, 22, 8));
+    for (const auto& [text, x] : {std::pair("X-Axis", 7), std::pair("Y-Axis", 40)}) {
+        auto* label = new QLabel(text, this);
+        QRect rect = dialogRect(fm, x, 8, 22, 8);
+        rect.setWidth(std::max(rect.width(), label->sizeHint().width()));  // never clip the text
+        label->setGeometry(rect);
+    }
     m_pXScroll->setGeometry(dialogRect(fm, 24, 17, 10, 13));
     m_pXScroll->raise();
 }
@@ -105,8 +109,10 @@ void CDataView::OnUpdate(CView*, long)
 
 void CDataView::WriteBox(QLineEdit* box, const QString& text)
 {
-    if (box->text() != text)
-        box->setText(text);
+    if (box->text() == text)
+        return;
+    box->setText(text);
+    box->setCursorPosition(0);  // a replaced text shows from its start
 }
 
 bool CDataView::UpdateData(bool bSave)

@@ -165,3 +165,31 @@ TEST(WaitForRootFinder, CancelOfTheProgressDialogGivesUpAfterAboutASecond)
     process->Terminate();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
+
+TEST(CommandLine, ADocumentThatCannotBeOpenedEndsTheStartWithAMessageNamingIt)
+{
+    TestApplication();
+    CFilterApp app;
+    CMessageWatch message;
+    EXPECT_FALSE(app.InitInstance({"/nonexistent/design"}));
+    EXPECT_TRUE(message.Text().contains("\"/nonexistent/design\"")) << message.Text().toStdString();
+    EXPECT_FALSE(app.GetFrame().isVisible());
+}
+
+TEST(CommandLine, ASavedDocumentNamedOnTheCommandLineIsOpenedAndShown)
+{
+    TestApplication();
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("saved").toStdString();
+    {
+        CFilterApp first;
+        ASSERT_TRUE(first.InitInstance({}));
+        first.GetFilterDoc().SetCoefficients(CRealArray(5));
+        first.GetFilterDoc().OnSaveDocument(path);
+    }
+    CFilterApp app;
+    ASSERT_TRUE(app.InitInstance({QString::fromStdString(path)}));
+    EXPECT_EQ(app.GetFrame().windowTitle(), "saved - Filter");
+    ASSERT_TRUE(app.GetFilterDoc().m_pCoef);
+    EXPECT_EQ(app.GetFilterDoc().m_pCoef->GetSize(), 5);
+}
