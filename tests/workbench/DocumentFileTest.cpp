@@ -25,17 +25,6 @@ namespace {
 
 class DocumentFileTest : public WorkbenchTest {
 protected:
-    // Designs a low pass of length 31 with cut-off 0.25 through the pass-band dialog.
-    void DesignLowPass()
-    {
-        CModalWatch<CPassBandDlg> answer([](CPassBandDlg* dialog) {
-            dialog->GetEdit(IDC_LOWCUT)->setText("0.25");
-            dialog->GetEdit(IDC_LENGTH)->setText("31");
-            dialog->accept();
-        });
-        Run(ID_TOOL_PASSBAND);
-        ASSERT_TRUE(Doc().m_pCoef);
-    }
     // Runs command id and answers its file dialog with path.
     void RunWithFile(int id, const QString& path)
     {
@@ -60,6 +49,7 @@ bool sameBits(const CRealArray& a, const CRealArray& b)
 TEST_F(DocumentFileTest, PrintsADesignedFilterOnOnePageOfAPdf)
 {
     DesignLowPass();
+    ASSERT_TRUE(Doc().m_pCoef);
     QPrinter& printer = App().GetPrinter();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(Path("graph.pdf"));
@@ -73,6 +63,7 @@ TEST_F(DocumentFileTest, PrintsADesignedFilterOnOnePageOfAPdf)
 TEST_F(DocumentFileTest, PrintedDrawingIsFourTimesThePane)
 {
     DesignLowPass();
+    ASSERT_TRUE(Doc().m_pCoef);
     CFilterView* graph = Frame().GetGraphView();
     QImage page(graph->width() * 4, graph->height() * 4, QImage::Format_RGB32);
     page.fill(Qt::white);
@@ -96,6 +87,7 @@ TEST_F(DocumentFileTest, PrintedDrawingIsFourTimesThePane)
 TEST_F(DocumentFileTest, SavedAndReopenedDocumentLosesNothing)
 {
     DesignLowPass();
+    ASSERT_TRUE(Doc().m_pCoef);
     // Edit coefficient 1 in the form and write it into the document.
     auto* form = Frame().GetDataView();
     form->findChild<QLineEdit*>("IDC_XAXIS")->setText("1");
@@ -129,6 +121,7 @@ TEST_F(DocumentFileTest, SavedAndReopenedDocumentLosesNothing)
 TEST_F(DocumentFileTest, FileThatIsNotADocumentIsRefusedAndTheWindowKeepsItsDocument)
 {
     DesignLowPass();
+    ASSERT_TRUE(Doc().m_pCoef);
     RunWithFile(ID_FILE_SAVE_AS, Path("kept"));
     const CRealArray coef = *Doc().m_pCoef;
     exchange::WriteFileAtomically(Path("notes.txt").toStdString(), "hello, this is no filter");

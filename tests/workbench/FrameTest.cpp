@@ -157,12 +157,7 @@ TEST_F(FrameTest, ToolBarAndStatusBarCanBeHiddenAndShownAgain)
 
 TEST_F(FrameTest, DesigningThroughTheDialogDrawsTheFilterAndRefillsTheForm)
 {
-    CModalWatch<CPassBandDlg> answer([](CPassBandDlg* dialog) {
-        dialog->GetEdit(IDC_LOWCUT)->setText("0.25");
-        dialog->GetEdit(IDC_LENGTH)->setText("31");
-        dialog->accept();
-    });
-    Run(ID_TOOL_PASSBAND);
+    DesignLowPass();
     ASSERT_TRUE(Doc().m_pCoef);
     EXPECT_EQ(Doc().m_pCoef->GetSize(), 31);
     EXPECT_TRUE(Doc().IsModified());

@@ -6,6 +6,8 @@
 #include "CFilterApp.h"
 #include "CFilterDoc.h"
 #include "CMainFrame.h"
+#include "CPassBandDlg.h"
+#include "Resource.h"
 
 #include <QAction>
 #include <QApplication>
@@ -104,6 +106,17 @@ protected:
     {
         Action(id)->trigger();
         QCoreApplication::processEvents();
+    }
+
+    // Designs a low pass of length 31 with cut-off 0.25 through the pass-band dialog.
+    void DesignLowPass()
+    {
+        CModalWatch<CPassBandDlg> answer([](CPassBandDlg* dialog) {
+            dialog->GetEdit(IDC_LOWCUT)->setText("0.25");
+            dialog->GetEdit(IDC_LENGTH)->setText("31");
+            dialog->accept();
+        });
+        Run(ID_TOOL_PASSBAND);
     }
 
     std::unique_ptr<CFilterApp> m_pApp;
