@@ -5,6 +5,7 @@
 #include "FileIo.h"
 #include "Resource.h"
 
+#include <functional>
 #include <map>
 
 namespace {
@@ -47,50 +48,43 @@ std::string CCliRunner::Run(const CCliCommand& command)
 
 void CCliRunner::RunStep(const CCliStep& step)
 {
-    const std::string& o = step.strOption;
-    const std::string arg = step.args.empty() ? std::string() : step.args[0];
-    CCliUi::PassBandFields& fields = m_ui.PassBand();
-    if (o == "--estimate") {
-        m_ui.SetLengthEstimate({step.args[0], step.args[1], step.args[2]});
-        Command(ID_TOOL_LENGTH);
-    } else if (o == "--type") {
-        fields.nType = indexOf(kTypeNames, arg);
-    } else if (o == "--length") {
-        fields.strLength = arg;
-    } else if (o == "--low") {
-        fields.strLow = arg;
-    } else if (o == "--high") {
-        fields.strHigh = arg;
-    } else if (o == "--attenuation") {
-        fields.strAttenuation = arg;
-    } else if (o == "--design") {
-        Command(ID_TOOL_PASSBAND);
-    } else if (o == "--coefficients") {
-        InstallCoefficients(arg);
-    } else if (o == "--db") {
-        Command(ID_VIEW_DB);
-    } else if (o == "--show") {
-        Command(ID_VIEW_IMPULSE + indexOf(kDisplayNames, arg));
-    } else if (o == "--print") {
-        PrintDisplay();
-    } else if (o == "--info") {
-        PrintInfo();
-    } else if (o == "--save") {
-        try {
-            m_doc.OnSaveDocument(arg);
-        } catch (const std::runtime_error& e) {
-            m_ui.ShowError(e.what());
-        }
-    } else if (o == "--export-text") {
-        m_ui.SetTextExportPath(arg);
-        if (NeedFilter())
-            Command(ID_FILE_SAVETEXT);
-    } else if (o == "--zeros") {
-        PrintZeros();
-    } else if (o == "--minimum-phase") {
-        if (NeedFilter())
-            Command(ID_TOOL_MINPHASE);
+    using Action = std::function<void(CCliRunner&, const std::vector<std::string>&)>;
+    using Args = const std::vector<std::string>&;
+    static const std::map<std::string, Action> kActions = {
+        {"--estimate", [](CCliRunner& r, Args a) { r.m_ui.SetLengthEstimate({a[0], a[1], a[2]}); r.Command(ID_TOOL_LENGTH); }},
+        {"--type", [](CCliRunner& r, Args a) { r.m_ui.PassBand().nType = indexOf(kTypeNames, a[0]); }},
+        {"--length", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strLength = a[0]; }},
+        {"--low", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strLow = a[0]; }},
+        {"--high", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strHigh = a[0]; }},
+        {"--attenuation", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strAttenuation = a[0]; }},
+        {"--design", [](CCliRunner& r, Args) { r.Command(ID_TOOL_PASSBAND); }},
+        {"--coefficients", [](CCliRunner& r, Args a) { r.InstallCoefficients(a[0]); }},
+        {"--db", [](CCliRunner& r, Args) { r.Command(ID_VIEW_DB); }},
+        {"--show", [](CCliRunner& r, Args a) { r.Command(ID_VIEW_IMPULSE + indexOf(kDisplayNames, a[0])); }},
+        {"--print", [](CCliRunner& r, Args) { r.PrintDisplay(); }},
+        {"--info", [](CCliRunner& r, Args) { r.PrintInfo(); }},
+        {"--save", [](CCliRunner& r, Args a) { r.Save(a[0]); }},
+        {"--export-text", [](CCliRunner& r, Args a) { r.ExportText(a[0]); }},
+        {"--zeros", [](CCliRunner& r, Args) { r.PrintZeros(); }},
+        {"--minimum-phase", [](CCliRunner& r, Args) { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }},
+    };
+    kActions.at(step.strOption)(*this, step.args);
+}
+
+void CCliRunner::Save(const std::string& path)
+{
+    try {
+        m_doc.OnSaveDocument(path);
+    } catch (const std::runtime_error& e) {
+        m_ui.ShowError(e.what());
     }
+}
+
+void CCliRunner::ExportText(const std::string& path)
+{
+    m_ui.SetTextExportPath(path);
+    if (NeedFilter())
+        Command(ID_FILE_SAVETEXT);
 }
 
 bool CCliRunner::NeedFilter()

@@ -23,6 +23,8 @@ private:
     void PrintDisplay();
     void PrintZeros();
     void InstallCoefficients(const std::string& path);
+    void Save(const std::string& path);
+    void ExportText(const std::string& path);
 
     std::ostream& m_out;
     CCliUi m_ui;
