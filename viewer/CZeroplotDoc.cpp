@@ -1,25 +1,22 @@
 #include "CZeroplotDoc.h"
 
-#include "FileIo.h"
 #include "RecordFile.h"
 #include "Resource.h"
 
+#include <stdexcept>
+
 CZeroplotDoc::CZeroplotDoc() { LoadRoots(); }
 
-// The viewer is started on whatever the root finder left; a file it cannot use just
-// means there is nothing to show, so the failure is swallowed without a message.
+// The viewer is started on whatever the root finder left; a file it cannot use (FileError,
+// FormatError) just means there is nothing to show, so the failure is swallowed without a
+// message and the members keep their empty values.
 void CZeroplotDoc::LoadRoots()
 {
     try {
         exchange::RecordFile file = exchange::ReadRecordFile(exchange::kRootFile);
         m_pRoots = std::make_unique<CComplexArray>(std::move(file.records));
         m_nRoots = file.count;
-    } catch (const exchange::FileError&) {
-        m_pRoots.reset();
-        m_nRoots = 0;
-    } catch (const exchange::FormatError&) {
-        m_pRoots.reset();
-        m_nRoots = 0;
+    } catch (const std::runtime_error&) {
     }
 }
 
