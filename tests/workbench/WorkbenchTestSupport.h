@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
