@@ -17,23 +17,26 @@ constexpr double kIsolated = 0.1;
 // Partial sums kept apart so that the compiler may add four terms at a time.
 constexpr int kLanes = 4;
 
-// Adds 1 / (z - x_j) for j in [begin, end) to the lane sums (sr, si). Built with AVX2
-// and without, the same operations in the same order in both.
-__attribute__((target_clones("avx2", "default"))) void AddReciprocals(const double* xr, const double* xi, int begin, int end, Complex z, double* sr, double* si)
+// Adds 1 / (scale (z - x_j)) for j in [begin, end) to the lane sums (sr, si); scale, a
+// power of two, keeps the squares of the differences in range. Built with AVX2 and
+// without, the same operations in the same order in both.
+__attribute__((target_clones("avx2", "default"))) void AddReciprocals(const double* xr, const double* xi, int begin,
+                                                                      int end, Complex z, double scale, double* sr,
+                                                                      double* si)
 {
     const double zr = z.real(), zi = z.imag();
     double ar[kLanes] = {}, ai[kLanes] = {};
     int j = begin;
     for (; j + kLanes <= end; j += kLanes) {
         for (int l = 0; l < kLanes; ++l) {
-            const double dx = zr - xr[j + l], dy = zi - xi[j + l];
+            const double dx = (zr - xr[j + l]) * scale, dy = (zi - xi[j + l]) * scale;
             const double q = 1.0 / (dx * dx + dy * dy);
             ar[l] += dx * q;
             ai[l] -= dy * q;
         }
     }
     for (; j < end; ++j) {
-        const double dx = zr - xr[j], dy = zi - xi[j];
+        const double dx = (zr - xr[j]) * scale, dy = (zi - xi[j]) * scale;
         const double q = 1.0 / (dx * dx + dy * dy);
         ar[0] += dx * q;
         ai[0] -= dy * q;
@@ -56,17 +59,21 @@ struct Snapshot {
         }
     }
 
-    // Sum over j != i of 1 / (z_i - z_j).
+    // Sum over j != i of 1 / (z_i - z_j). The differences are scaled by the power of two
+    // that brings z_i near 1 (exactly, so the sum is the same unless it would overflow or
+    // underflow): very large or very small roots keep their neighbours' terms.
     Complex Repulsion(int i) const
     {
         double sr[kLanes] = {}, si[kLanes] = {};
         const Complex zi(re[i], im[i]);
-        AddReciprocals(re.data(), im.data(), 0, i, zi, sr, si);
-        AddReciprocals(re.data(), im.data(), i + 1, static_cast<int>(re.size()), zi, sr, si);
+        const double magnitude = std::fmax(std::fabs(re[i]), std::fabs(im[i]));
+        const double scale = magnitude == 0.0 ? 1.0 : std::ldexp(1.0, -std::ilogb(magnitude));
+        AddReciprocals(re.data(), im.data(), 0, i, zi, scale, sr, si);
+        AddReciprocals(re.data(), im.data(), i + 1, static_cast<int>(re.size()), zi, scale, sr, si);
         Complex sum;
         for (int l = 0; l < kLanes; ++l)
             sum += Complex(sr[l], si[l]);
-        return sum;
+        return sum * scale;
     }
 };
 

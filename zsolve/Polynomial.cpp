@@ -55,14 +55,15 @@ double RoundingBound(int degree)
 }
 
 // p'/p from Horner's results: directly at z, or, for the reversed polynomial q evaluated
-// at w = 1/z (p(z) = z^d q(w)), p'/p = (d w q - w^2 q') / q.
+// at w = 1/z (p(z) = z^d q(w)), p'/p = w (d - w q'/q), in an order that keeps a tiny w
+// from underflowing.
 template <class T>
 std::complex<T> InverseNewtonAt(std::complex<T> v, std::complex<T> dv, std::complex<T> w, bool outside,
-                              int degree)
+                                int degree)
 {
     if (!outside)
         return dv / v;
-    return (static_cast<T>(degree) * w * v - w * w * dv) / v;
+    return w * (static_cast<T>(degree) - w * (dv / v));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include "Polynomial.h"
 #include "StartingPoints.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -14,34 +16,51 @@ namespace zsolve {
 
 namespace {
 
-// Throws std::invalid_argument unless there is a coefficient and all are finite.
+// Throws std::invalid_argument unless there is a coefficient, all are finite and one
+// is not zero.
 void CheckCoefficients(const CComplexArray& c)
 {
     if (c.GetSize() == 0)
         throw std::invalid_argument("the polynomial has no coefficients");
+    bool allZero = true;
     for (int k = 0; k < c.GetSize(); ++k) {
         if (!std::isfinite(c[k].re) || !std::isfinite(c[k].im))
             throw std::invalid_argument("coefficient " + std::to_string(k) + " is not finite");
+        allZero = allZero && c[k].re == 0.0 && c[k].im == 0.0;
     }
+    if (allZero)
+        throw std::invalid_argument("all coefficients are zero");
 }
 
-bool IsZero(const CComplex& c)
+// Removes the zero coefficients at both ends of c; returns how many were at the front.
+int TrimZeros(std::vector<Complex>& c)
 {
-    return c.re == 0.0 && c.im == 0.0;
+    while (!c.empty() && c.back() == 0.0)
+        c.pop_back();
+    const auto nonZero = std::find_if(c.begin(), c.end(), [](Complex x) { return x != 0.0; });
+    const int front = static_cast<int>(nonZero - c.begin());
+    c.erase(c.begin(), nonZero);
+    return front;
 }
 
-// c[first .. last] scaled by a power of two (exact) so that the largest modulus lies in
-// [1, 2): no overflow in the evaluations, the same roots.
-std::vector<Complex> ScaledCoefficients(const CComplexArray& c, int first, int last)
+double Magnitude(Complex c)
+{
+    return std::fmax(std::fabs(c.real()), std::fabs(c.imag()));
+}
+
+// Multiplies c (end coefficients not zero) by a power of two, which keeps the roots
+// exactly: the largest part near 1, so that no sum of moduli overflows, but raised where
+// needed to keep the end coefficients normal numbers, as far as the range allows.
+void Scale(std::vector<Complex>& c)
 {
     double largest = 0.0;
-    for (int k = first; k <= last; ++k)
-        largest = std::fmax(largest, c[k].abs());
-    const int shift = -std::ilogb(largest);
-    std::vector<Complex> scaled;
-    for (int k = first; k <= last; ++k)
-        scaled.emplace_back(std::ldexp(c[k].re, shift), std::ldexp(c[k].im, shift));
-    return scaled;
+    for (const Complex& x : c)
+        largest = std::fmax(largest, Magnitude(x));
+    const int high = std::ilogb(largest);
+    const int low = std::ilogb(std::fmin(Magnitude(c.front()), Magnitude(c.back())));
+    const int shift = std::min(std::max(-high, DBL_MIN_EXP - 1 - low), 1000 - high);
+    for (Complex& x : c)
+        x = Complex(std::ldexp(x.real(), shift), std::ldexp(x.imag(), shift));
 }
 
 // The roots of a polynomial whose first and last coefficients are not zero.
@@ -62,16 +81,17 @@ CComplexArray FindRoots(const CComplexArray& coefficients)
 {
     CheckCoefficients(coefficients);
     const int n = coefficients.GetSize();
-    int first = 0, last = n - 1;
-    while (first < n && IsZero(coefficients[first]))
-        ++first;
-    if (first == n)
-        throw std::invalid_argument("all coefficients are zero");
-    while (IsZero(coefficients[last]))
-        --last;
-    const std::vector<Complex> finite = ProperRoots(ScaledCoefficients(coefficients, first, last));
+    std::vector<Complex> c;
+    for (int k = 0; k < n; ++k)
+        c.emplace_back(coefficients[k].re, coefficients[k].im);
+    int zeros = TrimZeros(c);
+    Scale(c);
+    // Only when the coefficients span more than the range of double can an end one
+    // vanish here; its roots are then 0 or infinite in double as well.
+    zeros += TrimZeros(c);
+    const std::vector<Complex> finite = ProperRoots(c);
     CComplexArray roots(n - 1);
-    int r = first;  // roots 0 .. first-1 stay at 0
+    int r = zeros;  // roots 0 .. zeros-1 stay at 0
     for (const Complex& z : finite)
         roots[r++] = CComplex(z.real(), z.imag());
     roots.Fill(r, n - 1, CComplex(std::numeric_limits<double>::infinity(), 0.0));

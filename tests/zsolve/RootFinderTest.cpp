@@ -126,11 +126,16 @@ TEST(RootFinder, RootsOfUnity)
 
 TEST(RootFinder, WidelySpreadRootsKeepTheirRelativeAccuracy)
 {
-    // Roots on several circles of the Newton polygon, from 1e-6 to 1e6.
-    const std::vector<Complex> expected{1e-6, Complex(0, 1e-3), -1.0, 1e3, Complex(0, -1e6), 2e6};
-    const CComplexArray roots = zsolve::FindRoots(PolynomialFromRoots(expected));
-    for (const Complex& r : expected)
-        EXPECT_EQ(CountNear(roots, r, 1e-12 * std::abs(r)), 1) << r;
+    // Roots on several circles of the Newton polygon, and roots near the ends of the
+    // range of double, where squares and products of the iteration underflow.
+    const std::vector<std::vector<Complex>> cases{{1e-6, Complex(0, 1e-3), -1.0, 1e3, Complex(0, -1e6), 2e6},
+                                                  {1e-200, -1.0, Complex(0, 1e200)},
+                                                  {Complex(3e-150, 1e-150), Complex(0, 2e-150), 5e150, -4e150}};
+    for (const std::vector<Complex>& expected : cases) {
+        const CComplexArray roots = zsolve::FindRoots(PolynomialFromRoots(expected));
+        for (const Complex& r : expected)
+            EXPECT_EQ(CountNear(roots, r, 1e-12 * std::abs(r)), 1) << r;
+    }
 }
 
 TEST(RootFinder, ScalingTheCoefficientsKeepsTheRoots)
