@@ -3,6 +3,7 @@
 #include "Parallel.h"
 
 #include <cmath>
+#include <numeric>
 
 namespace zsolve {
 
@@ -122,13 +123,11 @@ struct SweepState {
 
 }  // namespace
 
-int AberthIterate(const CPolynomial& p, std::vector<Complex>& z)
+void AberthIterate(const CPolynomial& p, std::vector<Complex>& z)
 {
     std::vector<int> active(z.size());
-    for (size_t i = 0; i < z.size(); ++i)
-        active[i] = static_cast<int>(i);
-    int sweeps = 0;
-    while (!active.empty() && sweeps < kMaxSweeps) {
+    std::iota(active.begin(), active.end(), 0);
+    for (int count = 0; count < kMaxSweeps && !active.empty(); ++count) {
         SweepState sweep(p, z, active);
         const double work = static_cast<double>(active.size()) * (z.size() + p.Degree());
         SplitWork(static_cast<int>(active.size()), work, [&sweep](int b, int e) { sweep.Run(b, e); });
@@ -139,9 +138,7 @@ int AberthIterate(const CPolynomial& p, std::vector<Complex>& z)
                 next.push_back(i);
         }
         active.swap(next);
-        ++sweeps;
     }
-    return sweeps;
 }
 
 }  // namespace zsolve

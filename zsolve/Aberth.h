@@ -15,7 +15,7 @@ constexpr int kMaxSweeps = 500;
 // of Horner's rule while its Newton step is short against the distance to the other
 // approximations, or once its correction falls below the rounding of z. Every correction of
 // a sweep uses the approximations from the start of that sweep, so the result does not
-// depend on how the work is shared between threads. Returns the number of sweeps run.
-int AberthIterate(const CPolynomial& p, std::vector<Complex>& z);
+// depend on how the work is shared between threads.
+void AberthIterate(const CPolynomial& p, std::vector<Complex>& z);
 
 }  // namespace zsolve

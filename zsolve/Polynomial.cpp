@@ -87,12 +87,11 @@ void CPolynomial::Evaluate(const std::vector<Complex>& z, const int* index, int 
     std::vector<int> inside, outside;
     for (int i = 0; i < count; ++i)
         (std::norm(z[index[i]]) <= 1.0 ? inside : outside).push_back(index[i]);
-    for (size_t b = 0; b < inside.size(); b += kBlock)
-        EvaluateBlock(z, inside.data() + b, static_cast<int>(std::min<size_t>(kBlock, inside.size() - b)), false,
-                      out);
-    for (size_t b = 0; b < outside.size(); b += kBlock)
-        EvaluateBlock(z, outside.data() + b, static_cast<int>(std::min<size_t>(kBlock, outside.size() - b)), true,
-                      out);
+    for (const bool far : {false, true}) {
+        const std::vector<int>& list = far ? outside : inside;
+        for (size_t b = 0; b < list.size(); b += kBlock)
+            EvaluateBlock(z, list.data() + b, static_cast<int>(std::min<size_t>(kBlock, list.size() - b)), far, out);
+    }
 }
 
 void CPolynomial::EvaluateBlock(const std::vector<Complex>& z, const int* index, int count, bool outside,

@@ -18,8 +18,8 @@ bool BelowChord(int a, double ya, int b, double yb, int c, double yc)
     return (yb - ya) * (c - a) <= (yc - ya) * (b - a);
 }
 
-}  // namespace
-
+// The indices k of the vertices of the upper convex hull of (k, log m[k]) over the k
+// with m[k] > 0, in increasing order. m[0] and m.back() must be positive.
 std::vector<int> UpperHull(const std::vector<double>& m)
 {
     std::vector<int> hull;
@@ -37,6 +37,8 @@ std::vector<int> UpperHull(const std::vector<double>& m)
     }
     return hull;
 }
+
+}  // namespace
 
 std::vector<Complex> StartingPoints(const CPolynomial& p)
 {

@@ -12,8 +12,4 @@ namespace zsolve {
 // the circles turned against each other so that no two points coincide.
 std::vector<Complex> StartingPoints(const CPolynomial& p);
 
-// The indices k of the vertices of the upper convex hull of (k, log m[k]) over the k
-// with m[k] > 0, in increasing order. m[0] and m.back() must be positive.
-std::vector<int> UpperHull(const std::vector<double>& m);
-
 }  // namespace zsolve
