@@ -18,7 +18,11 @@ struct HornerLanes {
     double wr[kBlock] = {}, wi[kBlock] = {}, wa[kBlock] = {};
     double vr[kBlock], vi[kBlock], dr[kBlock], di[kBlock], b[kBlock];
 
-    void Run(const double* re, const double* im, const double* mod, int first, int step, int degree)
+    // Built twice, with AVX2 and without; the processor picks at load time. Without FMA
+    // both do the same IEEE operations, so the results are the same bit for bit.
+    __attribute__((target_clones("avx2", "default"))) void Run(const double* re, const double* im,
+                                                                const double* mod, int first, int step,
+                                                                int degree)
     {
         std::fill_n(vr, kBlock, re[first]);
         std::fill_n(vi, kBlock, im[first]);
@@ -29,9 +33,7 @@ struct HornerLanes {
             Step(re[k], im[k], mod[k]);
     }
 
-    // Built twice, with AVX2 and without; the processor picks at load time. Without FMA
-    // both do the same IEEE operations, so the results are the same bit for bit.
-    __attribute__((target_clones("avx2", "default"))) void Step(double cr, double ci, double ca)
+    void Step(double cr, double ci, double ca)
     {
         for (int l = 0; l < kBlock; ++l) {
             const double ndr = dr[l] * wr[l] - di[l] * wi[l] + vr[l];
