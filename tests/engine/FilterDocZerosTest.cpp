@@ -165,7 +165,7 @@ TEST_F(ZerosTest, CancellingTheWaitEndsTheRootFinder)
 {
     ImpatientUi impatient;
     CFilterDoc other(impatient);
-    Script("bin/zsolve", "echo $$ > solver\nexec sleep 60");
+    Script("bin/zsolve", "echo $$ > solver.tmp && mv solver.tmp solver\nexec sleep 60");
     CRealArray coef(3);
     coef[0] = 1.0;
     other.SetCoefficients(coef);
