@@ -7,6 +7,7 @@
 #include "MinimumPhase.h"
 #include "RecordFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -97,7 +98,11 @@ void CFilterDoc::OnToolMinPhase()
     if (MirrorOutsideZeros(*m_pRoots) == 0)
         return;
     const CRealArray rebuilt = CoefficientsFromZeros(*m_pRoots, m_pCoef->rms());
-    m_pRoots.reset();
+    m_pRoots.reset();  // mirrored: no longer the zeros of the coefficients
+    if (!std::all_of(rebuilt.data(), rebuilt.data() + rebuilt.GetSize(), [](double h) { return std::isfinite(h); })) {
+        m_ui.ShowStatusError("The minimum-phase filter could not be rebuilt from the zeros.");
+        return;
+    }
     *m_pCoef = rebuilt;
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
     CoefficientsChanged();
