@@ -26,6 +26,7 @@ QByteArray RenderSvg(const QSize& size, const CPictureDraw& draw, const QString&
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setSize(size);
+    generator.setResolution(96);  // the CSS pixel: the document is as many pixels wide as asked
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setTitle(title);
     QPainter painter(&generator);
