@@ -23,6 +23,20 @@ int shiftToFit(double maxAbs)
     return mantissa == 0.5 ? exponent - 1 : exponent;
 }
 
+// max |h[n]| of at least one finite coefficient, else std::invalid_argument.
+double largestMagnitude(const CRealArray& h)
+{
+    if (h.GetSize() < 1)
+        throw std::invalid_argument("there are no coefficients to quantize");
+    double largest = 0.0;
+    for (int n = 0; n < h.GetSize(); ++n) {
+        if (!std::isfinite(h[n]))
+            throw std::invalid_argument("a coefficient is not finite");
+        largest = std::max(largest, std::abs(h[n]));
+    }
+    return largest;
+}
+
 CRealArray magnitudes(const CRealArray& h, int size)
 {
     CComplexArray padded(size);
@@ -69,17 +83,9 @@ CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits)
 {
     if (fractionBits != 15 && fractionBits != 31)
         throw std::invalid_argument("the fixed-point format must have 15 or 31 fraction bits");
-    if (h.GetSize() < 1)
-        throw std::invalid_argument("there are no coefficients to quantize");
-    double maxAbs = 0.0;
-    for (int n = 0; n < h.GetSize(); ++n) {
-        if (!std::isfinite(h[n]))
-            throw std::invalid_argument("a coefficient is not finite");
-        maxAbs = std::max(maxAbs, std::abs(h[n]));
-    }
     CQuantization q;
     q.nFractionBits = fractionBits;
-    q.nShift = shiftToFit(maxAbs);
+    q.nShift = shiftToFit(largestMagnitude(h));
     const std::int64_t top = (std::int64_t(1) << fractionBits) - 1;
     CRealArray quantized(h.GetSize());
     for (int n = 0; n < h.GetSize(); ++n) {

@@ -35,6 +35,7 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const CCoefficientExportC
     m_pBlockSize->setRange(1, kMaxBlockSize);
     m_pBlockSize->setValue(choice.nBlockSize);
     m_pFigures->setWordWrap(true);
+    m_pFigures->setMinimumWidth(60 * m_pFigures->fontMetrics().averageCharWidth());
     m_pFigures->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* form = new QFormLayout;
     form->addRow(tr("Format:"), m_pFormat);
