@@ -10,6 +10,9 @@
 
 namespace {
 
+// The largest scale shift a finite double can need: 2^1024 exceeds every double.
+constexpr int kMaxShift = 1024;
+
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isWordStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 bool isWordChar(char c) { return isWordStart(c) || isDigit(c); }
@@ -224,8 +227,8 @@ void CScanner::SetShift(std::string_view value, const CPlace& place)
 {
     int shift = -1;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), shift);
-    if (error != std::errc() || end != value.data() + value.size() || shift < 0 || shift > 1023)
-        Fail(place, "the scale shift " + quoted(value) + " is not a whole number from 0 to 1023");
+    if (error != std::errc() || end != value.data() + value.size() || shift < 0 || shift > kMaxShift)
+        Fail(place, "the scale shift " + quoted(value) + " is not a whole number from 0 to " + std::to_string(kMaxShift));
     m_nShift = shift;
     m_shiftPlace = place;
 }

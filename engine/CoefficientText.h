@@ -33,7 +33,7 @@ constexpr int kMaxCoefficientCount = 65535;
 //   the column named "coefficient" or "value", else from the last;
 // - one C array "TYPE NAME[SIZE] = { ... };", SIZE optional, as the exports write it. An
 //   int16_t or q15_t array holds Q15 integers (value / 2^15), an int32_t or q31_t array Q31
-//   integers (value / 2^31). "#define <NAME>_SCALE_SHIFT k" (0 .. 1023) multiplies every
+//   integers (value / 2^31). "#define <NAME>_SCALE_SHIFT k" (0 .. 1024) multiplies every
 //   value by 2^k; "#define <NAME>_TIME_REVERSED 1" reverses the order.
 // Anything else, a value that is not finite, no number at all or more than
 // kMaxCoefficientCount values: CoefficientTextError, whose message begins

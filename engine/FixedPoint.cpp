@@ -63,8 +63,9 @@ std::string scalingLine(const CQuantization& q)
 {
     if (q.nShift == 0)
         return "Scaling: none; every coefficient lies within -1 .. 1.";
-    const std::string factor = FormatGeneral(std::ldexp(1.0, q.nShift), 17);
-    return "Scaling: the coefficients are divided by 2^" + std::to_string(q.nShift) + " = " + factor
+    const std::string power = "2^" + std::to_string(q.nShift);
+    const std::string factor = q.nShift <= 52 ? FormatGeneral(std::ldexp(1.0, q.nShift), 17) : power;
+    return "Scaling: the coefficients are divided by " + power + (q.nShift <= 52 ? " = " + factor : "")
         + " to fit; multiply the filter's output by " + factor + ".";
 }
 

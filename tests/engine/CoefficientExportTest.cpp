@@ -97,6 +97,11 @@ TEST(CoefficientExport, Q15HeaderSaysWhatQuantizationDid)
         EXPECT_TRUE(contains(header, line)) << line;
     const CRealArray back = ParseCoefficientText(header);
     EXPECT_EQ(back[1], -9830.0 / 16384);
+    // The largest doubles need the largest shift, and still read back.
+    const CRealArray huge = array({1.7976931348623157e308, -1e308});
+    const std::string hugeHeader = FormatCoefficientExport(huge, ExportFormat::Q31, 1);
+    EXPECT_TRUE(contains(hugeHeader, "divided by 2^1024 to fit; multiply the filter's output by 2^1024.")) << hugeHeader;
+    EXPECT_NEAR(ParseCoefficientText(hugeHeader)[1] / -1e308, 1.0, 1e-9);
 }
 
 TEST(CoefficientExport, DspHeadersHoldTheTapsTimeReversed)

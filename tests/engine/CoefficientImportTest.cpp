@@ -73,8 +73,8 @@ TEST(CoefficientImport, RefusalsNameLineAndColumn)
         {"{1} {2}", "line 1, column 5: \"{\" after the end of the array"},
         {"1 {2}", "line 1, column 3: \"{\" is not a number"},
         {"1 /* open", "line 1, column 3: the comment \"/*\" is not closed"},
-        {"  #define X_SCALE_SHIFT 2000\n1", "line 1, column 3: the scale shift \"2000\" is not a whole number from 0 to 1023"},
-        {"#define X_SCALE_SHIFT 1023\n1e300", "line 1, column 1: the scale shift makes a value too large for a double"},
+        {"  #define X_SCALE_SHIFT 2000\n1", "line 1, column 3: the scale shift \"2000\" is not a whole number from 0 to 1024"},
+        {"#define X_SCALE_SHIFT 1024\n1e300", "line 1, column 1: the scale shift makes a value too large for a double"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(refusal(c.text), c.message) << c.text;
