@@ -1,8 +1,6 @@
 #include "CCliRunner.h"
 
-#include "CoefficientText.h"
 #include "DataExchange.h"
-#include "FileIo.h"
 #include "Resource.h"
 
 #include <functional>
@@ -58,13 +56,15 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--high", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strHigh = a[0]; }},
         {"--attenuation", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strAttenuation = a[0]; }},
         {"--design", [](CCliRunner& r, Args) { r.Command(ID_TOOL_PASSBAND); }},
-        {"--coefficients", [](CCliRunner& r, Args a) { r.InstallCoefficients(a[0]); }},
+        {"--coefficients", [](CCliRunner& r, Args a) { r.m_ui.SetImportPath(a[0]); r.Command(ID_FILE_IMPORT_COEF); }},
         {"--db", [](CCliRunner& r, Args) { r.Command(ID_VIEW_DB); }},
         {"--show", [](CCliRunner& r, Args a) { r.Command(ID_VIEW_IMPULSE + indexOf(kDisplayNames, a[0])); }},
         {"--print", [](CCliRunner& r, Args) { r.PrintDisplay(); }},
         {"--info", [](CCliRunner& r, Args) { r.PrintInfo(); }},
         {"--save", [](CCliRunner& r, Args a) { r.Save(a[0]); }},
         {"--export-text", [](CCliRunner& r, Args a) { r.ExportText(a[0]); }},
+        {"--export", [](CCliRunner& r, Args a) { r.Export(a[0], a[1]); }},
+        {"--block-size", [](CCliRunner& r, Args a) { r.m_ui.SetBlockSize(a[0]); }},
         {"--zeros", [](CCliRunner& r, Args) { r.PrintZeros(); }},
         {"--minimum-phase", [](CCliRunner& r, Args) { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }},
     };
@@ -87,22 +87,22 @@ void CCliRunner::ExportText(const std::string& path)
         Command(ID_FILE_SAVETEXT);
 }
 
+void CCliRunner::Export(const std::string& format, const std::string& path)
+{
+    m_ui.SetTextExportPath(path);
+    if (!NeedFilter())
+        return;
+    const std::optional<ExportFormat> coefficientFormat = ExportFormatFromName(format);
+    if (coefficientFormat)
+        m_ui.SetExportFormat(*coefficientFormat);
+    Command(coefficientFormat ? ID_FILE_EXPORT_COEF : ID_FILE_EXPORT_DISPLAY);
+}
+
 bool CCliRunner::NeedFilter()
 {
     if (!m_doc.m_pCoef)
         m_ui.ShowError("there is no filter yet");
     return m_doc.m_pCoef != nullptr;
-}
-
-void CCliRunner::InstallCoefficients(const std::string& path)
-{
-    try {
-        m_doc.SetCoefficients(ParseCoefficientText(exchange::ReadFileBytes(path)));
-    } catch (const CoefficientTextError& e) {
-        m_ui.ShowError("\"" + path + "\": " + e.what());
-    } catch (const std::runtime_error& e) {
-        m_ui.ShowError(e.what());
-    }
 }
 
 void CCliRunner::PrintInfo()

@@ -22,9 +22,9 @@ private:
     void PrintInfo();
     void PrintDisplay();
     void PrintZeros();
-    void InstallCoefficients(const std::string& path);
     void Save(const std::string& path);
     void ExportText(const std::string& path);
+    void Export(const std::string& format, const std::string& path);
 
     std::ostream& m_out;
     CCliUi m_ui;

@@ -1,6 +1,7 @@
 #include "CCliUi.h"
 
 #include "CProcessHandle.h"
+#include "DataExchange.h"
 #include "Resource.h"
 
 #include <map>
@@ -51,6 +52,18 @@ bool CCliUi::DoLengthEstimateDialog(CLengthEstimateData& data)
 }
 
 std::string CCliUi::AskTextExportPath(const std::string&) { return m_strExportPath; }
+
+bool CCliUi::DoExportDialog(const CRealArray&, CCoefficientExportChoice& choice)
+{
+    const std::optional<int> blockSize = ParseInt(m_strBlockSize);
+    if (!blockSize || *blockSize < 1 || *blockSize > kMaxBlockSize) {
+        ShowError("block size: Please enter an integer between 1 and " + std::to_string(kMaxBlockSize) + ".");
+        return false;
+    }
+    choice.format = m_exportFormat;
+    choice.nBlockSize = *blockSize;
+    return true;
+}
 
 bool CCliUi::WaitForRootFinder(CProcessHandle& process) { return process.WaitFor(-1); }
 

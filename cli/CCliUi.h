@@ -18,12 +18,21 @@ public:
     PassBandFields& PassBand() { return m_passBand; }
     void SetLengthEstimate(const CLengthEstimateTexts& texts) { m_lengthEstimate = texts; }
     void SetTextExportPath(const std::string& path) { m_strExportPath = path; }
+    // The format of the next coefficient export, and the block size as typed.
+    void SetExportFormat(ExportFormat format) { m_exportFormat = format; }
+    void SetBlockSize(const std::string& text) { m_strBlockSize = text; }
+    void SetImportPath(const std::string& path) { m_strImportPath = path; }
     // The first failure since the last call, or empty; clears it.
     std::string TakeError();
 
     bool DoPassBandDialog(CPassBandData& data) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
     std::string AskTextExportPath(const std::string& defaultName) override;
+    // Answers with the format and block size set; a block size that is not an integer
+    // in 1 .. kMaxBlockSize is refused.
+    bool DoExportDialog(const CRealArray& coefficients, CCoefficientExportChoice& choice) override;
+    std::string AskImportPath() override { return m_strImportPath; }
+    bool ConfirmImport(const std::string&, int) override { return true; }
     bool WaitForRootFinder(CProcessHandle& process) override;
     void ShowError(const std::string& message) override;
     void ShowStatusError(const std::string& message) override;
@@ -34,5 +43,8 @@ private:
     PassBandFields m_passBand;
     CLengthEstimateTexts m_lengthEstimate;
     std::string m_strExportPath;
+    ExportFormat m_exportFormat = ExportFormat::Full;
+    std::string m_strBlockSize = std::to_string(kDefaultBlockSize);
+    std::string m_strImportPath;
     std::string m_strError;
 };

@@ -11,7 +11,7 @@ const std::map<std::string, int>& argumentCounts()
         {"--estimate", 3}, {"--type", 1}, {"--length", 1}, {"--low", 1}, {"--high", 1},
         {"--attenuation", 1}, {"--design", 0}, {"--coefficients", 1}, {"--db", 0},
         {"--show", 1}, {"--print", 0}, {"--info", 0}, {"--save", 1}, {"--export-text", 1},
-        {"--zeros", 0}, {"--minimum-phase", 0}};
+        {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}};
     return counts;
 }
 
@@ -46,6 +46,7 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
         i += static_cast<size_t>(count->second);
         checkWord(step, "--type", {"lowpass", "highpass", "bandpass", "bandstop"});
         checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag"});
+        checkWord(step, "--export", {"full", "csv", "q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31", "display"});
         command.steps.push_back(step);
     }
     return command;
@@ -62,14 +63,20 @@ steps, run left to right on the one document, each as its menu command does:
   --length N          --low F   --high F   --attenuation A      } as typed into its dialog;
                       unset fields take the values the dialog opens with
   --design            pass-band design with those fields, checked as the dialog checks them
-  --coefficients FILE install coefficients from a text file of numbers separated by white
-                      space or commas; a file written by --export-text reads back
+  --coefficients FILE install coefficients from a text file: numbers separated by white
+                      space, commas or semicolons; "#", "//" and "/* */" comments; a CSV
+                      header line; a C array as --export-text and --export write it
   --db                toggle the dB flag
   --show D            impulse | amplitude | phase | real | imag
   --print             the current display array to standard output, one value a line
   --info              length, type, cut-offs, attenuation, array sizes, display, dB flag
   --save FILE         save the document
   --export-text FILE  the coefficients as a C array text file
+  --export F FILE     the coefficients in format F: full (17 digits a line) | csv |
+                      q15 | q31 (C headers in fixed point) | dsp-f32 | dsp-q15 | dsp-q31
+                      (C headers for the Cortex-M DSP library's FIR functions); or
+                      F = display: the display array as CSV with its frequency or time
+  --block-size B      block size of the next DSP headers' state buffer (default 32)
   --zeros             compute the zeros with zsolve in the current folder and print them,
                       one "re im" pair a line
   --minimum-phase     convert the filter to minimum phase

@@ -29,6 +29,9 @@ bool CFilterDoc::OnCmdMsg(int id, CCmdUI* pCmdUI)
         {ID_VIEW_ZERO, &CFilterDoc::OnViewZero, nullptr},
         {ID_TOOL_MINPHASE, &CFilterDoc::OnToolMinPhase, nullptr},
         {ID_FILE_SAVETEXT, &CFilterDoc::OnFileSaveText, &CFilterDoc::OnUpdateFileSaveText},
+        {ID_FILE_EXPORT_COEF, &CFilterDoc::OnFileExportCoef, &CFilterDoc::OnUpdateFileExportCoef},
+        {ID_FILE_IMPORT_COEF, &CFilterDoc::OnFileImportCoef, nullptr},
+        {ID_FILE_EXPORT_DISPLAY, &CFilterDoc::OnFileExportDisplay, &CFilterDoc::OnUpdateFileExportDisplay},
     };
     for (const Entry& entry : kMessageMap) {
         if (entry.id != id)

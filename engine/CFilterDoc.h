@@ -5,7 +5,9 @@
 #include "CProcessHandle.h"
 #include "CRealArray.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 class CFilterUi;
 
@@ -41,6 +43,9 @@ public:
     void OnViewZero();
     void OnToolMinPhase();
     void OnFileSaveText();
+    void OnFileExportCoef();
+    void OnFileImportCoef();
+    void OnFileExportDisplay();
     void OnUpdateViewImpulse(CCmdUI* pCmdUI);
     void OnUpdateViewAmplitude(CCmdUI* pCmdUI);
     void OnUpdateViewPhase(CCmdUI* pCmdUI);
@@ -48,6 +53,8 @@ public:
     void OnUpdateViewImag(CCmdUI* pCmdUI);
     void OnUpdateViewDb(CCmdUI* pCmdUI);
     void OnUpdateFileSaveText(CCmdUI* pCmdUI);
+    void OnUpdateFileExportCoef(CCmdUI* pCmdUI);
+    void OnUpdateFileExportDisplay(CCmdUI* pCmdUI);
 
     int m_nLength = 0;
     int m_nFilterType = 0;
@@ -73,6 +80,9 @@ private:
     void LoadDocument(CArchive& ar);
     bool RunRootFinder();
     bool ReadRoots();
+    // Writes the text that format makes to path; a refusal or a failed write is shown,
+    // prefixed by failure.
+    void WriteExport(const std::string& path, const std::function<std::string()>& format, const std::string& failure);
 
     CFilterUi& m_ui;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CoefficientExport.h"
 #include "DialogData.h"
 
 #include <string>
@@ -17,9 +18,18 @@ public:
     virtual bool DoPassBandDialog(CPassBandData& data) = 0;
     // Runs the length-estimation dialog opened on data, as above with ReadLengthEstimate.
     virtual bool DoLengthEstimateDialog(CLengthEstimateData& data) = 0;
-    // Asks for the file of the coefficient text export: a save dialog starting at
-    // defaultName that asks before overwriting. Empty when cancelled.
+    // Asks for the file of an export: a save dialog starting at defaultName that asks
+    // before overwriting. Empty when cancelled.
     virtual std::string AskTextExportPath(const std::string& defaultName) = 0;
+    // Runs the coefficient export dialog opened on choice, which shows what each format
+    // does to coefficients. True when the user confirmed and choice holds the format and
+    // block size; false when cancelled.
+    virtual bool DoExportDialog(const CRealArray& coefficients, CCoefficientExportChoice& choice) = 0;
+    // Asks for the text file to import coefficients from. Empty when cancelled.
+    virtual std::string AskImportPath() = 0;
+    // Tells that the file at path holds count coefficients; true when they are to be
+    // installed.
+    virtual bool ConfirmImport(const std::string& path, int count) = 0;
     // Waits, without a time limit, until the root finder has ended. False when the user
     // gave up waiting; the caller then ends the process.
     virtual bool WaitForRootFinder(CProcessHandle& process) = 0;

@@ -20,8 +20,22 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Numbers separated by blanks or commas. Comments from "//" to the end of a line, a
-// leading "double NAME[] =" and the braces and semicolon around the numbers are skipped,
-// so that a file written by FormatCoefficientText reads back. A word that is not a finite
-// number, or no number at all: CoefficientTextError naming the line.
+// The most values a coefficient list may hold.
+constexpr int kMaxCoefficientCount = 65535;
+
+// Reads a list of coefficients, in one pass over the text (time linear in its length,
+// constant stack):
+// - decimal numbers ("1", "-0.5", ".25", "1e-3", a C float suffix "0.5f") separated by
+//   white space, commas or semicolons;
+// - comments: "#" and "//" to the end of the line, "/* ... */";
+// - a first line of column names (a CSV header such as "index,coefficient"): when it names
+//   several columns, every later line holds that many numbers and the value is taken from
+//   the column named "coefficient" or "value", else from the last;
+// - one C array "TYPE NAME[SIZE] = { ... };", SIZE optional, as the exports write it. An
+//   int16_t or q15_t array holds Q15 integers (value / 2^15), an int32_t or q31_t array Q31
+//   integers (value / 2^31). "#define <NAME>_SCALE_SHIFT k" (0 .. 1024) multiplies every
+//   value by 2^k; "#define <NAME>_TIME_REVERSED 1" reverses the order.
+// Anything else, a value that is not finite, no number at all or more than
+// kMaxCoefficientCount values: CoefficientTextError, whose message begins
+// "line L, column C: " (both counted from 1, columns in characters).
 CRealArray ParseCoefficientText(const std::string& text);

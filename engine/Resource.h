@@ -13,6 +13,15 @@ enum : int {
     ID_VIEW_ZERO = 32780,
     ID_TOOL_MINPHASE = 32781,
     ID_FILE_SAVETEXT = 32783,
+    ID_FILE_EXPORT_COEF = 32810,
+    ID_FILE_IMPORT_COEF = 32811,
+    ID_FILE_EXPORT_DISPLAY = 32812,
+};
+
+// Command identifiers of the workbench's frame: the graph as a picture.
+enum : int {
+    ID_FILE_SAVE_IMAGE = 32813,
+    ID_EDIT_COPY_IMAGE = 32814,
 };
 
 // Control identifiers of the two design dialogs.

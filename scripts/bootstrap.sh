@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-test}
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libfftw3-dev libmps-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libfftw3-dev libmps-dev
           libgmp-dev googletest libgtest-dev libbenchmark-dev fonts-noto-cjk)
 
 install_missing() {

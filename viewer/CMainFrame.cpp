@@ -12,6 +12,7 @@ CMainFrame::CMainFrame(CWinApp& app, CZeroplotDoc& doc)
     setWindowIcon(zeroplot::AppIcon());
     LoadMenus(zeroplot::Menus());
     LoadAccelerators(zeroplot::Accelerators());
+    LoadPrompts(zeroplot::Prompts());
     setCentralWidget(m_pView);
     AddPane(m_pView, m_pView);
 }

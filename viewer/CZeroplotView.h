@@ -24,7 +24,8 @@ public:
     void OnDraw(QPainter& painter, bool printing) const;
     // Any change of the document redraws the whole view.
     void OnUpdate(CView* pSender, long lHint) override;
-    // Answers the print commands: Print, Print Direct and Print Preview.
+    // Answers the print commands (Print, Print Direct, Print Preview) and the picture
+    // commands (Save Image, Copy Image; available while the document holds zeros).
     bool OnCmdMsg(int id, CCmdUI* pCmdUI) override;
 
     // The print dialog, then one page. A printer that cannot be opened throws
@@ -34,6 +35,12 @@ public:
     void OnFilePrintDirect();
     // The print preview window of the page.
     void OnFilePrintPreview();
+    // Asks for a size and a file and writes the view's picture there as PNG or SVG.
+    void OnFileSaveImage();
+    // Puts the view's picture, at the view's size, on the clipboard.
+    void OnEditCopyImage();
+    // The z-plane drawn to fill painter's device, with markers filled white as on paper.
+    void DrawPicture(QPainter& painter) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

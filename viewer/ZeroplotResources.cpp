@@ -36,6 +36,9 @@ std::vector<CMenuItem> Menus()
 {
     return {
         {"&File", 0, {
+            {"Save &Image...", ID_FILE_SAVE_IMAGE, {}},
+            {"&Copy Image\tCtrl+Shift+C", ID_EDIT_COPY_IMAGE, {}},
+            {"", ID_SEPARATOR, {}},
             {"&Print...\tCtrl+P", ID_FILE_PRINT, {}},
             {"Print Pre&view", ID_FILE_PRINT_PREVIEW, {}},
             {"P&rint Setup...", ID_FILE_PRINT_SETUP, {}},
@@ -63,6 +66,15 @@ std::vector<CAccelerator> Accelerators()
         {QKeySequence(Qt::SHIFT | Qt::Key_Insert), ID_EDIT_PASTE},
         {QKeySequence(Qt::Key_F6), ID_NEXT_PANE},
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), ID_PREV_PANE},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), ID_EDIT_COPY_IMAGE},
+    };
+}
+
+std::map<int, QString> Prompts()
+{
+    return {
+        {ID_FILE_SAVE_IMAGE, "Save the picture of the zeros as a PNG or SVG image\nSave Image"},
+        {ID_EDIT_COPY_IMAGE, "Copy the picture of the zeros to the clipboard\nCopy Image"},
     };
 }
 

@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QString>
+#include <map>
 #include <vector>
 
 // The zero viewer's resources: texts, menu, accelerator keys and icon.
@@ -21,10 +22,13 @@ constexpr int kFrameY = 50;
 constexpr int kFrameWidth = 360;
 constexpr int kFrameHeight = 400;
 
-// File (Print, Print Preview, Print Setup, Exit), View (Show All), Help (About).
+// File (Save Image, Copy Image, Print, Print Preview, Print Setup, Exit), View (Show All),
+// Help (About).
 std::vector<CMenuItem> Menus();
-// New, Open, Save, Print, Undo, Cut, Copy, Paste, Next and Previous Pane.
+// New, Open, Save, Print, Undo, Cut, Copy, Paste, Next and Previous Pane, Copy Image.
 std::vector<CAccelerator> Accelerators();
+// The prompts "status text\ntool tip" of the picture commands.
+std::map<int, QString> Prompts();
 // The application icon, 32 x 32 and 16 x 16: axes and unit circle with three zeros.
 QIcon AppIcon();
 

@@ -53,10 +53,10 @@ bool CFilterView::OnCmdMsg(int id, CCmdUI* pCmdUI)
     return true;
 }
 
-CGraphMapping CFilterView::Mapping(bool printing) const
+CGraphMapping CFilterView::Mapping(const QSize& area, bool printing) const
 {
     const CRealArray& a = *m_doc.m_pDisplay;
-    return ComputeGraphMapping(m_scale, a.GetMin(), a.GetMax(), width(), height(), printing);
+    return ComputeGraphMapping(m_scale, a.GetMin(), a.GetMax(), area.width(), area.height(), printing);
 }
 
 void CFilterView::OnDraw(QPainter& painter, bool printing) const
@@ -64,7 +64,8 @@ void CFilterView::OnDraw(QPainter& painter, bool printing) const
     const CRealArray* display = m_doc.m_pDisplay.get();
     if (!display || display->GetSize() == 0)
         return;
-    const CGraphMapping m = Mapping(printing);
+    const QPaintDevice* device = painter.device();
+    const CGraphMapping m = Mapping(printing ? size() : QSize(device->width(), device->height()), printing);
     painter.save();
     painter.setPen(QPen(QColor(0, 0, 255), 0));
     painter.drawLine(m.ToDevice(0, -m.cy), m.ToDevice(0, m.cy));
@@ -81,7 +82,7 @@ void CFilterView::OnDraw(QPainter& painter, bool printing) const
 
 QRect CFilterView::MarkerRect(int index) const
 {
-    const int x = Mapping(false).ToDevice(10.0 * index, 0).x();
+    const int x = Mapping(size(), false).ToDevice(10.0 * index, 0).x();
     return QRect(x - 1, 0, 3, height());
 }
 

@@ -26,8 +26,9 @@ public:
     // only the old and the new marker line, before returning. Nothing happens while the
     // document has no display array.
     void OnMarkIndex(int index);
-    // Draws axes, curve and marker into painter, whose device is the pane (printing false)
-    // or a printer page, where the drawing is 4 times the pane's pixel size.
+    // Draws axes, curve and marker into painter, whose device is the pane or a picture
+    // (printing false; the drawing fills the device as it fills the pane) or a printer
+    // page, where the drawing is 4 times the pane's pixel size.
     void OnDraw(QPainter& painter, bool printing) const;
 
     int GetMarker() const { return m_nMarker; }
@@ -37,7 +38,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    CGraphMapping Mapping(bool printing) const;
+    CGraphMapping Mapping(const QSize& area, bool printing) const;
     QRect MarkerRect(int index) const;
 
     CFilterDoc& m_doc;

@@ -3,10 +3,14 @@
 #include "AfxIds.h"
 #include "AppIcon.h"
 #include "CDataView.h"
+#include "CFilterDoc.h"
 #include "CFilterView.h"
+#include "FileIo.h"
 #include "MainFrameTables.h"
+#include "Resource.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QSplitter>
 #include <QStyle>
 
@@ -28,7 +32,7 @@ QIcon toolIcon(int id)
 }  // namespace
 
 CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
-    : CFrameWnd(app), m_pSplitter(new QSplitter(Qt::Vertical))
+    : CFrameWnd(app), m_doc(doc), m_pSplitter(new QSplitter(Qt::Vertical))
 {
     setWindowIcon(AppIcon());
     LoadMenus(WorkbenchMenus());
@@ -52,4 +56,37 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     AddPane(m_pDataView, m_pDataView);
     move(0, 0);  // the window frame at the top-left corner of the screen
     resize(600, 450);
+}
+
+bool CMainFrame::OnCmdMsg(int id, CCmdUI* ui)
+{
+    if (id != ID_FILE_SAVE_IMAGE && id != ID_EDIT_COPY_IMAGE)
+        return CFrameWnd::OnCmdMsg(id, ui);
+    if (ui)
+        ui->Enable(m_doc.m_pDisplay != nullptr);
+    else if (id == ID_FILE_SAVE_IMAGE)
+        OnFileSaveImage();
+    else
+        OnEditCopyImage();
+    return true;
+}
+
+void CMainFrame::OnFileSaveImage()
+{
+    const std::optional<CPictureRequest> request = AskPictureFile(this, m_pGraphView->size(), "graph.png");
+    if (!request)
+        return;
+    try {
+        SavePicture(request->strPath, request->size, GraphPicture(), tr("Filter graph"));
+    } catch (const exchange::FileError& e) {
+        QMessageBox::warning(this, QApplication::applicationDisplayName(),
+            tr("The image was not saved: %1.").arg(QString::fromStdString(e.what())));
+    }
+}
+
+void CMainFrame::OnEditCopyImage() { CopyPicture(m_pGraphView->size(), GraphPicture(), tr("Filter graph")); }
+
+CPictureDraw CMainFrame::GraphPicture() const
+{
+    return [view = m_pGraphView](QPainter& painter) { view->OnDraw(painter, false); };
 }

@@ -2,16 +2,23 @@
 
 #include "CFrameWnd.h"
 #include "CLengthEstimateDlg.h"
+#include "CExportDlg.h"
 #include "CPassBandDlg.h"
 #include "CProcessHandle.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QSettings>
 
 namespace {
+
+// The settings that remember the export dialog's choice.
+const char* const kExportFormatKey = "Export/Format";
+const char* const kBlockSizeKey = "Export/BlockSize";
 
 // How long one wait for the root finder lasts before events are processed again.
 constexpr int kPollMs = 20;
@@ -49,11 +56,41 @@ std::string CWorkbenchUi::AskTextExportPath(const std::string& defaultName)
 {
     QFileDialog dialog(m_pFrame);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("txt");
+    dialog.setDefaultSuffix(QFileInfo(QString::fromStdString(defaultName)).suffix());
     dialog.selectFile(QString::fromStdString(defaultName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::string();
     return dialog.selectedFiles().front().toStdString();
+}
+
+bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, CCoefficientExportChoice& choice)
+{
+    QSettings settings;
+    const std::optional<ExportFormat> last = ExportFormatFromName(settings.value(kExportFormatKey).toString().toStdString());
+    CCoefficientExportChoice opened{last.value_or(choice.format), settings.value(kBlockSizeKey, choice.nBlockSize).toInt()};
+    CExportDlg dialog(coefficients, opened, m_pFrame);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choice = dialog.GetChoice();
+    settings.setValue(kExportFormatKey, QString::fromStdString(ExportFormatName(choice.format)));
+    settings.setValue(kBlockSizeKey, choice.nBlockSize);
+    return true;
+}
+
+std::string CWorkbenchUi::AskImportPath()
+{
+    const QString filters = QCoreApplication::translate("CWorkbenchUi", "Coefficient files (*.txt *.csv *.h *.c);;All files (*)");
+    return QFileDialog::getOpenFileName(m_pFrame, QString(), QString(), filters).toStdString();
+}
+
+bool CWorkbenchUi::ConfirmImport(const std::string& path, int count)
+{
+    const QString text = QCoreApplication::translate("CWorkbenchUi", "\"%1\" holds %2 coefficients.\nInstall them as the filter's coefficients?")
+                             .arg(QFileInfo(QString::fromStdString(path)).fileName())
+                             .arg(count);
+    return QMessageBox::question(m_pFrame, QApplication::applicationDisplayName(), text,
+               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+        == QMessageBox::Ok;
 }
 
 bool CWorkbenchUi::WaitForRootFinder(CProcessHandle& process)

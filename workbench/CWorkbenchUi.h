@@ -14,9 +14,16 @@ public:
 
     bool DoPassBandDialog(CPassBandData& data) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
-    // A save dialog starting at defaultName, with no type filter; appends ".txt" to a name
-    // typed without an extension and asks before overwriting.
+    // A save dialog starting at defaultName, with no type filter; gives a name typed
+    // without an extension that of defaultName and asks before overwriting.
     std::string AskTextExportPath(const std::string& defaultName) override;
+    // The export dialog, opened on the format and block size last confirmed (kept in the
+    // settings) rather than on choice.
+    bool DoExportDialog(const CRealArray& coefficients, CCoefficientExportChoice& choice) override;
+    // An open dialog offering text, CSV and C files.
+    std::string AskImportPath() override;
+    // A question box naming the file and the count, OK or Cancel.
+    bool ConfirmImport(const std::string& path, int count) override;
     // The wait cursor while the root finder runs; after kProgressDelayMs a modal progress
     // dialog whose Cancel gives up the wait (false).
     bool WaitForRootFinder(CProcessHandle& process) override;

@@ -3,6 +3,16 @@
 #include "AfxIds.h"
 #include "Resource.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// A text of the tables in the language of the workbench; source marked with
+// QT_TRANSLATE_NOOP("MainFrameTables", ...).
+QString translated(const char* source) { return QCoreApplication::translate("MainFrameTables", source); }
+
+}  // namespace
+
 const std::vector<CMenuItem>& WorkbenchMenus()
 {
     static const std::vector<CMenuItem> menus = {
@@ -11,6 +21,12 @@ const std::vector<CMenuItem>& WorkbenchMenus()
             {"上書き保存(&S)\tCtrl+S", ID_FILE_SAVE, {}},
             {"名前を付けて保存(&A)...", ID_FILE_SAVE_AS, {}},
             {"ﾌｨﾙﾀ係数をﾃｷｽﾄ保存(&T)...", ID_FILE_SAVETEXT, {}},
+            {translated(QT_TRANSLATE_NOOP("MainFrameTables", "ﾌｨﾙﾀ係数をｴｸｽﾎﾟｰﾄ(&E)...")), ID_FILE_EXPORT_COEF, {}},
+            {translated(QT_TRANSLATE_NOOP("MainFrameTables", "ﾌｨﾙﾀ係数をｲﾝﾎﾟｰﾄ(&I)...")), ID_FILE_IMPORT_COEF, {}},
+            {translated(QT_TRANSLATE_NOOP("MainFrameTables", "表示ﾃﾞｰﾀをCSV保存(&D)...")), ID_FILE_EXPORT_DISPLAY, {}},
+            {},
+            {translated(QT_TRANSLATE_NOOP("MainFrameTables", "ｸﾞﾗﾌを画像保存(&G)...")), ID_FILE_SAVE_IMAGE, {}},
+            {translated(QT_TRANSLATE_NOOP("MainFrameTables", "ｸﾞﾗﾌ画像をｺﾋﾟｰ(&C)\tCtrl+Shift+C")), ID_EDIT_COPY_IMAGE, {}},
             {},
             {"印刷(&P)...\tCtrl+P", ID_FILE_PRINT, {}},
             {"印刷ﾌﾟﾚﾋﾞｭｰ(&V)", ID_FILE_PRINT_PREVIEW, {}},
@@ -62,6 +78,7 @@ const std::vector<CAccelerator>& WorkbenchAccelerators()
         {QKeySequence(Qt::SHIFT | Qt::Key_Insert), ID_EDIT_PASTE},
         {QKeySequence(Qt::Key_F6), ID_NEXT_PANE},
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), ID_PREV_PANE},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), ID_EDIT_COPY_IMAGE},
     };
     return accelerators;
 }
@@ -91,6 +108,11 @@ const std::map<int, QString>& WorkbenchPrompts()
         {ID_PREV_PANE, "前のｳｨﾝﾄﾞｳに切り替える\n前ﾍﾟｰｼﾞ"},
         {ID_VIEW_TOOLBAR, "ﾂｰﾙ ﾊﾞｰの表示/非表示\nﾂｰﾙ ﾊﾞｰの表示/非表示"},
         {ID_VIEW_STATUS_BAR, "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示/非表示"},
+        {ID_FILE_EXPORT_COEF, translated(QT_TRANSLATE_NOOP("MainFrameTables", "ﾌｨﾙﾀ係数を全精度ﾃｷｽﾄ、CSV、固定小数点やDSPﾗｲﾌﾞﾗﾘ用のﾍｯﾀﾞに保存\nｴｸｽﾎﾟｰﾄ"))},
+        {ID_FILE_IMPORT_COEF, translated(QT_TRANSLATE_NOOP("MainFrameTables", "ﾃｷｽﾄﾌｧｲﾙからﾌｨﾙﾀ係数を読み込む\nｲﾝﾎﾟｰﾄ"))},
+        {ID_FILE_EXPORT_DISPLAY, translated(QT_TRANSLATE_NOOP("MainFrameTables", "表示中のﾃﾞｰﾀをCSVﾌｧｲﾙに保存\n表示ﾃﾞｰﾀの保存"))},
+        {ID_FILE_SAVE_IMAGE, translated(QT_TRANSLATE_NOOP("MainFrameTables", "ｸﾞﾗﾌをPNGまたはSVGの画像ﾌｧｲﾙに保存\n画像保存"))},
+        {ID_EDIT_COPY_IMAGE, translated(QT_TRANSLATE_NOOP("MainFrameTables", "ｸﾞﾗﾌの画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ\n画像のｺﾋﾟｰ"))},
     };
     return prompts;
 }

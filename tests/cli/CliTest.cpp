@@ -153,3 +153,66 @@ TEST_F(CliTest, ZerosAndMinimumPhaseGoThroughTheRootFinder)
     EXPECT_NE(failed.err.find("filter-cli: --zeros: The root finder zsolve failed"), std::string::npos) << failed.err;
     EXPECT_EQ(failed.out, "");
 }
+
+TEST_F(CliTest, EveryExportFormatWritesAFileThatReadsBack)
+{
+    const std::vector<double> h = Printed(kLowPass31 + std::vector<std::string>{"--print"});
+    std::vector<std::string> args = kLowPass31 + std::vector<std::string>{"--block-size", "48"};
+    for (const char* format : {"full", "csv", "q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31"})
+        args = args + std::vector<std::string>{"--export", format, std::string(format) + ".out"};
+    const RunResult result = Cli(args + std::vector<std::string>{"--show", "phase", "--export", "display", "display.csv"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const struct {
+        const char* file;
+        double tolerance;
+        size_t count;
+    } cases[] = {{"full.out", 0.0, 31}, {"csv.out", 0.0, 31}, {"q15.out", 0.5 / 32768, 31}, {"q31.out", 0.5 / 2147483648.0, 31},
+        {"dsp-f32.out", 3.1e-8, 31}, {"dsp-q15.out", 0.5 / 32768, 32}, {"dsp-q31.out", 0.5 / 2147483648.0, 31}};
+    for (const auto& c : cases) {
+        const std::vector<double> back = Printed({"--coefficients", c.file, "--print"});
+        ASSERT_EQ(back.size(), c.count) << c.file;
+        for (size_t n = 0; n < h.size(); ++n)
+            EXPECT_NEAR(back[n], h[n], c.tolerance) << c.file << " " << n;
+    }
+    EXPECT_NE(exchange::ReadFileBytes(folder / "dsp-q31.out").find("#define BETA_DSP_Q31_BLOCK_SIZE 48\n"), std::string::npos);
+    const std::string display = exchange::ReadFileBytes(folder / "display.csv");
+    EXPECT_EQ(display.rfind("index,frequency,value\n0,0,", 0), 0u);
+    EXPECT_EQ(std::count(display.begin(), display.end(), '\n'), 63);
+}
+
+TEST_F(CliTest, TheFixedPointAndDspHeadersCompileAsC)
+{
+    if (!std::filesystem::exists("/usr/bin/cc"))
+        GTEST_SKIP() << "no C compiler";
+    exchange::WriteFileAtomically(folder / "arm_math.h",
+        "#include <stdint.h>\ntypedef float float32_t;\ntypedef int16_t q15_t;\ntypedef int32_t q31_t;\n");
+    exchange::WriteFileAtomically(folder / "h.txt", "1.5 -1 0.25 -0.125 1e-6");  // scaled by 2, one value saturated
+    for (const char* format : {"q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31"}) {
+        ASSERT_EQ(Cli({"--coefficients", "h.txt", "--export", format, "h.h"}).status, 0);
+        exchange::WriteFileAtomically(folder / "use.c", "#include \"h.h\"\nint main(void) { return 0; }\n");
+        const RunResult cc = RunProgram("/usr/bin/cc", {"-std=c99", "-Wall", "-Wextra", "-Werror", "-Wno-unused-const-variable",
+                                                        "-I.", "-c", "use.c", "-o", "use.o"}, folder.path());
+        EXPECT_EQ(cc.status, 0) << format << "\n" << cc.err;
+    }
+}
+
+TEST_F(CliTest, ALineOfAMillionBlanksIsReadNotACrash)
+{
+    exchange::WriteFileAtomically(folder / "blank.txt", std::string(1000000, ' ') + "0.5 0.25\n");
+    EXPECT_EQ(Printed({"--coefficients", "blank.txt", "--print"}), (std::vector<double>{0.5, 0.25}));
+    exchange::WriteFileAtomically(folder / "bad.txt", "0.5\n" + std::string(1000000, ' ') + "x\n");
+    const RunResult bad = Cli({"--coefficients", "bad.txt", "--print"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "filter-cli: --coefficients: \"bad.txt\": line 2, column 1000001: \"x\" is not a number\n");
+}
+
+TEST_F(CliTest, ExportRefusalsWriteNothing)
+{
+    const RunResult noFilter = Cli({"--export", "q15", "q.h"});
+    EXPECT_EQ(noFilter.err, "filter-cli: --export: there is no filter yet\n");
+    const RunResult badBlock = Cli(kLowPass31 + std::vector<std::string>{"--block-size", "0", "--export", "dsp-f32", "f.h"});
+    EXPECT_EQ(badBlock.status, 2);
+    EXPECT_EQ(badBlock.err, "filter-cli: --export: block size: Please enter an integer between 1 and 65536.\n");
+    EXPECT_EQ(Cli({"--export", "q16", "q.h"}).status, 1);
+    EXPECT_FALSE(Exists("q.h") || Exists("f.h"));
+}

@@ -129,7 +129,7 @@ TEST(CoefficientText, ReadsNumbersAndItsOwnOutputBack)
         ParseCoefficientText("1 2\n3 x 4\n");
         FAIL() << "a word that is not a number was taken";
     } catch (const CoefficientTextError& e) {
-        EXPECT_STREQ(e.what(), "line 2: \"x\" is not a finite number");
+        EXPECT_STREQ(e.what(), "line 2, column 3: \"x\" is not a number");
     }
     EXPECT_THROW(ParseCoefficientText("// nothing\n"), CoefficientTextError);
     EXPECT_THROW(ParseCoefficientText("1 nan"), CoefficientTextError);

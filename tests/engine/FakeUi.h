@@ -28,6 +28,17 @@ public:
         askedDefaultName = defaultName;
         return exportPath;
     }
+    bool DoExportDialog(const CRealArray&, CCoefficientExportChoice& choice) override
+    {
+        choice = exportChoice;
+        return confirm;
+    }
+    std::string AskImportPath() override { return importPath; }
+    bool ConfirmImport(const std::string&, int count) override
+    {
+        importedCount = count;
+        return confirm;
+    }
     bool WaitForRootFinder(CProcessHandle& process) override
     {
         ++rootFinderRuns;
@@ -42,6 +53,9 @@ public:
     CLengthEstimateTexts lengthTexts;
     std::string exportPath;
     std::string askedDefaultName;
+    CCoefficientExportChoice exportChoice;
+    std::string importPath;
+    int importedCount = -1;
     int rootFinderRuns = 0;
     std::vector<std::string> errors;
     std::vector<std::string> statusErrors;

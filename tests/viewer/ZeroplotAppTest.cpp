@@ -2,25 +2,34 @@
 #include "CMainFrame.h"
 #include "CZeroplotApp.h"
 #include "CZeroplotDoc.h"
+#include "CPictureDlg.h"
 #include "CZeroplotView.h"
+#include "FileIo.h"
+#include "ModalWatch.h"
 #include "Resource.h"
 #include "PdfText.h"
 #include "ViewerTestSupport.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 
 namespace {
@@ -73,6 +82,21 @@ protected:
         EXPECT_TRUE(seen);
     }
 
+    // Saves the view's picture at size to path through File, Save Image.
+    void SaveImage(const std::string& path, const QSize& size)
+    {
+        CModalWatch<CPictureDlg> sizeAnswer([size](CPictureDlg* dialog) {
+            dialog->GetWidthBox()->setValue(size.width());
+            dialog->GetHeightBox()->setValue(size.height());
+            dialog->accept();
+        });
+        CModalWatch<QFileDialog> fileAnswer([path](QFileDialog* dialog) {
+            dialog->selectFile(QString::fromStdString(path));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+            Action(ID_FILE_SAVE_IMAGE)->trigger();
+    }
+
     QApplication& m_qt = TestApplication();
     WorkFolder m_folder;
     CZeroplotApp m_app;
@@ -91,13 +115,15 @@ TEST_F(ZeroplotApp, StartsAsAnUntitled360By400WindowShowingTheZeros)
 
 TEST_F(ZeroplotApp, MenusCarryTheirTextsAndKeys)
 {
-    const QStringList expected = {"&File", "  &Print...\tCtrl+P", "  Print Pre&view", "  P&rint Setup...", "-",
-        "  E&xit", "&View", "  Show &All", "&Help", "  &About Zeroplot..."};
+    const QStringList expected = {"&File", "  Save &Image...", "  &Copy Image\tCtrl+Shift+C", "-",
+        "  &Print...\tCtrl+P", "  Print Pre&view", "  P&rint Setup...", "-", "  E&xit", "&View", "  Show &All", "&Help",
+        "  &About Zeroplot..."};
     EXPECT_EQ(MenuTexts(), expected);
     EXPECT_TRUE(Action(ID_FILE_PRINT)->shortcuts().contains(QKeySequence("Ctrl+P")));
     EXPECT_TRUE(Action(ID_EDIT_UNDO)->shortcuts().contains(QKeySequence("Alt+Backspace")));
     EXPECT_TRUE(Action(ID_EDIT_COPY)->shortcuts().contains(QKeySequence("Ctrl+Insert")));
     EXPECT_TRUE(Action(ID_PREV_PANE)->shortcuts().contains(QKeySequence("Shift+F6")));
+    EXPECT_TRUE(Action(ID_EDIT_COPY_IMAGE)->shortcuts().contains(QKeySequence("Ctrl+Shift+C")));
 }
 
 TEST_F(ZeroplotApp, CommandsWithoutHandlerAreDisabled)
@@ -194,6 +220,39 @@ TEST_F(ZeroplotApp, PrintAndPrintPreviewOpenTheirDialogs)
     WithModalDialog(ID_FILE_PRINT_PREVIEW, [](QDialog& dialog) {
         EXPECT_NE(qobject_cast<QPrintPreviewDialog*>(&dialog), nullptr);
     });
+}
+
+TEST_F(ZeroplotApp, SaveImageWritesTheViewsPictureAsPngOrSvg)
+{
+    const QSize viewSize = Frame().GetView().size();
+    SaveImage(m_folder / "zeros.png", viewSize);
+    EXPECT_EQ(QImage(QString::fromStdString(m_folder / "zeros.png")).convertToFormat(QImage::Format_RGB32),
+        ViewImage().convertToFormat(QImage::Format_RGB32));
+    SaveImage(m_folder / "zeros.svg", QSize(420, 420));
+    const std::string svg = exchange::ReadFileBytes(m_folder / "zeros.svg");
+    EXPECT_NE(svg.find("viewBox=\"0 0 420 420\""), std::string::npos);
+    EXPECT_NE(svg.find("transform=\"matrix(0.2,0,0,-0.2,210,210)\""), std::string::npos);  // 2100 units across 420 pixels
+    QXmlStreamReader xml(QByteArray::fromStdString(svg));
+    std::vector<std::array<double, 3>> circles;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("circle"))
+            circles.push_back({xml.attributes().value("cx").toDouble(), xml.attributes().value("cy").toDouble(),
+                xml.attributes().value("r").toDouble()});
+    // The unit circle of radius 1000 / 1.5, then the zeros 0.5 +- 0.5i, -1 and 2.
+    const std::vector<std::array<double, 3>> expected = {
+        {0, 0, 666}, {333, 333, 10}, {333, -333, 10}, {-666, 0, 10}, {1333, 0, 10}};
+    EXPECT_EQ(circles, expected);
+}
+
+TEST_F(ZeroplotApp, CtrlShiftCCopiesThePicture)
+{
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&Frame().GetView(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_TRUE(data && data->hasImage());
+    EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32),
+        ViewImage().convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(data->hasFormat("image/svg+xml"));
 }
 
 }  // namespace

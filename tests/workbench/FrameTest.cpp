@@ -65,7 +65,9 @@ TEST_F(FrameTest, MenusCarryTheirTextsInOrder)
     EXPECT_EQ(menus[0]->text(), "ﾌｧｲﾙ(&F)");
     EXPECT_EQ(itemTexts(menus[0]->menu()),
         QStringList({"開く(&O)...\tCtrl+O", "上書き保存(&S)\tCtrl+S", "名前を付けて保存(&A)...",
-            "ﾌｨﾙﾀ係数をﾃｷｽﾄ保存(&T)...", "-", "印刷(&P)...\tCtrl+P", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)",
+            "ﾌｨﾙﾀ係数をﾃｷｽﾄ保存(&T)...", "ﾌｨﾙﾀ係数をｴｸｽﾎﾟｰﾄ(&E)...", "ﾌｨﾙﾀ係数をｲﾝﾎﾟｰﾄ(&I)...",
+            "表示ﾃﾞｰﾀをCSV保存(&D)...", "-", "ｸﾞﾗﾌを画像保存(&G)...", "ｸﾞﾗﾌ画像をｺﾋﾟｰ(&C)\tCtrl+Shift+C", "-",
+            "印刷(&P)...\tCtrl+P", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)",
             "ﾌﾟﾘﾝﾀの設定(&R)...", "-", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
     EXPECT_EQ(menus[1]->text(), "表示(&V)");
     EXPECT_EQ(itemTexts(menus[1]->menu()), QStringList({"表示データ選択", "振幅特性dB表示", "-", "零点表示",

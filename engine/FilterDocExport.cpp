@@ -1,0 +1,79 @@
+// The export and import commands of the filter document, beyond the coefficient text.
+#include "CFilterDoc.h"
+
+#include "CFilterUi.h"
+#include "CoefficientText.h"
+#include "DisplayCsv.h"
+#include "FileIo.h"
+
+#include <optional>
+
+namespace {
+
+// The coefficients in the file at path, or nullopt when it cannot be read or is refused
+// (the reason shown by ui).
+std::optional<CRealArray> readCoefficients(const std::string& path, CFilterUi& ui)
+{
+    try {
+        return ParseCoefficientText(exchange::ReadFileBytes(path));
+    } catch (const CoefficientTextError& e) {
+        ui.ShowError("\"" + path + "\": " + e.what());
+    } catch (const exchange::FileError& e) {
+        ui.ShowError(e.what());
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void CFilterDoc::OnFileExportCoef()
+{
+    if (!m_pCoef)
+        return;
+    CCoefficientExportChoice choice;
+    if (!m_ui.DoExportDialog(*m_pCoef, choice))
+        return;
+    const std::string path = m_ui.AskTextExportPath(ExportFileName(choice.format));
+    if (path.empty())
+        return;
+    WriteExport(path, [&] { return FormatCoefficientExport(*m_pCoef, choice.format, choice.nBlockSize); },
+        "The coefficients were not exported: ");
+}
+
+void CFilterDoc::OnUpdateFileExportCoef(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pCoef != nullptr); }
+
+void CFilterDoc::OnFileExportDisplay()
+{
+    if (!m_pDisplay)
+        return;
+    const std::string path = m_ui.AskTextExportPath("display.csv");
+    if (path.empty())
+        return;
+    const int coefficients = m_pCoef ? m_pCoef->GetSize() : 0;
+    WriteExport(path, [&] { return FormatDisplayCsv(m_nDisplay, *m_pDisplay, coefficients, 0.0); },
+        "The display was not exported: ");
+}
+
+void CFilterDoc::OnUpdateFileExportDisplay(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDisplay != nullptr); }
+
+void CFilterDoc::WriteExport(const std::string& path, const std::function<std::string()>& format,
+    const std::string& failure)
+{
+    try {
+        exchange::WriteFileAtomically(path, format());
+    } catch (const std::invalid_argument& e) {
+        m_ui.ShowError(failure + e.what() + ".");
+    } catch (const exchange::FileError& e) {
+        m_ui.ShowError(failure + e.what() + ".");
+    }
+}
+
+void CFilterDoc::OnFileImportCoef()
+{
+    const std::string path = m_ui.AskImportPath();
+    if (path.empty())
+        return;
+    const std::optional<CRealArray> coefficients = readCoefficients(path, m_ui);
+    if (coefficients && m_ui.ConfirmImport(path, coefficients->GetSize()))
+        SetCoefficients(*coefficients);
+}

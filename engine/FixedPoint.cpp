@@ -1,0 +1,120 @@
+#include "FixedPoint.h"
+
+#include "CComplexArray.h"
+#include "DataExchange.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+// Points of the transform the amplitude errors are taken from: at least 8192, and 16 per
+// coefficient, so that the grid is dense against the filter's own ripples.
+int gridTransformSize(int n) { return std::max(8192, 16 * n); }
+
+// The least k >= 0 with maxAbs <= 2^k.
+int shiftToFit(double maxAbs)
+{
+    if (maxAbs <= 1.0)
+        return 0;
+    int exponent = 0;
+    const double mantissa = std::frexp(maxAbs, &exponent);  // maxAbs = mantissa 2^exponent
+    return mantissa == 0.5 ? exponent - 1 : exponent;
+}
+
+// max |h[n]| of at least one finite coefficient, else std::invalid_argument.
+double largestMagnitude(const CRealArray& h)
+{
+    if (h.GetSize() < 1)
+        throw std::invalid_argument("there are no coefficients to quantize");
+    double largest = 0.0;
+    for (int n = 0; n < h.GetSize(); ++n) {
+        if (!std::isfinite(h[n]))
+            throw std::invalid_argument("a coefficient is not finite");
+        largest = std::max(largest, std::abs(h[n]));
+    }
+    return largest;
+}
+
+CRealArray magnitudes(const CRealArray& h, int size)
+{
+    CComplexArray padded(size);
+    padded = h;
+    return padded.fft().abs();
+}
+
+// The amplitude errors of the quantized coefficients against h, over 0 .. 1/2.
+void measureAmplitude(const CRealArray& h, const CRealArray& quantized, CQuantization& q)
+{
+    const int size = gridTransformSize(h.GetSize());
+    const CRealArray exact = magnitudes(h, size);
+    const CRealArray rounded = magnitudes(quantized, size);
+    q.nGridPoints = size / 2 + 1;
+    for (int k = 0; k < q.nGridPoints; ++k) {
+        q.dPeakAmplitudeError = std::max(q.dPeakAmplitudeError, std::abs(exact[k] - rounded[k]));
+        q.dPeakGain = std::max(q.dPeakGain, exact[k]);
+    }
+}
+
+std::string figure(double value) { return FormatGeneral(value, 3); }
+
+std::string scalingLine(const CQuantization& q)
+{
+    if (q.nShift == 0)
+        return "Scaling: none; every coefficient lies within -1 .. 1.";
+    const std::string power = "2^" + std::to_string(q.nShift);
+    const std::string factor = q.nShift <= 52 ? FormatGeneral(std::ldexp(1.0, q.nShift), 17) : power;
+    return "Scaling: the coefficients are divided by " + power + (q.nShift <= 52 ? " = " + factor : "")
+        + " to fit; multiply the filter's output by " + factor + ".";
+}
+
+std::string amplitudeLine(const CQuantization& q)
+{
+    std::string line = "Peak amplitude response error: " + figure(q.dPeakAmplitudeError);
+    if (q.dPeakAmplitudeError > 0.0 && q.dPeakGain > 0.0)
+        line += " (" + FormatGeneral(20.0 * std::log10(q.dPeakAmplitudeError / q.dPeakGain), 3)
+            + " dB against the peak gain)";
+    return line + ", over " + std::to_string(q.nGridPoints) + " frequencies from 0 to half the sampling frequency.";
+}
+
+}  // namespace
+
+CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits)
+{
+    if (fractionBits != 15 && fractionBits != 31)
+        throw std::invalid_argument("the fixed-point format must have 15 or 31 fraction bits");
+    CQuantization q;
+    q.nFractionBits = fractionBits;
+    q.nShift = shiftToFit(largestMagnitude(h));
+    const std::int64_t top = (std::int64_t(1) << fractionBits) - 1;
+    CRealArray quantized(h.GetSize());
+    for (int n = 0; n < h.GetSize(); ++n) {
+        const std::int64_t rounded = std::llround(std::ldexp(h[n], fractionBits - q.nShift));
+        const std::int64_t held = std::clamp(rounded, -top - 1, top);
+        q.nSaturated += held != rounded ? 1 : 0;
+        q.values.push_back(held);
+        quantized[n] = std::ldexp(static_cast<double>(held), q.nShift - fractionBits);
+        q.dMaxCoefficientError = std::max(q.dMaxCoefficientError, std::abs(h[n] - quantized[n]));
+    }
+    measureAmplitude(h, quantized, q);
+    return q;
+}
+
+std::vector<std::string> DescribeQuantization(const CQuantization& q)
+{
+    const std::string name = "Q" + std::to_string(q.nFractionBits);
+    std::vector<std::string> lines = {
+        "Format: " + name + ", " + std::to_string(q.nFractionBits + 1) + "-bit integers standing for integer / 2^"
+            + std::to_string(q.nFractionBits) + ".",
+        scalingLine(q),
+        "Rounded to nearest; " + std::to_string(q.nSaturated) + " of " + std::to_string(q.values.size())
+            + " values saturated at the format's limits.",
+        "Largest coefficient error: " + figure(q.dMaxCoefficientError) + ".",
+        amplitudeLine(q),
+    };
+    if (q.dStopBandDb && q.dQuantizedStopBandDb)
+        lines.push_back("Stop-band attenuation: " + FormatGeneral(*q.dStopBandDb, 4) + " dB (double), "
+            + FormatGeneral(*q.dQuantizedStopBandDb, 4) + " dB (" + name + ").");
+    return lines;
+}

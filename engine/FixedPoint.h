@@ -1,0 +1,45 @@
+#pragma once
+
+#include "CRealArray.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What rounding a filter's coefficients to a fixed-point format did.
+struct CQuantization {
+    // Qm with m = nFractionBits: an integer q stands for q / 2^m, in -1 .. 1 - 2^-m.
+    int nFractionBits = 15;
+    // The coefficients were divided by 2^nShift (0 when they fit as they are), so that
+    // q[n] stands for h[n] / 2^nShift.
+    int nShift = 0;
+    std::vector<std::int64_t> values;
+    // How many values were held at the format's limits.
+    int nSaturated = 0;
+    // max |h[n] - q[n] 2^(nShift - nFractionBits)|, in the coefficients' own scale.
+    double dMaxCoefficientError = 0.0;
+    // max over the grid of | |H(f)| - |Hq(f)| |, Hq the response of the quantized
+    // coefficients in the coefficients' own scale, and the largest |H(f)| for reference.
+    double dPeakAmplitudeError = 0.0;
+    double dPeakGain = 0.0;
+    // Frequencies of that grid: k / (2 (nGridPoints - 1)) of the sampling frequency,
+    // k = 0 .. nGridPoints - 1.
+    int nGridPoints = 0;
+    // Stop-band attenuations in dB of the double and of the quantized filter, when measured.
+    std::optional<double> dStopBandDb;
+    std::optional<double> dQuantizedStopBandDb;
+};
+
+// Rounds coefficients h (at least one, finite) to Q15 or Q31 (fractionBits 15 or 31):
+// divided by the least power of two 2^k, k >= 0, with max |h| <= 2^k, then
+// q[n] = round(h[n] 2^(fractionBits - k)), halves away from zero, held within
+// -2^fractionBits .. 2^fractionBits - 1 (saturated values counted). The errors are taken
+// on a grid of at least 4097 frequencies from 0 to half the sampling frequency.
+// Bad arguments: std::invalid_argument.
+CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits);
+
+// The figures of q as short lines of English text, for the export dialog and the comment
+// of an exported header: format, scaling, saturation, largest coefficient error, peak
+// amplitude error and, when measured, the stop-band attenuations.
+std::vector<std::string> DescribeQuantization(const CQuantization& q);

@@ -1,0 +1,158 @@
+// Coefficients and pictures in and out of the workbench, through its menus and dialogs:
+// the export dialog's figures, the import's question, and the graph as PNG, SVG and on the
+// clipboard, drawn as the pane draws it.
+#include "CExportDlg.h"
+#include "CDataView.h"
+#include "CFilterView.h"
+#include "CPictureDlg.h"
+#include "FileIo.h"
+#include "WorkbenchTestSupport.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QXmlStreamReader>
+
+namespace {
+
+class ExchangeTest : public WorkbenchTest {
+protected:
+    // Answers the next file dialog with the file name in the test's folder.
+    std::unique_ptr<CModalWatch<QFileDialog>> AnswerFile(const QString& name)
+    {
+        const QString path = m_dir.filePath(name);
+        return std::make_unique<CModalWatch<QFileDialog>>([path](QFileDialog* dialog) {
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    }
+    // Saves the graph as name at size through its menu command.
+    void SaveImage(const QString& name, const QSize& size)
+    {
+        CModalWatch<CPictureDlg> sizeAnswer([size](CPictureDlg* dialog) {
+            dialog->GetWidthBox()->setValue(size.width());
+            dialog->GetHeightBox()->setValue(size.height());
+            dialog->accept();
+        });
+        const auto fileAnswer = AnswerFile(name);
+        Run(ID_FILE_SAVE_IMAGE);
+    }
+    std::string Path(const char* name) const { return m_dir.filePath(name).toStdString(); }
+
+    QTemporaryDir m_dir;
+};
+
+// The SVG's polyline of count points, the curve of a filter of that length; empty when
+// there is none.
+QPolygonF curveOf(const QByteArray& svg, int count)
+{
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("polyline"))
+            continue;
+        QPolygonF points;
+        for (const QString& pair : xml.attributes().value("points").toString().split(' ', Qt::SkipEmptyParts))
+            points << QPointF(pair.section(',', 0, 0).toDouble(), pair.section(',', 1, 1).toDouble());
+        if (points.size() == count)
+            return points;
+    }
+    return QPolygonF();
+}
+
+}  // namespace
+
+TEST_F(ExchangeTest, ExportDialogShowsTheQuantizationBeforeTheFileIsWritten)
+{
+    EXPECT_FALSE(Action(ID_FILE_EXPORT_COEF)->isEnabled());
+    DesignLowPass();
+    ASSERT_TRUE(Action(ID_FILE_EXPORT_COEF)->isEnabled());
+    QString figures;
+    bool blockSizeEnabled = true;
+    CModalWatch<CExportDlg> answer([&](CExportDlg* dialog) {
+        dialog->GetFormatBox()->setCurrentIndex(2);  // Q15
+        figures = dialog->GetFigures()->text();
+        blockSizeEnabled = dialog->GetBlockSizeBox()->isEnabled();
+        dialog->accept();
+    });
+    const auto file = AnswerFile("coef");
+    Run(ID_FILE_EXPORT_COEF);
+    EXPECT_TRUE(figures.startsWith("Format: Q15, 16-bit integers")) << figures.toStdString();
+    EXPECT_TRUE(figures.contains("values saturated at the format's limits"));
+    EXPECT_FALSE(blockSizeEnabled);
+    const std::string header = exchange::ReadFileBytes(Path("coef.h"));  // the format's extension added
+    EXPECT_NE(header.find("#define BETA_Q15_LENGTH 31\n"), std::string::npos);
+    // The next export opens on the format chosen last.
+    int opened = -1;
+    CModalWatch<CExportDlg> cancel([&](CExportDlg* dialog) {
+        opened = dialog->GetFormatBox()->currentIndex();
+        dialog->reject();
+    });
+    Run(ID_FILE_EXPORT_COEF);
+    EXPECT_EQ(opened, 2);
+}
+
+TEST_F(ExchangeTest, ImportTellsTheCountAndInstallsOnlyWhenConfirmed)
+{
+    exchange::WriteFileAtomically(Path("h.csv"), "index,coefficient\n0,0.5\n1,0.25\n2,-0.125\n");
+    for (QMessageBox::StandardButton button : {QMessageBox::Cancel, QMessageBox::Ok}) {
+        QString question;
+        CModalWatch<QMessageBox> answer([&](QMessageBox* box) {
+            question = box->text();
+            box->button(button)->click();
+        });
+        const auto file = AnswerFile("h.csv");
+        Run(ID_FILE_IMPORT_COEF);
+        EXPECT_EQ(question, "\"h.csv\" holds 3 coefficients.\nInstall them as the filter's coefficients?");
+        EXPECT_EQ(Doc().m_pCoef != nullptr, button == QMessageBox::Ok);
+    }
+    EXPECT_EQ((*Doc().m_pCoef)[2], -0.125);
+    exchange::WriteFileAtomically(Path("bad.txt"), "0.5\n0.25;;x\n");
+    CMessageWatch refusal;
+    const auto file = AnswerFile("bad.txt");
+    Run(ID_FILE_IMPORT_COEF);
+    EXPECT_TRUE(refusal.Text().endsWith("bad.txt\": line 2, column 7: \"x\" is not a number")) << refusal.Text().toStdString();
+    EXPECT_EQ(Doc().m_pCoef->GetSize(), 3);
+}
+
+TEST_F(ExchangeTest, ThePngHoldsThePanesPixels)
+{
+    EXPECT_FALSE(Action(ID_FILE_SAVE_IMAGE)->isEnabled());
+    DesignLowPass();
+    CFilterView* graph = Frame().GetGraphView();
+    SaveImage("graph.png", graph->size());
+    const QImage saved(m_dir.filePath("graph.png"));
+    ASSERT_EQ(saved.size(), graph->size());
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), graph->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(ExchangeTest, TheSvgHoldsTheCurveAsAPolyline)
+{
+    DesignLowPass();
+    SaveImage("graph.svg", QSize(620, 310));  // not the pane's size: the drawing fills the picture
+    const QPolygonF curve = curveOf(QByteArray::fromStdString(exchange::ReadFileBytes(Path("graph.svg"))), 31);
+    ASSERT_EQ(curve.size(), 31);
+    EXPECT_EQ(curve.front().x(), 62.0);  // data point 0 on the vertical axis, a tenth of the width in
+    // The largest coefficient, the middle one, lies 0.05 / 1.1 of the height below the top.
+    EXPECT_NEAR(curve[15].y(), 310 * 0.05 / 1.1, 1.0);
+}
+
+TEST_F(ExchangeTest, CtrlShiftCCopiesThePictureFromEitherPane)
+{
+    DesignLowPass();
+    Frame().activateWindow();  // the offscreen platform gives the activation back to no window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    for (QWidget* target : {static_cast<QWidget*>(Frame().GetGraphView()), Frame().GetDataView()->findChild<QWidget*>("IDC_XAXIS")}) {
+        QApplication::clipboard()->clear();
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        ASSERT_TRUE(data && data->hasImage()) << target->objectName().toStdString();
+        EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32),
+            Frame().GetGraphView()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        EXPECT_EQ(curveOf(data->data("image/svg+xml"), 31).size(), 31);
+    }
+}

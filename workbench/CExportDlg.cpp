@@ -1,0 +1,74 @@
+#include "CExportDlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+// The formats' names in the list, in the order of ExportFormats().
+QStringList formatTexts()
+{
+    return {CExportDlg::tr("Full precision text (17 digits a line)"), CExportDlg::tr("CSV (index,coefficient)"),
+        CExportDlg::tr("C header, Q15 (int16_t)"), CExportDlg::tr("C header, Q31 (int32_t)"),
+        CExportDlg::tr("Cortex-M DSP library, float32_t"), CExportDlg::tr("Cortex-M DSP library, q15_t"),
+        CExportDlg::tr("Cortex-M DSP library, q31_t")};
+}
+
+}  // namespace
+
+CExportDlg::CExportDlg(const CRealArray& coefficients, const CCoefficientExportChoice& choice, QWidget* parent)
+    : QDialog(parent), m_coefficients(coefficients), m_pFormat(new QComboBox), m_pBlockSize(new QSpinBox),
+      m_pFigures(new QLabel)
+{
+    setWindowTitle(tr("Export Coefficients"));
+    m_pFormat->addItems(formatTexts());
+    const auto& formats = ExportFormats();
+    m_pFormat->setCurrentIndex(static_cast<int>(std::find(formats.begin(), formats.end(), choice.format) - formats.begin()));
+    m_pBlockSize->setRange(1, kMaxBlockSize);
+    m_pBlockSize->setValue(choice.nBlockSize);
+    m_pFigures->setWordWrap(true);
+    m_pFigures->setMinimumWidth(60 * m_pFigures->fontMetrics().averageCharWidth());
+    m_pFigures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Format:"), m_pFormat);
+    form->addRow(tr("Block size:"), m_pBlockSize);
+    auto* figuresBox = new QGroupBox(tr("What the format does to the coefficients"));
+    (new QVBoxLayout(figuresBox))->addWidget(m_pFigures);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(figuresBox);
+    layout->addWidget(buttons);
+    connect(m_pFormat, &QComboBox::currentIndexChanged, this, &CExportDlg::OnFormatChosen);
+    OnFormatChosen();
+}
+
+CCoefficientExportChoice CExportDlg::GetChoice() const
+{
+    return {ExportFormats().at(static_cast<size_t>(m_pFormat->currentIndex())), m_pBlockSize->value()};
+}
+
+void CExportDlg::OnFormatChosen()
+{
+    const ExportFormat format = GetChoice().format;
+    m_pBlockSize->setEnabled(IsDspFormat(format));
+    QStringList lines;
+    try {
+        for (const std::string& line : DescribeExport(m_coefficients, format))
+            lines << QString::fromStdString(line);
+    } catch (const std::invalid_argument& e) {
+        lines << tr("These coefficients cannot be exported: %1.").arg(QString::fromStdString(e.what()));
+    }
+    m_pFigures->setText(lines.join('\n'));
+}
