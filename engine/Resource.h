@@ -13,9 +13,14 @@ enum : int {
     ID_VIEW_ZERO = 32780,
     ID_TOOL_MINPHASE = 32781,
     ID_FILE_SAVETEXT = 32783,
+    ID_VIEW_GROUPDELAY = 32800,
+    ID_VIEW_STEP = 32801,
+    ID_VIEW_SCALE = 32802,
+    ID_VIEW_SAMPLERATE = 32803,
+    ID_VIEW_PROPERTIES = 32804,
 };
 
-// Control identifiers of the two design dialogs.
+// Control identifiers of the design dialogs and the sample-rate dialog.
 enum : int {
     IDC_RIPPLE = 1000,
     IDC_ATTENUATION = 1001,
@@ -27,10 +32,24 @@ enum : int {
     IDC_LOWCUT = 1008,
     IDC_HIGHCUT = 1009,
     IDC_LENGTH = 1010,
+    IDC_SAMPLERATE = 1030,
 };
 
 // Filter types, as stored in the document and chosen by the dialog's radio buttons.
 enum FilterType : int { LowPass = 0, HighPass = 1, BandPass = 2, BandElimination = 3 };
 
 // What the views show, as stored in CFilterDoc::m_nDisplay.
-enum DisplaySelection : int { DisplayImpulse = 0, DisplayAmplitude = 1, DisplayPhase = 2, DisplayReal = 3, DisplayImag = 4 };
+enum DisplaySelection : int {
+    DisplayImpulse = 0,
+    DisplayAmplitude = 1,
+    DisplayPhase = 2,
+    DisplayReal = 3,
+    DisplayImag = 4,
+    DisplayGroupDelay = 5,
+    DisplayStep = 6,
+};
+
+// How the document's coefficients were made. Not saved with the document: a loaded
+// document, written data and a minimum-phase conversion give DesignNone, since nothing
+// then says that the stored design values produced the coefficients.
+enum DesignMethod : int { DesignNone = 0, DesignKaiser = 1 };

@@ -1,9 +1,11 @@
 #include "CWorkbenchUi.h"
 
+#include "CFilterPropertiesDlg.h"
 #include "CFrameWnd.h"
 #include "CLengthEstimateDlg.h"
 #include "CPassBandDlg.h"
 #include "CProcessHandle.h"
+#include "WorkbenchSettings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -87,4 +89,15 @@ void CWorkbenchUi::ShowStatusError(const std::string& message)
 {
     if (m_pFrame)
         m_pFrame->ShowStatusMessage(QString::fromStdString(message));
+}
+
+void CWorkbenchUi::ShowStatus(const std::string& message)
+{
+    if (m_pFrame)
+        m_pFrame->ShowStatusMessage(QString::fromStdString(message));
+}
+
+void CWorkbenchUi::ShowFilterProperties(const CFilterMeasurement& measurement)
+{
+    CFilterPropertiesDlg(MeasurementReport(measurement, LoadSampleRate()), m_pFrame).exec();
 }
