@@ -6,7 +6,9 @@
 
 namespace {
 
-const char* const kNotDesigned = "unknown: the coefficients were not designed here";
+const char* const kNotDesigned = "unknown: the coefficients were not designed here (they were written, converted to "
+                                 "minimum phase or loaded)";
+const char* const kUnknown = "unknown";
 const char* const kTypeNames[] = {"low pass", "high pass", "band pass", "band elimination"};
 constexpr size_t kMaxListed = 8;
 
@@ -65,7 +67,7 @@ void addAchieved(std::vector<CReportLine>& lines, const CFilterMeasurement& m)
 {
     if (m.design.nMethod == DesignNone) {
         for (const char* name : {"pass-band ripple", "pass-band deviation", "stop-band attenuation"})
-            lines.push_back({name, kNotDesigned});
+            lines.push_back({name, kUnknown});
         return;
     }
     lines.push_back({"pass-band ripple", decibels(m.passRipple, "pass") + (m.passRipple ? " peak-to-peak" : "")});
@@ -97,11 +99,11 @@ std::vector<CReportLine> MeasurementReport(const CFilterMeasurement& m, double s
         addDesign(lines, m, sampleRate);
     else
         for (const char* name : {"type", "cut-offs", "asked attenuation"})
-            lines.push_back({name, kNotDesigned});
+            lines.push_back({name, kUnknown});
     addAchieved(lines, m);
     lines.push_back({"-3 dB edges", frequencies(m.edges3dB, sampleRate)});
     lines.push_back({"-6 dB edges", frequencies(m.edges6dB, sampleRate)});
-    lines.push_back({"transition width", designed ? widths(m.transitionWidths, sampleRate) : kNotDesigned});
+    lines.push_back({"transition width", designed ? widths(m.transitionWidths, sampleRate) : kUnknown});
     lines.push_back({"DC gain", number(m.dDcGain)});
     lines.push_back({"sum of |h|", number(m.dAbsSum)});
     const char* const symmetry[] = {"no", "yes (linear phase)", "antisymmetric (linear phase)"};

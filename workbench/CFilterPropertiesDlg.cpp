@@ -15,7 +15,6 @@ CFilterPropertiesDlg::CFilterPropertiesDlg(const std::vector<CReportLine>& lines
         auto* value = new QLabel(QString::fromStdString(line.strValue));
         value->setObjectName(QString::fromStdString(line.strName));
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setWordWrap(true);
         if (line.bMarked) {
             value->setStyleSheet("color: red; font-weight: bold");
             value->setToolTip(tr("The achieved attenuation misses the asked one by more than 1 dB."));
@@ -28,7 +27,6 @@ CFilterPropertiesDlg::CFilterPropertiesDlg(const std::vector<CReportLine>& lines
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
-    setMinimumWidth(480);
 }
 
 QLabel* CFilterPropertiesDlg::GetValue(const std::string& name) const

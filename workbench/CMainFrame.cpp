@@ -4,10 +4,15 @@
 #include "AppIcon.h"
 #include "CDataView.h"
 #include "CFilterView.h"
+#include "CSampleRateDlg.h"
 #include "MainFrameTables.h"
+#include "Resource.h"
+#include "WorkbenchSettings.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyle>
 
 namespace {
@@ -28,7 +33,7 @@ QIcon toolIcon(int id)
 }  // namespace
 
 CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
-    : CFrameWnd(app), m_pSplitter(new QSplitter(Qt::Vertical))
+    : CFrameWnd(app), m_pSplitter(new QSplitter(Qt::Vertical)), m_pReadout(new QLabel)
 {
     setWindowIcon(AppIcon());
     LoadMenus(WorkbenchMenus());
@@ -39,6 +44,21 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     LoadToolBar(buttons);
     LoadPrompts(WorkbenchPrompts());
     CreateStatusBar(WorkbenchIdleText(), WorkbenchIndicators());
+    m_pReadout->setObjectName("readout");
+    m_pReadout->setMinimumWidth(m_pReadout->fontMetrics().horizontalAdvance("[00000]  f = 0.000000 kHz  -000.000 dB"));
+    statusBar()->insertPermanentWidget(1, m_pReadout);  // after the message pane, before the indicators
+    CreateClient(app, doc);
+    AddPane(m_pGraphView, m_pGraphView);
+    AddPane(m_pDataView, m_pDataView);
+    m_pGraphView->SetSampleRate(LoadSampleRate());
+    m_pGraphView->SetScaleVisible(LoadScaleVisible());
+    m_pReadout->setVisible(LoadScaleVisible());
+    move(0, 0);  // the window frame at the top-left corner of the screen
+    resize(600, 450);
+}
+
+void CMainFrame::CreateClient(CWinApp& app, CFilterDoc& doc)
+{
     m_pGraphView = new CFilterView(doc, app);
     m_pDataView = new CDataView(doc);
     m_pSplitter->addWidget(m_pGraphView);
@@ -47,9 +67,45 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     // The graph keeps its ideal height of 270 pixels; the form takes the rest.
     m_pSplitter->setStretchFactor(0, 0);
     m_pSplitter->setStretchFactor(1, 1);
+    // A handle that can be seen and grasped between the white graph and the form.
+    m_pSplitter->setHandleWidth(6);
+    m_pSplitter->setStyleSheet("QSplitter::handle { background: palette(mid); border: 1px solid palette(dark); }");
     setCentralWidget(m_pSplitter);
-    AddPane(m_pGraphView, m_pGraphView);
-    AddPane(m_pDataView, m_pDataView);
-    move(0, 0);  // the window frame at the top-left corner of the screen
-    resize(600, 450);
+    connect(m_pGraphView, &CFilterView::ReadoutChanged, m_pReadout, &QLabel::setText);
+    connect(m_pGraphView, &CFilterView::PointClicked, m_pDataView, &CDataView::SelectIndex);
+}
+
+bool CMainFrame::OnCmdMsg(int id, CCmdUI* ui)
+{
+    switch (id) {
+    case ID_VIEW_SCALE:
+        if (ui)
+            ui->SetCheck(m_pGraphView->IsScaleVisible());
+        else
+            OnViewScale();
+        return true;
+    case ID_VIEW_SAMPLERATE:
+        if (!ui)
+            OnViewSampleRate();
+        return true;
+    default:
+        return CFrameWnd::OnCmdMsg(id, ui);
+    }
+}
+
+void CMainFrame::OnViewScale()
+{
+    const bool visible = !m_pGraphView->IsScaleVisible();
+    m_pGraphView->SetScaleVisible(visible);
+    m_pReadout->setVisible(visible);
+    SaveScaleVisible(visible);
+}
+
+void CMainFrame::OnViewSampleRate()
+{
+    CSampleRateDlg dialog(LoadSampleRate(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SaveSampleRate(dialog.GetSampleRate());
+    m_pGraphView->SetSampleRate(dialog.GetSampleRate());
 }

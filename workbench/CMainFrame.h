@@ -5,11 +5,14 @@
 class CDataView;
 class CFilterDoc;
 class CFilterView;
+class QLabel;
 class QSplitter;
 
 // The workbench's main window: 600 x 450 pixels at the top-left corner of the screen,
 // menus, accelerators, tool bar and status bar from the workbench's tables, and a splitter
-// with the graph view (270 pixels high) above the data form.
+// with the graph view (270 pixels high) above the data form. It owns the view options kept
+// in the settings: the graph's scale, with its readout in an extra status-bar pane, and
+// the sample rate.
 class CMainFrame : public CFrameWnd {
     Q_OBJECT
 public:
@@ -18,9 +21,19 @@ public:
     CFilterView* GetGraphView() const { return m_pGraphView; }
     CDataView* GetDataView() const { return m_pDataView; }
     QSplitter* GetSplitter() const { return m_pSplitter; }
+    QLabel* GetReadoutPane() const { return m_pReadout; }
+
+    // The scale and the sample rate, besides the frame's own commands.
+    bool OnCmdMsg(int id, CCmdUI* ui) override;
+    // Turns the scale on or off and remembers the choice.
+    void OnViewScale();
+    // The sample-rate dialog; on OK the rate is used and remembered.
+    void OnViewSampleRate();
 
 private:
+    void CreateClient(CWinApp& app, CFilterDoc& doc);
     QSplitter* m_pSplitter;
     CFilterView* m_pGraphView;
     CDataView* m_pDataView;
+    QLabel* m_pReadout;
 };

@@ -5,6 +5,7 @@
 #include "CLengthEstimateDlg.h"
 #include "CPassBandDlg.h"
 #include "CProcessHandle.h"
+#include "CWinApp.h"
 #include "WorkbenchSettings.h"
 
 #include <QApplication>
@@ -69,6 +70,7 @@ bool CWorkbenchUi::WaitForRootFinder(CProcessHandle& process)
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     QProgressDialog progress("Finding the zeros of the filter...", "Cancel", 0, 0, m_pFrame);
+    progress.setWindowTitle(AfxGetAppTitle());
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);
     progress.show();
@@ -82,7 +84,7 @@ bool CWorkbenchUi::WaitForRootFinder(CProcessHandle& process)
 
 void CWorkbenchUi::ShowError(const std::string& message)
 {
-    QMessageBox::warning(m_pFrame, QApplication::applicationDisplayName(), QString::fromStdString(message));
+    QMessageBox::warning(m_pFrame, AfxGetAppTitle(), QString::fromStdString(message));
 }
 
 void CWorkbenchUi::ShowStatusError(const std::string& message)

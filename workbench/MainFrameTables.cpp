@@ -3,6 +3,8 @@
 #include "AfxIds.h"
 #include "Resource.h"
 
+#include <QCoreApplication>
+
 const std::vector<CMenuItem>& WorkbenchMenus()
 {
     static const std::vector<CMenuItem> menus = {
@@ -25,10 +27,15 @@ const std::vector<CMenuItem>& WorkbenchMenus()
                 {"周波数-位相特性", ID_VIEW_PHASE, {}},
                 {"周波数特性（実部）", ID_VIEW_REAL, {}},
                 {"周波数特性（虚部）", ID_VIEW_IMAG, {}},
+                {QCoreApplication::translate("MainFrameTables", "周波数-群遅延特性"), ID_VIEW_GROUPDELAY, {}},
+                {QCoreApplication::translate("MainFrameTables", "ステップ応答"), ID_VIEW_STEP, {}},
             }},
             {"振幅特性dB表示", ID_VIEW_DB, {}},
+            {QCoreApplication::translate("MainFrameTables", "目盛表示(&G)"), ID_VIEW_SCALE, {}},
+            {QCoreApplication::translate("MainFrameTables", "サンプリング周波数の指定(&R)..."), ID_VIEW_SAMPLERATE, {}},
             {},
             {"零点表示", ID_VIEW_ZERO, {}},
+            {QCoreApplication::translate("MainFrameTables", "フィルタ特性の測定(&P)..."), ID_VIEW_PROPERTIES, {}},
             {},
             {"ﾂｰﾙ ﾊﾞｰ(&T)", ID_VIEW_TOOLBAR, {}},
             {"ｽﾃｰﾀｽ ﾊﾞｰ(&S)", ID_VIEW_STATUS_BAR, {}},
@@ -91,6 +98,11 @@ const std::map<int, QString>& WorkbenchPrompts()
         {ID_PREV_PANE, "前のｳｨﾝﾄﾞｳに切り替える\n前ﾍﾟｰｼﾞ"},
         {ID_VIEW_TOOLBAR, "ﾂｰﾙ ﾊﾞｰの表示/非表示\nﾂｰﾙ ﾊﾞｰの表示/非表示"},
         {ID_VIEW_STATUS_BAR, "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示/非表示"},
+        {ID_VIEW_GROUPDELAY, QCoreApplication::translate("MainFrameTables", "周波数ごとの群遅延をサンプル数で表示します")},
+        {ID_VIEW_STEP, QCoreApplication::translate("MainFrameTables", "係数の累積和であるステップ応答を表示します")},
+        {ID_VIEW_SCALE, QCoreApplication::translate("MainFrameTables", "グラフに目盛と数値を表示し、マウス位置の値を読み取ります\n目盛表示")},
+        {ID_VIEW_SAMPLERATE, QCoreApplication::translate("MainFrameTables", "周波数と時間の表示に使うサンプリング周波数を指定します")},
+        {ID_VIEW_PROPERTIES, QCoreApplication::translate("MainFrameTables", "フィルタのリップル、減衰量、帯域端などを測定して表示します")},
     };
     return prompts;
 }
