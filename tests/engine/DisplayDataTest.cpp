@@ -162,24 +162,3 @@ TEST(StepDisplay, RunsTheSumOfTheCoefficientsUpToTheDcGain)
     const CRealArray huge = StepDisplay(arrayOf({1e308, 1e308, -1.0}));
     EXPECT_EQ(huge[1], DBL_MAX);  // an overflowing sum stays finite
 }
-
-TEST(DisplayAbscissa, TimeDisplaysStepBySamplesAndFrequencyDisplaysByTheirTransform)
-{
-    const struct {
-        int display;
-        double spacing;
-        const char* unit;
-    } cases[] = {
-        {DisplayImpulse, 1.0, ""}, {DisplayStep, 1.0, ""}, {DisplayAmplitude, 1.0 / 124, "dB"},
-        {DisplayPhase, 1.0 / 124, "rad"}, {DisplayReal, 1.0 / 124, ""}, {DisplayImag, 1.0 / 124, ""},
-        {DisplayGroupDelay, 1.0 / 40, "samples"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(DisplaySpacing(c.display, 10, 124), c.spacing) << c.display;
-        EXPECT_EQ(DisplayValueUnit(c.display, true), c.unit) << c.display;
-        EXPECT_EQ(IsTimeDisplay(c.display), c.spacing == 1.0) << c.display;
-    }
-    EXPECT_EQ(DisplayValueUnit(DisplayAmplitude, false), "");
-    EXPECT_THROW(DisplaySpacing(DisplayReal, 10, 0), std::invalid_argument);
-    EXPECT_THROW(DisplaySpacing(7, 10, 124), std::invalid_argument);
-}
