@@ -1,6 +1,7 @@
 #include "CCliRunner.h"
 
 #include "DataExchange.h"
+#include "MeasurementReport.h"
 #include "Resource.h"
 
 #include <functional>
@@ -9,7 +10,10 @@
 namespace {
 
 const char* const kTypeNames[] = {"lowpass", "highpass", "bandpass", "bandstop"};
-const char* const kDisplayNames[] = {"impulse", "amplitude", "phase", "real", "imag"};
+// The displays by their DisplaySelection code, and the commands that select them.
+const char* const kDisplayNames[] = {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"};
+const int kDisplayCommands[] = {ID_VIEW_IMPULSE, ID_VIEW_AMPLITUDE, ID_VIEW_PHASE, ID_VIEW_REAL, ID_VIEW_IMAG,
+    ID_VIEW_GROUPDELAY, ID_VIEW_STEP};
 
 template <size_t N>
 int indexOf(const char* const (&names)[N], const std::string& name)
@@ -58,7 +62,9 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--design", [](CCliRunner& r, Args) { r.Command(ID_TOOL_PASSBAND); }},
         {"--coefficients", [](CCliRunner& r, Args a) { r.m_ui.SetImportPath(a[0]); r.Command(ID_FILE_IMPORT_COEF); }},
         {"--db", [](CCliRunner& r, Args) { r.Command(ID_VIEW_DB); }},
-        {"--show", [](CCliRunner& r, Args a) { r.Command(ID_VIEW_IMPULSE + indexOf(kDisplayNames, a[0])); }},
+        {"--show", [](CCliRunner& r, Args a) { r.Command(kDisplayCommands[indexOf(kDisplayNames, a[0])]); }},
+        {"--sample-rate", [](CCliRunner& r, Args a) { r.SetSampleRate(a[0]); }},
+        {"--measure", [](CCliRunner& r, Args) { r.PrintMeasurement(); }},
         {"--print", [](CCliRunner& r, Args) { r.PrintDisplay(); }},
         {"--info", [](CCliRunner& r, Args) { r.PrintInfo(); }},
         {"--save", [](CCliRunner& r, Args a) { r.Save(a[0]); }},
@@ -133,4 +139,22 @@ void CCliRunner::PrintZeros()
     const CComplexArray& zeros = *m_doc.m_pRoots;
     for (int i = 0; i < zeros.GetSize(); ++i)
         m_out << FormatGeneral(zeros[i].re, 17) << " " << FormatGeneral(zeros[i].im, 17) << "\n";
+}
+
+void CCliRunner::SetSampleRate(const std::string& text)
+{
+    double rate = 0.0;
+    if (!m_ui.Refused(ReadSampleRate(IDC_SAMPLERATE, text, rate)))
+        m_dSampleRate = rate;
+}
+
+void CCliRunner::PrintMeasurement()
+{
+    if (!NeedFilter())
+        return;
+    Command(ID_VIEW_PROPERTIES);
+    if (const std::optional<CFilterMeasurement> measurement = m_ui.TakeMeasurement())
+        m_out << FormatReport(MeasurementReport(*measurement, m_dSampleRate));
+    else
+        m_ui.ShowError("the filter has no coefficients to measure");
 }

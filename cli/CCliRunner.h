@@ -22,6 +22,8 @@ private:
     void PrintInfo();
     void PrintDisplay();
     void PrintZeros();
+    void PrintMeasurement();
+    void SetSampleRate(const std::string& text);
     void Save(const std::string& path);
     void ExportText(const std::string& path);
     void Export(const std::string& format, const std::string& path);
@@ -29,4 +31,5 @@ private:
     std::ostream& m_out;
     CCliUi m_ui;
     CFilterDoc m_doc;
+    double m_dSampleRate = 0.0;  // Hz; 0: frequencies as fractions of the sampling frequency
 };

@@ -14,7 +14,7 @@ std::string fieldName(int nControl)
     static const std::map<int, std::string> names = {{IDC_LOWCUT, "low cut-off"},
         {IDC_HIGHCUT, "high cut-off"}, {IDC_LENGTH, "filter length"},
         {IDC_ATTENUATION, "attenuation"}, {IDC_RIPPLE, "in-band ripple"},
-        {IDC_TRANSITION, "transition width"}};
+        {IDC_TRANSITION, "transition width"}, {IDC_SAMPLERATE, "sample rate"}};
     return names.at(nControl);
 }
 
@@ -25,6 +25,13 @@ std::string CCliUi::TakeError()
     std::string error;
     error.swap(m_strError);
     return error;
+}
+
+std::optional<CFilterMeasurement> CCliUi::TakeMeasurement()
+{
+    std::optional<CFilterMeasurement> measurement;
+    measurement.swap(m_measurement);
+    return measurement;
 }
 
 bool CCliUi::Refused(const std::optional<CExchangeFailure>& failure)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CFilterUi.h"
+#include "FilterMeasurement.h"
 
 #include <optional>
 #include <string>
@@ -24,6 +25,8 @@ public:
     void SetImportPath(const std::string& path) { m_strImportPath = path; }
     // The first failure since the last call, or empty; clears it.
     std::string TakeError();
+    // The measurement the last Filter Properties command showed, if any; clears it.
+    std::optional<CFilterMeasurement> TakeMeasurement();
 
     bool DoPassBandDialog(CPassBandData& data) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
@@ -36,9 +39,14 @@ public:
     bool WaitForRootFinder(CProcessHandle& process) override;
     void ShowError(const std::string& message) override;
     void ShowStatusError(const std::string& message) override;
+    // Results told in passing are not printed: --info shows what they change.
+    void ShowStatus(const std::string&) override {}
+    void ShowFilterProperties(const CFilterMeasurement& measurement) override { m_measurement = measurement; }
+
+    // Records failure, if any, as a failure naming its field; true when there was one.
+    bool Refused(const std::optional<CExchangeFailure>& failure);
 
 private:
-    bool Refused(const std::optional<CExchangeFailure>& failure);
 
     PassBandFields m_passBand;
     CLengthEstimateTexts m_lengthEstimate;
@@ -47,4 +55,5 @@ private:
     std::string m_strBlockSize = std::to_string(kDefaultBlockSize);
     std::string m_strImportPath;
     std::string m_strError;
+    std::optional<CFilterMeasurement> m_measurement;
 };

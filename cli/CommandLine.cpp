@@ -11,7 +11,8 @@ const std::map<std::string, int>& argumentCounts()
         {"--estimate", 3}, {"--type", 1}, {"--length", 1}, {"--low", 1}, {"--high", 1},
         {"--attenuation", 1}, {"--design", 0}, {"--coefficients", 1}, {"--db", 0},
         {"--show", 1}, {"--print", 0}, {"--info", 0}, {"--save", 1}, {"--export-text", 1},
-        {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}};
+        {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}, {"--sample-rate", 1},
+        {"--measure", 0}};
     return counts;
 }
 
@@ -45,7 +46,7 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
         CCliStep step{option, {words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + count->second}};
         i += static_cast<size_t>(count->second);
         checkWord(step, "--type", {"lowpass", "highpass", "bandpass", "bandstop"});
-        checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag"});
+        checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"});
         checkWord(step, "--export", {"full", "csv", "q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31", "display"});
         command.steps.push_back(step);
     }
@@ -67,9 +68,14 @@ steps, run left to right on the one document, each as its menu command does:
                       space, commas or semicolons; "#", "//" and "/* */" comments; a CSV
                       header line; a C array as --export-text and --export write it
   --db                toggle the dB flag
-  --show D            impulse | amplitude | phase | real | imag
+  --show D            impulse | amplitude | phase | real | imag | groupdelay | step
   --print             the current display array to standard output, one value a line
   --info              length, type, cut-offs, attenuation, array sizes, display, dB flag
+  --sample-rate F     the sampling frequency in Hz for the steps that follow, or none (or 0):
+                      frequencies as fractions of the sampling frequency (the default)
+  --measure           the filter's measurements, one "name: value" line each: design values,
+                      achieved pass-band ripple and stop-band attenuation, -3 dB and -6 dB
+                      edges, transition width, DC gain, sum of |h|, symmetry, group delay
   --save FILE         save the document
   --export-text FILE  the coefficients as a C array text file
   --export F FILE     the coefficients in format F: full (17 digits a line) | csv |

@@ -32,6 +32,9 @@ bool CFilterDoc::OnCmdMsg(int id, CCmdUI* pCmdUI)
         {ID_FILE_EXPORT_COEF, &CFilterDoc::OnFileExportCoef, &CFilterDoc::OnUpdateFileExportCoef},
         {ID_FILE_IMPORT_COEF, &CFilterDoc::OnFileImportCoef, nullptr},
         {ID_FILE_EXPORT_DISPLAY, &CFilterDoc::OnFileExportDisplay, &CFilterDoc::OnUpdateFileExportDisplay},
+        {ID_VIEW_GROUPDELAY, &CFilterDoc::OnViewGroupDelay, &CFilterDoc::OnUpdateViewGroupDelay},
+        {ID_VIEW_STEP, &CFilterDoc::OnViewStep, &CFilterDoc::OnUpdateViewStep},
+        {ID_VIEW_PROPERTIES, &CFilterDoc::OnViewProperties, &CFilterDoc::OnUpdateViewProperties},
     };
     for (const Entry& entry : kMessageMap) {
         if (entry.id != id)
@@ -50,12 +53,13 @@ void CFilterDoc::SetCoefficients(const CRealArray& coef)
     m_nLength = coef.GetSize();
     m_pCoef = std::make_unique<CRealArray>(coef);
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
-    CoefficientsChanged();
+    CoefficientsChanged(DesignNone);
     SetModifiedFlag(true);
 }
 
-void CFilterDoc::CoefficientsChanged()
+void CFilterDoc::CoefficientsChanged(int design)
 {
+    m_nDesign = design;
     m_pRoots.reset();
     StopViewer();
     m_pDisplay = std::make_unique<CRealArray>(ImpulseDisplay(*m_pCoef));
@@ -68,4 +72,16 @@ void CFilterDoc::StopViewer()
     if (m_hViewer && m_hViewer->IsRunning())
         m_hViewer->Terminate();
     m_hViewer.reset();
+}
+
+CDesignRecord CFilterDoc::GetDesignRecord() const
+{
+    return {m_nDesign, m_nFilterType, m_dLowCutoff, m_dHighCutoff, m_dAttenuation};
+}
+
+CFilterMeasurement CFilterDoc::Measure() const { return MeasureFilter(*m_pCoef, GetDesignRecord()); }
+
+double CFilterDoc::GetDisplaySpacing() const
+{
+    return DisplaySpacing(m_nDisplay, m_pCoef ? m_pCoef->GetSize() : 0, m_pResponse ? m_pResponse->GetSize() : 0);
 }

@@ -4,6 +4,7 @@
 #include "CDocument.h"
 #include "CProcessHandle.h"
 #include "CRealArray.h"
+#include "FilterMeasurement.h"
 
 #include <functional>
 #include <memory>
@@ -31,6 +32,13 @@ public:
     // are known. True when m_pRoots holds the N - 1 zeros; on failure m_pRoots is null and
     // the reason is shown in the status bar. Needs m_pCoef.
     bool ComputeRoots();
+    // The design the coefficients came from, as far as the document knows it.
+    CDesignRecord GetDesignRecord() const;
+    // Measures the current coefficients against that design. Needs m_pCoef (N >= 1).
+    CFilterMeasurement Measure() const;
+    // The abscissa distance of neighbouring points of the display array (DisplaySpacing):
+    // 1 sample, or a fraction of the sampling frequency. Needs the display's source array.
+    double GetDisplaySpacing() const;
 
     void OnToolLength();
     void OnToolPassband();
@@ -39,7 +47,10 @@ public:
     void OnViewPhase();
     void OnViewReal();
     void OnViewImag();
+    void OnViewGroupDelay();
+    void OnViewStep();
     void OnViewDb();
+    void OnViewProperties();
     void OnViewZero();
     void OnToolMinPhase();
     void OnFileSaveText();
@@ -51,7 +62,10 @@ public:
     void OnUpdateViewPhase(CCmdUI* pCmdUI);
     void OnUpdateViewReal(CCmdUI* pCmdUI);
     void OnUpdateViewImag(CCmdUI* pCmdUI);
+    void OnUpdateViewGroupDelay(CCmdUI* pCmdUI);
+    void OnUpdateViewStep(CCmdUI* pCmdUI);
     void OnUpdateViewDb(CCmdUI* pCmdUI);
+    void OnUpdateViewProperties(CCmdUI* pCmdUI);
     void OnUpdateFileSaveText(CCmdUI* pCmdUI);
     void OnUpdateFileExportCoef(CCmdUI* pCmdUI);
     void OnUpdateFileExportDisplay(CCmdUI* pCmdUI);
@@ -69,11 +83,13 @@ public:
     int m_bDecibel = 0;
     std::unique_ptr<CComplexArray> m_pRoots;
     std::unique_ptr<CProcessHandle> m_hViewer;
+    // How the coefficients were made (DesignMethod); not saved with the document.
+    int m_nDesign = DesignNone;
 
 private:
-    // After new coefficients and their response: drops the zeros, ends the viewer, shows
-    // the impulse response and updates the views.
-    void CoefficientsChanged();
+    // After new coefficients and their response, made by design (DesignMethod): drops the
+    // zeros, ends the viewer, shows the impulse response and updates the views.
+    void CoefficientsChanged(int design);
     // Records the selection and, when the source array exists, rebuilds the display.
     void SelectDisplay(int selection);
     void StoreDocument(CArchive& ar) const;

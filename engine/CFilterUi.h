@@ -6,6 +6,7 @@
 #include <string>
 
 class CProcessHandle;
+struct CFilterMeasurement;
 
 // What the filter document's commands ask of the user and tell the user. The workbench
 // answers with its dialogs, cursor and status bar; filter-cli and the tests without any.
@@ -37,4 +38,8 @@ public:
     virtual void ShowError(const std::string& message) = 0;
     // A failure told in passing (the status bar's message pane).
     virtual void ShowStatusError(const std::string& message) = 0;
+    // A result told in passing (the status bar's message pane); not a failure.
+    virtual void ShowStatus(const std::string& message) = 0;
+    // Shows the measurements of the current coefficients (the Filter Properties dialog).
+    virtual void ShowFilterProperties(const CFilterMeasurement& measurement) = 0;
 };

@@ -1,5 +1,6 @@
 #include "DialogData.h"
 
+#include "FilterDesign.h"
 #include "Resource.h"
 
 CPassBandTexts WritePassBand(const CPassBandData& data)
@@ -19,7 +20,7 @@ std::optional<CExchangeFailure> ReadPassBand(const CPassBandTexts& texts, CPassB
     if (auto failure = ExchangeDouble(IDC_LOWCUT, texts.strLow, 0.0, 0.5, data.m_dLow))
         return failure;
     data.m_nType = texts.nType;
-    if (auto failure = ExchangeInt(IDC_LENGTH, texts.strLength, 1, 4096, data.m_nFilterLength))
+    if (auto failure = ExchangeInt(IDC_LENGTH, texts.strLength, 1, kMaxDesignLength, data.m_nFilterLength))
         return failure;
     if (auto failure = ExchangeDouble(IDC_ATTENUATION, texts.strAttenuation, 0.0, 1000.0, data.m_dOutbandAttn))
         return failure;
@@ -41,5 +42,21 @@ std::optional<CExchangeFailure> ReadLengthEstimate(const CLengthEstimateTexts& t
         return failure;
     if (auto failure = ExchangeDouble(IDC_RIPPLE, texts.strRipple, 0.0, 200.0, data.m_dInbandRipple))
         return failure;
-    return ExchangeDouble(IDC_TRANSITION, texts.strTransition, 0.000001, 0.5, data.m_dTransition);
+    if (auto failure = ExchangeDouble(IDC_TRANSITION, texts.strTransition, 0.000001, 0.5, data.m_dTransition))
+        return failure;
+    const CLengthEstimate estimate = EstimateLength(data.m_dInbandRipple, data.m_dOutbandAttn, data.m_dTransition);
+    if (estimate.strError.empty())
+        return std::nullopt;
+    return CExchangeFailure{data.m_dInbandRipple == 0.0 ? IDC_RIPPLE : IDC_TRANSITION, estimate.strError};
+}
+
+std::string WriteSampleRate(double sampleRate) { return sampleRate > 0.0 ? FormatDouble(sampleRate) : std::string(); }
+
+std::optional<CExchangeFailure> ReadSampleRate(int nControl, const std::string& text, double& sampleRate)
+{
+    if (text.find_first_not_of(" \t") == std::string::npos || text == "none") {
+        sampleRate = 0.0;
+        return std::nullopt;
+    }
+    return ExchangeDouble(nControl, text, 0.0, kMaxSampleRate, sampleRate);
 }

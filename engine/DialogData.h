@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 
+// The longest filter the pass-band dialog accepts.
+constexpr int kMaxDesignLength = 4096;
+
 // The values of the pass-band dialog, and their defaults.
 struct CPassBandData {
     double m_dHigh = 0.5;
@@ -47,6 +50,16 @@ struct CLengthEstimateTexts {
 
 CLengthEstimateTexts WriteLengthEstimate(const CLengthEstimateData& data);
 // Reads and checks in exchange order: Outband Attn (0.0001 .. 100000 dB), Inband Ripple
-// (0 .. 200 dB), Transient Band Width (0.000001 .. 0.5).
+// (0 .. 200 dB), Transient Band Width (0.000001 .. 0.5); then refuses values for which
+// EstimateLength gives no length, at the Inband Ripple for a ripple of 0 dB and at the
+// Transient Band Width otherwise, with EstimateLength's reason.
 std::optional<CExchangeFailure> ReadLengthEstimate(const CLengthEstimateTexts& texts,
     CLengthEstimateData& data);
+
+// The sample rate as its dialog and filter-cli's --sample-rate take it: a frequency in Hz,
+// 0 or empty for none (frequencies as fractions of the sampling frequency).
+constexpr double kMaxSampleRate = 1e12;
+// The text of the sample rate: empty for none, else FormatDouble's.
+std::string WriteSampleRate(double sampleRate);
+// Reads text as a sample rate: empty, "none" or 0 for none, else a number in 0 .. 1e12.
+std::optional<CExchangeFailure> ReadSampleRate(int nControl, const std::string& text, double& sampleRate);

@@ -4,6 +4,7 @@
 #include "Kaizer.h"
 #include "Resource.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -17,6 +18,9 @@ double KaiserBeta(double attenuation)
 }
 
 namespace {
+
+// Kaiser's D for an attenuation of a dB: the product of length and transition width.
+double kaiserD(double a) { return a > 21.0 ? (a - 7.95) / 14.36 : 0.9222; }
 
 void checkArguments(int type, int n, double low, double high, double attenuation)
 {
@@ -56,6 +60,22 @@ void fillIdealSpectrum(CComplexArray& h, int type, double low, double high)
 
 }  // namespace
 
+double KaiserTransitionWidth(double attenuation, int n)
+{
+    if (n < 2)
+        throw std::invalid_argument("a transition width needs a length of at least 2");
+    if (!(attenuation >= 0.0) || !std::isfinite(attenuation))
+        throw std::invalid_argument("attenuation must be finite and not negative");
+    return kaiserD(attenuation) / (n - 1);
+}
+
+double DesignedCutoff(double f, int n)
+{
+    if (n < 1 || !(f >= 0.0 && f <= 0.5))
+        throw std::invalid_argument("a cut-off needs a length of at least 1 and a frequency of 0 to 0.5");
+    return std::min((std::trunc(f * n) + 0.5) / n, 0.5);
+}
+
 CPassBandDesign DesignPassBand(int type, int n, double low, double high, double attenuation)
 {
     checkArguments(type, n, low, high, attenuation);
@@ -75,8 +95,7 @@ CLengthEstimate EstimateLength(double ripple, double attenuation, double transit
     const double inband = (ripplePower - 1.0) / (ripplePower + 1.0);
     const double outband = std::pow(10.0, -attenuation / 20.0);
     const double effective = -20.0 * std::log10(std::min(inband, outband));
-    const double d = effective > 21.0 ? (effective - 7.95) / 14.36 : 0.9222;
-    const double quotient = d / transition;
+    const double quotient = kaiserD(effective) / transition;
     if (!std::isfinite(quotient))
         return {0, "No finite filter length meets these conditions"
                    + std::string(ripple == 0.0 ? ": an in-band ripple of 0 dB cannot be reached." : ".")};

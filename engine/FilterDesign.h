@@ -8,6 +8,17 @@
 // 0 up to 21 dB, 0.5842 (a-21)^0.4 + 0.07886 (a-21) up to 50 dB, 0.1102 (a-8.7) above.
 double KaiserBeta(double attenuation);
 
+// Kaiser's transition width of a window design of length n (>= 2) whose stop band is
+// attenuation dB (>= 0) down: D / (n - 1), with D = (a - 7.95) / 14.36 above 21 dB and
+// 0.9222 up to 21 dB; a fraction of the sampling frequency. Bad arguments:
+// std::invalid_argument.
+double KaiserTransitionWidth(double attenuation, int n);
+
+// Where DesignPassBand puts the middle of the transition at cut-off f (0 .. 0.5) for
+// length n (>= 1): between the last bin of the band below, trunc(f n), and the next one,
+// (trunc(f n) + 0.5) / n, at most 0.5. A fraction of the sampling frequency.
+double DesignedCutoff(double f, int n);
+
 struct CPassBandDesign {
     CRealArray ideal;        // the centred ideal impulse response
     CRealArray coefficients; // ideal times the Kaiser window

@@ -20,6 +20,10 @@ void CFilterDoc::OnToolLength()
     }
     m_dAttenuation = data.m_dOutbandAttn;
     m_nLength = estimate.nLength;
+    std::string message = "Estimated length: " + std::to_string(m_nLength) + " taps";
+    if (m_nLength > kMaxDesignLength)
+        message += ", more than the " + std::to_string(kMaxDesignLength) + " the pass-band design accepts";
+    m_ui.ShowStatus(message);
 }
 
 void CFilterDoc::OnToolPassband()
@@ -40,17 +44,20 @@ void CFilterDoc::OnToolPassband()
     m_pIdeal = std::make_unique<CRealArray>(std::move(design.ideal));
     m_pCoef = std::make_unique<CRealArray>(std::move(design.coefficients));
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
-    CoefficientsChanged();
+    CoefficientsChanged(DesignKaiser);
     SetModifiedFlag(true);
 }
 
 void CFilterDoc::SelectDisplay(int selection)
 {
     m_nDisplay = selection;
-    if (selection == DisplayImpulse ? !m_pCoef : !m_pResponse)
+    const bool fromCoefficients = selection == DisplayImpulse || selection == DisplayGroupDelay || selection == DisplayStep;
+    if (fromCoefficients ? !m_pCoef : !m_pResponse)
         return;
     switch (selection) {
     case DisplayImpulse: m_pDisplay = std::make_unique<CRealArray>(ImpulseDisplay(*m_pCoef)); break;
+    case DisplayGroupDelay: m_pDisplay = std::make_unique<CRealArray>(GroupDelayDisplay(*m_pCoef)); break;
+    case DisplayStep: m_pDisplay = std::make_unique<CRealArray>(StepDisplay(*m_pCoef)); break;
     case DisplayAmplitude: m_pDisplay = std::make_unique<CRealArray>(AmplitudeDisplay(*m_pResponse, m_bDecibel == 1)); break;
     case DisplayPhase: m_pDisplay = std::make_unique<CRealArray>(PhaseDisplay(*m_pResponse)); break;
     case DisplayReal: m_pDisplay = std::make_unique<CRealArray>(RealDisplay(*m_pResponse)); break;
@@ -64,6 +71,8 @@ void CFilterDoc::OnViewAmplitude() { SelectDisplay(DisplayAmplitude); }
 void CFilterDoc::OnViewPhase() { SelectDisplay(DisplayPhase); }
 void CFilterDoc::OnViewReal() { SelectDisplay(DisplayReal); }
 void CFilterDoc::OnViewImag() { SelectDisplay(DisplayImag); }
+void CFilterDoc::OnViewGroupDelay() { SelectDisplay(DisplayGroupDelay); }
+void CFilterDoc::OnViewStep() { SelectDisplay(DisplayStep); }
 
 void CFilterDoc::OnViewDb()
 {
@@ -77,7 +86,17 @@ void CFilterDoc::OnUpdateViewAmplitude(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDis
 void CFilterDoc::OnUpdateViewPhase(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDisplay == DisplayPhase); }
 void CFilterDoc::OnUpdateViewReal(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDisplay == DisplayReal); }
 void CFilterDoc::OnUpdateViewImag(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDisplay == DisplayImag); }
+void CFilterDoc::OnUpdateViewGroupDelay(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDisplay == DisplayGroupDelay); }
+void CFilterDoc::OnUpdateViewStep(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nDisplay == DisplayStep); }
 void CFilterDoc::OnUpdateViewDb(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bDecibel == 1); }
+
+void CFilterDoc::OnViewProperties()
+{
+    if (m_pCoef && m_pCoef->GetSize() > 0)
+        m_ui.ShowFilterProperties(Measure());
+}
+
+void CFilterDoc::OnUpdateViewProperties(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pCoef && m_pCoef->GetSize() > 0); }
 
 void CFilterDoc::OnFileSaveText()
 {

@@ -105,6 +105,6 @@ void CFilterDoc::OnToolMinPhase()
     }
     *m_pCoef = rebuilt;
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
-    CoefficientsChanged();
+    CoefficientsChanged(DesignNone);
     SetModifiedFlag(true);
 }

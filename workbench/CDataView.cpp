@@ -10,6 +10,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <tuple>
 
 namespace {
 
@@ -23,6 +26,16 @@ QRect dialogRect(const QFontMetrics& fm, int x, int y, int w, int h)
 
 // Scroll bar position from which both arrows always move (its range is 0 .. 2).
 constexpr int kScrollMiddle = 1;
+
+// The width an edit needs to show text whole.
+int editWidthFor(const QLineEdit* edit, const QString& text)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QSize contents(edit->fontMetrics().horizontalAdvance(text) + 6, edit->fontMetrics().height());
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, edit).width();
+}
 
 }  // namespace
 
@@ -71,26 +84,34 @@ CDataView::CDataView(CFilterDoc& doc, QWidget* parent)
 
 CDataView::~CDataView() { m_doc.RemoveView(this); }
 
-// The controls where the form's template puts them; tab order is creation order.
+// The controls where the form's template puts them, the boxes widened where the template's
+// widths cannot show an index of 5 digits or a whole value of 15 significant digits with
+// its exponent; what stands right of a widened box moves along. Tab order is creation order.
 void CDataView::PlaceControls()
 {
     const QFontMetrics fm = fontMetrics();
-    m_pXAxis->setGeometry(dialogRect(fm, 7, 16, 19, 14));
-    m_pYAxis->setGeometry(dialogRect(fm, 39, 16, 77, 14));
-    m_pShowNext->setGeometry(dialogRect(fm, 123, 16, 42, 14));
-    m_pWriteData->setGeometry(dialogRect(fm, 180, 16, 50, 14));
-    m_pReload->setGeometry(dialogRect(fm, 235, 16, 50, 14));
-    for (const auto& [text, x] : {std::pair("X-Axis", 7), std::pair("Y-Axis", 40)}) {
+    const QRect x = dialogRect(fm, 7, 16, 19, 14), y = dialogRect(fm, 39, 16, 77, 14);
+    const int xMore = std::max(0, editWidthFor(m_pXAxis, "00000") - x.width());
+    const int yMore = std::max(0, editWidthFor(m_pYAxis, "-8.88888888888888e-308") - y.width());
+    m_pXAxis->setGeometry(x.adjusted(0, 0, xMore, 0));
+    m_pYAxis->setGeometry(y.adjusted(xMore, 0, xMore + yMore, 0));
+    m_pShowNext->setGeometry(dialogRect(fm, 123, 16, 42, 14).translated(xMore + yMore, 0));
+    m_pWriteData->setGeometry(dialogRect(fm, 180, 16, 50, 14).translated(xMore + yMore, 0));
+    m_pReload->setGeometry(dialogRect(fm, 235, 16, 50, 14).translated(xMore + yMore, 0));
+    for (const auto& [text, left, shift] : {std::tuple("X-Axis", 7, 0), std::tuple("Y-Axis", 40, xMore)}) {
         auto* label = new QLabel(text, this);
-        QRect rect = dialogRect(fm, x, 8, 22, 8);
+        QRect rect = dialogRect(fm, left, 8, 22, 8).translated(shift, 0);
         rect.setWidth(std::max(rect.width(), label->sizeHint().width()));  // never clip the text
         label->setGeometry(rect);
     }
-    m_pXScroll->setGeometry(dialogRect(fm, 24, 17, 10, 13));
+    m_pXScroll->setGeometry(dialogRect(fm, 24, 17, 10, 13).translated(xMore, 0));
     m_pXScroll->raise();
+    m_size = QSize(dialogRect(fm, 0, 0, 292, 38).width() + xMore + yMore, dialogRect(fm, 0, 0, 292, 38).height());
 }
 
-QSize CDataView::sizeHint() const { return dialogRect(fontMetrics(), 0, 0, 292, 38).size(); }
+QSize CDataView::sizeHint() const { return m_size; }
+
+QSize CDataView::minimumSizeHint() const { return QSize(0, m_pXAxis->geometry().bottom() + 4); }
 
 void CDataView::OnUpdate(CView*, long)
 {
@@ -188,6 +209,14 @@ void CDataView::OnShowNext()
 void CDataView::OnReload() { OnUpdate(nullptr, 0); }
 
 void CDataView::OnWriteData() { m_doc.SetCoefficients(*m_pData); }
+
+void CDataView::SelectIndex(int index)
+{
+    m_bExchanging = true;
+    m_pXAxis->setText(QString::fromStdString(FormatInt(index)));
+    m_bExchanging = false;
+    OnChangeXAxis();
+}
 
 void CDataView::OnChangeXAxis()
 {

@@ -40,6 +40,10 @@ public:
     void OnWriteData();
     // The X-Axis text changed: shows the value at the typed index, clamped to the array.
     void OnChangeXAxis();
+    // Selects index as typing it into the X-Axis box does.
+    void SelectIndex(int index);
+    // The height of the controls: the form never shrinks away.
+    QSize minimumSizeHint() const override;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -67,4 +71,5 @@ private:
     QPushButton* m_pWriteData;
     QPushButton* m_pReload;
     QScrollBar* m_pXScroll;
+    QSize m_size;  // of the form's template, with the widened boxes
 };

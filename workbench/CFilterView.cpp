@@ -3,11 +3,14 @@
 #include "AfxIds.h"
 #include "CFilterDoc.h"
 #include "CWinApp.h"
+#include "GraphScale.h"
 #include "Printing.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPolygon>
+#include <QPrinter>
+#include <cmath>
 
 CFilterView::CFilterView(CFilterDoc& doc, CWinApp& app, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_app(app)
@@ -44,45 +47,62 @@ bool CFilterView::OnCmdMsg(int id, CCmdUI* pCmdUI)
     if (pCmdUI)
         return true;
     const CPagePainter paint = [this](QPainter& painter) { OnDraw(painter, true); };
+    QPrinter& printer = m_app.GetPrinter();
+    FitPrinterResolution(printer);
     if (id == ID_FILE_PRINT)
-        PrintWithDialog(window(), m_app.GetPrinter(), paint);
+        PrintWithDialog(window(), printer, paint, [this](QPrinter& chosen) { FitPrinterResolution(chosen); });
     else if (id == ID_FILE_PRINT_DIRECT)
-        PrintPage(m_app.GetPrinter(), paint);
+        PrintPage(printer, paint);
     else
-        PrintPreview(window(), m_app.GetPrinter(), paint);
+        PrintPreview(window(), printer, paint);
     return true;
 }
 
-CGraphMapping CFilterView::Mapping(const QSize& area, bool printing) const
+// Four times the pane in device units is the printed size; a resolution of about 300 dpi
+// makes that as large as the printable area allows (a 600-pixel pane on A4 or Letter).
+void CFilterView::FitPrinterResolution(QPrinter& printer) const
 {
-    const CRealArray& a = *m_doc.m_pDisplay;
-    return ComputeGraphMapping(m_scale, a.GetMin(), a.GetMax(), area.width(), area.height(), printing);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
+    if (area.width() <= 0 || area.height() <= 0 || width() <= 0 || height() <= 0)
+        return;
+    const double dpi = std::max(4 * width() / area.width(), 4 * height() / area.height());
+    printer.setResolution(static_cast<int>(std::ceil(dpi)));
 }
 
-void CFilterView::OnDraw(QPainter& painter, bool printing) const
+CGraphPicture CFilterView::GetPicture() const
 {
-    const CRealArray* display = m_doc.m_pDisplay.get();
-    if (!display || display->GetSize() == 0)
-        return;
-    const QPaintDevice* device = painter.device();
-    const CGraphMapping m = Mapping(printing ? size() : QSize(device->width(), device->height()), printing);
-    painter.save();
-    painter.setPen(QPen(QColor(0, 0, 255), 0));
-    painter.drawLine(m.ToDevice(0, -m.cy), m.ToDevice(0, m.cy));
-    painter.drawLine(m.ToDevice(-m.cx, 0), m.ToDevice(m.cx, 0));
-    QPolygon curve(display->GetSize());
-    for (int i = 0; i < display->GetSize(); ++i)
-        curve[i] = m.ToDevice(10.0 * i, m.LogicalY((*display)[i]));
-    painter.setPen(QPen(QColor(0, 0, 0), 0));
-    painter.drawPolyline(curve);
-    painter.setPen(QPen(QColor(255, 0, 0), 0, Qt::DotLine));
-    painter.drawLine(m.ToDevice(10.0 * m_nMarker, -m.cy), m.ToDevice(10.0 * m_nMarker, m.cy));
-    painter.restore();
+    CGraphPicture picture;
+    picture.pDisplay = m_doc.m_pDisplay.get();
+    picture.scale = m_scale;
+    picture.nMarker = m_nMarker;
+    picture.bScale = m_bScale;
+    picture.nDisplay = m_doc.m_nDisplay;
+    picture.bDecibel = m_doc.m_bDecibel == 1;
+    picture.dSpacing = picture.pDisplay && picture.pDisplay->GetSize() > 0 ? m_doc.GetDisplaySpacing() : 1.0;
+    picture.dSampleRate = m_dSampleRate;
+    return picture;
+}
+
+void CFilterView::OnDraw(QPainter& painter, bool printing) const { DrawGraph(painter, GetPicture(), size(), printing); }
+
+void CFilterView::SetScaleVisible(bool visible)
+{
+    m_bScale = visible;
+    setMouseTracking(visible);
+    if (!visible)
+        emit ReadoutChanged(QString());
+    update();
+}
+
+void CFilterView::SetSampleRate(double sampleRate)
+{
+    m_dSampleRate = sampleRate;
+    update();
 }
 
 QRect CFilterView::MarkerRect(int index) const
 {
-    const int x = Mapping(size(), false).ToDevice(10.0 * index, 0).x();
+    const int x = PictureMapping(GetPicture(), size(), false).ToDevice(10.0 * index, 0).x();
     return QRect(x - 1, 0, 3, height());
 }
 
@@ -95,8 +115,39 @@ void CFilterView::OnMarkIndex(int index)
     repaint(QRegion(old) + MarkerRect(m_nMarker));
 }
 
+int CFilterView::IndexAt(QPoint p) const
+{
+    const CGraphPicture picture = GetPicture();
+    if (!m_bScale || !picture.pDisplay || picture.pDisplay->GetSize() == 0)
+        return -1;
+    return NearestIndex(picture, PictureMapping(picture, size(), false), p);
+}
+
 void CFilterView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     OnDraw(painter, false);
+}
+
+void CFilterView::mouseMoveEvent(QMouseEvent* event)
+{
+    const int index = IndexAt(event->position().toPoint());
+    if (index >= 0)
+        emit ReadoutChanged(ReadoutText(GetPicture(), index));
+    QWidget::mouseMoveEvent(event);
+}
+
+void CFilterView::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+    const int index = event->button() == Qt::LeftButton ? IndexAt(event->position().toPoint()) : -1;
+    if (index >= 0)
+        emit PointClicked(index);
+}
+
+void CFilterView::leaveEvent(QEvent* event)
+{
+    if (m_bScale)
+        emit ReadoutChanged(QString());
+    QWidget::leaveEvent(event);
 }

@@ -5,13 +5,18 @@
 #include "CDataView.h"
 #include "CFilterDoc.h"
 #include "CFilterView.h"
+#include "CSampleRateDlg.h"
 #include "FileIo.h"
 #include "MainFrameTables.h"
 #include "Resource.h"
+#include "WorkbenchSettings.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyle>
 
 namespace {
@@ -32,7 +37,7 @@ QIcon toolIcon(int id)
 }  // namespace
 
 CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
-    : CFrameWnd(app), m_doc(doc), m_pSplitter(new QSplitter(Qt::Vertical))
+    : CFrameWnd(app), m_doc(doc), m_pSplitter(new QSplitter(Qt::Vertical)), m_pReadout(new QLabel)
 {
     setWindowIcon(AppIcon());
     LoadMenus(WorkbenchMenus());
@@ -43,6 +48,21 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     LoadToolBar(buttons);
     LoadPrompts(WorkbenchPrompts());
     CreateStatusBar(WorkbenchIdleText(), WorkbenchIndicators());
+    m_pReadout->setObjectName("readout");
+    m_pReadout->setMinimumWidth(m_pReadout->fontMetrics().horizontalAdvance("[00000]  f = 0.000000 kHz  -000.000 dB"));
+    statusBar()->insertPermanentWidget(1, m_pReadout);  // after the message pane, before the indicators
+    CreateClient(app, doc);
+    AddPane(m_pGraphView, m_pGraphView);
+    AddPane(m_pDataView, m_pDataView);
+    m_pGraphView->SetSampleRate(LoadSampleRate());
+    m_pGraphView->SetScaleVisible(LoadScaleVisible());
+    m_pReadout->setVisible(LoadScaleVisible());
+    move(0, 0);  // the window frame at the top-left corner of the screen
+    resize(600, 450);
+}
+
+void CMainFrame::CreateClient(CWinApp& app, CFilterDoc& doc)
+{
     m_pGraphView = new CFilterView(doc, app);
     m_pDataView = new CDataView(doc);
     m_pSplitter->addWidget(m_pGraphView);
@@ -51,24 +71,56 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     // The graph keeps its ideal height of 270 pixels; the form takes the rest.
     m_pSplitter->setStretchFactor(0, 0);
     m_pSplitter->setStretchFactor(1, 1);
+    // A handle that can be seen and grasped between the white graph and the form.
+    m_pSplitter->setHandleWidth(6);
+    m_pSplitter->setStyleSheet("QSplitter::handle { background: palette(mid); border: 1px solid palette(dark); }");
     setCentralWidget(m_pSplitter);
-    AddPane(m_pGraphView, m_pGraphView);
-    AddPane(m_pDataView, m_pDataView);
-    move(0, 0);  // the window frame at the top-left corner of the screen
-    resize(600, 450);
+    connect(m_pGraphView, &CFilterView::ReadoutChanged, m_pReadout, &QLabel::setText);
+    connect(m_pGraphView, &CFilterView::PointClicked, m_pDataView, &CDataView::SelectIndex);
 }
 
 bool CMainFrame::OnCmdMsg(int id, CCmdUI* ui)
 {
-    if (id != ID_FILE_SAVE_IMAGE && id != ID_EDIT_COPY_IMAGE)
+    switch (id) {
+    case ID_VIEW_SCALE:
+        if (ui)
+            ui->SetCheck(m_pGraphView->IsScaleVisible());
+        else
+            OnViewScale();
+        return true;
+    case ID_VIEW_SAMPLERATE:
+        if (!ui)
+            OnViewSampleRate();
+        return true;
+    case ID_FILE_SAVE_IMAGE:
+    case ID_EDIT_COPY_IMAGE:
+        if (ui)
+            ui->Enable(m_doc.m_pDisplay != nullptr);
+        else if (id == ID_FILE_SAVE_IMAGE)
+            OnFileSaveImage();
+        else
+            OnEditCopyImage();
+        return true;
+    default:
         return CFrameWnd::OnCmdMsg(id, ui);
-    if (ui)
-        ui->Enable(m_doc.m_pDisplay != nullptr);
-    else if (id == ID_FILE_SAVE_IMAGE)
-        OnFileSaveImage();
-    else
-        OnEditCopyImage();
-    return true;
+    }
+}
+
+void CMainFrame::OnViewScale()
+{
+    const bool visible = !m_pGraphView->IsScaleVisible();
+    m_pGraphView->SetScaleVisible(visible);
+    m_pReadout->setVisible(visible);
+    SaveScaleVisible(visible);
+}
+
+void CMainFrame::OnViewSampleRate()
+{
+    CSampleRateDlg dialog(LoadSampleRate(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    SaveSampleRate(dialog.GetSampleRate());
+    m_pGraphView->SetSampleRate(dialog.GetSampleRate());
 }
 
 void CMainFrame::OnFileSaveImage()
@@ -88,5 +140,9 @@ void CMainFrame::OnEditCopyImage() { CopyPicture(m_pGraphView->size(), GraphPict
 
 CPictureDraw CMainFrame::GraphPicture() const
 {
-    return [view = m_pGraphView](QPainter& painter) { view->OnDraw(painter, false); };
+    // The drawing fills the picture as it fills the pane.
+    return [picture = m_pGraphView->GetPicture()](QPainter& painter) {
+        const QPaintDevice* device = painter.device();
+        DrawGraph(painter, picture, QSize(device->width(), device->height()), false);
+    };
 }

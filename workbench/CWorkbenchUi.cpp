@@ -1,10 +1,13 @@
 #include "CWorkbenchUi.h"
 
+#include "CFilterPropertiesDlg.h"
 #include "CFrameWnd.h"
 #include "CLengthEstimateDlg.h"
 #include "CExportDlg.h"
 #include "CPassBandDlg.h"
 #include "CProcessHandle.h"
+#include "CWinApp.h"
+#include "WorkbenchSettings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -104,6 +107,7 @@ bool CWorkbenchUi::WaitForRootFinder(CProcessHandle& process)
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     QProgressDialog progress("Finding the zeros of the filter...", "Cancel", 0, 0, m_pFrame);
+    progress.setWindowTitle(AfxGetAppTitle());
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);
     progress.show();
@@ -117,11 +121,22 @@ bool CWorkbenchUi::WaitForRootFinder(CProcessHandle& process)
 
 void CWorkbenchUi::ShowError(const std::string& message)
 {
-    QMessageBox::warning(m_pFrame, QApplication::applicationDisplayName(), QString::fromStdString(message));
+    QMessageBox::warning(m_pFrame, AfxGetAppTitle(), QString::fromStdString(message));
 }
 
 void CWorkbenchUi::ShowStatusError(const std::string& message)
 {
     if (m_pFrame)
         m_pFrame->ShowStatusMessage(QString::fromStdString(message));
+}
+
+void CWorkbenchUi::ShowStatus(const std::string& message)
+{
+    if (m_pFrame)
+        m_pFrame->ShowStatusMessage(QString::fromStdString(message));
+}
+
+void CWorkbenchUi::ShowFilterProperties(const CFilterMeasurement& measurement)
+{
+    CFilterPropertiesDlg(MeasurementReport(measurement, LoadSampleRate()), m_pFrame).exec();
 }

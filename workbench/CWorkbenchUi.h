@@ -5,8 +5,8 @@
 class CFrameWnd;
 
 // The workbench's answers to the document's questions: the two design dialogs, the save
-// dialog of the text export, the wait for the root finder, message boxes and the status
-// bar.
+// dialog of the text export, the wait for the root finder, message boxes, the status bar
+// and the Filter Properties dialog.
 class CWorkbenchUi : public CFilterUi {
 public:
     // The window the dialogs belong to and whose status bar shows passing failures.
@@ -29,6 +29,9 @@ public:
     bool WaitForRootFinder(CProcessHandle& process) override;
     void ShowError(const std::string& message) override;
     void ShowStatusError(const std::string& message) override;
+    void ShowStatus(const std::string& message) override;
+    // The Filter Properties dialog, in the units of the sample rate setting.
+    void ShowFilterProperties(const CFilterMeasurement& measurement) override;
 
     static constexpr int kProgressDelayMs = 1000;
 

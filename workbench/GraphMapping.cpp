@@ -6,15 +6,6 @@
 
 namespace {
 
-// v truncated toward zero as an int; NaN gives 0, and the result stays within the
-// device limit.
-int clampedInt(double v)
-{
-    if (std::isnan(v))
-        return 0;
-    return static_cast<int>(std::trunc(std::clamp(v, -double(kDeviceLimit), double(kDeviceLimit))));
-}
-
 // v rounded to the nearest int; NaN gives 0, and the result stays within the device limit.
 int roundedInt(double v)
 {
@@ -27,10 +18,10 @@ int roundedInt(double v)
 
 QPoint CGraphMapping::ToDevice(double x, double y) const
 {
-    const double dx = double(x0) + std::round(x * W / cx);
-    const double dy = double(y0) - std::round(y * H / cy);
-    return QPoint(roundedInt(dx), roundedInt(dy));
+    return QPoint(roundedInt(x0 + std::round(x * W / cx)), roundedInt(y0 - std::round(y * H / cy)));
 }
+
+QPointF CGraphMapping::ToLogical(QPointF p) const { return QPointF((p.x() - x0) * cx / W, (y0 - p.y()) * cy / H); }
 
 double CGraphMapping::LogicalY(double value) const { return std::trunc(value / u); }
 
@@ -50,9 +41,9 @@ CGraphMapping ComputeGraphMapping(const CGraphScale& scale, double arrayMin, dou
         yMinHalf = arrayMax / 2 - d / 2;
     }
     m.u = halfRange / 500;
-    m.cx = std::max(1, clampedInt((scale.dXMax - scale.dXMin) / scale.dXStep * 12.0));
-    m.cy = std::max(1, clampedInt((yMaxHalf - yMinHalf) / m.u * 2 * 1.1));
+    m.cx = std::max(1.0, std::trunc((scale.dXMax - scale.dXMin) / scale.dXStep * 12.0));
+    m.cy = std::max(1.0, std::trunc((yMaxHalf - yMinHalf) / m.u * 2 * 1.1));
     m.x0 = m.W / 10;
-    m.y0 = clampedInt((yMaxHalf / halfRange + 0.05) * m.H / 1.1);
+    m.y0 = std::trunc((yMaxHalf / halfRange + 0.05) * m.H / 1.1);
     return m;
 }

@@ -14,19 +14,23 @@ struct CGraphScale {
 
 // The graph's anisotropic mapping from logical to device coordinates: window extent
 // (cx, cy), viewport extent (W, -H) and viewport origin (x0, y0). Logical y grows upward.
+// The extents and the origin are whole numbers kept as doubles, so that a mapping whose
+// origin lies far outside the pane still places the points that fall inside it.
 struct CGraphMapping {
     double u = 1.0;  // data units per logical unit
-    int cx = 1;
-    int cy = 1;
+    double cx = 1.0;
+    double cy = 1.0;
     int W = 0;
     int H = 0;
-    int x0 = 0;
-    int y0 = 0;
+    double x0 = 0.0;
+    double y0 = 0.0;
 
-    // The device point of logical point (x, y): (x0 + x W / cx, y0 - y H / cy), rounded
-    // to the nearest pixel and held within +-kDeviceLimit, so that no value can make a
-    // drawing fail.
+    // The device point of logical point (x, y): (x0 + x W / cx, y0 - y H / cy), composed
+    // in double, rounded to the nearest pixel and only then held within +-kDeviceLimit, so
+    // that no value can make a drawing fail.
     QPoint ToDevice(double x, double y) const;
+    // The logical point at device point p: the inverse of ToDevice, before rounding.
+    QPointF ToLogical(QPointF p) const;
     // The logical y of a data value: value / u truncated toward zero (kept as a double,
     // so that no value overflows an int).
     double LogicalY(double value) const;

@@ -5,14 +5,6 @@
 
 #include <QCoreApplication>
 
-namespace {
-
-// A text of the tables in the language of the workbench; source marked with
-// QT_TRANSLATE_NOOP("MainFrameTables", ...).
-QString translated(const char* source) { return QCoreApplication::translate("MainFrameTables", source); }
-
-}  // namespace
-
 const std::vector<CMenuItem>& WorkbenchMenus()
 {
     static const std::vector<CMenuItem> menus = {
@@ -21,12 +13,12 @@ const std::vector<CMenuItem>& WorkbenchMenus()
             {"上書き保存(&S)\tCtrl+S", ID_FILE_SAVE, {}},
             {"名前を付けて保存(&A)...", ID_FILE_SAVE_AS, {}},
             {"ﾌｨﾙﾀ係数をﾃｷｽﾄ保存(&T)...", ID_FILE_SAVETEXT, {}},
-            {translated(QT_TRANSLATE_NOOP("MainFrameTables", "ﾌｨﾙﾀ係数をｴｸｽﾎﾟｰﾄ(&E)...")), ID_FILE_EXPORT_COEF, {}},
-            {translated(QT_TRANSLATE_NOOP("MainFrameTables", "ﾌｨﾙﾀ係数をｲﾝﾎﾟｰﾄ(&I)...")), ID_FILE_IMPORT_COEF, {}},
-            {translated(QT_TRANSLATE_NOOP("MainFrameTables", "表示ﾃﾞｰﾀをCSV保存(&D)...")), ID_FILE_EXPORT_DISPLAY, {}},
+            {QCoreApplication::translate("MainFrameTables", "ﾌｨﾙﾀ係数をｴｸｽﾎﾟｰﾄ(&E)..."), ID_FILE_EXPORT_COEF, {}},
+            {QCoreApplication::translate("MainFrameTables", "ﾌｨﾙﾀ係数をｲﾝﾎﾟｰﾄ(&I)..."), ID_FILE_IMPORT_COEF, {}},
+            {QCoreApplication::translate("MainFrameTables", "表示ﾃﾞｰﾀをCSV保存(&D)..."), ID_FILE_EXPORT_DISPLAY, {}},
             {},
-            {translated(QT_TRANSLATE_NOOP("MainFrameTables", "ｸﾞﾗﾌを画像保存(&G)...")), ID_FILE_SAVE_IMAGE, {}},
-            {translated(QT_TRANSLATE_NOOP("MainFrameTables", "ｸﾞﾗﾌ画像をｺﾋﾟｰ(&C)\tCtrl+Shift+C")), ID_EDIT_COPY_IMAGE, {}},
+            {QCoreApplication::translate("MainFrameTables", "ｸﾞﾗﾌを画像保存(&G)..."), ID_FILE_SAVE_IMAGE, {}},
+            {QCoreApplication::translate("MainFrameTables", "ｸﾞﾗﾌ画像をｺﾋﾟｰ(&C)\tCtrl+Shift+C"), ID_EDIT_COPY_IMAGE, {}},
             {},
             {"印刷(&P)...\tCtrl+P", ID_FILE_PRINT, {}},
             {"印刷ﾌﾟﾚﾋﾞｭｰ(&V)", ID_FILE_PRINT_PREVIEW, {}},
@@ -41,10 +33,15 @@ const std::vector<CMenuItem>& WorkbenchMenus()
                 {"周波数-位相特性", ID_VIEW_PHASE, {}},
                 {"周波数特性（実部）", ID_VIEW_REAL, {}},
                 {"周波数特性（虚部）", ID_VIEW_IMAG, {}},
+                {QCoreApplication::translate("MainFrameTables", "周波数-群遅延特性"), ID_VIEW_GROUPDELAY, {}},
+                {QCoreApplication::translate("MainFrameTables", "ステップ応答"), ID_VIEW_STEP, {}},
             }},
             {"振幅特性dB表示", ID_VIEW_DB, {}},
+            {QCoreApplication::translate("MainFrameTables", "目盛表示(&G)"), ID_VIEW_SCALE, {}},
+            {QCoreApplication::translate("MainFrameTables", "サンプリング周波数の指定(&R)..."), ID_VIEW_SAMPLERATE, {}},
             {},
             {"零点表示", ID_VIEW_ZERO, {}},
+            {QCoreApplication::translate("MainFrameTables", "フィルタ特性の測定(&P)..."), ID_VIEW_PROPERTIES, {}},
             {},
             {"ﾂｰﾙ ﾊﾞｰ(&T)", ID_VIEW_TOOLBAR, {}},
             {"ｽﾃｰﾀｽ ﾊﾞｰ(&S)", ID_VIEW_STATUS_BAR, {}},
@@ -108,11 +105,16 @@ const std::map<int, QString>& WorkbenchPrompts()
         {ID_PREV_PANE, "前のｳｨﾝﾄﾞｳに切り替える\n前ﾍﾟｰｼﾞ"},
         {ID_VIEW_TOOLBAR, "ﾂｰﾙ ﾊﾞｰの表示/非表示\nﾂｰﾙ ﾊﾞｰの表示/非表示"},
         {ID_VIEW_STATUS_BAR, "ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示\nｽﾃｰﾀｽ ﾊﾞｰの表示/非表示"},
-        {ID_FILE_EXPORT_COEF, translated(QT_TRANSLATE_NOOP("MainFrameTables", "ﾌｨﾙﾀ係数を全精度ﾃｷｽﾄ、CSV、固定小数点やDSPﾗｲﾌﾞﾗﾘ用のﾍｯﾀﾞに保存\nｴｸｽﾎﾟｰﾄ"))},
-        {ID_FILE_IMPORT_COEF, translated(QT_TRANSLATE_NOOP("MainFrameTables", "ﾃｷｽﾄﾌｧｲﾙからﾌｨﾙﾀ係数を読み込む\nｲﾝﾎﾟｰﾄ"))},
-        {ID_FILE_EXPORT_DISPLAY, translated(QT_TRANSLATE_NOOP("MainFrameTables", "表示中のﾃﾞｰﾀをCSVﾌｧｲﾙに保存\n表示ﾃﾞｰﾀの保存"))},
-        {ID_FILE_SAVE_IMAGE, translated(QT_TRANSLATE_NOOP("MainFrameTables", "ｸﾞﾗﾌをPNGまたはSVGの画像ﾌｧｲﾙに保存\n画像保存"))},
-        {ID_EDIT_COPY_IMAGE, translated(QT_TRANSLATE_NOOP("MainFrameTables", "ｸﾞﾗﾌの画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ\n画像のｺﾋﾟｰ"))},
+        {ID_FILE_EXPORT_COEF, QCoreApplication::translate("MainFrameTables", "ﾌｨﾙﾀ係数を全精度ﾃｷｽﾄ、CSV、固定小数点やDSPﾗｲﾌﾞﾗﾘ用のﾍｯﾀﾞに保存\nｴｸｽﾎﾟｰﾄ")},
+        {ID_FILE_IMPORT_COEF, QCoreApplication::translate("MainFrameTables", "ﾃｷｽﾄﾌｧｲﾙからﾌｨﾙﾀ係数を読み込む\nｲﾝﾎﾟｰﾄ")},
+        {ID_FILE_EXPORT_DISPLAY, QCoreApplication::translate("MainFrameTables", "表示中のﾃﾞｰﾀをCSVﾌｧｲﾙに保存\n表示ﾃﾞｰﾀの保存")},
+        {ID_FILE_SAVE_IMAGE, QCoreApplication::translate("MainFrameTables", "ｸﾞﾗﾌをPNGまたはSVGの画像ﾌｧｲﾙに保存\n画像保存")},
+        {ID_EDIT_COPY_IMAGE, QCoreApplication::translate("MainFrameTables", "ｸﾞﾗﾌの画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ\n画像のｺﾋﾟｰ")},
+        {ID_VIEW_GROUPDELAY, QCoreApplication::translate("MainFrameTables", "周波数ごとの群遅延をサンプル数で表示します")},
+        {ID_VIEW_STEP, QCoreApplication::translate("MainFrameTables", "係数の累積和であるステップ応答を表示します")},
+        {ID_VIEW_SCALE, QCoreApplication::translate("MainFrameTables", "グラフに目盛と数値を表示し、マウス位置の値を読み取ります\n目盛表示")},
+        {ID_VIEW_SAMPLERATE, QCoreApplication::translate("MainFrameTables", "周波数と時間の表示に使うサンプリング周波数を指定します")},
+        {ID_VIEW_PROPERTIES, QCoreApplication::translate("MainFrameTables", "フィルタのリップル、減衰量、帯域端などを測定して表示します")},
     };
     return prompts;
 }

@@ -16,7 +16,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName("filter");
     QApplication::setOrganizationName("filter-workbench");
-    QApplication::setApplicationDisplayName("Filter");
+    // No display name: the platform would append it to every dialog's title. Message boxes
+    // take the program's title from the application object instead.
     CFilterApp app;
     if (!app.InitInstance(QApplication::arguments().mid(1)))
         return 1;

@@ -6,6 +6,7 @@
 #include "Printing.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
@@ -13,6 +14,9 @@
 #include <stdexcept>
 
 namespace {
+
+// The one application object, while it lives.
+CWinApp* s_pApp = nullptr;
 
 // An exception's text as a sentence: capital first letter, full stop at the end.
 QString sentence(const std::exception& e)
@@ -25,9 +29,15 @@ QString sentence(const std::exception& e)
 
 }  // namespace
 
-CWinApp::CWinApp(const QString& appTitle) : m_strAppTitle(appTitle), m_recentFiles(4) {}
+QString AfxGetAppTitle() { return s_pApp ? s_pApp->GetAppTitle() : QGuiApplication::applicationDisplayName(); }
 
-CWinApp::~CWinApp() = default;
+CWinApp::CWinApp(const QString& appTitle) : m_strAppTitle(appTitle), m_recentFiles(4) { s_pApp = this; }
+
+CWinApp::~CWinApp()
+{
+    if (s_pApp == this)
+        s_pApp = nullptr;
+}
 
 void CWinApp::SetMainFrame(CFrameWnd* frame)
 {
@@ -71,7 +81,9 @@ bool CWinApp::OpenDocumentFile(const QString& path)
 
 bool CWinApp::DoSave(const QString& path)
 {
-    const QString target = path.isEmpty() ? AskSavePath(QString::fromStdString(m_pDocument->GetTitle())) : path;
+    const std::string& current = m_pDocument->GetPathName();
+    const QString suggested = QString::fromStdString(current.empty() ? m_pDocument->GetTitle() : current);
+    const QString target = path.isEmpty() ? AskSavePath(suggested) : path;
     if (target.isEmpty())
         return false;
     try {

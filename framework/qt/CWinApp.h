@@ -11,6 +11,10 @@ class CDocument;
 class CFrameWnd;
 class QPrinter;
 
+// The title of the program's application object (while one exists), for the titles of
+// message boxes; the application's display name otherwise.
+QString AfxGetAppTitle();
+
 // The application side of a single-document program: the one document and its frame, the
 // file commands New, Open, Save, Save As, Print Setup and Exit, the printer, and the
 // recent-file list kept in the settings (QSettings with the application's name).
@@ -40,8 +44,9 @@ public:
     // naming the file and the reason; the document keeps its contents and name. True on
     // success.
     bool OpenDocumentFile(const QString& path);
-    // Saves the document to path, or to a path asked for when path is empty. On failure
-    // shows the reason; the previous file stays as it was. True when saved.
+    // Saves the document to path, or to a path asked for when path is empty (starting in
+    // the document's folder, at its name). On failure shows the reason; the previous file
+    // stays as it was. True when saved.
     bool DoSave(const QString& path);
     // May the document be replaced or the program end? Asks whether to save a modified
     // document: Yes saves (false if that fails), No discards, Cancel keeps it.

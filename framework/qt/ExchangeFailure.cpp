@@ -1,12 +1,13 @@
 #include "ExchangeFailure.h"
 
-#include <QGuiApplication>
+#include "CWinApp.h"
+
 #include <QLineEdit>
 #include <QMessageBox>
 
 void ReportExchangeFailure(QWidget* parent, QLineEdit* edit, const QString& message)
 {
-    QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), message);
+    QMessageBox::warning(parent, AfxGetAppTitle(), message);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
 }

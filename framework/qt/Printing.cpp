@@ -7,11 +7,13 @@
 #include <QPrinter>
 #include <stdexcept>
 
-bool PrintWithDialog(QWidget* parent, QPrinter& printer, const CPagePainter& paint)
+bool PrintWithDialog(QWidget* parent, QPrinter& printer, const CPagePainter& paint, const CPrinterSetup& setup)
 {
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    if (setup)
+        setup(printer);
     PrintPage(printer, paint);
     return true;
 }

@@ -10,8 +10,12 @@ class QWidget;
 // top-left corner of the printable area.
 using CPagePainter = std::function<void(QPainter&)>;
 
-// The print dialog on printer; on OK prints one page. False when cancelled.
-bool PrintWithDialog(QWidget* parent, QPrinter& printer, const CPagePainter& paint);
+// Adjusts the printer once the user has set it up (its resolution, say), before a page is drawn.
+using CPrinterSetup = std::function<void(QPrinter&)>;
+
+// The print dialog on printer; on OK calls setup (if given) and prints one page. False
+// when cancelled.
+bool PrintWithDialog(QWidget* parent, QPrinter& printer, const CPagePainter& paint, const CPrinterSetup& setup = {});
 // Prints one page on printer as it is set up, without a dialog. Throws std::runtime_error
 // when the printer (or its output file) cannot be opened.
 void PrintPage(QPrinter& printer, const CPagePainter& paint);

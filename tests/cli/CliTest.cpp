@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <numeric>
 #include <sstream>
 
 namespace {
@@ -91,7 +92,8 @@ TEST_F(CliTest, AFailingStepStopsTheRunAndKeepsWhatCameBefore)
         {{"--length", "5000", "--design"}, "--design: filter length: Please enter an integer between 1 and 4096.\n"},
         {{"--type", "bandpass", "--low", "0.1", "--design"}, "--design: high cut-off: Please enter a number between 0.1 and 0.5.\n"},
         {{"--attenuation", "inf", "--design"}, "--design: attenuation: Please enter a number between 0 and 1000.\n"},
-        {{"--estimate", "0", "60", "0.05"}, "--estimate: No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.\n"},
+        {{"--estimate", "0", "60", "0.05"}, "--estimate: in-band ripple: No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.\n"},
+        {{"--sample-rate", "-1"}, "--sample-rate: sample rate: Please enter a number between 0 and 1e+12.\n"},
         {{"--coefficients", "missing.txt"}, "--coefficients: cannot open \"missing.txt\": No such file or directory\n"},
         {{"--save", "no/such/folder.flt"}, "--save: cannot create \"no/such/folder.flt\": No such file or directory\n"},
     };
@@ -215,4 +217,23 @@ TEST_F(CliTest, ExportRefusalsWriteNothing)
     EXPECT_EQ(badBlock.err, "filter-cli: --export: block size: Please enter an integer between 1 and 65536.\n");
     EXPECT_EQ(Cli({"--export", "q16", "q.h"}).status, 1);
     EXPECT_FALSE(Exists("q.h") || Exists("f.h"));
+}
+
+TEST_F(CliTest, MeasuresInTheUnitsOfTheSampleRateAndShowsTheTwoNewDisplays)
+{
+    const RunResult plain = Cli(kLowPass31 + std::vector<std::string>{"--measure"});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_EQ(plain.out.rfind("length: 31\ndesign: Kaiser window\ntype: low pass\nlow cut-off: 0.25, transition centred at 0.241935\n", 0), 0u) << plain.out;
+    EXPECT_NE(plain.out.find("\nsymmetric: yes (linear phase)\ngroup delay: 15 samples, constant\n"), std::string::npos);
+    const RunResult rated = Cli(kLowPass31 + std::vector<std::string>{"--sample-rate", "48000", "--measure", "--sample-rate", "none", "--measure"});
+    EXPECT_NE(rated.out.find("low cut-off: 0.25 (12 kHz), transition"), std::string::npos) << rated.out;
+    EXPECT_NE(rated.out.find("group delay: 15 samples (312.5 µs), constant\n"), std::string::npos);
+    EXPECT_EQ(rated.out.find("Hz", rated.out.find("length", 1)), std::string::npos);  // none after "none"
+    EXPECT_EQ(Cli({"--measure"}).err, "filter-cli: --measure: there is no filter yet\n");
+
+    const std::vector<double> step = Printed(kLowPass31 + std::vector<std::string>{"--show", "step", "--print"});
+    const std::vector<double> impulse = Printed(kLowPass31 + std::vector<std::string>{"--print"});
+    ASSERT_EQ(step.size(), 31u);
+    EXPECT_NEAR(step.back(), std::accumulate(impulse.begin(), impulse.end(), 0.0), 1e-12);
+    EXPECT_EQ(Printed(kLowPass31 + std::vector<std::string>{"--show", "groupdelay", "--print"}).size(), 62u);
 }

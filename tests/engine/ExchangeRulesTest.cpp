@@ -75,7 +75,7 @@ TEST(PassBandDialogData, ChecksTheFieldsInExchangeOrder)
     EXPECT_EQ(data.m_dHigh, 0.5);  // not exchanged for a low pass
 }
 
-TEST(LengthDialogData, ChecksAttenuationThenRippleThenWidth)
+TEST(LengthDialogData, ChecksAttenuationThenRippleThenWidthThenTheEstimate)
 {
     const struct {
         CLengthEstimateTexts texts;  // ripple, attenuation, transition
@@ -86,7 +86,10 @@ TEST(LengthDialogData, ChecksAttenuationThenRippleThenWidth)
         {{"0", "60", "0"}, IDC_TRANSITION},
         {{"0", "60", "0.6"}, IDC_TRANSITION},
         {{"0.1", "60", "0.05"}, 0},
-        {{"200", "100000", "0.000001"}, 0},
+        {{"200", "100", "0.01"}, 0},
+        // In range, but no length can be estimated: the ripple of 0 dB, or a length beyond 65535.
+        {{"0", "60", "0.05"}, IDC_RIPPLE},
+        {{"200", "100000", "0.000001"}, IDC_TRANSITION},
     };
     for (const auto& c : cases) {
         CLengthEstimateData data;

@@ -2,6 +2,7 @@
 
 #include "CFilterUi.h"
 #include "CProcessHandle.h"
+#include "FilterMeasurement.h"
 
 #include <functional>
 #include <string>
@@ -21,7 +22,12 @@ public:
     }
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override
     {
-        return confirm && !ReadLengthEstimate(lengthTexts, data);
+        if (!confirm)
+            return false;
+        const auto failure = ReadLengthEstimate(lengthTexts, data);
+        if (failure)
+            refusals.push_back(failure->strMessage);
+        return !failure;
     }
     std::string AskTextExportPath(const std::string& defaultName) override
     {
@@ -46,6 +52,8 @@ public:
     }
     void ShowError(const std::string& message) override { errors.push_back(message); }
     void ShowStatusError(const std::string& message) override { statusErrors.push_back(message); }
+    void ShowStatus(const std::string& message) override { statuses.push_back(message); }
+    void ShowFilterProperties(const CFilterMeasurement& m) override { measurements.push_back(m); }
 
     bool confirm = true;
     std::function<CPassBandTexts(CPassBandTexts)> passBandTexts;
@@ -59,6 +67,9 @@ public:
     int rootFinderRuns = 0;
     std::vector<std::string> errors;
     std::vector<std::string> statusErrors;
+    std::vector<std::string> refusals;  // what a dialog refused, staying open
+    std::vector<std::string> statuses;
+    std::vector<CFilterMeasurement> measurements;
 };
 
 // A pass-band design typed into the dialog: type, length, low and high cut-off, attenuation.

@@ -102,9 +102,21 @@ TEST_F(FilterDocTest, RefusedLengthEstimateSaysWhyAndChangesNothing)
 {
     ui.lengthTexts = {"0", "80", "0.05"};
     doc.OnToolLength();
-    ASSERT_EQ(ui.errors.size(), 1u);
+    ASSERT_EQ(ui.refusals.size(), 1u);  // by the dialog, which stays open
+    EXPECT_TRUE(ui.statuses.empty());
     EXPECT_EQ(doc.m_nLength, 0);
     EXPECT_EQ(doc.m_dAttenuation, 60.0);
+}
+
+TEST_F(FilterDocTest, LengthEstimateIsToldInTheStatusBarAlsoBeyondTheLongestDesign)
+{
+    ui.lengthTexts = {"0.1", "60", "0.05"};
+    doc.OnToolLength();
+    ui.lengthTexts = {"0.1", "60", "0.0005"};
+    doc.OnToolLength();
+    EXPECT_EQ(ui.statuses, std::vector<std::string>({"Estimated length: 73 taps",
+        "Estimated length: 7251 taps, more than the 4096 the pass-band design accepts"}));
+    EXPECT_TRUE(ui.errors.empty());
 }
 
 TEST_F(FilterDocTest, DisplaySelectionMovesTheCheckMarkWithOrWithoutAFilter)
@@ -284,4 +296,47 @@ TEST_F(FilterDocTest, TextExportWritesTheFileOrSaysWhyNot)
     doc.SetCoefficients(CRealArray(0));
     doc.OnFileSaveText();
     EXPECT_EQ(ui.errors.size(), 2u);
+}
+
+TEST_F(FilterDocTest, GroupDelayAndStepDisplaysComeFromTheCoefficients)
+{
+    doc.OnCmdMsg(ID_VIEW_STEP, nullptr);
+    EXPECT_EQ(CheckOf(ID_VIEW_STEP), 1);
+    EXPECT_EQ(doc.m_pDisplay, nullptr);
+    Design(LowPass, "31", "0.25");
+    doc.OnCmdMsg(ID_VIEW_GROUPDELAY, nullptr);
+    EXPECT_EQ(CheckOf(ID_VIEW_GROUPDELAY), 1);
+    EXPECT_EQ(CheckOf(ID_VIEW_STEP), 0);
+    ASSERT_EQ(doc.m_pDisplay->GetSize(), 62);
+    EXPECT_NEAR((*doc.m_pDisplay)[0], 15.0, 1e-9);
+    EXPECT_EQ(doc.GetDisplaySpacing(), 1.0 / 124);
+    doc.OnCmdMsg(ID_VIEW_STEP, nullptr);
+    EXPECT_EQ(doc.m_pDisplay->GetSize(), 31);
+    EXPECT_EQ(doc.GetDisplaySpacing(), 1.0);
+}
+
+TEST_F(FilterDocTest, PropertiesKnowTheDesignOnlyOfCoefficientsDesignedHere)
+{
+    RecordingCmdUI state;
+    doc.OnCmdMsg(ID_VIEW_PROPERTIES, &state);
+    EXPECT_EQ(state.enabled, 0);
+    Design(BandPass, "41", "0.1", "0.3");
+    doc.OnCmdMsg(ID_VIEW_PROPERTIES, &state);
+    EXPECT_EQ(state.enabled, 1);
+    doc.OnCmdMsg(ID_VIEW_PROPERTIES, nullptr);
+    doc.OnSaveDocument(folder / "band.flt");
+    doc.OnOpenDocument(folder / "band.flt");
+    doc.OnViewProperties();
+    Design(LowPass, "31", "0.25");
+    doc.SetCoefficients(*doc.m_pCoef);
+    doc.OnViewProperties();
+    ASSERT_EQ(ui.measurements.size(), 3u);
+    const CDesignRecord& designed = ui.measurements[0].design;
+    EXPECT_EQ(designed.nMethod, DesignKaiser);
+    EXPECT_EQ(designed.nType, BandPass);
+    EXPECT_EQ(designed.dHigh, 0.3);
+    EXPECT_EQ(ui.measurements[0].nLength, 41);
+    EXPECT_EQ(ui.measurements[1].design.nMethod, DesignNone);  // loaded
+    EXPECT_EQ(ui.measurements[2].design.nMethod, DesignNone);  // written
+    EXPECT_EQ(ui.measurements[2].nLength, 31);
 }

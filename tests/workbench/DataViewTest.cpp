@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
 #include <QStyleOptionSlider>
 
 namespace {
@@ -196,4 +197,23 @@ TEST_F(DataViewTest, MarkerMovesRepaintTheRedLineAtTheNewPointOnly)
         QTest::mouseClick(Button("IDC_SHOWNEXT"), Qt::LeftButton);
     EXPECT_TRUE(redAt(5));
     EXPECT_FALSE(redAt(4));
+}
+
+TEST_F(DataViewTest, BoxesShowAFiveDigitIndexAndAWholeValue)
+{
+    Doc().SetCoefficients(CRealArray(1));
+    const auto textWidth = [](QLineEdit* box) {
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        return box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).width() - 4;
+    };
+    TypeY("-6.5249531705115e-07");
+    QTest::mouseClick(Button("IDC_SHOWNEXT"), Qt::LeftButton);
+    EXPECT_EQ(YAxis()->text(), "-6.5249531705115e-07");
+    EXPECT_LE(YAxis()->fontMetrics().horizontalAdvance("-6.52495317051151e-307"), textWidth(YAxis()));
+    EXPECT_LE(XAxis()->fontMetrics().horizontalAdvance("16383"), textWidth(XAxis()));
+    // What stands right of the boxes still does not overlap them.
+    EXPECT_LT(XAxis()->geometry().right(), YAxis()->geometry().left());
+    EXPECT_LT(YAxis()->geometry().right(), Button("IDC_SHOWNEXT")->geometry().left());
 }

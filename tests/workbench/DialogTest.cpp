@@ -2,6 +2,7 @@
 // field by field in exchange order.
 #include "CLengthEstimateDlg.h"
 #include "CPassBandDlg.h"
+#include "CSampleRateDlg.h"
 #include "Resource.h"
 #include "WorkbenchTestSupport.h"
 
@@ -163,11 +164,32 @@ TEST(LengthEstimateDialog, OpensAtZeroAndRefusesAttenuationThenTransitionUntilIn
     dialog.GetEdit(IDC_RIPPLE)->setText("0");  // a ripple of 0 passes the range check
     EXPECT_EQ(pressOk(dialog), "Please enter a number between 1e-06 and 0.5.");
     EXPECT_EQ(dialog.focusWidget(), dialog.GetEdit(IDC_TRANSITION));
+    dialog.GetEdit(IDC_TRANSITION)->setText("0.05");  // in range, but no length has 0 dB of ripple
+    EXPECT_TRUE(pressOk(dialog).startsWith("No finite filter length meets these conditions"));
+    EXPECT_EQ(dialog.focusWidget(), dialog.GetEdit(IDC_RIPPLE));
+    EXPECT_EQ(dialog.GetEdit(IDC_TRANSITION)->text(), "0.05");
     dialog.GetEdit(IDC_RIPPLE)->setText("0.1");
-    dialog.GetEdit(IDC_TRANSITION)->setText("0.05");
     EXPECT_EQ(pressOk(dialog), "");
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.GetData().m_dOutbandAttn, 60.0);
     EXPECT_EQ(dialog.GetData().m_dInbandRipple, 0.1);
     EXPECT_EQ(dialog.GetData().m_dTransition, 0.05);
+}
+
+TEST(SampleRateDialog, TakesHertzOrNothingAndRefusesTheRest)
+{
+    TestApplication();
+    CSampleRateDlg dialog(48000.0, nullptr);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Sampling Frequency");
+    EXPECT_EQ(dialog.GetEdit()->text(), "48000");
+    for (const char* bad : {"-5", "abc", "2e12"}) {
+        dialog.GetEdit()->setText(bad);
+        EXPECT_EQ(pressOk(dialog), "Please enter a number between 0 and 1e+12.") << bad;
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    }
+    dialog.GetEdit()->setText("44100");
+    EXPECT_EQ(pressOk(dialog), "");
+    EXPECT_EQ(dialog.GetSampleRate(), 44100.0);
+    EXPECT_EQ(CSampleRateDlg(0.0, nullptr).GetEdit()->text(), "");  // none
 }

@@ -2,10 +2,12 @@
 // marks, which commands are available in which pane, and designing through the dialogs.
 #include "AfxIds.h"
 #include "CDataView.h"
+#include "CFilterPropertiesDlg.h"
 #include "CFilterView.h"
 #include "CLengthEstimateDlg.h"
 #include "CPassBandDlg.h"
 #include "Resource.h"
+#include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"
 
 #include <QLabel>
@@ -70,10 +72,13 @@ TEST_F(FrameTest, MenusCarryTheirTextsInOrder)
             "印刷(&P)...\tCtrl+P", "印刷ﾌﾟﾚﾋﾞｭｰ(&V)",
             "ﾌﾟﾘﾝﾀの設定(&R)...", "-", "ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)"}));
     EXPECT_EQ(menus[1]->text(), "表示(&V)");
-    EXPECT_EQ(itemTexts(menus[1]->menu()), QStringList({"表示データ選択", "振幅特性dB表示", "-", "零点表示",
-                                               "-", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}));
+    // The described items in their order, the added ones after their kin.
+    EXPECT_EQ(itemTexts(menus[1]->menu()),
+        QStringList({"表示データ選択", "振幅特性dB表示", "目盛表示(&G)", "サンプリング周波数の指定(&R)...", "-",
+            "零点表示", "フィルタ特性の測定(&P)...", "-", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}));
     EXPECT_EQ(itemTexts(menus[1]->menu()->actions()[0]->menu()),
-        QStringList({"インパルス応答", "周波数-振幅特性", "周波数-位相特性", "周波数特性（実部）", "周波数特性（虚部）"}));
+        QStringList({"インパルス応答", "周波数-振幅特性", "周波数-位相特性", "周波数特性（実部）", "周波数特性（虚部）",
+            "周波数-群遅延特性", "ステップ応答"}));
     EXPECT_EQ(menus[2]->text(), "ﾂｰﾙ(&T)");
     EXPECT_EQ(itemTexts(menus[2]->menu()), QStringList({"ﾌｨﾙﾀ長の推定(&L)...", "通過帯域の指定(&F)...", "最小位相化(&M)"}));
     EXPECT_EQ(menus[3]->text(), "ﾍﾙﾌﾟ(&H)");
@@ -93,8 +98,11 @@ TEST_F(FrameTest, PromptsToolBarAndStatusBarTexts)
     EXPECT_EQ(ids, QList<int>({ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_FILE_PRINT, ID_APP_ABOUT}));
     QStringList panes;
     for (QLabel* label : Frame().statusBar()->findChildren<QLabel*>())
-        panes << label->text();
+        if (!label->isHidden())  // the readout shows with the scale only
+            panes << label->text();
     EXPECT_EQ(panes, QStringList({"ﾚﾃﾞｨ", "ｶﾅ", "CAP", "NUM", "SCRL"}));
+    for (int id : std::initializer_list<int>{ID_VIEW_GROUPDELAY, ID_VIEW_STEP, ID_VIEW_SCALE, ID_VIEW_SAMPLERATE, ID_VIEW_PROPERTIES})
+        EXPECT_FALSE(Action(id)->statusTip().isEmpty()) << id;
 }
 
 TEST_F(FrameTest, CheckMarksFollowTheDisplayAndTheDecibelFlag)
@@ -191,6 +199,7 @@ TEST_F(FrameTest, LengthEstimatePreFillsTheNextPassBandDialog)
     });
     Run(ID_TOOL_LENGTH);
     EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(Frame().statusBar()->currentMessage(), "Estimated length: 41 taps");
     QString length, attenuation;
     CModalWatch<CPassBandDlg> design([&](CPassBandDlg* dialog) {
         length = dialog->GetEdit(IDC_LENGTH)->text();
@@ -214,4 +223,46 @@ TEST_F(FrameTest, AboutBoxNamesTheVersion)
     Run(ID_APP_ABOUT);
     EXPECT_EQ(title, "ﾊﾞｰｼﾞｮﾝ情報(Filter)");
     EXPECT_TRUE(text.contains("0.12"));
+}
+
+TEST_F(FrameTest, FilterPropertiesReportTheDesignAndMarkAMissedAttenuation)
+{
+    EXPECT_FALSE(Action(ID_VIEW_PROPERTIES)->isEnabled());
+    DesignLowPass();  // 31 taps asking 60 dB: the design falls short of Kaiser's promise
+    ASSERT_TRUE(Action(ID_VIEW_PROPERTIES)->isEnabled());
+    QString title, design, stop, cutoff;
+    bool marked = false;
+    CModalWatch<CFilterPropertiesDlg> look([&](CFilterPropertiesDlg* dialog) {
+        title = dialog->windowTitle();
+        design = dialog->GetValue("design")->text();
+        cutoff = dialog->GetValue("low cut-off")->text();
+        stop = dialog->GetValue("stop-band attenuation")->text();
+        marked = dialog->GetValue("stop-band attenuation")->styleSheet().contains("red");
+        dialog->accept();
+    });
+    SaveSampleRate(48000.0);
+    Run(ID_VIEW_PROPERTIES);
+    EXPECT_EQ(title, "Filter Properties");
+    EXPECT_EQ(design, "Kaiser window");
+    EXPECT_TRUE(cutoff.startsWith("0.25 (12 kHz)")) << cutoff.toStdString();
+    EXPECT_TRUE(marked);
+    EXPECT_TRUE(stop.contains("short of the asked 60 dB")) << stop.toStdString();
+}
+
+TEST_F(FrameTest, FormSurvivesEnlargingDraggingTheSplitterAndShrinkingAndItsHandleShows)
+{
+    QSplitter* splitter = Frame().GetSplitter();
+    Frame().resize(900, 900);
+    QCoreApplication::processEvents();
+    QWidget* handle = splitter->handle(1);
+    const QPoint grip = handle->rect().center();
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, grip);
+    QTest::mouseMove(handle, grip + QPoint(0, 500));
+    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, grip + QPoint(0, 500));
+    EXPECT_GT(Frame().GetGraphView()->height(), 600);
+    Frame().resize(600, 450);
+    QCoreApplication::processEvents();
+    CDataView* form = Frame().GetDataView();
+    EXPECT_GE(form->height(), form->findChild<QLineEdit*>("IDC_XAXIS")->geometry().bottom());
+    EXPECT_GE(splitter->handleWidth(), 5);
 }

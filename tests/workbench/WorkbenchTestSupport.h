@@ -60,6 +60,7 @@ protected:
     void SetUp() override
     {
         TestApplication();
+        QSettings().remove("View");  // each test starts with the view options' defaults
         m_pApp = std::make_unique<CFilterApp>();
         ASSERT_TRUE(m_pApp->InitInstance({}));
         Frame().activateWindow();

@@ -1,0 +1,176 @@
+// Measurements against figures worked out apart from the measuring code: closed forms of
+// short filters and moving averages, and Kaiser's formula for textbook Kaiser designs.
+#include "FilterMeasurement.h"
+#include "MeasurementReport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+CRealArray arrayOf(std::vector<double> values)
+{
+    CRealArray a(static_cast<int>(values.size()));
+    std::copy(values.begin(), values.end(), a.data());
+    return a;
+}
+
+// I0 by its power series.
+double besselI0(double x)
+{
+    double term = 1.0, sum = 1.0;
+    for (int k = 1; k < 300; ++k) {
+        term *= (x / (2.0 * k)) * (x / (2.0 * k));
+        sum += term;
+    }
+    return sum;
+}
+
+// The textbook Kaiser low pass: the ideal sinc of cut-off fc centred at (n - 1) / 2 times
+// the Kaiser window whose beta Kaiser gives for a dB.
+CRealArray textbookKaiser(int n, double fc, double a)
+{
+    const double beta = a > 50 ? 0.1102 * (a - 8.7) : a > 21 ? 0.5842 * std::pow(a - 21, 0.4) + 0.07886 * (a - 21) : 0.0;
+    CRealArray h(n);
+    for (int i = 0; i < n; ++i) {
+        const double t = i - (n - 1) / 2.0, r = 2.0 * i / (n - 1) - 1.0;
+        const double ideal = t == 0 ? 2 * fc : std::sin(2 * M_PI * fc * t) / (M_PI * t);
+        h[i] = ideal * besselI0(beta * std::sqrt(1 - r * r)) / besselI0(beta);
+    }
+    return h;
+}
+
+double kaiserWidth(double a, int n) { return (a > 21 ? (a - 7.95) / 14.36 : 0.9222) / (n - 1); }
+
+CDesignRecord kaiserRecord(int type, double low, double high, double attenuation)
+{
+    return {DesignKaiser, type, low, high, attenuation};
+}
+
+double db(double v) { return 20 * std::log10(v); }
+
+const CReportLine& lineNamed(const std::vector<CReportLine>& lines, const std::string& name)
+{
+    return *std::find_if(lines.begin(), lines.end(), [&](const CReportLine& l) { return l.strName == name; });
+}
+
+}  // namespace
+
+TEST(Measurement, TwoTapFiltersHaveTheEdgesGainsAndDelayOfTheirClosedForms)
+{
+    const double l3 = std::pow(10, -3 / 20.0), l6 = std::pow(10, -6 / 20.0);
+    const struct {
+        std::vector<double> h;
+        double edge3, edge6, dc, absSum, delayMin, delayMax;
+        int symmetry;
+    } cases[] = {
+        // |H| = cos(pi f) and sin(pi f); 1 + z^-1 / 2 has |H|^2 = 5/4 + cos w, largest 3/2
+        // at DC, and the group delay of its zero at -1/2, 1/3 at DC falling with frequency.
+        {{0.5, 0.5}, std::acos(l3) / M_PI, std::acos(l6) / M_PI, 1.0, 1.0, 0.5, 0.5, Symmetric},
+        {{0.5, -0.5}, std::asin(l3) / M_PI, std::asin(l6) / M_PI, 0.0, 1.0, 0.5, 0.5, Antisymmetric},
+        {{1.0, 0.5}, std::acos(2.25 * l3 * l3 - 1.25) / (2 * M_PI), std::acos(2.25 * l6 * l6 - 1.25) / (2 * M_PI), 1.5,
+            1.5, 0.0, 1.0 / 3, Asymmetric},
+    };
+    for (const auto& c : cases) {
+        const CFilterMeasurement m = MeasureFilter(arrayOf(c.h), CDesignRecord());
+        ASSERT_EQ(m.edges3dB.size(), 1u);
+        ASSERT_EQ(m.edges6dB.size(), 1u);
+        EXPECT_NEAR(m.edges3dB[0], c.edge3, 1e-7) << c.h[1];
+        EXPECT_NEAR(m.edges6dB[0], c.edge6, 1e-7) << c.h[1];
+        EXPECT_DOUBLE_EQ(m.dDcGain, c.dc);
+        EXPECT_DOUBLE_EQ(m.dAbsSum, c.absSum);
+        EXPECT_EQ(m.nSymmetry, c.symmetry);
+        EXPECT_NEAR(m.dDelayMax, c.delayMax, 1e-12);
+        EXPECT_FALSE(m.passRipple || m.stopAttenuation || m.AttenuationMissed());
+    }
+    // The lowest delay of 1 + z^-1 / 2 within 3 dB, at the -3 dB edge: that of its zero.
+    const double w = 2 * M_PI * cases[2].edge3, c = std::cos(w - M_PI);
+    const CFilterMeasurement m = MeasureFilter(arrayOf(cases[2].h), CDesignRecord());
+    EXPECT_NEAR(m.dDelayMin, (0.25 - 0.5 * c) / (1.25 - c), 2e-3);
+}
+
+TEST(Measurement, MovingAverageRippleAndStopBandFollowItsClosedForm)
+{
+    // 33 taps of 1/33: |H(f)| = |sin(33 pi f) / (33 sin(pi f))|. Cut-off half a bin, 21 dB:
+    // pass band 0 .. 0.5/33 - w/2, stop band from 0.5/33 + w/2, w = 0.9222 / 32.
+    const int n = 33, gridSize = 8192;
+    const CFilterMeasurement m = MeasureFilter(arrayOf(std::vector<double>(n, 1.0 / n)), kaiserRecord(LowPass, 0.5 / n, 0.5, 21.0));
+    ASSERT_EQ(MeasurementGridSize(n), gridSize);
+    const double w = 0.9222 / 32, passEnd = 0.5 / n - w / 2, stopStart = 0.5 / n + w / 2;
+    double passMin = 1.0, stopMax = 0.0;
+    for (int k = 0; k <= gridSize / 2; ++k) {
+        const double f = double(k) / gridSize;
+        const double a = k == 0 ? 1.0 : std::fabs(std::sin(n * M_PI * f) / (n * std::sin(M_PI * f)));
+        if (f <= passEnd)
+            passMin = std::min(passMin, a);
+        if (f >= stopStart)
+            stopMax = std::max(stopMax, a);
+    }
+    EXPECT_NEAR(*m.passRipple, -db(passMin), 1e-9);
+    EXPECT_NEAR(*m.passDeviation, -db(passMin), 1e-9);
+    EXPECT_NEAR(*m.stopAttenuation, -db(stopMax), 1e-9);
+    EXPECT_NEAR(*m.stopAttenuation, 13.2, 0.1);  // the first side lobe of a moving average
+    EXPECT_TRUE(m.AttenuationMissed());  // 21 dB asked
+}
+
+TEST(Measurement, KaiserDesignsReachTheAttenuationAndTransitionOfKaisersFormula)
+{
+    for (int n : {61, 101, 201}) {
+        for (double band : {0.1, 0.25}) {
+            const double fc = (std::trunc(band * n) + 0.5) / n;  // where the bands centre it
+            for (double a : {21.0, 30.0, 40.0, 50.0, 60.0, 80.0, 100.0}) {
+                const CFilterMeasurement m = MeasureFilter(textbookKaiser(n, fc, a), kaiserRecord(LowPass, fc, 0.5, a));
+                SCOPED_TRACE(testing::Message() << n << " " << fc << " " << a);
+                EXPECT_NEAR(*m.stopAttenuation, a, 1.5);
+                ASSERT_TRUE(m.transitionWidths.at(0));
+                EXPECT_NEAR(*m.transitionWidths[0] / kaiserWidth(a, n), 1.0, 0.05);
+                EXPECT_EQ(m.nSymmetry, Symmetric);
+                EXPECT_EQ(m.dDelayMin, (n - 1) / 2.0);
+            }
+        }
+    }
+}
+
+TEST(Measurement, BandsAlternateByTypeAroundTheDesignedCutOffs)
+{
+    const CDesignBands bands = DesignBands(kaiserRecord(BandPass, 0.1, 0.3, 60.0), 101);
+    const double w = kaiserWidth(60.0, 101), c0 = 10.5 / 101, c1 = 30.5 / 101;
+    ASSERT_EQ(bands.centres, std::vector<double>({c0, c1}));
+    EXPECT_DOUBLE_EQ(bands.dWidth, w);
+    const double expected[][3] = {{0.0, c0 - w / 2, 0}, {c0 + w / 2, c1 - w / 2, 1}, {c1 + w / 2, 0.5, 0}};
+    ASSERT_EQ(bands.bands.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_DOUBLE_EQ(bands.bands[i].dFrom, expected[i][0]);
+        EXPECT_DOUBLE_EQ(bands.bands[i].dTo, expected[i][1]);
+        EXPECT_EQ(bands.bands[i].bPass, expected[i][2] == 1);
+    }
+    const CDesignBands elimination = DesignBands(kaiserRecord(BandElimination, 0.1, 0.3, 60.0), 101);
+    EXPECT_TRUE(elimination.bands[0].bPass && !elimination.bands[1].bPass && elimination.bands[2].bPass);
+    EXPECT_FALSE(DesignBands(kaiserRecord(HighPass, 0.25, 0.5, 60.0), 31).bands[0].bPass);
+    EXPECT_TRUE(DesignBands(CDesignRecord(), 31).bands.empty());
+    for (const CFilterBand& band : DesignBands(kaiserRecord(LowPass, 0.25, 0.5, 60.0), 1).bands)
+        EXPECT_GT(band.dFrom, band.dTo);  // one coefficient: every band excluded
+    EXPECT_THROW(DesignBands(kaiserRecord(4, 0.1, 0.3, 60.0), 31), std::invalid_argument);
+    EXPECT_THROW(DesignBands(kaiserRecord(BandPass, 0.3, 0.1, 60.0), 31), std::invalid_argument);
+}
+
+TEST(MeasurementReport, SaysWhichFiguresItCannotKnowAndMarksAMissedAttenuation)
+{
+    const CRealArray h = textbookKaiser(61, 15.5 / 61, 30.0);
+    const std::vector<CReportLine> unknown = MeasurementReport(MeasureFilter(h, CDesignRecord()), 0.0);
+    for (const char* name : {"type", "cut-offs", "asked attenuation", "pass-band ripple", "pass-band deviation",
+             "stop-band attenuation", "transition width"})
+        EXPECT_EQ(lineNamed(unknown, name).strValue, "unknown") << name;
+    EXPECT_EQ(lineNamed(unknown, "design").strValue.rfind("unknown: the coefficients were not designed here", 0), 0u);
+    EXPECT_EQ(lineNamed(unknown, "symmetric").strValue, "yes (linear phase)");
+
+    const std::vector<CReportLine> missed = MeasurementReport(MeasureFilter(h, kaiserRecord(LowPass, 0.25, 0.5, 100.0)), 48000.0);
+    for (const CReportLine& line : missed)
+        EXPECT_EQ(line.bMarked, line.strName == "stop-band attenuation") << line.strName;
+    EXPECT_NE(lineNamed(missed, "stop-band attenuation").strValue.find("short of the asked 100 dB"), std::string::npos);
+    EXPECT_EQ(lineNamed(missed, "low cut-off").strValue, "0.25 (12 kHz), transition centred at 0.254098");
+    EXPECT_EQ(lineNamed(missed, "group delay").strValue, "30 samples (625 µs), constant");
+    EXPECT_EQ(FormatReport(missed).rfind("length: 61\ndesign: Kaiser window\ntype: low pass\n", 0), 0u);
+}

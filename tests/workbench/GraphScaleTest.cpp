@@ -1,0 +1,183 @@
+// The graph's scale and readout, the sample rate, what the graph draws of hard arrays, and
+// the printout's size.
+#include "AfxIds.h"
+#include "CDataView.h"
+#include "CFilterView.h"
+#include "CSampleRateDlg.h"
+#include "DataExchange.h"
+#include "PdfText.h"
+#include "WorkbenchSettings.h"
+#include "WorkbenchTestSupport.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+
+const QColor kGrid(225, 225, 225);
+
+class GraphScaleTest : public WorkbenchTest {
+protected:
+    CFilterView* Graph() { return Frame().GetGraphView(); }
+    QImage Image() { return Graph()->grab().toImage(); }
+    CGraphMapping Mapping() { return PictureMapping(Graph()->GetPicture(), Graph()->size(), false); }
+    void Install(std::vector<double> values)
+    {
+        CRealArray h(static_cast<int>(values.size()));
+        std::copy(values.begin(), values.end(), h.data());
+        Doc().SetCoefficients(h);
+    }
+    void SetSampleRate(const QString& text)
+    {
+        CModalWatch<CSampleRateDlg> answer([text](CSampleRateDlg* dialog) {
+            dialog->GetEdit()->setText(text);
+            dialog->accept();
+        });
+        Run(ID_VIEW_SAMPLERATE);
+    }
+    // Moves the mouse over the graph to p, as the user does.
+    void HoverAt(QPoint p)
+    {
+        QMouseEvent move(QEvent::MouseMove, p, Graph()->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Graph(), &move);
+    }
+    // The columns (rows when vertical is false) of the image's middle line with grid pixels.
+    std::vector<int> GridLines(bool vertical)
+    {
+        const QImage image = Image();
+        std::vector<int> found;
+        const int across = vertical ? image.width() : image.height();
+        for (int i = 0; i < across; ++i)
+            if ((vertical ? image.pixelColor(i, image.height() / 2) : image.pixelColor(image.width() / 2, i)) == kGrid)
+                found.push_back(i);
+        return found;
+    }
+};
+
+int countColour(const QImage& image, QColor colour, int x0 = 0, int x1 = -1)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < (x1 < 0 ? image.width() : x1); ++x)
+            n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+}  // namespace
+
+TEST_F(GraphScaleTest, ScaleOnAndOffDrawTheSameCurveAxesAndMarker)
+{
+    DesignLowPass();
+    Run(ID_VIEW_DB);
+    for (int display : {ID_VIEW_IMPULSE, ID_VIEW_AMPLITUDE, ID_VIEW_GROUPDELAY, ID_VIEW_STEP}) {
+        Run(display);
+        Frame().GetDataView()->SelectIndex(7);
+        const QImage off = Image();
+        Run(ID_VIEW_SCALE);
+        const QImage on = Image();
+        Run(ID_VIEW_SCALE);
+        EXPECT_GT(countColour(on, kGrid), 100) << display;
+        for (const QColor colour : {QColor(0, 0, 0), QColor(0, 0, 255), QColor(255, 0, 0)})
+            for (int y = 0; y < on.height(); ++y)
+                for (int x = 0; x < on.width(); ++x)
+                    ASSERT_EQ(on.pixelColor(x, y) == colour, off.pixelColor(x, y) == colour) << display << " " << x << "," << y;
+    }
+}
+
+TEST_F(GraphScaleTest, GridLinesFallOnRoundValuesInTheUnitsOfTheSampleRate)
+{
+    DesignLowPass();
+    Run(ID_VIEW_DB);
+    Run(ID_VIEW_AMPLITUDE);
+    Run(ID_VIEW_SCALE);
+    SetSampleRate("48000");
+    EXPECT_TRUE(Action(ID_VIEW_SCALE)->isChecked());
+    const CGraphMapping m = Mapping();
+    const double kHzPerLogical = 48.0 / 124 / 10;  // point k at k / 124 of 48 kHz, 10 logical units apart
+    const std::vector<int> columns = GridLines(true);
+    ASSERT_GE(columns.size(), 3u);
+    for (int x : columns) {
+        const double kHz = m.ToLogical(QPointF(x, 0)).x() * kHzPerLogical;
+        EXPECT_NEAR(kHz, 5.0 * std::round(kHz / 5.0), 0.5 * m.cx / m.W * kHzPerLogical + 1e-9) << x;
+    }
+    const std::vector<int> rows = GridLines(false);
+    ASSERT_GE(rows.size(), 3u);
+    for (int y : rows) {
+        const double db = m.ToLogical(QPointF(0, y)).y() * m.u;
+        EXPECT_NEAR(db, 20.0 * std::round(db / 20.0), m.cy / m.H * m.u) << y;
+    }
+    SetSampleRate("");  // none: the same lines at fractions of the sampling frequency
+    EXPECT_EQ(GridLines(true).size(), columns.size());
+    EXPECT_EQ(LoadSampleRate(), 0.0);
+}
+
+TEST_F(GraphScaleTest, ReadoutShowsTheNearestPointAndAClickSelectsIt)
+{
+    Install({0.0, 1.0, 2.0, 3.0, 4.0, 5.5, 6.0, 7.0});
+    auto* form = Frame().GetDataView();
+    const QPoint point5 = Mapping().ToDevice(50.0, 0.0) + QPoint(3, -20);
+    HoverAt(point5);
+    QTest::mouseClick(Graph(), Qt::LeftButton, Qt::NoModifier, point5);
+    EXPECT_EQ(form->findChild<QLineEdit*>("IDC_XAXIS")->text(), "0");  // no mouse input without the scale
+    EXPECT_TRUE(Frame().GetReadoutPane()->isHidden());
+    Run(ID_VIEW_SCALE);
+    HoverAt(point5);
+    EXPECT_TRUE(Frame().GetReadoutPane()->isVisible());
+    EXPECT_EQ(Frame().GetReadoutPane()->text(), "[5]  t = 5 samples  5.5");
+    QTest::mouseClick(Graph(), Qt::LeftButton, Qt::NoModifier, point5);
+    EXPECT_EQ(form->findChild<QLineEdit*>("IDC_XAXIS")->text(), "5");
+    EXPECT_EQ(form->findChild<QLineEdit*>("IDC_YAXIS")->text(), "5.5");
+    EXPECT_EQ(Graph()->GetMarker(), 5);
+    SetSampleRate("1000");
+    Run(ID_VIEW_AMPLITUDE);
+    HoverAt(Mapping().ToDevice(30.0, 0.0) + QPoint(0, -10));
+    // Point 3 of the 32-point transform of 8 taps at 1000 Hz; the value as the form shows it.
+    EXPECT_EQ(Frame().GetReadoutPane()->text(),
+        QString("[3]  f = 93.75 Hz  %1").arg(QString::fromStdString(FormatGeneral((*Doc().m_pDisplay)[3], 6))));
+}
+
+TEST_F(GraphScaleTest, HardArraysStillDrawTheirCurve)
+{
+    // Large values next to their spread: the amplitude of 1 + 1e-6 z^-1 lies in 1 +- 1e-6.
+    Install({1.0, 1e-6});
+    Run(ID_VIEW_AMPLITUDE);
+    const QImage flat = Image();
+    const int inside = Mapping().ToDevice(0, 0).x() + 1, last = Mapping().ToDevice(10.0 * 3, 0).x() - 1;
+    for (int x = inside; x < last; x += 10)
+        EXPECT_GT(countColour(flat, QColor(0, 0, 0), x, x + 1), 0) << x;  // one point of 4 after another
+    // A coefficient of 1e308: every display draws inside the pane.
+    Install({0.5, 1e308, -0.25, 0.125});
+    for (int display : {ID_VIEW_IMPULSE, ID_VIEW_AMPLITUDE, ID_VIEW_PHASE, ID_VIEW_REAL, ID_VIEW_IMAG, ID_VIEW_GROUPDELAY, ID_VIEW_STEP}) {
+        Run(display);
+        EXPECT_GT(countColour(Image(), QColor(0, 0, 0)), Graph()->width() / 4) << display;
+    }
+    // One value: a dot.
+    Install({0.5});
+    EXPECT_GE(countColour(Image(), QColor(0, 0, 0)), 9);
+}
+
+TEST_F(GraphScaleTest, PrintoutFillsThePrintableWidthWithVisibleLinesAndTheScale)
+{
+    DesignLowPass();
+    Run(ID_VIEW_SCALE);
+    QTemporaryDir dir;
+    QPrinter& printer = App().GetPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("graph.pdf"));
+    Graph()->OnCmdMsg(ID_FILE_PRINT_DIRECT, nullptr);
+    const PdfText pdf = ReadPdf(dir.filePath("graph.pdf").toStdString());
+    // The page maps device units to points by the first matrix: 72 / resolution.
+    const QRegularExpressionMatch matrix = QRegularExpression("([0-9.]+) 0 0 -[0-9.]+ [0-9.]+ [0-9.]+ cm").match(QString::fromStdString(pdf.content));
+    ASSERT_TRUE(matrix.hasMatch());
+    const double pointsPerUnit = matrix.captured(1).toDouble();
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Point);
+    const double width = 4 * Graph()->width() * pointsPerUnit, height = 4 * Graph()->height() * pointsPerUnit;
+    EXPECT_LE(width, area.width());
+    EXPECT_LE(height, area.height());
+    EXPECT_GT(std::max(width / area.width(), height / area.height()), 0.98);
+    EXPECT_GT(pdf.Count("4 w"), 0);                                   // lines one pane pixel wide
+    EXPECT_GT(pdf.Count("0.88235"), 0);  // the grid's grey, 225 / 255
+}

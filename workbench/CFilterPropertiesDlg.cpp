@@ -1,0 +1,35 @@
+#include "CFilterPropertiesDlg.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+CFilterPropertiesDlg::CFilterPropertiesDlg(const std::vector<CReportLine>& lines, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Filter Properties"));
+    auto* form = new QFormLayout;
+    for (const CReportLine& line : lines) {
+        auto* value = new QLabel(QString::fromStdString(line.strValue));
+        value->setObjectName(QString::fromStdString(line.strName));
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (line.bMarked) {
+            value->setStyleSheet("color: red; font-weight: bold");
+            value->setToolTip(tr("The achieved attenuation misses the asked one by more than 1 dB."));
+        }
+        // The names are the engine's English ones; translations are looked up under them.
+        form->addRow(QCoreApplication::translate("MeasurementReport", line.strName.c_str()) + ":", value);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+QLabel* CFilterPropertiesDlg::GetValue(const std::string& name) const
+{
+    return findChild<QLabel*>(QString::fromStdString(name));
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "CRealArray.h"
+#include "GraphMapping.h"
+#include "Resource.h"
+
+#include <QSize>
+
+class QPainter;
+
+// Everything the graph shows, apart from the widget that shows it, so that the same
+// drawing serves the screen, the printer and any other painter.
+struct CGraphPicture {
+    const CRealArray* pDisplay = nullptr;  // the display array; nothing is drawn without one
+    CGraphScale scale;                     // taken from it at the last update
+    int nMarker = 0;                       // the marked data index
+    bool bScale = false;                   // grid, tick labels and units
+    int nDisplay = DisplayImpulse;         // what the array holds (DisplaySelection)
+    bool bDecibel = false;
+    double dSpacing = 1.0;     // abscissa distance of neighbouring points (DisplaySpacing)
+    double dSampleRate = 0.0;  // Hz; 0: fractions of the sampling frequency and samples
+};
+
+// The mapping of picture over a pane of pane pixels, 4 times larger when printing.
+CGraphMapping PictureMapping(const CGraphPicture& picture, QSize pane, bool printing);
+// Draws picture over a pane of pane pixels (4 times larger in device units when printing):
+// with the scale on, first the grid and the labels; then the blue axes, the black curve
+// (a dot when the array holds one value) and the red dotted marker, which land where they
+// land without the scale. Pens are 1 pixel wide on screen and 4 device units (one pixel of
+// the pane) when printing, so that lines show on paper.
+void DrawGraph(QPainter& painter, const CGraphPicture& picture, QSize pane, bool printing);

@@ -1,0 +1,120 @@
+#include "GraphScale.h"
+
+#include "DataExchange.h"
+#include "DisplayData.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+namespace {
+
+// Where the curve lies on the device: its first and last point, its largest and smallest value.
+struct CDataRect {
+    int left, right, top, bottom;
+};
+
+// Labels in dark grey, never the black of the curve.
+QColor labelColour() { return QColor(96, 96, 96); }
+
+// The vertical range the scale covers: the array's, or for an array of equal values the
+// range whose middle its flat line is drawn at.
+std::pair<double, double> valueRange(const CRealArray& a)
+{
+    const double lo = a.GetMin(), hi = a.GetMax();
+    if (hi > lo)
+        return {lo, hi};
+    const double d = std::max(std::fabs(hi), 1.0);
+    return {std::max(hi - d, -DBL_MAX), std::min(hi + d, DBL_MAX)};
+}
+
+CDataRect dataRect(const CGraphPicture& picture, const CGraphMapping& m)
+{
+    const auto [lo, hi] = valueRange(*picture.pDisplay);
+    const int last = picture.pDisplay->GetSize() - 1;
+    return {m.ToDevice(0, 0).x(), m.ToDevice(10.0 * last, 0).x(), m.ToDevice(0, m.LogicalY(hi)).y(),
+        m.ToDevice(0, m.LogicalY(lo)).y()};
+}
+
+void drawHorizontalScale(QPainter& painter, const CGraphPicture& picture, const CGraphMapping& m, const CDataRect& r,
+    const QPen& grid, int font)
+{
+    const CAxisUnit unit = AbscissaUnit(picture);
+    const double perPoint = picture.dSpacing * unit.dFactor;
+    const double largest = (picture.pDisplay->GetSize() - 1) * perPoint;
+    const int maxCount = std::max(1, (r.right - r.left) / (6 * font));
+    const double step = RoundStep(0.0, largest, maxCount);
+    for (double tick : RoundTicks(0.0, largest, maxCount)) {
+        const int x = m.ToDevice(10.0 * tick / perPoint, 0).x();
+        painter.setPen(grid);
+        painter.drawLine(x, r.top, x, r.bottom);
+        painter.setPen(labelColour());
+        painter.drawText(QRect(x - 4 * font, r.bottom + font / 4, 8 * font, font + font / 2), Qt::AlignHCenter | Qt::AlignTop,
+            QString::fromStdString(FormatTick(tick, step)));
+    }
+    painter.setPen(labelColour());
+    painter.drawText(QRect(r.right, r.bottom + font / 4, m.W - r.right - font / 2, font + font / 2),
+        Qt::AlignRight | Qt::AlignTop, QString::fromStdString(unit.strName));
+}
+
+void drawVerticalScale(QPainter& painter, const CGraphPicture& picture, const CGraphMapping& m, const CDataRect& r,
+    const QPen& grid, int font)
+{
+    const auto [lo, hi] = valueRange(*picture.pDisplay);
+    const int maxCount = std::max(1, (r.bottom - r.top) / (3 * font));
+    const double step = RoundStep(lo, hi, maxCount);
+    const QRect label(font / 4, 0, r.left - font / 2, font + font / 2);
+    for (double tick : RoundTicks(lo, hi, maxCount)) {
+        const int y = m.ToDevice(0, m.LogicalY(tick)).y();
+        painter.setPen(grid);
+        painter.drawLine(r.left, y, r.right, y);
+        painter.setPen(labelColour());
+        painter.drawText(label.translated(0, y - label.height() / 2), Qt::AlignRight | Qt::AlignVCenter,
+            QString::fromStdString(FormatTick(tick, step)));
+    }
+    const std::string unit = DisplayValueUnit(picture.nDisplay, picture.bDecibel);
+    painter.setPen(labelColour());  // in the top left corner, clear of the right-aligned ticks
+    painter.drawText(label.translated(0, 0), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(unit));
+}
+
+}  // namespace
+
+CAxisUnit AbscissaUnit(const CGraphPicture& picture)
+{
+    const double largest = (picture.pDisplay->GetSize() - 1) * picture.dSpacing;
+    return IsTimeDisplay(picture.nDisplay) ? TimeUnit(picture.dSampleRate, largest)
+                                           : FrequencyUnit(picture.dSampleRate, largest);
+}
+
+void DrawGraphScale(QPainter& painter, const CGraphPicture& picture, const CGraphMapping& m, bool printing)
+{
+    const int font = std::max(7, static_cast<int>(std::lround(m.H * 0.038)));
+    QFont labelFont = painter.font();
+    labelFont.setPixelSize(font);
+    painter.setFont(labelFont);
+    const QPen grid(QColor(225, 225, 225), printing ? 2 : 0);
+    const CDataRect r = dataRect(picture, m);
+    drawHorizontalScale(painter, picture, m, r, grid, font);
+    drawVerticalScale(painter, picture, m, r, grid, font);
+}
+
+int NearestIndex(const CGraphPicture& picture, const CGraphMapping& m, QPoint p)
+{
+    const double x = m.ToLogical(QPointF(p)).x() / 10.0;
+    const double last = picture.pDisplay->GetSize() - 1;
+    return static_cast<int>(std::lround(std::clamp(std::isfinite(x) ? x : 0.0, 0.0, last)));
+}
+
+QString ReadoutText(const CGraphPicture& picture, int index)
+{
+    const double abscissa = index * picture.dSpacing;
+    const bool time = IsTimeDisplay(picture.nDisplay);
+    const std::string where = time ? FormatTime(abscissa, picture.dSampleRate) : FormatFrequency(abscissa, picture.dSampleRate);
+    const std::string unit = DisplayValueUnit(picture.nDisplay, picture.bDecibel);
+    const std::string value = FormatGeneral((*picture.pDisplay)[index], 6) + (unit.empty() ? "" : " " + unit);
+    return QCoreApplication::translate("CFilterView", "[%1]  %2 = %3  %4")
+        .arg(index)
+        .arg(time ? "t" : "f", QString::fromStdString(where), QString::fromStdString(value));
+}
