@@ -145,7 +145,7 @@ void CCliRunner::SetSampleRate(const std::string& text)
 {
     double rate = 0.0;
     if (!m_ui.Refused(ReadSampleRate(IDC_SAMPLERATE, text, rate)))
-        m_dSampleRate = rate;
+        m_ui.SetSampleRate(rate);
 }
 
 void CCliRunner::PrintMeasurement()
@@ -154,7 +154,7 @@ void CCliRunner::PrintMeasurement()
         return;
     Command(ID_VIEW_PROPERTIES);
     if (const std::optional<CFilterMeasurement> measurement = m_ui.TakeMeasurement())
-        m_out << FormatReport(MeasurementReport(*measurement, m_dSampleRate));
+        m_out << FormatReport(MeasurementReport(*measurement, m_ui.SampleRate()));
     else
         m_ui.ShowError("the filter has no coefficients to measure");
 }

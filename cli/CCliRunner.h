@@ -31,5 +31,4 @@ private:
     std::ostream& m_out;
     CCliUi m_ui;
     CFilterDoc m_doc;
-    double m_dSampleRate = 0.0;  // Hz; 0: frequencies as fractions of the sampling frequency
 };

@@ -60,7 +60,7 @@ bool CCliUi::DoLengthEstimateDialog(CLengthEstimateData& data)
 
 std::string CCliUi::AskTextExportPath(const std::string&) { return m_strExportPath; }
 
-bool CCliUi::DoExportDialog(const CRealArray&, CCoefficientExportChoice& choice)
+bool CCliUi::DoExportDialog(const CRealArray&, const CDesignRecord&, CCoefficientExportChoice& choice)
 {
     const std::optional<int> blockSize = ParseInt(m_strBlockSize);
     if (!blockSize || *blockSize < 1 || *blockSize > kMaxBlockSize) {

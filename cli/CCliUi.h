@@ -23,6 +23,8 @@ public:
     void SetExportFormat(ExportFormat format) { m_exportFormat = format; }
     void SetBlockSize(const std::string& text) { m_strBlockSize = text; }
     void SetImportPath(const std::string& path) { m_strImportPath = path; }
+    // The sampling frequency of the steps that follow, in Hz; 0 for none.
+    void SetSampleRate(double sampleRate) { m_dSampleRate = sampleRate; }
     // The first failure since the last call, or empty; clears it.
     std::string TakeError();
     // The measurement the last Filter Properties command showed, if any; clears it.
@@ -33,7 +35,8 @@ public:
     std::string AskTextExportPath(const std::string& defaultName) override;
     // Answers with the format and block size set; a block size that is not an integer
     // in 1 .. kMaxBlockSize is refused.
-    bool DoExportDialog(const CRealArray& coefficients, CCoefficientExportChoice& choice) override;
+    bool DoExportDialog(const CRealArray& coefficients, const CDesignRecord& design,
+        CCoefficientExportChoice& choice) override;
     std::string AskImportPath() override { return m_strImportPath; }
     bool ConfirmImport(const std::string&, int) override { return true; }
     bool WaitForRootFinder(CProcessHandle& process) override;
@@ -42,6 +45,7 @@ public:
     // Results told in passing are not printed: --info shows what they change.
     void ShowStatus(const std::string&) override {}
     void ShowFilterProperties(const CFilterMeasurement& measurement) override { m_measurement = measurement; }
+    double SampleRate() const override { return m_dSampleRate; }
 
     // Records failure, if any, as a failure naming its field; true when there was one.
     bool Refused(const std::optional<CExchangeFailure>& failure);
@@ -56,4 +60,5 @@ private:
     std::string m_strImportPath;
     std::string m_strError;
     std::optional<CFilterMeasurement> m_measurement;
+    double m_dSampleRate = 0.0;
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 class CProcessHandle;
+struct CDesignRecord;
 struct CFilterMeasurement;
 
 // What the filter document's commands ask of the user and tell the user. The workbench
@@ -23,9 +24,10 @@ public:
     // before overwriting. Empty when cancelled.
     virtual std::string AskTextExportPath(const std::string& defaultName) = 0;
     // Runs the coefficient export dialog opened on choice, which shows what each format
-    // does to coefficients. True when the user confirmed and choice holds the format and
-    // block size; false when cancelled.
-    virtual bool DoExportDialog(const CRealArray& coefficients, CCoefficientExportChoice& choice) = 0;
+    // does to coefficients (measured against design when it is known). True when the user
+    // confirmed and choice holds the format and block size; false when cancelled.
+    virtual bool DoExportDialog(const CRealArray& coefficients, const CDesignRecord& design,
+        CCoefficientExportChoice& choice) = 0;
     // Asks for the text file to import coefficients from. Empty when cancelled.
     virtual std::string AskImportPath() = 0;
     // Tells that the file at path holds count coefficients; true when they are to be
@@ -42,4 +44,7 @@ public:
     virtual void ShowStatus(const std::string& message) = 0;
     // Shows the measurements of the current coefficients (the Filter Properties dialog).
     virtual void ShowFilterProperties(const CFilterMeasurement& measurement) = 0;
+    // The sampling frequency the user works with, in Hz; 0 for none (frequencies as
+    // fractions of the sampling frequency, times in samples).
+    virtual double SampleRate() const = 0;
 };

@@ -89,18 +89,19 @@ bool IsDspFormat(ExportFormat format)
 
 std::string ExportFileName(ExportFormat format) { return entryOf(format).fileName; }
 
-std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format)
+std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format, const CDesignRecord& design)
 {
     checkCoefficients(h);
     const int bits = ExportFractionBits(format);
     if (bits != 0)
-        return DescribeQuantization(QuantizeCoefficients(IsDspFormat(format) ? detail::DspTaps(h, bits) : h, bits));
+        return DescribeQuantization(QuantizeCoefficients(IsDspFormat(format) ? detail::DspTaps(h, bits) : h, bits, design));
     if (format == ExportFormat::DspF32)
         return {detail::DescribeFloatRounding(h)};
     return {"Values with 17 significant digits, which read back bit for bit."};
 }
 
-std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, int blockSize)
+std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, int blockSize,
+    const CDesignRecord& design)
 {
     checkCoefficients(h);
     if (blockSize < 1 || blockSize > kMaxBlockSize)
@@ -111,7 +112,7 @@ std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, in
     case ExportFormat::Full: return fullText(h);
     case ExportFormat::Csv: return csvText(h);
     case ExportFormat::Q15:
-    case ExportFormat::Q31: return detail::FixedPointHeader(h, ExportFractionBits(format), baseName);
-    default: return detail::DspHeader(h, ExportFractionBits(format), blockSize, baseName);
+    case ExportFormat::Q31: return detail::FixedPointHeader(h, ExportFractionBits(format), design, baseName);
+    default: return detail::DspHeader(h, ExportFractionBits(format), blockSize, design, baseName);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CRealArray.h"
+#include "FilterMeasurement.h"
 
 #include <optional>
 #include <string>
@@ -43,13 +44,15 @@ std::string ExportFileName(ExportFormat format);
 
 // What format does to the coefficients h (as FormatCoefficientExport takes them), as lines
 // of English text for the export dialog: the figures of the quantization for the
-// fixed-point formats, the rounding or precision for the others.
-std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format);
+// fixed-point formats (with the stop-band attenuations when design is known), the rounding
+// or precision for the others.
+std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format, const CDesignRecord& design = {});
 
 // The file of the coefficients h[0 .. N-1] (1 <= N <= 65535, all finite) in format; lines
 // end in "\n". The fixed-point headers are quantized by QuantizeCoefficients and describe
-// the result in their comment. The DSP headers hold the taps time-reversed (element k is
+// the result in their comment, measured against design when it is known. The DSP headers hold the taps time-reversed (element k is
 // h[numTaps - 1 - k]), Q15 padded with zero taps after h[N-1] to an even count of at least
 // 4, and size the state buffer numTaps + blockSize - 1 for blockSize (1 .. kMaxBlockSize).
 // Bad arguments: std::invalid_argument with a plain message.
-std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, int blockSize);
+std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, int blockSize,
+    const CDesignRecord& design = {});

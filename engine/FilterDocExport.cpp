@@ -31,12 +31,13 @@ void CFilterDoc::OnFileExportCoef()
     if (!m_pCoef)
         return;
     CCoefficientExportChoice choice;
-    if (!m_ui.DoExportDialog(*m_pCoef, choice))
+    const CDesignRecord design = GetDesignRecord();
+    if (!m_ui.DoExportDialog(*m_pCoef, design, choice))
         return;
     const std::string path = m_ui.AskTextExportPath(ExportFileName(choice.format));
     if (path.empty())
         return;
-    WriteExport(path, [&] { return FormatCoefficientExport(*m_pCoef, choice.format, choice.nBlockSize); },
+    WriteExport(path, [&] { return FormatCoefficientExport(*m_pCoef, choice.format, choice.nBlockSize, design); },
         "The coefficients were not exported: ");
 }
 
@@ -49,8 +50,7 @@ void CFilterDoc::OnFileExportDisplay()
     const std::string path = m_ui.AskTextExportPath("display.csv");
     if (path.empty())
         return;
-    const int coefficients = m_pCoef ? m_pCoef->GetSize() : 0;
-    WriteExport(path, [&] { return FormatDisplayCsv(m_nDisplay, *m_pDisplay, coefficients, 0.0); },
+    WriteExport(path, [&] { return FormatDisplayCsv(m_nDisplay, *m_pDisplay, GetDisplaySpacing(), m_ui.SampleRate()); },
         "The display was not exported: ");
 }
 

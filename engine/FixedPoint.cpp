@@ -80,7 +80,7 @@ std::string amplitudeLine(const CQuantization& q)
 
 }  // namespace
 
-CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits)
+CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const CDesignRecord& design)
 {
     if (fractionBits != 15 && fractionBits != 31)
         throw std::invalid_argument("the fixed-point format must have 15 or 31 fraction bits");
@@ -98,6 +98,10 @@ CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits)
         q.dMaxCoefficientError = std::max(q.dMaxCoefficientError, std::abs(h[n] - quantized[n]));
     }
     measureAmplitude(h, quantized, q);
+    if (design.nMethod != DesignNone) {
+        q.dStopBandDb = MeasureFilter(h, design).stopAttenuation;
+        q.dQuantizedStopBandDb = MeasureFilter(quantized, design).stopAttenuation;
+    }
     return q;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CRealArray.h"
+#include "FilterMeasurement.h"
 
 #include <cstdint>
 #include <optional>
@@ -35,9 +36,10 @@ struct CQuantization {
 // divided by the least power of two 2^k, k >= 0, with max |h| <= 2^k, then
 // q[n] = round(h[n] 2^(fractionBits - k)), halves away from zero, held within
 // -2^fractionBits .. 2^fractionBits - 1 (saturated values counted). The errors are taken
-// on a grid of at least 4097 frequencies from 0 to half the sampling frequency.
-// Bad arguments: std::invalid_argument.
-CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits);
+// on a grid of at least 4097 frequencies from 0 to half the sampling frequency. When design
+// is known, the stop-band attenuations of h and of the quantized filter are measured
+// against it (MeasureFilter). Bad arguments: std::invalid_argument.
+CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const CDesignRecord& design = {});
 
 // The figures of q as short lines of English text, for the export dialog and the comment
 // of an exported header: format, scaling, saturation, largest coefficient error, peak

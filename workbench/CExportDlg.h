@@ -14,8 +14,10 @@ class QSpinBox;
 class CExportDlg : public QDialog {
     Q_OBJECT
 public:
-    // Opens on choice for the coefficients to export (at least one, all finite).
-    CExportDlg(const CRealArray& coefficients, const CCoefficientExportChoice& choice, QWidget* parent);
+    // Opens on choice for the coefficients to export (at least one, all finite), designed
+    // as design says.
+    CExportDlg(const CRealArray& coefficients, const CDesignRecord& design, const CCoefficientExportChoice& choice,
+        QWidget* parent);
 
     // The choice the controls show.
     CCoefficientExportChoice GetChoice() const;
@@ -28,6 +30,7 @@ private:
     void OnFormatChosen();
 
     const CRealArray& m_coefficients;
+    const CDesignRecord m_design;
     QComboBox* m_pFormat;
     QSpinBox* m_pBlockSize;
     QLabel* m_pFigures;

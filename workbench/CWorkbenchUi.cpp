@@ -66,12 +66,13 @@ std::string CWorkbenchUi::AskTextExportPath(const std::string& defaultName)
     return dialog.selectedFiles().front().toStdString();
 }
 
-bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, CCoefficientExportChoice& choice)
+bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, const CDesignRecord& design,
+    CCoefficientExportChoice& choice)
 {
     QSettings settings;
     const std::optional<ExportFormat> last = ExportFormatFromName(settings.value(kExportFormatKey).toString().toStdString());
     CCoefficientExportChoice opened{last.value_or(choice.format), settings.value(kBlockSizeKey, choice.nBlockSize).toInt()};
-    CExportDlg dialog(coefficients, opened, m_pFrame);
+    CExportDlg dialog(coefficients, design, opened, m_pFrame);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     choice = dialog.GetChoice();
@@ -138,5 +139,7 @@ void CWorkbenchUi::ShowStatus(const std::string& message)
 
 void CWorkbenchUi::ShowFilterProperties(const CFilterMeasurement& measurement)
 {
-    CFilterPropertiesDlg(MeasurementReport(measurement, LoadSampleRate()), m_pFrame).exec();
+    CFilterPropertiesDlg(MeasurementReport(measurement, SampleRate()), m_pFrame).exec();
 }
+
+double CWorkbenchUi::SampleRate() const { return LoadSampleRate(); }

@@ -19,7 +19,8 @@ public:
     std::string AskTextExportPath(const std::string& defaultName) override;
     // The export dialog, opened on the format and block size last confirmed (kept in the
     // settings) rather than on choice.
-    bool DoExportDialog(const CRealArray& coefficients, CCoefficientExportChoice& choice) override;
+    bool DoExportDialog(const CRealArray& coefficients, const CDesignRecord& design,
+        CCoefficientExportChoice& choice) override;
     // An open dialog offering text, CSV and C files.
     std::string AskImportPath() override;
     // A question box naming the file and the count, OK or Cancel.
@@ -32,6 +33,7 @@ public:
     void ShowStatus(const std::string& message) override;
     // The Filter Properties dialog, in the units of the sample rate setting.
     void ShowFilterProperties(const CFilterMeasurement& measurement) override;
+    double SampleRate() const override;
 
     static constexpr int kProgressDelayMs = 1000;
 

@@ -237,3 +237,20 @@ TEST_F(CliTest, MeasuresInTheUnitsOfTheSampleRateAndShowsTheTwoNewDisplays)
     EXPECT_NEAR(step.back(), std::accumulate(impulse.begin(), impulse.end(), 0.0), 1e-12);
     EXPECT_EQ(Printed(kLowPass31 + std::vector<std::string>{"--show", "groupdelay", "--print"}).size(), 62u);
 }
+
+TEST_F(CliTest, ExportsMeasureTheQuantizedDesignAndTakeTheSampleRate)
+{
+    const RunResult designed = Cli(kLowPass31 + std::vector<std::string>{"--export", "q15", "q.h", "--sample-rate", "48000",
+                                                                          "--show", "amplitude", "--export", "display", "d.csv"});
+    ASSERT_EQ(designed.status, 0) << designed.err;
+    const std::string header = exchange::ReadFileBytes(folder / "q.h");
+    EXPECT_NE(header.find(" dB (double), "), std::string::npos) << header;
+    EXPECT_NE(header.find(" dB (Q15)."), std::string::npos);
+    // Bin k of the 124-point response lies at k / 124 of 48 kHz.
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "d.csv").rfind("index,frequency,value\n0,0,", 0), 0u);
+    EXPECT_NE(exchange::ReadFileBytes(folder / "d.csv").find("\n31,12000,"), std::string::npos);
+
+    // Coefficients of no known design have no stop band to measure.
+    ASSERT_EQ(Cli({"--coefficients", "q.h", "--export", "q15", "imported.h"}).status, 0);
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "imported.h").find("Stop-band attenuation"), std::string::npos);
+}

@@ -167,12 +167,12 @@ TEST(CoefficientExport, RefusesWhatItCannotWrite)
 TEST(DisplayCsv, AbscissaInFractionsOrSamplesOrInHertzAndSeconds)
 {
     const CRealArray values = array({1.0, -20.5, 3.0});
-    EXPECT_EQ(FormatDisplayCsv(0, values, 3, 0.0), "index,time,value\n0,0,1\n1,1,-20.5\n2,2,3\n");
-    EXPECT_EQ(FormatDisplayCsv(0, values, 3, 1000.0), "index,time,value\n0,0,1\n1,0.001,-20.5\n2,0.002,3\n");
-    EXPECT_EQ(FormatDisplayCsv(1, values, 2, 0.0), "index,frequency,value\n0,0,1\n1,0.125,-20.5\n2,0.25,3\n");
-    EXPECT_EQ(FormatDisplayCsv(5, values, 2, 8000.0), "index,frequency,value\n0,0,1\n1,1000,-20.5\n2,2000,3\n");
-    EXPECT_EQ(FormatDisplayCsv(6, array({0.5}), 9, 0.0), "index,time,value\n0,0,0.5\n");
-    EXPECT_THROW(FormatDisplayCsv(7, values, 3, 0.0), std::invalid_argument);
-    EXPECT_THROW(FormatDisplayCsv(1, values, 0, 0.0), std::invalid_argument);
-    EXPECT_THROW(FormatDisplayCsv(1, values, 3, -1.0), std::invalid_argument);
+    EXPECT_EQ(FormatDisplayCsv(0, values, 1.0, 0.0), "index,time,value\n0,0,1\n1,1,-20.5\n2,2,3\n");
+    EXPECT_EQ(FormatDisplayCsv(0, values, 1.0, 1000.0), "index,time,value\n0,0,1\n1,0.001,-20.5\n2,0.002,3\n");
+    EXPECT_EQ(FormatDisplayCsv(1, values, 0.125, 0.0), "index,frequency,value\n0,0,1\n1,0.125,-20.5\n2,0.25,3\n");
+    EXPECT_EQ(FormatDisplayCsv(5, values, 0.125, 8000.0), "index,frequency,value\n0,0,1\n1,1000,-20.5\n2,2000,3\n");
+    EXPECT_EQ(FormatDisplayCsv(6, array({0.5}), 1.0, 0.0), "index,time,value\n0,0,0.5\n");
+    EXPECT_THROW(FormatDisplayCsv(7, values, 1.0, 0.0), std::invalid_argument);
+    EXPECT_THROW(FormatDisplayCsv(1, values, 0.0, 0.0), std::invalid_argument);
+    EXPECT_THROW(FormatDisplayCsv(1, values, 0.125, -1.0), std::invalid_argument);
 }

@@ -34,7 +34,7 @@ public:
         askedDefaultName = defaultName;
         return exportPath;
     }
-    bool DoExportDialog(const CRealArray&, CCoefficientExportChoice& choice) override
+    bool DoExportDialog(const CRealArray&, const CDesignRecord&, CCoefficientExportChoice& choice) override
     {
         choice = exportChoice;
         return confirm;
@@ -54,8 +54,10 @@ public:
     void ShowStatusError(const std::string& message) override { statusErrors.push_back(message); }
     void ShowStatus(const std::string& message) override { statuses.push_back(message); }
     void ShowFilterProperties(const CFilterMeasurement& m) override { measurements.push_back(m); }
+    double SampleRate() const override { return sampleRate; }
 
     bool confirm = true;
+    double sampleRate = 0.0;
     std::function<CPassBandTexts(CPassBandTexts)> passBandTexts;
     CPassBandTexts passBandOpenedWith;
     CLengthEstimateTexts lengthTexts;
