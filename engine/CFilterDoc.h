@@ -4,6 +4,7 @@
 #include "CDocument.h"
 #include "CProcessHandle.h"
 #include "CRealArray.h"
+#include "EquirippleDialogData.h"
 
 #include <memory>
 
@@ -29,6 +30,9 @@ public:
     // are known. True when m_pRoots holds the N - 1 zeros; on failure m_pRoots is null and
     // the reason is shown in the status bar. Needs m_pCoef.
     bool ComputeRoots();
+    // The values the equiripple dialog opens with: the document's length and attenuation,
+    // the rest as the dialog was last confirmed in this session.
+    CEquirippleData EquirippleDialogData() const;
 
     void OnToolLength();
     void OnToolPassband();
@@ -40,6 +44,7 @@ public:
     void OnViewDb();
     void OnViewZero();
     void OnToolMinPhase();
+    void OnToolEquiripple();
     void OnFileSaveText();
     void OnUpdateViewImpulse(CCmdUI* pCmdUI);
     void OnUpdateViewAmplitude(CCmdUI* pCmdUI);
@@ -73,6 +78,12 @@ private:
     void LoadDocument(CArchive& ar);
     bool RunRootFinder();
     bool ReadRoots();
+    // Makes an equiripple design of data the document's filter, as the pass-band design
+    // installs its own: type, length, cut-offs in the middle of the transition bands,
+    // attenuation, the ideal response of that type and those cut-offs.
+    void InstallEquiripple(const CEquirippleData& data, const CRealArray& coefficients);
+
+    CEquirippleData m_lastEquiripple;
 
     CFilterUi& m_ui;
 };

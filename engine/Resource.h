@@ -13,9 +13,10 @@ enum : int {
     ID_VIEW_ZERO = 32780,
     ID_TOOL_MINPHASE = 32781,
     ID_FILE_SAVETEXT = 32783,
+    ID_TOOL_EQUIRIPPLE = 32830,
 };
 
-// Control identifiers of the two design dialogs.
+// Control identifiers of the design dialogs.
 enum : int {
     IDC_RIPPLE = 1000,
     IDC_ATTENUATION = 1001,
@@ -27,6 +28,11 @@ enum : int {
     IDC_LOWCUT = 1008,
     IDC_HIGHCUT = 1009,
     IDC_LENGTH = 1010,
+    IDC_EDGE1 = 1101,  // the four band edges of the equiripple dialog, in increasing order
+    IDC_EDGE2 = 1102,
+    IDC_EDGE3 = 1103,
+    IDC_EDGE4 = 1104,
+    IDC_ESTIMATE = 1105,
 };
 
 // Filter types, as stored in the document and chosen by the dialog's radio buttons.

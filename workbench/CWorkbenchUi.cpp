@@ -1,5 +1,6 @@
 #include "CWorkbenchUi.h"
 
+#include "CEquirippleDlg.h"
 #include "CFrameWnd.h"
 #include "CLengthEstimateDlg.h"
 #include "CPassBandDlg.h"
@@ -10,6 +11,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QTimer>
 
 namespace {
 
@@ -42,6 +44,17 @@ bool CWorkbenchUi::DoLengthEstimateDialog(CLengthEstimateData& data)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.GetData();
+    return true;
+}
+
+bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data)
+{
+    CEquirippleDlg dialog(data, m_dSampleRateHz, m_pFrame);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    data = dialog.GetData();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QTimer::singleShot(0, [] { QApplication::restoreOverrideCursor(); });
     return true;
 }
 
