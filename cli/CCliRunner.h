@@ -22,6 +22,7 @@ private:
     void PrintInfo();
     void PrintDisplay();
     void PrintZeros();
+    void PrintEquirippleEstimate();
     void InstallCoefficients(const std::string& path);
     void Save(const std::string& path);
     void ExportText(const std::string& path);
