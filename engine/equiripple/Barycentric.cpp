@@ -146,6 +146,29 @@ void CBarycentricPolynomial::FixNodes(const double* x, size_t count, double* val
     }
 }
 
+std::vector<double> CBarycentricPolynomial::EvaluatePrecisely(const std::vector<long double>& x) const
+{
+    // The products stay within the range of a long double: no scaling.
+    std::vector<long double> weighted(m_x.size());
+    for (size_t k = 0; k < m_x.size(); ++k) {
+        long double product = 1.0L;
+        for (size_t j = 0; j < m_x.size(); ++j)
+            product *= j == k ? 1.0L : static_cast<long double>(m_x[k]) - m_x[j];
+        weighted[k] = m_y[k] / product;
+    }
+    std::vector<double> values;
+    for (long double at : x) {
+        long double product = 1.0L, sum = 0.0L;
+        for (size_t k = 0; k < m_x.size(); ++k) {
+            product *= at - m_x[k];
+            sum += weighted[k] / (at - m_x[k]);
+        }
+        const auto node = std::find(m_x.begin(), m_x.end(), at);
+        values.push_back(node == m_x.end() ? static_cast<double>(product * sum) : m_y[static_cast<size_t>(node - m_x.begin())]);
+    }
+    return values;
+}
+
 double CBarycentricPolynomial::operator()(double x) const
 {
     double value = 0.0;

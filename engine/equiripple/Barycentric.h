@@ -32,6 +32,10 @@ public:
     // at node k.
     void Evaluate(const double* x, size_t count, double* value, double* bound = nullptr) const;
     double operator()(double x) const;
+    // p at each x, computed in long double from weights in long double: about a
+    // thousand times slower per value and that much more accurate; for the values off the
+    // grid (transition bands), where the Lebesgue function of a reference can reach 1e10.
+    std::vector<double> EvaluatePrecisely(const std::vector<long double>& x) const;
 
 private:
     // Evaluate for n <= the chunk size points.

@@ -15,7 +15,7 @@ using equiripple::CGrid;
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr long double kPi = 3.14159265358979323846264338327950288L;
 // The shortest design runs from an even start; each longer one, up to the full length,
 // from the reference of the one before, with about twice its terms.
 constexpr int kSmallestTerms = 32;
@@ -71,7 +71,7 @@ struct CLevelResult {
 // shorter one that found one. The shorter ones weight the stop bands less (weights raised
 // to terms / r): a weight moves the reference about as much as its logarithm divided by
 // the number of terms, so each shorter design has the shape of the full one.
-CLevelResult runLevels(const CEquirippleRequest& request)
+std::optional<CLevelResult> runLevels(const CEquirippleRequest& request)
 {
     const int r = freeTerms(request.nLength);
     const bool even = request.nLength % 2 == 0;
@@ -79,8 +79,7 @@ CLevelResult runLevels(const CEquirippleRequest& request)
     for (int terms : levels(r)) {
         current.grid = equiripple::BuildGrid(bandsOf(request, static_cast<double>(terms) / r), terms, even);
         if (current.grid.f.size() <= static_cast<size_t>(terms))
-            throw CEquirippleRefusal("The bands are too narrow for " + std::to_string(request.nLength)
-                + " coefficients: widen the pass and stop bands or choose a shorter length.");
+            return std::nullopt;
         std::vector<int> start = source.exchange.reference.empty()
             ? equiripple::EvenReference(current.grid, terms)
             : equiripple::ScaledReference(source.grid, source.exchange.reference, current.grid, terms);
@@ -91,16 +90,17 @@ CLevelResult runLevels(const CEquirippleRequest& request)
     return current;
 }
 
-// A(k / n) for k = 0 .. n / 2, A(f) = [cos(pi f)] p(cos 2 pi f).
+// A(k / n) for k = 0 .. n / 2, A(f) = [cos(pi f)] p(cos 2 pi f). The samples in the
+// transition bands would take rounding errors of up to 1e-6 in double precision, and the
+// transform back would spread them over the stop bands.
 std::vector<double> amplitudeSamples(const equiripple::CBarycentricPolynomial& p, int n)
 {
     const bool even = n % 2 == 0;
-    const size_t half = static_cast<size_t>(n / 2) + 1;
-    std::vector<double> x(half), a(half);
-    for (size_t k = 0; k < half; ++k)
-        x[k] = std::cos(2.0 * kPi * static_cast<double>(k) / n);
-    p.Evaluate(x.data(), half, a.data());
-    for (size_t k = 0; even && k < half; ++k)
+    std::vector<long double> x;
+    for (int k = 0; 2 * k <= n; ++k)
+        x.push_back(std::cos(2.0L * kPi * k / n));
+    std::vector<double> a = p.EvaluatePrecisely(x);
+    for (size_t k = 0; even && k < a.size(); ++k)
         a[k] = 2 * k == static_cast<size_t>(n) ? 0.0 : a[k] * equiripple::EvenLengthFactor(static_cast<double>(k) / n);
     return a;
 }
@@ -112,7 +112,7 @@ CRealArray coefficientsOf(const equiripple::CBarycentricPolynomial& p, int n)
     const std::vector<double> a = amplitudeSamples(p, n);
     CComplexArray spectrum(n);
     for (int k = 0; 2 * k <= n; ++k) {
-        const double phase = -kPi * static_cast<double>((static_cast<long long>(k) * (n - 1)) % (2LL * n)) / n;
+        const double phase = static_cast<double>(-kPi * static_cast<long double>((static_cast<long long>(k) * (n - 1)) % (2LL * n)) / n);
         const double amplitude = a[static_cast<size_t>(k)];
         spectrum[k] = CComplex(amplitude * std::cos(phase), amplitude * std::sin(phase));
         spectrum[(n - k) % n] = CComplex(amplitude * std::cos(phase), -amplitude * std::sin(phase));
@@ -137,7 +137,18 @@ std::pair<double, double> deviations(const CEquirippleRequest& request, const CL
     return {pass, stop};
 }
 
-std::string notConverging(const CEquirippleRequest& request, const equiripple::CExchangeResult& exchange)
+CEquirippleDesign designOf(const CEquirippleRequest& request, const CLevelResult& level)
+{
+    const equiripple::CExchangeResult& exchange = level.exchange;
+    CEquirippleDesign design{coefficientsOf(*exchange.polynomial, request.nLength), {}, exchange.errors, 0.0, 0.0,
+        exchange.dSpread, exchange.nIterations};
+    std::tie(design.dPassDeviation, design.dStopDeviation) = deviations(request, level);
+    for (int i : exchange.reference)
+        design.extremalFrequencies.push_back(level.grid.f[static_cast<size_t>(i)]);
+    return design;
+}
+
+std::string notConverging(const CEquirippleRequest& request, double spread)
 {
     const std::string message = "The equiripple design of length " + std::to_string(request.nLength) + " does not converge";
     const CLengthEstimate estimate = EstimateEquirippleLength(request);
@@ -148,26 +159,44 @@ std::string notConverging(const CEquirippleRequest& request, const equiripple::C
         return message + ": at this length, far above the estimate of " + estimated + " for these conditions,"
             " its errors would lie below what double precision resolves. Choose a length nearer the estimate,"
             " or ask for less ripple, more attenuation or narrower transition bands.";
-    return message + " (its extremal errors still differ by " + std::to_string(std::lround(exchange.dSpread * 100.0))
+    return message + " (its extremal errors still differ by " + std::to_string(std::lround(spread * 100.0))
         + "%). Try a length near the estimate of " + estimated
         + ", wider transition bands, or a ripple and an attenuation closer to each other.";
 }
 
+// A design of the request, or why there is none: strWhy, or when that is empty, an
+// exchange that did not converge.
+struct CAttempt {
+    std::optional<CEquirippleDesign> design;
+    std::string strWhy;
+    double dSpread = 1.0;
+};
+
+CAttempt attempt(const CEquirippleRequest& request)
+{
+    CheckEquirippleRequest(request);
+    if (std::string problem = EquirippleLengthProblem(request.nType, request.nLength); !problem.empty())
+        return {std::nullopt, std::move(problem)};
+    const std::optional<CLevelResult> level = runLevels(request);
+    if (!level)
+        return {std::nullopt, "The bands are too narrow for " + std::to_string(request.nLength)
+                + " coefficients: widen the pass and stop bands or choose a shorter length."};
+    if (!level->exchange.bConverged)
+        return {std::nullopt, {}, level->exchange.dSpread};
+    return {designOf(request, *level), {}};
+}
+
 }  // namespace
+
+std::optional<CEquirippleDesign> TryDesignEquiripple(const CEquirippleRequest& request)
+{
+    return attempt(request).design;
+}
 
 CEquirippleDesign DesignEquiripple(const CEquirippleRequest& request)
 {
-    CheckEquirippleRequest(request);
-    if (const std::string problem = EquirippleLengthProblem(request.nType, request.nLength); !problem.empty())
-        throw CEquirippleRefusal(problem);
-    const CLevelResult level = runLevels(request);
-    const equiripple::CExchangeResult& exchange = level.exchange;
-    if (!exchange.bConverged)
-        throw CEquirippleRefusal(notConverging(request, exchange));
-    CEquirippleDesign design{coefficientsOf(*exchange.polynomial, request.nLength), {}, {}, 0.0, 0.0, exchange.dSpread, exchange.nIterations};
-    std::tie(design.dPassDeviation, design.dStopDeviation) = deviations(request, level);
-    for (size_t k = 0; k < exchange.reference.size(); ++k)
-        design.extremalFrequencies.push_back(level.grid.f[static_cast<size_t>(exchange.reference[k])]);
-    design.extremalErrors = exchange.errors;
-    return design;
+    CAttempt result = attempt(request);
+    if (!result.design)
+        throw CEquirippleRefusal(result.strWhy.empty() ? notConverging(request, result.dSpread) : result.strWhy);
+    return std::move(*result.design);
 }

@@ -24,7 +24,7 @@ void addBand(CGrid& grid, const CBand& band, double lo, double hi, int points, b
 {
     grid.bandStart.push_back(static_cast<int>(grid.f.size()));
     for (int i = 0; i < points; ++i) {
-        const double f = points == 1 ? lo : lo + (hi - lo) * i / (points - 1);
+        const double f = i == points - 1 ? hi : lo + (hi - lo) * i / (points - 1);
         const double factor = evenLength ? EvenLengthFactor(f) : 1.0;
         grid.f.push_back(f);
         grid.x.push_back(std::cos(2.0 * kPi * f));

@@ -8,10 +8,13 @@
 
 namespace {
 
-// Herrmann's formula falls short by up to a fifth (large ripples, short filters): the
-// estimate adds this much, so that a design of the estimated length meets its request.
-constexpr double kEstimateFactor = 1.2;
-constexpr double kEstimateExtra = 2.0;
+// Herrmann's formula falls short of some requests by up to two fifths (narrow bands,
+// large ripples), so the estimate designs the filter: at the formula's length and then at
+// lengths larger by this factor, up to kChecks designs, until one meets the request with
+// this margin (between grid points the error rises by up to a few percent).
+constexpr double kGrowth = 1.08;
+constexpr int kChecks = 8;
+constexpr double kGridMargin = 1.05;
 
 void checkEdges(const CEquirippleRequest& request)
 {
@@ -37,6 +40,37 @@ double herrmannLength(double l1, double l2, double width)
 double narrowestTransition(const std::vector<double>& edges)
 {
     return edges.size() == 4 ? std::min(edges[1] - edges[0], edges[3] - edges[2]) : edges[1] - edges[0];
+}
+
+int lengthFor(int type, double n)
+{
+    const int length = std::max(1, static_cast<int>(std::ceil(n)));
+    return EquirippleLengthProblem(type, length).empty() ? length : length + 1;
+}
+
+bool meetsRequest(CEquirippleRequest request, int n)
+{
+    request.nLength = n;
+    const std::optional<CEquirippleDesign> d = TryDesignEquiripple(request);
+    return d && d->dPassDeviation * kGridMargin <= PassDeviation(request.dRipple)
+        && d->dStopDeviation * kGridMargin <= StopDeviation(request.dAttenuation);
+}
+
+// The length by Herrmann's formula alone.
+CLengthEstimate lengthByFormula(const CEquirippleRequest& request)
+{
+    CEquirippleRequest checked = request;
+    checked.nLength = 1;
+    CheckEquirippleRequest(checked);
+    const double pass = PassDeviation(request.dRipple), stop = StopDeviation(request.dAttenuation);
+    const double l1 = std::log10(std::max(pass, stop)), l2 = std::log10(std::min(pass, stop));
+    const double length = herrmannLength(l1, l2, narrowestTransition(request.edges));
+    if (!std::isfinite(length))
+        return {0, "No finite filter length meets these conditions."};
+    if (length > 65535.0)
+        return {0, "The estimated filter length, about " + std::to_string(std::llround(length))
+                + ", exceeds 65535; allow a wider transition band, more ripple or less attenuation."};
+    return {lengthFor(request.nType, length), {}};
 }
 
 }  // namespace
@@ -73,17 +107,11 @@ std::string EquirippleLengthProblem(int type, int n)
 
 CLengthEstimate EstimateEquirippleLength(const CEquirippleRequest& request)
 {
-    CEquirippleRequest checked = request;
-    checked.nLength = 1;
-    CheckEquirippleRequest(checked);
-    const double pass = PassDeviation(request.dRipple), stop = StopDeviation(request.dAttenuation);
-    const double l1 = std::log10(std::max(pass, stop)), l2 = std::log10(std::min(pass, stop));
-    const double length = kEstimateFactor * herrmannLength(l1, l2, narrowestTransition(request.edges)) + kEstimateExtra;
-    if (!std::isfinite(length))
-        return {0, "No finite filter length meets these conditions."};
-    if (length > 65535.0)
-        return {0, "The estimated filter length, about " + std::to_string(std::llround(length))
-                + ", exceeds 65535; allow a wider transition band, more ripple or less attenuation."};
-    const int n = std::max(1, static_cast<int>(std::ceil(length)));
-    return {EquirippleLengthProblem(request.nType, n).empty() ? n : n + 1, {}};
+    CLengthEstimate estimate = lengthByFormula(request);
+    for (int check = 0; check < kChecks && estimate.strError.empty() && estimate.nLength <= kMaxEquirippleLength; ++check) {
+        if (meetsRequest(request, estimate.nLength))
+            break;
+        estimate.nLength = lengthFor(request.nType, estimate.nLength * kGrowth);
+    }
+    return estimate;
 }

@@ -109,12 +109,12 @@ double largestSize(const std::vector<double>& e)
 
 // The levelled deviation is a lower bound of the best error (de la Vallee Poussin); the
 // polynomial is certified optimal when no grid error exceeds it by more than kConvergence
-// of the largest error, or by more than the rounding of both where that rounding is below
-// kResolution of the amplitude (a larger one means the reference is ill-conditioned, not
-// that the arithmetic has reached its limit).
+// of it, or by more than the rounding of both where that rounding is below kResolution of
+// the amplitude (a larger one means the reference is ill-conditioned, not that the
+// arithmetic has reached its limit).
 bool certified(const CGrid& grid, const CGridErrors& e, const CDeviation& d)
 {
-    const double tolerance = kConvergence * largestSize(e.error);
+    const double tolerance = kConvergence * std::abs(d.delta);
     for (size_t i = 0; i < e.error.size(); ++i) {
         const double excess = std::abs(e.error[i]) - std::abs(d.delta);
         const double rounding = e.bound[i] + d.bound;
