@@ -2,6 +2,7 @@
 
 #include "ExchangeFailure.h"
 #include "Resource.h"
+#include "WaitCursor.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -41,7 +42,11 @@ CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz,
     layout->addWidget(CreateEdgeBox(texts, sampleRateHz));
     layout->addLayout(CreateConditionForm(texts));
     layout->addWidget(buttons);
+    m_estimateDelay.setSingleShot(true);
+    m_estimateDelay.setInterval(kEstimateDelayMs);
+    connect(&m_estimateDelay, &QTimer::timeout, this, &CEquirippleDlg::UpdateEstimate);
     OnTypeChosen(texts.nType);
+    UpdateEstimate();
 }
 
 QWidget* CEquirippleDlg::CreateTypeBox(int type)
@@ -101,7 +106,7 @@ QLineEdit* CEquirippleDlg::AddEdit(int id, const std::string& text)
     edit->setObjectName(QString("IDC_%1").arg(id));
     m_edits[id] = edit;
     if (id != IDC_LENGTH)
-        connect(edit, &QLineEdit::textChanged, this, &CEquirippleDlg::UpdateEstimate);
+        connect(edit, &QLineEdit::textChanged, &m_estimateDelay, qOverload<>(&QTimer::start));
     return edit;
 }
 
@@ -124,11 +129,12 @@ void CEquirippleDlg::OnTypeChosen(int type)
         m_edgeLabels[static_cast<size_t>(i)]->setText(used ? tr(kEdgeLabels[type][i]) : QString());
         GetEdit(IDC_EDGE1 + i)->setEnabled(used);
     }
-    UpdateEstimate();
+    m_estimateDelay.start();
 }
 
 void CEquirippleDlg::UpdateEstimate()
 {
+    CWaitCursor cursor;
     const std::optional<CLengthEstimate> estimate = EquirippleEstimateOf(CurrentTexts(), m_dSampleRateHz);
     m_nEstimate = estimate && estimate->strError.empty() ? estimate->nLength : 0;
     if (estimate && !estimate->strError.empty())
@@ -138,7 +144,15 @@ void CEquirippleDlg::UpdateEstimate()
     m_pTakeEstimate->setEnabled(m_nEstimate > 0);
 }
 
-void CEquirippleDlg::TakeEstimate() { GetEdit(IDC_LENGTH)->setText(QString::number(m_nEstimate)); }
+void CEquirippleDlg::TakeEstimate()
+{
+    if (m_estimateDelay.isActive()) {
+        m_estimateDelay.stop();
+        UpdateEstimate();
+    }
+    if (m_nEstimate > 0)
+        GetEdit(IDC_LENGTH)->setText(QString::number(m_nEstimate));
+}
 
 void CEquirippleDlg::accept()
 {

@@ -3,6 +3,7 @@
 #include "EquirippleDialogData.h"
 
 #include <QDialog>
+#include <QTimer>
 #include <array>
 #include <map>
 
@@ -27,12 +28,15 @@ public:
     const CEquirippleData& GetData() const { return m_data; }
     // The edit of control id (IDC_EDGE1 .. IDC_EDGE4, IDC_RIPPLE, IDC_ATTENUATION, IDC_LENGTH).
     QLineEdit* GetEdit(int id) const { return m_edits.at(id); }
-    // The label of band edge i (0 .. 3), the estimate line and its button.
+    // The label of band edge i (0 .. 3), the estimate line and its button. The line follows
+    // the conditions kEstimateDelayMs after they last changed.
     QLabel* GetEdgeLabel(int i) const { return m_edgeLabels.at(static_cast<size_t>(i)); }
     QLabel* GetEstimateLabel() const { return m_pEstimate; }
     QPushButton* GetEstimateButton() const { return m_pTakeEstimate; }
 
     void accept() override;
+
+    static constexpr int kEstimateDelayMs = 300;
 
 private:
     QWidget* CreateTypeBox(int type);
@@ -42,7 +46,9 @@ private:
     CEquirippleTexts CurrentTexts() const;
     // The radio buttons: edge labels for the type, edges 3 and 4 for the band types only.
     void OnTypeChosen(int type);
-    // Recomputes the estimate line whenever a condition changes.
+    // Recomputes the estimate line when the conditions have not changed for
+    // kEstimateDelayMs: the estimate designs the filter, up to about a second at 4096
+    // coefficients.
     void UpdateEstimate();
     void TakeEstimate();
 
@@ -54,4 +60,5 @@ private:
     QLabel* m_pEstimate = nullptr;
     QPushButton* m_pTakeEstimate = nullptr;
     int m_nEstimate = 0;  // the estimate shown, 0 when there is none
+    QTimer m_estimateDelay;
 };

@@ -5,6 +5,7 @@
 #include "CLengthEstimateDlg.h"
 #include "CPassBandDlg.h"
 #include "CProcessHandle.h"
+#include "WaitCursor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,15 +18,6 @@ namespace {
 
 // How long one wait for the root finder lasts before events are processed again.
 constexpr int kPollMs = 20;
-
-// Shows the wait cursor for its lifetime.
-class CWaitCursor {
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
 
 }  // namespace
 
