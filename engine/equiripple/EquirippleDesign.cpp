@@ -1,6 +1,7 @@
 #include "EquirippleDesign.h"
 
 #include "CComplexArray.h"
+#include "DataExchange.h"
 #include "EquirippleGrid.h"
 #include "InitialReference.h"
 #include "RemezExchange.h"
@@ -159,8 +160,8 @@ std::string notConverging(const CEquirippleRequest& request, double spread)
         return message + ": at this length, far above the estimate of " + estimated + " for these conditions,"
             " its errors would lie below what double precision resolves. Choose a length nearer the estimate,"
             " or ask for less ripple, more attenuation or narrower transition bands.";
-    return message + " (its extremal errors still differ by " + std::to_string(std::lround(spread * 100.0))
-        + "%). Try a length near the estimate of " + estimated
+    return message + " (its largest error still lies " + FormatGeneral(spread * 100.0, 2)
+        + "% above the levelled one). Try a length near the estimate of " + estimated
         + ", wider transition bands, or a ripple and an attenuation closer to each other.";
 }
 

@@ -6,8 +6,9 @@
 
 namespace equiripple {
 
-// r + 1 grid indices spread evenly over the whole grid: the classic start, good enough
-// for a few dozen terms.
+// r + 1 grid indices spread evenly over each band, every band getting one while there are
+// enough and the rest shared by the bands' sizes: the classic start, good enough for a
+// few dozen terms.
 std::vector<int> EvenReference(const CGrid& grid, int r);
 
 // A start for r + 1 points taken from the reference of a shorter design of the same bands
