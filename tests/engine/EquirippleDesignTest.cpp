@@ -209,6 +209,8 @@ struct CLongDesign {
     double pass, stop, tolerance, floor;
 };
 
+void PrintTo(const CLongDesign& design, std::ostream* out) { *out << design.n << " taps"; }
+
 class LongEquirippleDesign : public ::testing::TestWithParam<CLongDesign> {};
 
 TEST_P(LongEquirippleDesign, ConvergesWhereCommonImplementationsGiveUp)
