@@ -62,7 +62,7 @@ std::optional<CExchangeFailure> ReadEquirippleConditions(const CEquirippleTexts&
     }
     if (auto failure = ExchangeDouble(IDC_RIPPLE, texts.strRipple, 0.00001, 100.0, data.m_dRipple))
         return failure;
-    return ExchangeDouble(IDC_ATTENUATION, texts.strAttenuation, 1.0, 400.0, data.m_dAttenuation);
+    return ExchangeDouble(IDC_ATTENUATION, texts.strAttenuation, 1.0, 300.0, data.m_dAttenuation);
 }
 
 std::optional<CExchangeFailure> ReadEquiripple(const CEquirippleTexts& texts, double sampleRateHz,

@@ -37,9 +37,10 @@ CEquirippleRequest EquirippleRequestOf(const CEquirippleData& data);
 CEquirippleTexts WriteEquiripple(const CEquirippleData& data, double sampleRateHz);
 // Reads and checks the controls in exchange order: type, the type's edges (each above the
 // one before, the first above 0, all below half the sampling frequency), Inband Ripple
-// (1e-05 .. 100 dB), Outband Attn. (1 .. 400 dB), Filter Length (1 .. 4096, odd for high
-// pass and band elimination). Fields read before a failure keep their new values in data;
-// the first failure is returned.
+// (1e-05 .. 100 dB), Outband Attn. (1 .. 300 dB; the rounding of double coefficients
+// lies below -300 dB), Filter Length (1 .. 4096, odd for high pass and band elimination).
+// Fields read before a failure keep their new values in data; the first failure is
+// returned.
 std::optional<CExchangeFailure> ReadEquiripple(const CEquirippleTexts& texts, double sampleRateHz,
     CEquirippleData& data);
 // The same for every field but the length: what the length estimate needs.

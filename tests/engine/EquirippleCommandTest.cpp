@@ -44,7 +44,7 @@ TEST(EquirippleDialogData, ChecksTheFieldsInExchangeOrder)
         {texts(HighPass, {"0.3", "0.3", "", ""}, "0.1", "60", "31"), IDC_EDGE2, "Please enter a number greater than 0.3 and less than 0.5."},
         {texts(BandPass, {"0.1", "0.2", "0.3", "0.5"}, "0.1", "60", "31"), IDC_EDGE4, "Please enter a number greater than 0.3 and less than 0.5."},
         {texts(LowPass, {"0.2", "0.25", "", ""}, "0", "60", "31"), IDC_RIPPLE, "Please enter a number between 1e-05 and 100."},
-        {texts(LowPass, {"0.2", "0.25", "", ""}, "0.1", "401", "31"), IDC_ATTENUATION, "Please enter a number between 1 and 400."},
+        {texts(LowPass, {"0.2", "0.25", "", ""}, "0.1", "301", "31"), IDC_ATTENUATION, "Please enter a number between 1 and 300."},
         {texts(LowPass, {"0.2", "0.25", "", ""}, "0.1", "60", "4097"), IDC_LENGTH, "Please enter an integer between 1 and 4096."},
         {texts(BandElimination, {"0.1", "0.2", "0.3", "0.4"}, "0.1", "60", "64"), IDC_LENGTH,
             "An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as 65."},
