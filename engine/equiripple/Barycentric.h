@@ -32,9 +32,10 @@ public:
     // at node k.
     void Evaluate(const double* x, size_t count, double* value, double* bound = nullptr) const;
     double operator()(double x) const;
-    // p at each x, computed in long double from weights in long double: about a
-    // thousand times slower per value and that much more accurate; for the values off the
-    // grid (transition bands), where the Lebesgue function of a reference can reach 1e10.
+    // p at each x, computed in long double from weights in long double, which costs
+    // O(n^2) once and several times Evaluate's time per value but rounds about two
+    // thousand times finer: for the values off the grid (transition bands), where the
+    // Lebesgue function of a strongly weighted reference reaches 1e10.
     std::vector<double> EvaluatePrecisely(const std::vector<long double>& x) const;
 
 private:
