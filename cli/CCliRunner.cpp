@@ -61,6 +61,10 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--attenuation", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strAttenuation = a[0]; }},
         {"--design", [](CCliRunner& r, Args) { r.Command(ID_TOOL_PASSBAND); }},
         {"--coefficients", [](CCliRunner& r, Args a) { r.m_ui.SetImportPath(a[0]); r.Command(ID_FILE_IMPORT_COEF); }},
+        {"--bands", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strBands = a[0]; }},
+        {"--ripple", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strRipple = a[0]; }},
+        {"--equiripple", [](CCliRunner& r, Args) { r.Command(ID_TOOL_EQUIRIPPLE); }},
+        {"--estimate-equiripple", [](CCliRunner& r, Args) { r.PrintEquirippleEstimate(); }},
         {"--db", [](CCliRunner& r, Args) { r.Command(ID_VIEW_DB); }},
         {"--show", [](CCliRunner& r, Args a) { r.Command(kDisplayCommands[indexOf(kDisplayNames, a[0])]); }},
         {"--sample-rate", [](CCliRunner& r, Args a) { r.SetSampleRate(a[0]); }},
@@ -130,6 +134,15 @@ void CCliRunner::PrintDisplay()
 {
     for (int i = 0; m_doc.m_pDisplay && i < m_doc.m_pDisplay->GetSize(); ++i)
         m_out << FormatGeneral((*m_doc.m_pDisplay)[i], 17) << "\n";
+}
+
+// Prints the estimate and makes it the length of the next design, as the dialog's button does.
+void CCliRunner::PrintEquirippleEstimate()
+{
+    if (const std::optional<int> n = m_ui.EstimateEquiripple(m_doc.EquirippleDialogData())) {
+        m_out << *n << "\n";
+        m_ui.PassBand().strLength = FormatInt(*n);
+    }
 }
 
 void CCliRunner::PrintZeros()

@@ -24,6 +24,7 @@ private:
     void PrintZeros();
     void PrintMeasurement();
     void SetSampleRate(const std::string& text);
+    void PrintEquirippleEstimate();
     void Save(const std::string& path);
     void ExportText(const std::string& path);
     void Export(const std::string& format, const std::string& path);

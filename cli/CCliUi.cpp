@@ -4,7 +4,9 @@
 #include "DataExchange.h"
 #include "Resource.h"
 
+#include <algorithm>
 #include <map>
+#include <sstream>
 
 namespace {
 
@@ -14,7 +16,8 @@ std::string fieldName(int nControl)
     static const std::map<int, std::string> names = {{IDC_LOWCUT, "low cut-off"},
         {IDC_HIGHCUT, "high cut-off"}, {IDC_LENGTH, "filter length"},
         {IDC_ATTENUATION, "attenuation"}, {IDC_RIPPLE, "in-band ripple"},
-        {IDC_TRANSITION, "transition width"}, {IDC_SAMPLERATE, "sample rate"}};
+        {IDC_TRANSITION, "transition width"}, {IDC_SAMPLERATE, "sample rate"}, {IDC_EDGE1, "band edge 1"},
+        {IDC_EDGE2, "band edge 2"}, {IDC_EDGE3, "band edge 3"}, {IDC_EDGE4, "band edge 4"}};
     return names.at(nControl);
 }
 
@@ -56,6 +59,49 @@ bool CCliUi::DoPassBandDialog(CPassBandData& data)
 bool CCliUi::DoLengthEstimateDialog(CLengthEstimateData& data)
 {
     return !Refused(ReadLengthEstimate(m_lengthEstimate, data));
+}
+
+std::optional<CEquirippleTexts> CCliUi::EquirippleTexts(const CEquirippleData& data)
+{
+    CEquirippleTexts texts = WriteEquiripple(data, 0.0);
+    texts.nType = m_passBand.nType.value_or(texts.nType);
+    texts.strRipple = m_passBand.strRipple.value_or(texts.strRipple);
+    texts.strAttenuation = m_passBand.strAttenuation.value_or(texts.strAttenuation);
+    texts.strLength = m_passBand.strLength.value_or(texts.strLength);
+    if (!m_passBand.strBands)
+        return texts;
+    std::vector<std::string> edges;
+    std::istringstream list(*m_passBand.strBands);
+    for (std::string edge; std::getline(list, edge, ',');)
+        edges.push_back(edge);
+    const size_t wanted = static_cast<size_t>(EquirippleEdgeCount(texts.nType));
+    if (edges.size() != wanted) {
+        ShowError("--bands gives " + std::to_string(edges.size()) + " edge(s); this filter type needs " + std::to_string(wanted));
+        return std::nullopt;
+    }
+    std::copy(edges.begin(), edges.end(), texts.strEdges.begin());
+    return texts;
+}
+
+bool CCliUi::DoEquirippleDialog(CEquirippleData& data)
+{
+    const std::optional<CEquirippleTexts> texts = EquirippleTexts(data);
+    m_passBand = PassBandFields();
+    return texts && !Refused(ReadEquiripple(*texts, 0.0, data));
+}
+
+std::optional<int> CCliUi::EstimateEquiripple(const CEquirippleData& data)
+{
+    const std::optional<CEquirippleTexts> texts = EquirippleTexts(data);
+    CEquirippleData read = data;
+    if (!texts || Refused(ReadEquirippleConditions(*texts, 0.0, read)))
+        return std::nullopt;
+    const CLengthEstimate estimate = EstimateEquirippleLength(EquirippleRequestOf(read));
+    if (!estimate.strError.empty()) {
+        ShowError(estimate.strError);
+        return std::nullopt;
+    }
+    return estimate.nLength;
 }
 
 std::string CCliUi::AskTextExportPath(const std::string&) { return m_strExportPath; }

@@ -10,10 +10,12 @@
 // given by the options, checked as the dialogs check them, and failures are recorded.
 class CCliUi : public CFilterUi {
 public:
-    // Fields of the next pass-band design, as typed; unset ones keep the dialog's texts.
+    // Fields of the next design (--design or --equiripple), as typed; unset ones keep the
+    // dialog's texts. strBands holds the equiripple band edges, separated by commas.
     struct PassBandFields {
         std::optional<int> nType;
         std::optional<std::string> strLow, strHigh, strLength, strAttenuation;
+        std::optional<std::string> strBands, strRipple;
     };
 
     PassBandFields& PassBand() { return m_passBand; }
@@ -32,6 +34,10 @@ public:
 
     bool DoPassBandDialog(CPassBandData& data) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
+    bool DoEquirippleDialog(CEquirippleData& data) override;
+    // The equiripple length estimate of the fields given so far, the rest as the dialog
+    // would open on data; nullopt (and a failure recorded) when a field is refused.
+    std::optional<int> EstimateEquiripple(const CEquirippleData& data);
     std::string AskTextExportPath(const std::string& defaultName) override;
     // Answers with the format and block size set; a block size that is not an integer
     // in 1 .. kMaxBlockSize is refused.
@@ -51,6 +57,9 @@ public:
     bool Refused(const std::optional<CExchangeFailure>& failure);
 
 private:
+    // The equiripple dialog's texts on data with the fields given; nullopt (and a failure
+    // recorded) when --bands does not give the type's number of edges.
+    std::optional<CEquirippleTexts> EquirippleTexts(const CEquirippleData& data);
 
     PassBandFields m_passBand;
     CLengthEstimateTexts m_lengthEstimate;

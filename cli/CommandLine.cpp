@@ -12,7 +12,7 @@ const std::map<std::string, int>& argumentCounts()
         {"--attenuation", 1}, {"--design", 0}, {"--coefficients", 1}, {"--db", 0},
         {"--show", 1}, {"--print", 0}, {"--info", 0}, {"--save", 1}, {"--export-text", 1},
         {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}, {"--sample-rate", 1},
-        {"--measure", 0}};
+        {"--measure", 0}, {"--bands", 1}, {"--ripple", 1}, {"--equiripple", 0}, {"--estimate-equiripple", 0}};
     return counts;
 }
 
@@ -64,6 +64,15 @@ steps, run left to right on the one document, each as its menu command does:
   --length N          --low F   --high F   --attenuation A      } as typed into its dialog;
                       unset fields take the values the dialog opens with
   --design            pass-band design with those fields, checked as the dialog checks them
+  --bands F1,F2[,F3,F4]  band edges of the next --equiripple, fractions of the sampling
+                      frequency in increasing order: pass and stop edge of a lowpass, stop
+                      and pass edge of a highpass; stop, pass, pass, stop edges of a
+                      bandpass; pass, stop, stop, pass edges of a bandstop
+  --ripple R          pass-band ripple in dB of the next --equiripple
+  --equiripple        equiripple (Parks-McClellan) design with --type, --length, --bands,
+                      --ripple and --attenuation, checked as its dialog checks them
+  --estimate-equiripple  print the length an equiripple design of those fields needs, and
+                      make it the --length of the next one
   --coefficients FILE install coefficients from a text file: numbers separated by white
                       space, commas or semicolons; "#", "//" and "/* */" comments; a CSV
                       header line; a C array as --export-text and --export write it

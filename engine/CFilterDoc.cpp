@@ -28,6 +28,7 @@ bool CFilterDoc::OnCmdMsg(int id, CCmdUI* pCmdUI)
         {ID_VIEW_DB, &CFilterDoc::OnViewDb, &CFilterDoc::OnUpdateViewDb},
         {ID_VIEW_ZERO, &CFilterDoc::OnViewZero, nullptr},
         {ID_TOOL_MINPHASE, &CFilterDoc::OnToolMinPhase, nullptr},
+        {ID_TOOL_EQUIRIPPLE, &CFilterDoc::OnToolEquiripple, nullptr},
         {ID_FILE_SAVETEXT, &CFilterDoc::OnFileSaveText, &CFilterDoc::OnUpdateFileSaveText},
         {ID_FILE_EXPORT_COEF, &CFilterDoc::OnFileExportCoef, &CFilterDoc::OnUpdateFileExportCoef},
         {ID_FILE_IMPORT_COEF, &CFilterDoc::OnFileImportCoef, nullptr},

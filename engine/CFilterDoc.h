@@ -4,6 +4,7 @@
 #include "CDocument.h"
 #include "CProcessHandle.h"
 #include "CRealArray.h"
+#include "EquirippleDialogData.h"
 #include "FilterMeasurement.h"
 
 #include <functional>
@@ -39,6 +40,9 @@ public:
     // The abscissa distance of neighbouring points of the display array (DisplaySpacing):
     // 1 sample, or a fraction of the sampling frequency. Needs the display's source array.
     double GetDisplaySpacing() const;
+    // The values the equiripple dialog opens with: the document's length and attenuation,
+    // the rest as the dialog was last confirmed in this session.
+    CEquirippleData EquirippleDialogData() const;
 
     void OnToolLength();
     void OnToolPassband();
@@ -53,6 +57,7 @@ public:
     void OnViewProperties();
     void OnViewZero();
     void OnToolMinPhase();
+    void OnToolEquiripple();
     void OnFileSaveText();
     void OnFileExportCoef();
     void OnFileImportCoef();
@@ -99,6 +104,12 @@ private:
     // Writes the text that format makes to path; a refusal or a failed write is shown,
     // prefixed by failure.
     void WriteExport(const std::string& path, const std::function<std::string()>& format, const std::string& failure);
+    // Makes an equiripple design of data the document's filter, as the pass-band design
+    // installs its own: type, length, cut-offs in the middle of the transition bands,
+    // attenuation, the ideal response of that type and those cut-offs.
+    void InstallEquiripple(const CEquirippleData& data, const CRealArray& coefficients);
+
+    CEquirippleData m_lastEquiripple;
 
     CFilterUi& m_ui;
 };

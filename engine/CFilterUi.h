@@ -2,6 +2,7 @@
 
 #include "CoefficientExport.h"
 #include "DialogData.h"
+#include "EquirippleDialogData.h"
 
 #include <string>
 
@@ -20,6 +21,8 @@ public:
     virtual bool DoPassBandDialog(CPassBandData& data) = 0;
     // Runs the length-estimation dialog opened on data, as above with ReadLengthEstimate.
     virtual bool DoLengthEstimateDialog(CLengthEstimateData& data) = 0;
+    // Runs the equiripple dialog opened on data, as above with ReadEquiripple.
+    virtual bool DoEquirippleDialog(CEquirippleData& data) = 0;
     // Asks for the file of an export: a save dialog starting at defaultName that asks
     // before overwriting. Empty when cancelled.
     virtual std::string AskTextExportPath(const std::string& defaultName) = 0;

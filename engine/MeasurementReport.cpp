@@ -93,8 +93,8 @@ std::string groupDelay(const CFilterMeasurement& m, double sampleRate)
 std::vector<CReportLine> MeasurementReport(const CFilterMeasurement& m, double sampleRate)
 {
     const bool designed = m.design.nMethod != DesignNone;
-    std::vector<CReportLine> lines = {{"length", std::to_string(m.nLength)},
-        {"design", m.design.nMethod == DesignKaiser ? "Kaiser window" : designed ? "designed" : kNotDesigned}};
+    const char* const methods[] = {kNotDesigned, "Kaiser window", "equiripple (Parks-McClellan)"};
+    std::vector<CReportLine> lines = {{"length", std::to_string(m.nLength)}, {"design", methods[m.design.nMethod]}};
     if (designed)
         addDesign(lines, m, sampleRate);
     else

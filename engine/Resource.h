@@ -19,6 +19,7 @@ enum : int {
     ID_FILE_EXPORT_COEF = 32810,
     ID_FILE_IMPORT_COEF = 32811,
     ID_FILE_EXPORT_DISPLAY = 32812,
+    ID_TOOL_EQUIRIPPLE = 32830,
 };
 
 // Command identifiers of the workbench's frame: the graph's scale and sample rate, and the
@@ -43,6 +44,11 @@ enum : int {
     IDC_HIGHCUT = 1009,
     IDC_LENGTH = 1010,
     IDC_SAMPLERATE = 1030,
+    IDC_EDGE1 = 1101,  // the four band edges of the equiripple dialog, in increasing order
+    IDC_EDGE2 = 1102,
+    IDC_EDGE3 = 1103,
+    IDC_EDGE4 = 1104,
+    IDC_ESTIMATE = 1105,
 };
 
 // Filter types, as stored in the document and chosen by the dialog's radio buttons.
@@ -62,4 +68,4 @@ enum DisplaySelection : int {
 // How the document's coefficients were made. Not saved with the document: a loaded
 // document, written data and a minimum-phase conversion give DesignNone, since nothing
 // then says that the stored design values produced the coefficients.
-enum DesignMethod : int { DesignNone = 0, DesignKaiser = 1 };
+enum DesignMethod : int { DesignNone = 0, DesignKaiser = 1, DesignMinimax = 2 };

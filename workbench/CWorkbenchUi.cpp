@@ -1,5 +1,6 @@
 #include "CWorkbenchUi.h"
 
+#include "CEquirippleDlg.h"
 #include "CFilterPropertiesDlg.h"
 #include "CFrameWnd.h"
 #include "CLengthEstimateDlg.h"
@@ -8,6 +9,7 @@
 #include "CProcessHandle.h"
 #include "CWinApp.h"
 #include "WorkbenchSettings.h"
+#include "WaitCursor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,6 +18,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -25,15 +28,6 @@ const char* const kBlockSizeKey = "Export/BlockSize";
 
 // How long one wait for the root finder lasts before events are processed again.
 constexpr int kPollMs = 20;
-
-// Shows the wait cursor for its lifetime.
-class CWaitCursor {
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -52,6 +46,17 @@ bool CWorkbenchUi::DoLengthEstimateDialog(CLengthEstimateData& data)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.GetData();
+    return true;
+}
+
+bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data)
+{
+    CEquirippleDlg dialog(data, SampleRate(), m_pFrame);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    data = dialog.GetData();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QTimer::singleShot(0, [] { QApplication::restoreOverrideCursor(); });
     return true;
 }
 

@@ -49,6 +49,7 @@ const std::vector<CMenuItem>& WorkbenchMenus()
         {"ﾂｰﾙ(&T)", 0, {
             {"ﾌｨﾙﾀ長の推定(&L)...", ID_TOOL_LENGTH, {}},
             {"通過帯域の指定(&F)...", ID_TOOL_PASSBAND, {}},
+            {QCoreApplication::translate("CMainFrame", "等リップル設計(&E)..."), ID_TOOL_EQUIRIPPLE, {}},
             {"最小位相化(&M)", ID_TOOL_MINPHASE, {}},
         }},
         {"ﾍﾙﾌﾟ(&H)", 0, {
@@ -92,6 +93,7 @@ const std::map<int, QString>& WorkbenchPrompts()
     static const std::map<int, QString> prompts = {
         {ID_TOOL_LENGTH, "設計条件からフィルタ長を推定します"},
         {ID_TOOL_PASSBAND, "指定された通過帯域を持つフィルタを設計します"},
+        {ID_TOOL_EQUIRIPPLE, QCoreApplication::translate("CMainFrame", "通過域と阻止域の誤差が等リップルになるフィルタを設計します")},
         {ID_FILE_NEW, "新規にﾌｧｲﾙを作成\n新規ﾌｧｲﾙ"},
         {ID_FILE_OPEN, "既存のﾌｧｲﾙを開く\n開く"},
         {ID_FILE_SAVE, "作業中のﾌｧｲﾙを保存\n保存"},

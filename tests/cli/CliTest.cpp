@@ -1,5 +1,6 @@
 // filter-cli, run as a user's script runs it.
 #include "CoefficientText.h"
+#include "EquirippleDesign.h"
 #include "FileIo.h"
 #include "FilterDesign.h"
 #include "RunProgram.h"
@@ -96,6 +97,10 @@ TEST_F(CliTest, AFailingStepStopsTheRunAndKeepsWhatCameBefore)
         {{"--sample-rate", "-1"}, "--sample-rate: sample rate: Please enter a number between 0 and 1e+12.\n"},
         {{"--coefficients", "missing.txt"}, "--coefficients: cannot open \"missing.txt\": No such file or directory\n"},
         {{"--save", "no/such/folder.flt"}, "--save: cannot create \"no/such/folder.flt\": No such file or directory\n"},
+        {{"--type", "bandpass", "--bands", "0.2,0.25", "--equiripple"}, "--equiripple: --bands gives 2 edge(s); this filter type needs 4\n"},
+        {{"--type", "highpass", "--bands", "0.2,0.25", "--length", "100", "--equiripple"},
+            "--equiripple: filter length: An even length cannot give a high pass filter: its response is zero at half the sampling frequency. Use an odd length, such as 101.\n"},
+        {{"--bands", "0.2,0.1", "--estimate-equiripple"}, "--estimate-equiripple: band edge 2: Please enter a number greater than 0.2 and less than 0.5.\n"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(folder / "before.flt");
@@ -106,6 +111,35 @@ TEST_F(CliTest, AFailingStepStopsTheRunAndKeepsWhatCameBefore)
         EXPECT_TRUE(Exists("before.flt"));
         EXPECT_FALSE(Exists("after.flt"));
     }
+}
+
+TEST_F(CliTest, EquirippleDesignTakesTheEstimatedLength)
+{
+    const RunResult result = Cli({"--type", "bandpass", "--bands", "0.1,0.15,0.3,0.35", "--ripple", "0.5", "--attenuation",
+        "40", "--estimate-equiripple", "--equiripple", "--info", "--print", "--measure"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    // The measurements know the design and find the attenuation asked for.
+    EXPECT_NE(result.out.find("\ndesign: equiripple (Parks-McClellan)\n"), std::string::npos);
+    const size_t stop = result.out.find("\nstop-band attenuation: ");
+    ASSERT_NE(stop, std::string::npos);
+    EXPECT_GE(std::stod(result.out.substr(stop + 24)), 40.0) << result.out.substr(stop);
+    std::istringstream out(result.out);
+    int estimate = 0;
+    out >> estimate;
+    EXPECT_NE(result.out.find("\nlength: " + std::to_string(estimate) + "\ntype: bandpass\nlow cut-off: 0.125\n"), std::string::npos) << result.out;
+    CEquirippleRequest request;
+    request.nType = 2;
+    request.nLength = estimate;
+    request.edges = {0.1, 0.15, 0.3, 0.35};
+    request.dRipple = 0.5;
+    request.dAttenuation = 40.0;
+    EXPECT_EQ(EstimateEquirippleLength(request).nLength, estimate);
+    const CRealArray h = DesignEquiripple(request).coefficients;
+    const std::vector<double> printed = Printed({"--type", "bandpass", "--bands", "0.1,0.15,0.3,0.35", "--ripple", "0.5",
+        "--attenuation", "40", "--length", std::to_string(estimate), "--equiripple", "--print"});
+    ASSERT_EQ(printed.size(), static_cast<size_t>(estimate));
+    for (int i = 0; i < estimate; ++i)
+        EXPECT_EQ(printed[static_cast<size_t>(i)], h[i]) << i;
 }
 
 TEST_F(CliTest, RefusesAFileThatIsNotAFilterDocument)

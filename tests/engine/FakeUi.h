@@ -29,6 +29,13 @@ public:
             refusals.push_back(failure->strMessage);
         return !failure;
     }
+    bool DoEquirippleDialog(CEquirippleData& data) override
+    {
+        equirippleOpenedWith = WriteEquiripple(data, 0.0);
+        if (!confirm)
+            return false;
+        return !ReadEquiripple(equirippleTexts ? equirippleTexts(equirippleOpenedWith) : equirippleOpenedWith, 0.0, data);
+    }
     std::string AskTextExportPath(const std::string& defaultName) override
     {
         askedDefaultName = defaultName;
@@ -61,6 +68,8 @@ public:
     std::function<CPassBandTexts(CPassBandTexts)> passBandTexts;
     CPassBandTexts passBandOpenedWith;
     CLengthEstimateTexts lengthTexts;
+    std::function<CEquirippleTexts(CEquirippleTexts)> equirippleTexts;
+    CEquirippleTexts equirippleOpenedWith;
     std::string exportPath;
     std::string askedDefaultName;
     CCoefficientExportChoice exportChoice;

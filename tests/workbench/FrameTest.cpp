@@ -80,7 +80,7 @@ TEST_F(FrameTest, MenusCarryTheirTextsInOrder)
         QStringList({"インパルス応答", "周波数-振幅特性", "周波数-位相特性", "周波数特性（実部）", "周波数特性（虚部）",
             "周波数-群遅延特性", "ステップ応答"}));
     EXPECT_EQ(menus[2]->text(), "ﾂｰﾙ(&T)");
-    EXPECT_EQ(itemTexts(menus[2]->menu()), QStringList({"ﾌｨﾙﾀ長の推定(&L)...", "通過帯域の指定(&F)...", "最小位相化(&M)"}));
+    EXPECT_EQ(itemTexts(menus[2]->menu()), QStringList({"ﾌｨﾙﾀ長の推定(&L)...", "通過帯域の指定(&F)...", "等リップル設計(&E)...", "最小位相化(&M)"}));
     EXPECT_EQ(menus[3]->text(), "ﾍﾙﾌﾟ(&H)");
     EXPECT_EQ(itemTexts(menus[3]->menu()), QStringList({"ﾊﾞｰｼﾞｮﾝ情報(Filter) (&A)..."}));
 }
@@ -88,6 +88,7 @@ TEST_F(FrameTest, MenusCarryTheirTextsInOrder)
 TEST_F(FrameTest, PromptsToolBarAndStatusBarTexts)
 {
     EXPECT_EQ(Action(ID_TOOL_PASSBAND)->statusTip(), "指定された通過帯域を持つフィルタを設計します");
+    EXPECT_EQ(Action(ID_TOOL_EQUIRIPPLE)->statusTip(), "通過域と阻止域の誤差が等リップルになるフィルタを設計します");
     EXPECT_EQ(Action(ID_FILE_OPEN)->statusTip(), "既存のﾌｧｲﾙを開く");
     EXPECT_EQ(Action(ID_FILE_OPEN)->toolTip(), "開く");
     QToolBar* toolBar = Frame().findChild<QToolBar*>();

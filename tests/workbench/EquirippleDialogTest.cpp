@@ -1,0 +1,117 @@
+// The equiripple dialog and its command, as the user meets them.
+#include "CEquirippleDlg.h"
+#include "Resource.h"
+#include "WorkbenchTestSupport.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+class EquirippleDialog : public ::testing::Test {
+protected:
+    void Open(double sampleRateHz)
+    {
+        TestApplication();
+        CEquirippleData data;
+        data.m_nLength = 31;
+        m_dialog = std::make_unique<CEquirippleDlg>(data, sampleRateHz, nullptr);
+        m_dialog->show();
+    }
+    QLineEdit* Edit(int id) { return m_dialog->GetEdit(id); }
+    QString Estimate() { return m_dialog->GetEstimateLabel()->text(); }
+    // Waits (up to 5 s) for the estimate line to change from before, after its pause.
+    QString NextEstimate(const QString& before)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (Estimate() == before && waited.elapsed() < 5000)
+            QTest::qWait(20);
+        EXPECT_GE(waited.elapsed(), CEquirippleDlg::kEstimateDelayMs - 50);
+        return Estimate();
+    }
+
+    std::unique_ptr<CEquirippleDlg> m_dialog;
+};
+
+QString pressOk(QDialog& dialog)
+{
+    CMessageWatch message;
+    dialog.accept();
+    return message.Text();
+}
+
+}  // namespace
+
+TEST_F(EquirippleDialog, LabelsAndEnablesTheBandEdgesOfTheChosenType)
+{
+    Open(0.0);
+    EXPECT_EQ(m_dialog->windowTitle(), "Designing Equiripple Filter");
+    EXPECT_TRUE(m_dialog->findChild<QRadioButton*>("IDC_RADIO1004")->isChecked());
+    EXPECT_EQ(m_dialog->GetEdgeLabel(0)->text(), "Pass Band Edge:");
+    EXPECT_EQ(m_dialog->GetEdgeLabel(1)->text(), "Stop Band Edge:");
+    EXPECT_FALSE(Edit(IDC_EDGE3)->isEnabled());
+    EXPECT_EQ(Edit(IDC_EDGE2)->text(), "0.25");
+    EXPECT_EQ(Edit(IDC_LENGTH)->text(), "31");
+    QTest::mouseClick(m_dialog->findChild<QRadioButton*>("IDC_RADIO1007"), Qt::LeftButton);
+    EXPECT_EQ(m_dialog->GetEdgeLabel(0)->text(), "Lower Pass Edge:");
+    EXPECT_EQ(m_dialog->GetEdgeLabel(3)->text(), "Upper Pass Edge:");
+    EXPECT_TRUE(Edit(IDC_EDGE4)->isEnabled());
+}
+
+TEST_F(EquirippleDialog, EstimateFollowsTheConditionsAndItsButtonTakesIt)
+{
+    Open(0.0);
+    const QString first = Estimate();
+    EXPECT_TRUE(first.startsWith("Estimated Length: ")) << first.toStdString();
+    Edit(IDC_RIPPLE)->setText("0.001");
+    const QString second = NextEstimate(first);
+    EXPECT_NE(second, first);
+    QTest::mouseClick(m_dialog->GetEstimateButton(), Qt::LeftButton);
+    EXPECT_EQ("Estimated Length: " + Edit(IDC_LENGTH)->text(), second);
+    Edit(IDC_ATTENUATION)->setText("");
+    EXPECT_EQ(NextEstimate(second), "Estimated Length: -");
+    EXPECT_FALSE(m_dialog->GetEstimateButton()->isEnabled());
+}
+
+TEST_F(EquirippleDialog, RefusesABadFieldSelectingItAndReadsHzAsFractions)
+{
+    Open(48000.0);
+    EXPECT_EQ(Edit(IDC_EDGE1)->text(), "9600");
+    Edit(IDC_EDGE2)->setText("9000");
+    EXPECT_EQ(pressOk(*m_dialog), "Please enter a number greater than 9600 and less than 24000.");
+    EXPECT_EQ(m_dialog->focusWidget(), Edit(IDC_EDGE2));
+    EXPECT_EQ(Edit(IDC_EDGE2)->selectedText(), "9000");
+    EXPECT_TRUE(m_dialog->isVisible());
+    Edit(IDC_EDGE2)->setText("12000");
+    EXPECT_EQ(pressOk(*m_dialog), "");
+    EXPECT_EQ(m_dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(m_dialog->GetData().m_dEdges[1], 0.25);
+}
+
+class EquirippleCommand : public WorkbenchTest {};
+
+TEST_F(EquirippleCommand, DesignsThroughItsDialogOrSaysWhyNot)
+{
+    CModalWatch<CEquirippleDlg> refused([](CEquirippleDlg* dialog) {
+        dialog->GetEdit(IDC_LENGTH)->setText("4001");
+        dialog->accept();
+    });
+    CMessageWatch message;
+    Run(ID_TOOL_EQUIRIPPLE);
+    EXPECT_TRUE(message.Text().contains("does not converge")) << message.Text().toStdString();
+    EXPECT_FALSE(Doc().m_pCoef);
+    EXPECT_FALSE(Doc().IsModified());
+    CModalWatch<CEquirippleDlg> accepted([](CEquirippleDlg* dialog) {
+        dialog->GetEdit(IDC_LENGTH)->setText("61");
+        dialog->accept();
+    });
+    Run(ID_TOOL_EQUIRIPPLE);
+    ASSERT_TRUE(Doc().m_pCoef);
+    EXPECT_EQ(Doc().m_pCoef->GetSize(), 61);
+    EXPECT_EQ(Doc().m_dLowCutoff, 0.225);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_FALSE(QApplication::overrideCursor());
+}

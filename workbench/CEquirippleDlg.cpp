@@ -1,0 +1,164 @@
+#include "CEquirippleDlg.h"
+
+#include "ExchangeFailure.h"
+#include "Resource.h"
+#include "WaitCursor.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The labels of the band edges of each filter type, in increasing frequency.
+const char* const kEdgeLabels[4][4] = {
+    {QT_TRANSLATE_NOOP("CEquirippleDlg", "Pass Band Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Stop Band Edge:"), "", ""},
+    {QT_TRANSLATE_NOOP("CEquirippleDlg", "Stop Band Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Pass Band Edge:"), "", ""},
+    {QT_TRANSLATE_NOOP("CEquirippleDlg", "Lower Stop Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Lower Pass Edge:"),
+        QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Pass Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Stop Edge:")},
+    {QT_TRANSLATE_NOOP("CEquirippleDlg", "Lower Pass Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Lower Stop Edge:"),
+        QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Stop Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Pass Edge:")},
+};
+
+}  // namespace
+
+CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, QWidget* parent)
+    : QDialog(parent), m_data(data), m_dSampleRateHz(sampleRateHz), m_pTypes(new QButtonGroup(this))
+{
+    setWindowTitle(tr("Designing Equiripple Filter"));
+    const CEquirippleTexts texts = WriteEquiripple(data, sampleRateHz);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Cancel)->setText("ｷｬﾝｾﾙ");
+    connect(buttons, &QDialogButtonBox::accepted, this, &CEquirippleDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CEquirippleDlg::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(CreateTypeBox(texts.nType));
+    layout->addWidget(CreateEdgeBox(texts, sampleRateHz));
+    layout->addLayout(CreateConditionForm(texts));
+    layout->addWidget(buttons);
+    m_estimateDelay.setSingleShot(true);
+    m_estimateDelay.setInterval(kEstimateDelayMs);
+    connect(&m_estimateDelay, &QTimer::timeout, this, &CEquirippleDlg::UpdateEstimate);
+    OnTypeChosen(texts.nType);
+    UpdateEstimate();
+}
+
+QWidget* CEquirippleDlg::CreateTypeBox(int type)
+{
+    auto* box = new QGroupBox(tr("Type of Filter"));
+    auto* layout = new QVBoxLayout(box);
+    const QString names[] = {tr("Low Pass Filter"), tr("High Pass Filter"), tr("Band Pass Filter"), tr("Band Elimination Filter")};
+    for (int t = 0; t < 4; ++t) {
+        auto* radio = new QRadioButton(names[t]);
+        radio->setObjectName(QString("IDC_RADIO%1").arg(IDC_LOWPASS + t));
+        m_pTypes->addButton(radio, t);
+        layout->addWidget(radio);
+    }
+    m_pTypes->button(type)->setChecked(true);
+    connect(m_pTypes, &QButtonGroup::idClicked, this, &CEquirippleDlg::OnTypeChosen);
+    return box;
+}
+
+QWidget* CEquirippleDlg::CreateEdgeBox(const CEquirippleTexts& texts, double sampleRateHz)
+{
+    auto* box = new QGroupBox(tr("Band Edges"));
+    auto* grid = new QGridLayout(box);
+    for (int i = 0; i < 4; ++i) {
+        m_edgeLabels[static_cast<size_t>(i)] = new QLabel;
+        grid->addWidget(m_edgeLabels[static_cast<size_t>(i)], i, 0);
+        grid->addWidget(AddEdit(IDC_EDGE1 + i, texts.strEdges[static_cast<size_t>(i)]), i, 1);
+    }
+    grid->addWidget(new QLabel(sampleRateHz > 0.0 ? tr("Hz") : tr("As per Sampling Frequency")), 4, 0, 1, 2);
+    return box;
+}
+
+QLayout* CEquirippleDlg::CreateConditionForm(const CEquirippleTexts& texts)
+{
+    auto* grid = new QGridLayout;
+    grid->addWidget(new QLabel(tr("Inband Ripple:")), 0, 0);
+    grid->addWidget(AddEdit(IDC_RIPPLE, texts.strRipple), 0, 1);
+    grid->addWidget(new QLabel(tr("dB")), 0, 2);
+    grid->addWidget(new QLabel(tr("Outband Attn.:")), 1, 0);
+    grid->addWidget(AddEdit(IDC_ATTENUATION, texts.strAttenuation), 1, 1);
+    grid->addWidget(new QLabel(tr("dB")), 1, 2);
+    grid->addWidget(new QLabel(tr("Filter Length:")), 2, 0);
+    grid->addWidget(AddEdit(IDC_LENGTH, texts.strLength), 2, 1);
+    m_pTakeEstimate = new QPushButton(tr("Use Estimate"));
+    m_pTakeEstimate->setObjectName(QString("IDC_%1").arg(IDC_ESTIMATE));
+    m_pTakeEstimate->setAutoDefault(false);
+    connect(m_pTakeEstimate, &QPushButton::clicked, this, &CEquirippleDlg::TakeEstimate);
+    grid->addWidget(m_pTakeEstimate, 2, 2);
+    m_pEstimate = new QLabel;
+    m_pEstimate->setWordWrap(true);
+    grid->addWidget(m_pEstimate, 3, 0, 1, 3);
+    return grid;
+}
+
+QLineEdit* CEquirippleDlg::AddEdit(int id, const std::string& text)
+{
+    auto* edit = new QLineEdit(QString::fromStdString(text));
+    edit->setObjectName(QString("IDC_%1").arg(id));
+    m_edits[id] = edit;
+    if (id != IDC_LENGTH)
+        connect(edit, &QLineEdit::textChanged, &m_estimateDelay, qOverload<>(&QTimer::start));
+    return edit;
+}
+
+CEquirippleTexts CEquirippleDlg::CurrentTexts() const
+{
+    CEquirippleTexts texts;
+    texts.nType = m_pTypes->checkedId();
+    for (size_t i = 0; i < texts.strEdges.size(); ++i)
+        texts.strEdges[i] = GetEdit(IDC_EDGE1 + static_cast<int>(i))->text().toStdString();
+    texts.strRipple = GetEdit(IDC_RIPPLE)->text().toStdString();
+    texts.strAttenuation = GetEdit(IDC_ATTENUATION)->text().toStdString();
+    texts.strLength = GetEdit(IDC_LENGTH)->text().toStdString();
+    return texts;
+}
+
+void CEquirippleDlg::OnTypeChosen(int type)
+{
+    for (int i = 0; i < 4; ++i) {
+        const bool used = i < EquirippleEdgeCount(type);
+        m_edgeLabels[static_cast<size_t>(i)]->setText(used ? tr(kEdgeLabels[type][i]) : QString());
+        GetEdit(IDC_EDGE1 + i)->setEnabled(used);
+    }
+    m_estimateDelay.start();
+}
+
+void CEquirippleDlg::UpdateEstimate()
+{
+    CWaitCursor cursor;
+    const std::optional<CLengthEstimate> estimate = EquirippleEstimateOf(CurrentTexts(), m_dSampleRateHz);
+    m_nEstimate = estimate && estimate->strError.empty() ? estimate->nLength : 0;
+    if (estimate && !estimate->strError.empty())
+        m_pEstimate->setText(QString::fromStdString(estimate->strError));
+    else
+        m_pEstimate->setText(tr("Estimated Length: %1").arg(m_nEstimate > 0 ? QString::number(m_nEstimate) : "-"));
+    m_pTakeEstimate->setEnabled(m_nEstimate > 0);
+}
+
+void CEquirippleDlg::TakeEstimate()
+{
+    if (m_estimateDelay.isActive()) {
+        m_estimateDelay.stop();
+        UpdateEstimate();
+    }
+    if (m_nEstimate > 0)
+        GetEdit(IDC_LENGTH)->setText(QString::number(m_nEstimate));
+}
+
+void CEquirippleDlg::accept()
+{
+    if (const auto failure = ReadEquiripple(CurrentTexts(), m_dSampleRateHz, m_data)) {
+        ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
+        return;
+    }
+    QDialog::accept();
+}
