@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -38,6 +40,50 @@ TEST(CProcessHandle, RunningProgramCanBeEnded)
     EXPECT_EQ(process->ExitStatus(), -1);
     EXPECT_NE(::kill(process->Pid(), 0), 0) << "the process was not collected";
     process->Terminate();  // a second time does nothing
+}
+
+TEST(CProcessHandle, TellsTheSignalThatEndedTheProgram)
+{
+    auto killed = CProcessHandle::Start("/bin/sh", {"-c", "kill -SEGV $$"});
+    ASSERT_TRUE(killed && killed->WaitFor(10000));
+    EXPECT_EQ(killed->TermSignal(), SIGSEGV);
+    EXPECT_EQ(killed->ExitStatus(), -1);
+    auto ended = CProcessHandle::Start("/bin/sleep", {"30"});
+    ended->Terminate();
+    EXPECT_EQ(ended->TermSignal(), SIGKILL);
+    auto exited = CProcessHandle::Start("/bin/sh", {"-c", "exit 0"});
+    ASSERT_TRUE(exited->WaitFor(10000));
+    EXPECT_EQ(exited->TermSignal(), 0);
+}
+
+TEST(CProcessHandle, CollectsStandardErrorUpToItsLimitWithoutBlockingTheProgram)
+{
+    CStartOptions capture;
+    capture.bCaptureErrors = true;
+    auto one = CProcessHandle::Start("/bin/sh", {"-c", "echo out; echo 'reason here' >&2; exit 1"}, capture);
+    ASSERT_TRUE(one && one->WaitFor(10000));
+    EXPECT_EQ(one->ErrorOutput(), "reason here\n");
+    // Far more than a pipe holds: the program must not block on a full pipe.
+    auto flood = CProcessHandle::Start("/bin/sh", {"-c", "head -c 1000000 /dev/zero >&2"}, capture);
+    ASSERT_TRUE(flood && flood->WaitFor(10000));
+    EXPECT_EQ(flood->ExitStatus(), 0);
+    EXPECT_EQ(flood->ErrorOutput().size(), CProcessHandle::kMaxErrorOutput);
+}
+
+TEST(CProcessHandle, HandsADescriptorOnAsDescriptorThree)
+{
+    TempFolder folder;
+    const int fd = ::open((folder / "handed").c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+    CStartOptions options;
+    options.nHandOnFd = fd;
+    auto writer = CProcessHandle::Start("/bin/sh", {"-c", "echo through three >&3"}, options);
+    ASSERT_TRUE(writer && writer->WaitFor(10000));
+    ::close(fd);
+    EXPECT_EQ(writer->ExitStatus(), 0);
+    std::ifstream in(folder / "handed");
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "through three");
 }
 
 TEST(CProcessHandle, MissingProgramGivesNoHandle)
