@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 double KaiserBeta(double attenuation)
 {
@@ -22,14 +23,16 @@ void checkArguments(int type, int n, double low, double high, double attenuation
 {
     if (type < LowPass || type > BandElimination)
         throw std::invalid_argument("filter type must be 0 to 3");
-    if (n < 1)
-        throw std::invalid_argument("filter length must be at least 1");
+    if (n < 1 || n > kMaxDesignLength)
+        throw std::invalid_argument("filter length must be 1 to " + std::to_string(kMaxDesignLength));
     if (!(low >= 0.0 && low <= 0.5))
         throw std::invalid_argument("low cut-off must be 0 to 0.5");
+    if (!std::isfinite(high))
+        throw std::invalid_argument("high cut-off must be finite");
     if (type >= BandPass && !(high >= low && high <= 0.5))
         throw std::invalid_argument("high cut-off must lie between the low cut-off and 0.5");
-    if (!(attenuation >= 0.0) || !std::isfinite(attenuation))
-        throw std::invalid_argument("attenuation must be finite and not negative");
+    if (!(attenuation >= 0.0 && attenuation <= kMaxAttenuation))
+        throw std::invalid_argument("attenuation must be 0 to " + std::to_string(static_cast<int>(kMaxAttenuation)) + " dB");
 }
 
 // The ideal response sampled at the array's bins: pass bands 1, stop bands 0, each band
@@ -38,7 +41,7 @@ void fillIdealSpectrum(CComplexArray& h, int type, double low, double high)
 {
     const int m = h.GetSize();
     const int kL = static_cast<int>(low * m);
-    const int kH = static_cast<int>(high * m);
+    const int kH = type >= BandPass ? static_cast<int>(high * m) : 0;  // high counts for the band types only
     const CComplex pass(1.0), stop(0.0);
     const bool lowBandPasses = type == LowPass || type == BandElimination;
     const CComplex outer = lowBandPasses ? pass : stop;
