@@ -8,6 +8,9 @@
 #include <memory>
 
 class CFilterUi;
+namespace exchange {
+class CExchangeLock;
+}
 
 // The workbench's document: the design parameters of the current FIR filter, its
 // coefficients, every array computed from them, its zeros and the running zero viewer.
@@ -27,7 +30,9 @@ public:
     void StopViewer();
     // Obtains the zeros of the current coefficients through the root finder, unless they
     // are known. True when m_pRoots holds the N - 1 zeros; on failure m_pRoots is null and
-    // the reason is shown in the status bar. Needs m_pCoef.
+    // the reason is shown in the status bar. Needs m_pCoef. The exchange holds the lock
+    // of the current folder (exchange::CExchangeLock), waiting through the user interface
+    // while another exchange there holds it.
     bool ComputeRoots();
 
     void OnToolLength();
@@ -71,8 +76,11 @@ private:
     void SelectDisplay(int selection);
     void StoreDocument(CArchive& ar) const;
     void LoadDocument(CArchive& ar);
+    std::unique_ptr<exchange::CExchangeLock> LockExchange();
+    bool ExchangeRoots();
     bool RunRootFinder();
     bool ReadRoots();
+    void StartViewer(const exchange::CExchangeLock& lock);
 
     CFilterUi& m_ui;
 };

@@ -33,6 +33,13 @@ public:
         ++rootFinderRuns;
         return process.WaitFor(-1);
     }
+    bool WaitForExchange(CWaitable& lock) override
+    {
+        ++exchangeWaits;
+        if (whileWaitingForExchange)
+            whileWaitingForExchange();
+        return !giveUpExchangeWait && lock.WaitFor(-1);
+    }
     void ShowError(const std::string& message) override { errors.push_back(message); }
     void ShowStatusError(const std::string& message) override { statusErrors.push_back(message); }
 
@@ -43,6 +50,9 @@ public:
     std::string exportPath;
     std::string askedDefaultName;
     int rootFinderRuns = 0;
+    int exchangeWaits = 0;
+    bool giveUpExchangeWait = false;
+    std::function<void()> whileWaitingForExchange;
     std::vector<std::string> errors;
     std::vector<std::string> statusErrors;
 };
