@@ -54,9 +54,14 @@ double Magnitude(Complex c)
 // evaluating p in double can leave at a root found to full precision.
 constexpr double kCertainty = 4.0;
 
+// The scaling keeps the end coefficients at least this power of two where it can: far
+// enough above the subnormal numbers that Horner's rule at a root keeps full precision.
+constexpr int kLowestEndExponent = DBL_MIN_EXP - 1 + 64;
+
 // Multiplies c (end coefficients not zero) by a power of two, which keeps the roots
 // exactly: the largest part near 1, so that no sum of moduli overflows, but raised where
-// needed to keep the end coefficients normal numbers, as far as the range allows. Should
+// needed to keep the end coefficients well clear of the subnormal numbers (at least
+// 2^kLowestEndExponent), as far as the range allows. Should
 // that round a coefficient by more than a unit roundoff of its own size (the magnitudes
 // span more than the range of double), the roots cannot be found in double: it throws
 // RootFindingError.
@@ -67,7 +72,7 @@ void Scale(std::vector<Complex>& c)
         largest = std::fmax(largest, Magnitude(x));
     const int high = std::ilogb(largest);
     const int low = std::ilogb(std::fmin(Magnitude(c.front()), Magnitude(c.back())));
-    const int shift = std::min(std::max(-high, DBL_MIN_EXP - 1 - low), 1000 - high);
+    const int shift = std::min(std::max(-high, kLowestEndExponent - low), 1000 - high);
     for (Complex& x : c) {
         const Complex scaled(std::ldexp(x.real(), shift), std::ldexp(x.imag(), shift));
         const double lost = std::fabs(std::ldexp(scaled.real(), -shift) - x.real())
@@ -78,15 +83,20 @@ void Scale(std::vector<Complex>& c)
     }
 }
 
-// Throws RootFindingError unless every root in z is finite and meets kCertainty.
+// Throws RootFindingError unless every root in z is finite and meets kCertainty. Each
+// underflow in Horner's rule adds an absolute error of up to the smallest subnormal
+// number, which the rounding-error bound covers only while eps * sum |c_k| |z|^k stays
+// above it: a root where the sum is smaller is not accepted either.
 void Certify(const CPolynomial& p, const std::vector<Complex>& z)
 {
     std::vector<int> index(z.size());
     std::iota(index.begin(), index.end(), 0);
     std::vector<HornerValue> values(z.size());
     p.Evaluate(z, index.data(), static_cast<int>(z.size()), values);
-    const auto failed = std::count_if(values.begin(), values.end(),
-        [&p](const HornerValue& h) { return !p.WithinRounding(h, kCertainty); });
+    const double smallestBound = std::numeric_limits<double>::denorm_min() / kUnitRoundoff;
+    const auto failed = std::count_if(values.begin(), values.end(), [&p, smallestBound](const HornerValue& h) {
+        return !p.WithinRounding(h, kCertainty) || !(h.bound >= smallestBound);
+    });
     if (failed > 0)
         throw RootFindingError(std::to_string(failed) + " of " + std::to_string(z.size())
             + " roots could not be found to double precision");

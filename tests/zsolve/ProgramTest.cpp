@@ -185,6 +185,10 @@ INSTANTIATE_TEST_SUITE_P(
                     // -1e-310 and -1e310; once written as -65536 and 0 with success.
                     Failure{"RootBeyondRange", {"beta.bin"}, Records({1, 0, 1e10, 0, 1e-300, 0}, 3), Beta::Bytes, "could not be found to double precision"},
                     Failure{"RootsAtBothEndsOfTheRange", {"beta.bin"}, Records({1e-310, 0, 1, 0, 1e-310, 0}, 3), Beta::Bytes, "could not be found to double precision"},
+                    // Roots near 1e-207, where Horner's rule runs in subnormal numbers.
+                    Failure{"SubnormalValuesAtTheRoots", {"beta.bin"}, Records({0x0.000000027p-1022, 0, 0x0.00099p-1022,
+                        0x0.0000000004p-1022, 0x0.01effffffp-1022, 0x0.0c008p-1022, -0x1p+1009, 0x0.03ffp-1022}, 4),
+                        Beta::Bytes, "could not be found to double precision"},
                     Failure{"MagnitudesBeyondTheRange", {"beta.bin"}, Records({1e-320, 0, 1, 0, 1e300, 0, 1e307, 0}, 4), Beta::Bytes, "span more than double precision"},
                     Failure{"Fifo", {"beta.bin"}, "", Beta::Fifo, "it is not a regular file"},
                     Failure{"Folder", {"beta.bin"}, "", Beta::Folder, "it is a folder"},
