@@ -6,7 +6,6 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -68,22 +67,6 @@ TEST(CProcessHandle, CollectsStandardErrorUpToItsLimitWithoutBlockingTheProgram)
     ASSERT_TRUE(flood && flood->WaitFor(10000));
     EXPECT_EQ(flood->ExitStatus(), 0);
     EXPECT_EQ(flood->ErrorOutput().size(), CProcessHandle::kMaxErrorOutput);
-}
-
-TEST(CProcessHandle, HandsADescriptorOnAsDescriptorThree)
-{
-    TempFolder folder;
-    const int fd = ::open((folder / "handed").c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
-    CStartOptions options;
-    options.nHandOnFd = fd;
-    auto writer = CProcessHandle::Start("/bin/sh", {"-c", "echo through three >&3"}, options);
-    ASSERT_TRUE(writer && writer->WaitFor(10000));
-    ::close(fd);
-    EXPECT_EQ(writer->ExitStatus(), 0);
-    std::ifstream in(folder / "handed");
-    std::string line;
-    std::getline(in, line);
-    EXPECT_EQ(line, "through three");
 }
 
 TEST(CProcessHandle, MissingProgramGivesNoHandle)
