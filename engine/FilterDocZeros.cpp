@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 
@@ -92,8 +91,9 @@ bool CFilterDoc::ExchangeRoots()
 bool CFilterDoc::RunRootFinder()
 {
     if (::unlink(exchange::kRootFile) != 0 && errno != ENOENT) {
-        m_ui.ShowStatusError(errno == EISDIR ? std::string("root.bin is a folder; the zeros were not computed.")
-                                             : std::string("The old root.bin cannot be removed: ") + std::strerror(errno) + ".");
+        const int error = errno;
+        m_ui.ShowStatusError(error == EISDIR ? std::string("root.bin is a folder; the zeros were not computed.")
+                                             : std::string("The old root.bin cannot be removed: ") + std::strerror(error) + ".");
         return false;
     }
     const std::string program = FindProgram("zsolve");
