@@ -16,6 +16,12 @@ const std::map<std::string, int>& argumentCounts()
     return counts;
 }
 
+// The options whose argument names a file, which cannot be empty.
+bool takesFileName(const std::string& option)
+{
+    return option == "--coefficients" || option == "--save" || option == "--export-text";
+}
+
 void checkWord(const CCliStep& step, const std::string& option, std::initializer_list<const char*> words)
 {
     if (step.strOption != option)
@@ -32,6 +38,8 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
     size_t i = 0;
     if (i < words.size() && words[i].rfind("--", 0) != 0)
         command.strDocument = words[i++];
+    if (i == 1 && command.strDocument.empty())
+        throw CUsageError("the document's file name is empty");
     while (i < words.size()) {
         const std::string& option = words[i++];
         if (option == "--help" || option == "--version") {
@@ -45,6 +53,8 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
             throw CUsageError(option + " needs " + std::to_string(count->second) + " argument(s)");
         CCliStep step{option, {words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + count->second}};
         i += static_cast<size_t>(count->second);
+        if (takesFileName(option) && step.args[0].empty())
+            throw CUsageError(option + " needs a file name");
         checkWord(step, "--type", {"lowpass", "highpass", "bandpass", "bandstop"});
         checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"});
         checkWord(step, "--export", {"full", "csv", "q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31", "display"});

@@ -1,5 +1,6 @@
 // filter-cli: the filter document's commands from the command line, for scripts and tests.
 #include "CCliRunner.h"
+#include "Printable.h"
 
 #include <iostream>
 
@@ -9,7 +10,7 @@ int main(int argc, char** argv)
     try {
         command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const CUsageError& e) {
-        std::cerr << "filter-cli: " << e.what() << " (see filter-cli --help)\n";
+        std::cerr << "filter-cli: " << exchange::PrintableText(e.what()) << " (see filter-cli --help)\n";
         return 1;
     }
     if (command.bHelp || command.bVersion) {
@@ -20,7 +21,7 @@ int main(int argc, char** argv)
     const std::string error = runner.Run(command);
     std::cout.flush();
     if (!error.empty()) {
-        std::cerr << "filter-cli: " << error << "\n";
+        std::cerr << "filter-cli: " << exchange::PrintableText(error) << "\n";
         return 2;
     }
     return 0;

@@ -12,6 +12,9 @@
 #include <string>
 
 class CFilterUi;
+namespace exchange {
+class CExchangeLock;
+}
 
 // The workbench's document: the design parameters of the current FIR filter, its
 // coefficients, every array computed from them, its zeros and the running zero viewer.
@@ -31,7 +34,9 @@ public:
     void StopViewer();
     // Obtains the zeros of the current coefficients through the root finder, unless they
     // are known. True when m_pRoots holds the N - 1 zeros; on failure m_pRoots is null and
-    // the reason is shown in the status bar. Needs m_pCoef.
+    // the reason is shown in the status bar. Needs m_pCoef. The exchange holds the lock
+    // of the current folder (exchange::CExchangeLock), waiting through the user interface
+    // while another exchange there holds it.
     bool ComputeRoots();
     // The design the coefficients came from, as far as the document knows it.
     CDesignRecord GetDesignRecord() const;
@@ -99,8 +104,11 @@ private:
     void SelectDisplay(int selection);
     void StoreDocument(CArchive& ar) const;
     void LoadDocument(CArchive& ar);
+    std::unique_ptr<exchange::CExchangeLock> LockExchange();
+    bool ExchangeRoots();
     bool RunRootFinder();
     bool ReadRoots();
+    void StartViewer(const exchange::CExchangeLock& lock);
     // Writes the text that format makes to path; a refusal or a failed write is shown,
     // prefixed by failure.
     void WriteExport(const std::string& path, const std::function<std::string()>& format, const std::string& failure);

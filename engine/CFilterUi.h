@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CWaitable.h"
 #include "CoefficientExport.h"
 #include "DialogData.h"
 #include "EquirippleDialogData.h"
@@ -39,6 +40,10 @@ public:
     // Waits, without a time limit, until the root finder has ended. False when the user
     // gave up waiting; the caller then ends the process.
     virtual bool WaitForRootFinder(CProcessHandle& process) = 0;
+    // Waits, without a time limit, until another root finding in the same folder has
+    // ended (lock.WaitFor reports it), in the same way as for the root finder. False when
+    // the user gave up waiting. Without a user to ask, it simply waits.
+    virtual bool WaitForExchange(CWaitable& lock) { return lock.WaitFor(-1); }
     // A failure the user must acknowledge (a message box).
     virtual void ShowError(const std::string& message) = 0;
     // A failure told in passing (the status bar's message pane).

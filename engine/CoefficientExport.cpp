@@ -2,6 +2,7 @@
 
 #include "CHeaderExport.h"
 #include "DataExchange.h"
+#include "FilterLimits.h"
 #include "FixedPoint.h"
 
 #include <cmath>
@@ -54,8 +55,8 @@ void checkCoefficients(const CRealArray& h)
 {
     if (h.GetSize() < 1)
         throw std::invalid_argument("there are no coefficients to export");
-    if (h.GetSize() > 65535)
-        throw std::invalid_argument("more than 65535 coefficients cannot be exported");
+    if (h.GetSize() > kMaxFilterLength)
+        throw std::invalid_argument("more than " + std::to_string(kMaxFilterLength) + " coefficients cannot be exported");
     for (int n = 0; n < h.GetSize(); ++n)
         if (!std::isfinite(h[n]))
             throw std::invalid_argument("coefficient " + std::to_string(n) + " is not finite");

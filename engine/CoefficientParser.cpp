@@ -356,8 +356,8 @@ void CScanner::Cell(double value, const CPlace& place)
 
 void CScanner::Push(double value, const CPlace& place)
 {
-    if (m_values.size() == static_cast<size_t>(kMaxCoefficientCount))
-        Fail(place, "more than " + std::to_string(kMaxCoefficientCount) + " values");
+    if (m_values.size() == static_cast<size_t>(kMaxFilterLength))
+        Fail(place, "more than " + std::to_string(kMaxFilterLength) + " values");
     m_values.push_back(value);
 }
 

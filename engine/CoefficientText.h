@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CRealArray.h"
+#include "FilterLimits.h"
 
 #include <stdexcept>
 #include <string>
@@ -20,8 +21,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The most values a coefficient list may hold.
-constexpr int kMaxCoefficientCount = 65535;
 
 // Reads a list of coefficients, in one pass over the text (time linear in its length,
 // constant stack):
@@ -36,6 +35,6 @@ constexpr int kMaxCoefficientCount = 65535;
 //   integers (value / 2^31). "#define <NAME>_SCALE_SHIFT k" (0 .. 1024) multiplies every
 //   value by 2^k; "#define <NAME>_TIME_REVERSED 1" reverses the order.
 // Anything else, a value that is not finite, no number at all or more than
-// kMaxCoefficientCount values: CoefficientTextError, whose message begins
+// kMaxFilterLength values: CoefficientTextError, whose message begins
 // "line L, column C: " (both counted from 1, columns in characters).
 CRealArray ParseCoefficientText(const std::string& text);

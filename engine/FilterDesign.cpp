@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 double KaiserBeta(double attenuation)
 {
@@ -26,14 +27,16 @@ void checkArguments(int type, int n, double low, double high, double attenuation
 {
     if (type < LowPass || type > BandElimination)
         throw std::invalid_argument("filter type must be 0 to 3");
-    if (n < 1)
-        throw std::invalid_argument("filter length must be at least 1");
+    if (n < 1 || n > kMaxFilterLength)
+        throw std::invalid_argument("filter length must be 1 to " + std::to_string(kMaxFilterLength));
     if (!(low >= 0.0 && low <= 0.5))
         throw std::invalid_argument("low cut-off must be 0 to 0.5");
+    if (!std::isfinite(high))
+        throw std::invalid_argument("high cut-off must be finite");
     if (type >= BandPass && !(high >= low && high <= 0.5))
         throw std::invalid_argument("high cut-off must lie between the low cut-off and 0.5");
-    if (!(attenuation >= 0.0) || !std::isfinite(attenuation))
-        throw std::invalid_argument("attenuation must be finite and not negative");
+    if (!(attenuation >= 0.0 && attenuation <= kMaxAttenuation))
+        throw std::invalid_argument("attenuation must be 0 to " + std::to_string(static_cast<int>(kMaxAttenuation)) + " dB");
 }
 
 // The ideal response sampled at the array's bins: pass bands 1, stop bands 0, each band
@@ -42,7 +45,7 @@ void fillIdealSpectrum(CComplexArray& h, int type, double low, double high)
 {
     const int m = h.GetSize();
     const int kL = static_cast<int>(low * m);
-    const int kH = static_cast<int>(high * m);
+    const int kH = type >= BandPass ? static_cast<int>(high * m) : 0;  // high counts for the band types only
     const CComplex pass(1.0), stop(0.0);
     const bool lowBandPasses = type == LowPass || type == BandElimination;
     const CComplex outer = lowBandPasses ? pass : stop;
@@ -99,9 +102,9 @@ CLengthEstimate EstimateLength(double ripple, double attenuation, double transit
     if (!std::isfinite(quotient))
         return {0, "No finite filter length meets these conditions"
                    + std::string(ripple == 0.0 ? ": an in-band ripple of 0 dB cannot be reached." : ".")};
-    if (quotient >= 65535.0)
-        return {0, "The estimated filter length, about " + std::to_string(std::llround(quotient))
-                + ", exceeds 65535; allow a wider transition band, more ripple or less attenuation."};
+    if (quotient >= kMaxFilterLength)
+        return {0, "The estimated filter length, about " + std::to_string(std::llround(quotient)) + ", exceeds "
+                + std::to_string(kMaxFilterLength) + "; allow a wider transition band, more ripple or less attenuation."};
     const int n = static_cast<int>(quotient);
     return {2 * ((n + 1) / 2) + 1, {}};
 }

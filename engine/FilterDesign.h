@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CRealArray.h"
+#include "FilterLimits.h"
 
 #include <string>
 
@@ -24,11 +25,17 @@ struct CPassBandDesign {
     CRealArray coefficients; // ideal times the Kaiser window
 };
 
+// The highest attenuation the design takes, in dB: the pass-band dialog's limit, well
+// below where the Kaiser window's Bessel function would overflow.
+constexpr double kMaxAttenuation = 1000.0;
+
 // Linear-phase FIR filter by the window method: the ideal response of the type
 // (FilterType) sampled at n bins (a cut-off's bin, trunc(f n), belongs to the band below
 // it), transformed back, shifted by n/2 and windowed by Kaizer(n, KaiserBeta(attenuation)).
-// n >= 1; 0 <= low <= 0.5; high (used by the band types only) low .. 0.5; cut-offs are
-// fractions of the sampling frequency. Bad arguments: std::invalid_argument.
+// 1 <= n <= kMaxFilterLength; 0 <= low <= 0.5; high finite, and for the band types
+// low .. 0.5 (the other types do not use it); 0 <= attenuation <= kMaxAttenuation dB;
+// cut-offs are fractions of the sampling frequency. Any other argument, NaN included:
+// std::invalid_argument with a short reason.
 CPassBandDesign DesignPassBand(int type, int n, double low, double high, double attenuation);
 
 struct CLengthEstimate {

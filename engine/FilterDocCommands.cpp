@@ -8,6 +8,9 @@
 #include "FilterDesign.h"
 #include "Resource.h"
 
+#include <optional>
+#include <stdexcept>
+
 void CFilterDoc::OnToolLength()
 {
     CLengthEstimateData data;
@@ -35,14 +38,20 @@ void CFilterDoc::OnToolPassband()
     data.m_dHigh = m_dHighCutoff;
     if (!m_ui.DoPassBandDialog(data))
         return;
+    std::optional<CPassBandDesign> design;  // CRealArray's assignment keeps its size: emplace
+    try {
+        design.emplace(DesignPassBand(data.m_nType, data.m_nFilterLength, data.m_dLow, data.m_dHigh, data.m_dOutbandAttn));
+    } catch (const std::invalid_argument& e) {
+        m_ui.ShowError(std::string("The filter was not designed: ") + e.what() + ".");
+        return;
+    }
     m_nFilterType = data.m_nType;
     m_nLength = data.m_nFilterLength;
     m_dLowCutoff = data.m_dLow;
     m_dHighCutoff = data.m_dHigh;
     m_dAttenuation = data.m_dOutbandAttn;
-    CPassBandDesign design = DesignPassBand(m_nFilterType, m_nLength, m_dLowCutoff, m_dHighCutoff, m_dAttenuation);
-    m_pIdeal = std::make_unique<CRealArray>(std::move(design.ideal));
-    m_pCoef = std::make_unique<CRealArray>(std::move(design.coefficients));
+    m_pIdeal = std::make_unique<CRealArray>(std::move(design->ideal));
+    m_pCoef = std::make_unique<CRealArray>(std::move(design->coefficients));
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
     CoefficientsChanged(DesignKaiser);
     SetModifiedFlag(true);

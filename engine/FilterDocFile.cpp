@@ -2,7 +2,9 @@
 // little-endian 32-bit integers and IEEE 754 doubles.
 #include "CFilterDoc.h"
 
+#include <cmath>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -39,6 +41,41 @@ CComplexArray readComplexes(CArchive& ar)
     return a;
 }
 
+// The values a document holds; every one must be finite.
+struct CDocumentValues {
+    double low, high, attenuation;
+    const CRealArray* ideal;
+    const CRealArray* coef;
+    const CComplexArray* response;
+};
+
+// "element i of name" for the first element of a that is not finite, or empty.
+template <class Array, class IsFinite>
+std::string firstNonFinite(const Array* a, const char* name, IsFinite isFinite)
+{
+    for (int i = 0; a && i < a->GetSize(); ++i)
+        if (!isFinite((*a)[i]))
+            return "element " + std::to_string(i) + " of " + name;
+    return {};
+}
+
+// Which value of v is not finite, or empty when all are.
+std::string nonFiniteValue(const CDocumentValues& v)
+{
+    const std::pair<const char*, double> header[] = {
+        {"the low cut-off", v.low}, {"the high cut-off", v.high}, {"the attenuation", v.attenuation}};
+    for (const auto& [name, value] : header)
+        if (!std::isfinite(value))
+            return name;
+    const auto real = [](double x) { return std::isfinite(x); };
+    const auto complex = [](const CComplex& z) { return std::isfinite(z.re) && std::isfinite(z.im); };
+    for (std::string found : {firstNonFinite(v.ideal, "the ideal response", real),
+             firstNonFinite(v.coef, "the coefficients", real), firstNonFinite(v.response, "the response", complex)})
+        if (!found.empty())
+            return found;
+    return {};
+}
+
 void storeReals(CArchive& ar, const CRealArray* a)
 {
     ar << static_cast<int32_t>(a ? a->GetSize() : 0);
@@ -56,8 +93,14 @@ void CFilterDoc::Serialize(CArchive& ar)
         LoadDocument(ar);
 }
 
+// Refuses values that are not finite (a response that overflowed, say): no such file is
+// ever written, so that every saved document opens again.
 void CFilterDoc::StoreDocument(CArchive& ar) const
 {
+    const std::string bad = nonFiniteValue({m_dLowCutoff, m_dHighCutoff, m_dAttenuation, m_pIdeal.get(),
+        m_pCoef.get(), m_pResponse.get()});
+    if (!bad.empty())
+        throw CArchiveException(bad + " is not finite; a document holds finite values only");
     ar << kMarker << static_cast<int32_t>(m_nLength) << static_cast<int32_t>(m_nFilterType);
     ar << m_dLowCutoff << m_dHighCutoff << m_dAttenuation;
     storeReals(ar, m_pIdeal.get());
@@ -69,7 +112,7 @@ void CFilterDoc::StoreDocument(CArchive& ar) const
 }
 
 // Reads the whole file before it changes anything, so a refused file leaves the document
-// as it was.
+// as it was. Values that are not finite mark the file as damaged.
 void CFilterDoc::LoadDocument(CArchive& ar)
 {
     double marker = 0.0;
@@ -82,6 +125,9 @@ void CFilterDoc::LoadDocument(CArchive& ar)
     CRealArray ideal = readReals(ar);
     CRealArray coef = readReals(ar);
     CComplexArray response = readComplexes(ar);
+    const std::string bad = nonFiniteValue({low, high, attenuation, &ideal, &coef, &response});
+    if (!bad.empty())
+        throw CArchiveException("the file is damaged: " + bad + " is not finite");
     m_nLength = length;
     m_nFilterType = type;
     m_dLowCutoff = low;

@@ -4,19 +4,69 @@
 
 #include "CFilterUi.h"
 #include "DisplayData.h"
+#include "ExchangeLock.h"
+#include "FileIo.h"
 #include "MinimumPhase.h"
+#include "Printable.h"
 #include "RecordFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
+#include <unistd.h>
+
+namespace {
+
+// Why the root finder failed, on one line: the signal that ended it, else the first line
+// it wrote to standard error (without its "zsolve: " prefix), else its exit status.
+std::string rootFinderFailure(const CProcessHandle& process)
+{
+    if (process.TermSignal() != 0)
+        return "The root finder zsolve was ended by signal " + std::to_string(process.TermSignal()) + " ("
+            + ::strsignal(process.TermSignal()) + ").";
+    const std::string& errors = process.ErrorOutput();
+    std::string reason = errors.substr(0, errors.find('\n'));
+    const std::string prefix = "zsolve: ";
+    if (reason.rfind(prefix, 0) == 0)
+        reason.erase(0, prefix.size());
+    if (reason.empty())
+        return "The root finder zsolve failed (exit status " + std::to_string(process.ExitStatus()) + ").";
+    return "The root finder zsolve failed: " + exchange::PrintableText(reason) + (reason.back() == '.' ? "" : ".");
+}
+
+}  // namespace
 
 bool CFilterDoc::ComputeRoots()
 {
     if (m_pRoots)
         return true;
+    const std::unique_ptr<exchange::CExchangeLock> lock = LockExchange();
+    return lock && ExchangeRoots();
+}
+
+// The lock of the exchange in the current folder, once taken; while another root finding
+// holds it, the user interface waits as it waits for the root finder. Null, with the
+// reason shown, when the lock file cannot be opened or the user gave up waiting.
+std::unique_ptr<exchange::CExchangeLock> CFilterDoc::LockExchange()
+{
+    std::unique_ptr<exchange::CExchangeLock> lock;
+    try {
+        lock = std::make_unique<exchange::CExchangeLock>();
+    } catch (const exchange::FileError& e) {
+        m_ui.ShowStatusError(std::string("The zeros were not computed: ") + e.what() + ".");
+        return nullptr;
+    }
+    CPolledWait free([&lock] { return lock->TryAcquire(); });
+    if (lock->TryAcquire() || m_ui.WaitForExchange(free))
+        return lock;
+    m_ui.ShowStatusError("The wait for another root finding in this folder was cancelled.");
+    return nullptr;
+}
+
+// Writes "beta.bin", runs the root finder and reads "root.bin"; the caller holds the lock.
+bool CFilterDoc::ExchangeRoots()
+{
     const int n = m_pCoef->GetSize();
     if (n < 1 || n > exchange::kMaxRecords) {
         m_ui.ShowStatusError("Zeros can be found for 1 to 65535 coefficients; this filter has "
@@ -36,15 +86,20 @@ bool CFilterDoc::ComputeRoots()
 }
 
 // Runs zsolve on "beta.bin" after removing any "root.bin" of an earlier run, so that only
-// a file written by this run can be taken as the result.
+// a file written by this run can be taken as the result. A folder of that name is no
+// earlier result: it is left alone and the run refused.
 bool CFilterDoc::RunRootFinder()
 {
-    if (std::remove(exchange::kRootFile) != 0 && errno != ENOENT) {
-        m_ui.ShowStatusError(std::string("The old root.bin cannot be removed: ") + std::strerror(errno) + ".");
+    if (::unlink(exchange::kRootFile) != 0 && errno != ENOENT) {
+        const int error = errno;
+        m_ui.ShowStatusError(error == EISDIR ? std::string("root.bin is a folder; the zeros were not computed.")
+                                             : std::string("The old root.bin cannot be removed: ") + std::strerror(error) + ".");
         return false;
     }
     const std::string program = FindProgram("zsolve");
-    std::unique_ptr<CProcessHandle> process = program.empty() ? nullptr : CProcessHandle::Start(program, {exchange::kBetaFile});
+    CStartOptions options;
+    options.bCaptureErrors = true;
+    std::unique_ptr<CProcessHandle> process = program.empty() ? nullptr : CProcessHandle::Start(program, {exchange::kBetaFile}, options);
     if (!process) {
         m_ui.ShowStatusError("The root finder zsolve could not be started.");
         return false;
@@ -55,7 +110,7 @@ bool CFilterDoc::RunRootFinder()
         return false;
     }
     if (process->ExitStatus() != 0) {
-        m_ui.ShowStatusError("The root finder zsolve failed (exit status " + std::to_string(process->ExitStatus()) + ").");
+        m_ui.ShowStatusError(rootFinderFailure(*process));
         return false;
     }
     return true;
@@ -81,12 +136,33 @@ bool CFilterDoc::ReadRoots()
 
 void CFilterDoc::OnViewZero()
 {
-    if (!m_pCoef || !ComputeRoots())
+    if (!m_pCoef)
+        return;
+    if (m_pRoots)
+        StopViewer();  // a viewer that has not yet read root.bin holds the lock until it ends
+    const std::unique_ptr<exchange::CExchangeLock> lock = LockExchange();
+    if (!lock || (!m_pRoots && !ExchangeRoots()))
         return;
     StopViewer();
+    StartViewer(*lock);
+}
+
+// Starts Zeroplot on the zeros the document holds. "root.bin" is written from them first,
+// since another root finding in this folder may have replaced it after they were read,
+// and the viewer receives the lock, which it holds until it has read the file.
+void CFilterDoc::StartViewer(const exchange::CExchangeLock& lock)
+{
+    try {
+        exchange::WriteRecordFile(exchange::kRootFile, *m_pRoots);
+    } catch (const std::runtime_error& e) {
+        m_ui.ShowStatusError(std::string("The zero viewer was not started: ") + e.what() + ".");
+        return;
+    }
     const std::string program = FindProgram("Zeroplot");
+    CStartOptions options;
+    options.nHandOnFd = lock.Descriptor();
     if (!program.empty())
-        m_hViewer = CProcessHandle::Start(program, {});
+        m_hViewer = CProcessHandle::Start(program, {}, options);
     if (!m_hViewer)
         m_ui.ShowStatusError("The zero viewer Zeroplot could not be started.");
 }

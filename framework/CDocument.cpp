@@ -1,6 +1,7 @@
 #include "CDocument.h"
 
 #include "FileIo.h"
+#include "Printable.h"
 
 #include <algorithm>
 
@@ -13,12 +14,12 @@ bool CDocument::OnNewDocument()
 
 void CDocument::OnOpenDocument(const std::string& path)
 {
-    std::string bytes = exchange::ReadFileBytes(path);
+    std::string bytes = exchange::ReadFileBytes(path, kMaxDocumentBytes);
     CArchive ar(bytes, CArchive::load);
     try {
         Serialize(ar);
     } catch (const CArchiveException& e) {
-        throw CArchiveException("cannot open \"" + path + "\": " + e.what());
+        throw CArchiveException("cannot open \"" + exchange::PrintableText(path) + "\": " + e.what());
     }
     m_strPathName = path;
     m_bModified = false;
@@ -28,7 +29,11 @@ void CDocument::OnSaveDocument(const std::string& path)
 {
     std::string bytes;
     CArchive ar(bytes, CArchive::store);
-    Serialize(ar);
+    try {
+        Serialize(ar);
+    } catch (const CArchiveException& e) {
+        throw CArchiveException("cannot write \"" + exchange::PrintableText(path) + "\": " + e.what());
+    }
     exchange::WriteFileAtomically(path, bytes);
     m_strPathName = path;
     m_bModified = false;

@@ -11,21 +11,26 @@
 // since, and the views that show it.
 class CDocument : public CCmdTarget {
 public:
+    // The largest document file File Open reads: 1 GiB.
+    static constexpr size_t kMaxDocumentBytes = size_t{1} << 30;
+
     ~CDocument() override = default;
 
     // File New: forgets the path name and the modified flag. True on success.
     virtual bool OnNewDocument();
     // Stores the document into ar, or loads it from ar. A load that cannot be taken
-    // throws CArchiveException before it changes anything.
+    // throws CArchiveException before it changes anything; so does a store of contents
+    // that could not be loaded again.
     virtual void Serialize(CArchive& ar) = 0;
 
     // File Open: loads path through Serialize, then takes its name and clears the modified
-    // flag. Throws exchange::FileError or CArchiveException, naming the file and the
-    // reason; the document then keeps its previous contents and name.
+    // flag. Only a regular file of at most kMaxDocumentBytes is read. Throws
+    // exchange::FileError or CArchiveException, naming the file and the reason; the
+    // document then keeps its previous contents and name.
     void OnOpenDocument(const std::string& path);
     // File Save: stores through Serialize and replaces path atomically, then takes its
-    // name and clears the modified flag. Throws exchange::FileError; the previous file
-    // then stays as it was.
+    // name and clears the modified flag. Throws exchange::FileError, or CArchiveException
+    // when Serialize refuses to store; the previous file then stays as it was.
     void OnSaveDocument(const std::string& path);
 
     const std::string& GetPathName() const { return m_strPathName; }

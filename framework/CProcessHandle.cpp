@@ -2,19 +2,53 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 extern char** environ;
 
+namespace {
+
+// The descriptor under which a started program receives CStartOptions::nHandOnFd.
+constexpr int kHandOnTarget = 3;
+
+// The file actions of a start: standard error into errorPipe's write end (if >= 0), then
+// handOn as descriptor 3 (if >= 0). A duplicate onto the same number would keep its
+// close-on-exec flag, so handOn is first moved off 3.
+class CSpawnActions {
+public:
+    CSpawnActions(int errorPipe, int handOn)
+    {
+        posix_spawn_file_actions_init(&m_actions);
+        if (errorPipe >= 0)
+            posix_spawn_file_actions_adddup2(&m_actions, errorPipe, STDERR_FILENO);
+        if (handOn == kHandOnTarget)
+            handOn = m_moved = ::fcntl(handOn, F_DUPFD_CLOEXEC, kHandOnTarget + 1);
+        if (handOn >= 0)
+            posix_spawn_file_actions_adddup2(&m_actions, handOn, kHandOnTarget);
+    }
+    ~CSpawnActions()
+    {
+        posix_spawn_file_actions_destroy(&m_actions);
+        if (m_moved >= 0)
+            ::close(m_moved);
+    }
+    const posix_spawn_file_actions_t* get() const { return &m_actions; }
+
+private:
+    posix_spawn_file_actions_t m_actions;
+    int m_moved = -1;
+};
+
+}  // namespace
+
 std::unique_ptr<CProcessHandle> CProcessHandle::Start(const std::string& program,
-    const std::vector<std::string>& args)
+    const std::vector<std::string>& args, const CStartOptions& options)
 {
     std::vector<std::string> words{program};
     words.insert(words.end(), args.begin(), args.end());
@@ -22,22 +56,60 @@ std::unique_ptr<CProcessHandle> CProcessHandle::Start(const std::string& program
     for (std::string& word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
-    pid_t pid = 0;
-    if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
+    int errors[2] = {-1, -1};
+    if (options.bCaptureErrors && ::pipe2(errors, O_CLOEXEC) != 0)
         return nullptr;
-    return std::unique_ptr<CProcessHandle>(new CProcessHandle(pid));
+    pid_t pid = 0;
+    const int started = posix_spawn(&pid, program.c_str(), CSpawnActions(errors[1], options.nHandOnFd).get(),
+        nullptr, argv.data(), environ);
+    if (errors[1] >= 0)
+        ::close(errors[1]);
+    if (started != 0) {
+        if (errors[0] >= 0)
+            ::close(errors[0]);
+        return nullptr;
+    }
+    if (errors[0] >= 0)
+        ::fcntl(errors[0], F_SETFL, O_NONBLOCK);
+    return std::unique_ptr<CProcessHandle>(new CProcessHandle(pid, errors[0]));
 }
 
 CProcessHandle::~CProcessHandle()
 {
     if (!m_bEnded)
         poll();
+    if (m_errorPipe >= 0)
+        ::close(m_errorPipe);
+}
+
+void CProcessHandle::drainErrors()
+{
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = m_errorPipe < 0 ? 0 : ::read(m_errorPipe, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        m_strErrors.append(buffer, std::min(static_cast<size_t>(n), kMaxErrorOutput - m_strErrors.size()));
+    }
+}
+
+void CProcessHandle::ended(const int* status)
+{
+    m_bEnded = true;
+    if (status && WIFEXITED(*status))
+        m_nExitStatus = WEXITSTATUS(*status);
+    if (status && WIFSIGNALED(*status))
+        m_nSignal = WTERMSIG(*status);
+    drainErrors();
 }
 
 bool CProcessHandle::poll()
 {
     if (m_bEnded)
         return true;
+    drainErrors();
     int status = 0;
     pid_t result = 0;
     do
@@ -45,9 +117,7 @@ bool CProcessHandle::poll()
     while (result < 0 && errno == EINTR);
     if (result == 0)
         return false;
-    m_bEnded = true;
-    if (result == m_pid && WIFEXITED(status))
-        m_nExitStatus = WEXITSTATUS(status);
+    ended(result == m_pid ? &status : nullptr);
     return true;
 }
 
@@ -55,14 +125,7 @@ bool CProcessHandle::IsRunning() { return !poll(); }
 
 bool CProcessHandle::WaitFor(int milliseconds)
 {
-    using Clock = std::chrono::steady_clock;
-    const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
-    while (!poll()) {
-        if (milliseconds >= 0 && Clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
+    return CPolledWait([this] { return poll(); }).WaitFor(milliseconds);
 }
 
 void CProcessHandle::Terminate()
@@ -71,9 +134,11 @@ void CProcessHandle::Terminate()
         return;
     ::kill(m_pid, SIGKILL);
     int status = 0;
-    while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    m_bEnded = true;
+    pid_t result = 0;
+    do
+        result = ::waitpid(m_pid, &status, 0);
+    while (result < 0 && errno == EINTR);
+    ended(result == m_pid ? &status : nullptr);
 }
 
 namespace {

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs what this machine lacks (Debian 12, as root), builds, and then either runs all
 # tests (test) or starts the workbench (run).
-#   scripts/bootstrap.sh test   install, build, run every test, also under the sanitizers
+#   scripts/bootstrap.sh test   install, build, run every test, also under the sanitizers,
+#                               and run every fuzz target for FUZZ_SECONDS (default 30)
 #   scripts/bootstrap.sh run    install, build, start the workbench
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-test}
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libfftw3-dev libmps-dev
-          libgmp-dev googletest libgtest-dev libbenchmark-dev fonts-noto-cjk)
+          libgmp-dev googletest libgtest-dev libbenchmark-dev fonts-noto-cjk clang libclang-rt-14-dev)
+fuzz_targets=(fuzz_document fuzz_zsolve fuzz_root_file fuzz_coefficient_text fuzz_dialog_numbers)
 
 install_missing() {
   local missing=()
@@ -23,27 +25,65 @@ install_missing() {
   fi
 }
 
-build() { # folder, cmake options...
-  local dir=$1; shift
+build() { # folder, target, cmake options...
+  local dir=$1 target=$2; shift 2
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir" -j2
+  cmake --build "$dir" -j2 --target "$target"
+}
+
+# Runs one fuzz target for $FUZZ_SECONDS on its seed corpus; new inputs go to a scratch
+# folder and a finding to build-fuzz/findings. Prints libFuzzer's last lines.
+fuzz_one() { # target
+  local target=$1 scratch log
+  scratch=$(mktemp -d)
+  log="$scratch/log"
+  mkdir -p build-fuzz/findings "$scratch/corpus"
+  if build-fuzz/bin/"$target" -max_total_time="$FUZZ_SECONDS" -timeout=25 -rss_limit_mb=3072 \
+       -artifact_prefix="build-fuzz/findings/$target-" "$scratch/corpus" "fuzz/corpus/$target" >"$log" 2>&1; then
+    echo "$target: $(grep -E '^Done [0-9]+ runs' "$log")"
+    rm -rf "$scratch"
+  else
+    echo "$target: FINDING (input saved under build-fuzz/findings)"
+    tail -n 40 "$log"
+    rm -rf "$scratch"
+    return 1
+  fi
+}
+
+# Runs every fuzz target, two at a time (one per core); fails when any has a finding.
+fuzz_all() {
+  local status=0 i
+  for ((i = 0; i < ${#fuzz_targets[@]}; i += 2)); do
+    fuzz_one "${fuzz_targets[i]}" & local first=$!
+    if ((i + 1 < ${#fuzz_targets[@]})); then
+      fuzz_one "${fuzz_targets[i + 1]}" || status=1
+    fi
+    wait "$first" || status=1
+  done
+  return $status
 }
 
 install_missing
 case "$mode" in
   test)
-    build build -DCMAKE_BUILD_TYPE=Release
-    build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DFILTER_SANITIZE=ON -DFILTER_GUI=OFF -DFILTER_BENCH=OFF
+    FUZZ_SECONDS=${FUZZ_SECONDS:-30}
+    build build all -DCMAKE_BUILD_TYPE=Release
+    build build-sanitize all -DCMAKE_BUILD_TYPE=Debug -DFILTER_SANITIZE=ON -DFILTER_GUI=OFF -DFILTER_BENCH=OFF
+    build build-fuzz fuzzers -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DFILTER_FUZZ=ON \
+      -DFILTER_BENCH=OFF
     export QT_QPA_PLATFORM=offscreen
     status=0
     echo "== tests"
     ctest --test-dir build -j2 --output-on-failure || status=1
     echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     ctest --test-dir build-sanitize -j2 --output-on-failure || status=1
+    echo "== fuzz targets, ${FUZZ_SECONDS}s each (clang, AddressSanitizer, UndefinedBehaviorSanitizer)"
+    fuzz_all || status=1
+    echo "== wall time: ${SECONDS}s"
     exit $status
     ;;
   run)
-    build build -DCMAKE_BUILD_TYPE=Release
+    build build all -DCMAKE_BUILD_TYPE=Release
     exec build/bin/filter "${@:2}"
     ;;
   *)

@@ -10,9 +10,10 @@
 // is never modified. Members are public for the view to read.
 class CZeroplotDoc : public CDocument {
 public:
-    // Reads "root.bin". A missing, unreadable or too short file leaves no zeros (m_pRoots
-    // null, m_nRoots 0) and is not reported; a file shorter than its count yields the
-    // records present, the others 0; bytes after the counted records are ignored.
+    // Reads "root.bin" (a regular file only: a FIFO or device there is never waited for).
+    // A missing, unreadable or too short file leaves no zeros (m_pRoots null, m_nRoots 0)
+    // and is not reported; a file shorter than its count yields the records present, the
+    // others NaN (not drawn); bytes after the counted records are ignored.
     CZeroplotDoc();
 
     // The framework's File New; the zeros stay as they were read at construction.

@@ -104,21 +104,32 @@ bool CWorkbenchUi::ConfirmImport(const std::string& path, int count)
 
 bool CWorkbenchUi::WaitForRootFinder(CProcessHandle& process)
 {
+    return WaitCancellable(process, QCoreApplication::translate("CWorkbenchUi", "Finding the zeros of the filter..."));
+}
+
+bool CWorkbenchUi::WaitForExchange(CWaitable& lock)
+{
+    return WaitCancellable(lock,
+        QCoreApplication::translate("CWorkbenchUi", "Waiting for another root finding in this folder..."));
+}
+
+bool CWorkbenchUi::WaitCancellable(CWaitable& task, const QString& text)
+{
     CWaitCursor cursor;
     QElapsedTimer elapsed;
     elapsed.start();
     while (elapsed.elapsed() < kProgressDelayMs) {
-        if (process.WaitFor(kPollMs))
+        if (task.WaitFor(kPollMs))
             return true;
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
-    QProgressDialog progress("Finding the zeros of the filter...", "Cancel", 0, 0, m_pFrame);
+    QProgressDialog progress(text, QCoreApplication::translate("CWorkbenchUi", "Cancel"), 0, 0, m_pFrame);
     progress.setWindowTitle(AfxGetAppTitle());
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setMinimumDuration(0);
     progress.show();
     while (!progress.wasCanceled()) {
-        if (process.WaitFor(kPollMs))
+        if (task.WaitFor(kPollMs))
             return true;
         QApplication::processEvents();
     }

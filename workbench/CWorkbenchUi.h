@@ -3,6 +3,7 @@
 #include "CFilterUi.h"
 
 class CFrameWnd;
+class QString;
 
 // The workbench's answers to the document's questions: the two design dialogs, the save
 // dialog of the text export, the wait for the root finder, message boxes, the status bar
@@ -31,6 +32,8 @@ public:
     // The wait cursor while the root finder runs; after kProgressDelayMs a modal progress
     // dialog whose Cancel gives up the wait (false).
     bool WaitForRootFinder(CProcessHandle& process) override;
+    // The same wait while another root finding in the folder holds the exchange.
+    bool WaitForExchange(CWaitable& lock) override;
     void ShowError(const std::string& message) override;
     void ShowStatusError(const std::string& message) override;
     void ShowStatus(const std::string& message) override;
@@ -41,5 +44,7 @@ public:
     static constexpr int kProgressDelayMs = 1000;
 
 private:
+    bool WaitCancellable(CWaitable& task, const QString& text);
+
     CFrameWnd* m_pFrame = nullptr;
 };

@@ -123,9 +123,9 @@ Complex CPolynomial::InverseNewton(const HornerValue& h) const
     return InverseNewtonAt(h.value, h.derivative, h.w, h.outside, Degree());
 }
 
-bool CPolynomial::WithinRounding(const HornerValue& h) const
+bool CPolynomial::WithinRounding(const HornerValue& h, double factor) const
 {
-    return std::abs(h.value) <= RoundingBound(Degree()) * h.bound;
+    return std::abs(h.value) <= factor * RoundingBound(Degree()) * h.bound;
 }
 
 LongComplex CPolynomial::PreciseNewtonStep(const HornerValue& h, LongComplex& base) const

@@ -40,9 +40,10 @@ public:
     // p'(z) / p(z) at the point of h.
     Complex InverseNewton(const HornerValue& h) const;
 
-    // Whether |p(z)| lies within the rounding-error bound of Horner's rule,
-    // eps * sum |c_k| |z|^k: in double arithmetic z cannot be told apart from a root.
-    bool WithinRounding(const HornerValue& h) const;
+    // Whether |p(z)| lies within factor times the rounding-error bound of Horner's rule,
+    // eps * sum |c_k| |z|^k: with factor 1, in double arithmetic z cannot be told apart
+    // from a root. False for a value that is not finite.
+    bool WithinRounding(const HornerValue& h, double factor = 1.0) const;
 
     // The Newton step p(z) / p'(z) at the point z of h, with p(z) recomputed in long
     // double (the derivative from h is accurate enough). base receives z in long double

@@ -9,6 +9,7 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <numeric>
 #include <stdexcept>
 #include <string>
 
@@ -48,9 +49,22 @@ double Magnitude(Complex c)
     return std::fmax(std::fabs(c.real()), std::fabs(c.imag()));
 }
 
+// A computed root is accepted when |p(z)| lies within this multiple of the rounding-error
+// bound of Horner's rule (the stopping test's bound): what rounding z to double and
+// evaluating p in double can leave at a root found to full precision.
+constexpr double kCertainty = 4.0;
+
+// The scaling keeps the end coefficients at least this power of two where it can: far
+// enough above the subnormal numbers that Horner's rule at a root keeps full precision.
+constexpr int kLowestEndExponent = DBL_MIN_EXP - 1 + 64;
+
 // Multiplies c (end coefficients not zero) by a power of two, which keeps the roots
 // exactly: the largest part near 1, so that no sum of moduli overflows, but raised where
-// needed to keep the end coefficients normal numbers, as far as the range allows.
+// needed to keep the end coefficients well clear of the subnormal numbers (at least
+// 2^kLowestEndExponent), as far as the range allows. Should
+// that round a coefficient by more than a unit roundoff of its own size (the magnitudes
+// span more than the range of double), the roots cannot be found in double: it throws
+// RootFindingError.
 void Scale(std::vector<Complex>& c)
 {
     double largest = 0.0;
@@ -58,9 +72,34 @@ void Scale(std::vector<Complex>& c)
         largest = std::fmax(largest, Magnitude(x));
     const int high = std::ilogb(largest);
     const int low = std::ilogb(std::fmin(Magnitude(c.front()), Magnitude(c.back())));
-    const int shift = std::min(std::max(-high, DBL_MIN_EXP - 1 - low), 1000 - high);
-    for (Complex& x : c)
-        x = Complex(std::ldexp(x.real(), shift), std::ldexp(x.imag(), shift));
+    const int shift = std::min(std::max(-high, kLowestEndExponent - low), 1000 - high);
+    for (Complex& x : c) {
+        const Complex scaled(std::ldexp(x.real(), shift), std::ldexp(x.imag(), shift));
+        const double lost = std::fabs(std::ldexp(scaled.real(), -shift) - x.real())
+            + std::fabs(std::ldexp(scaled.imag(), -shift) - x.imag());
+        if (lost > kUnitRoundoff * Magnitude(x))
+            throw RootFindingError("the magnitudes of the coefficients span more than double precision can hold");
+        x = scaled;
+    }
+}
+
+// Throws RootFindingError unless every root in z is finite and meets kCertainty. Each
+// underflow in Horner's rule adds an absolute error of up to the smallest subnormal
+// number, which the rounding-error bound covers only while eps * sum |c_k| |z|^k stays
+// above it: a root where the sum is smaller is not accepted either.
+void Certify(const CPolynomial& p, const std::vector<Complex>& z)
+{
+    std::vector<int> index(z.size());
+    std::iota(index.begin(), index.end(), 0);
+    std::vector<HornerValue> values(z.size());
+    p.Evaluate(z, index.data(), static_cast<int>(z.size()), values);
+    const double smallestBound = std::numeric_limits<double>::denorm_min() / kUnitRoundoff;
+    const auto failed = std::count_if(values.begin(), values.end(), [&p, smallestBound](const HornerValue& h) {
+        return !p.WithinRounding(h, kCertainty) || !(h.bound >= smallestBound);
+    });
+    if (failed > 0)
+        throw RootFindingError(std::to_string(failed) + " of " + std::to_string(z.size())
+            + " roots could not be found to double precision");
 }
 
 // The roots of a polynomial whose first and last coefficients are not zero.
@@ -72,6 +111,7 @@ std::vector<Complex> ProperRoots(const std::vector<Complex>& coefficients)
     std::vector<Complex> z = StartingPoints(p);
     AberthIterate(p, z);
     PolishRoots(p, z);
+    Certify(p, z);
     return z;
 }
 
@@ -84,11 +124,8 @@ CComplexArray FindRoots(const CComplexArray& coefficients)
     std::vector<Complex> c;
     for (int k = 0; k < n; ++k)
         c.emplace_back(coefficients[k].re, coefficients[k].im);
-    int zeros = TrimZeros(c);
+    const int zeros = TrimZeros(c);
     Scale(c);
-    // Only when the coefficients span more than the range of double can an end one
-    // vanish here; its roots are then 0 or infinite in double as well.
-    zeros += TrimZeros(c);
     const std::vector<Complex> finite = ProperRoots(c);
     CComplexArray roots(n - 1);
     int r = zeros;  // roots 0 .. zeros-1 stay at 0

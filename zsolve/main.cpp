@@ -1,25 +1,51 @@
 // zsolve FILE: reads the polynomial c[0] + c[1] z + ... + c[n-1] z^(n-1) from FILE (a
-// count and n complex records, constant term first) and writes its n - 1 roots to
-// "root.bin" in the current directory. On any failure it prints one line on stderr,
-// exits with a non-zero status and leaves an existing "root.bin" as it was.
+// count and n complex records, constant term first: the filter coefficients h[n-1] ..
+// h[0]) and writes its n - 1 roots to "root.bin" in the current directory. On any
+// failure it prints one line on stderr, exits with a non-zero status and leaves an
+// existing "root.bin" as it was.
+#include "Printable.h"
 #include "RecordFile.h"
 #include "RootFinder.h"
 
+#include <cmath>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <string>
 
 namespace {
 
-// The coefficients in the file at path. Throws on a file that cannot be read or that
-// ends before the records its count announces.
+// "\"path\": what", with the path's control characters escaped.
+std::string Named(const std::string& path, const std::string& what)
+{
+    return "\"" + exchange::PrintableText(path) + "\": " + what;
+}
+
+// The coefficients in the file at path. Throws on a file that cannot be read, that ends
+// before the records its count announces, or that holds a value that is not finite,
+// numbered as the filter's coefficients: record k holds h[n-1-k].
 CComplexArray ReadPolynomial(const std::string& path)
 {
     const exchange::RecordFile file = exchange::ReadRecordFile(path);
     if (!file.complete())
-        throw exchange::FormatError("\"" + path + "\" ends after " + std::to_string(file.present) + " of " +
-                                    std::to_string(file.count) + " coefficients");
+        throw exchange::FormatError(Named(path, "the file ends after " + std::to_string(file.present) + " of "
+                                                    + std::to_string(file.count) + " coefficients"));
+    for (int k = 0; k < file.count; ++k)
+        if (!std::isfinite(file.records[k].re) || !std::isfinite(file.records[k].im))
+            throw exchange::FormatError(
+                Named(path, "coefficient h[" + std::to_string(file.count - 1 - k) + "] is not finite"));
     return file.records;
+}
+
+// The roots of the polynomial in the file at path; every message names the file.
+CComplexArray Roots(const std::string& path)
+{
+    const CComplexArray coefficients = ReadPolynomial(path);
+    try {
+        return zsolve::FindRoots(coefficients);
+    } catch (const std::exception& e) {
+        throw std::runtime_error(Named(path, e.what()));
+    }
 }
 
 }  // namespace
@@ -32,11 +58,7 @@ int main(int argc, char** argv)
         return 2;
     }
     try {
-        const CComplexArray coefficients = ReadPolynomial(argv[1]);
-        exchange::WriteRecordFile(exchange::kRootFile, zsolve::FindRoots(coefficients));
-    } catch (const std::invalid_argument& e) {
-        std::fprintf(stderr, "zsolve: \"%s\": %s\n", argv[1], e.what());
-        return 1;
+        exchange::WriteRecordFile(exchange::kRootFile, Roots(argv[1]));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zsolve: %s\n", e.what());
         return 1;

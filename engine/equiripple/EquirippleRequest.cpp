@@ -1,5 +1,6 @@
 // What an equiripple request asks for, and how long a filter it needs.
 #include "EquirippleDesign.h"
+#include "FilterLimits.h"
 
 #include "Resource.h"
 
@@ -67,9 +68,9 @@ CLengthEstimate lengthByFormula(const CEquirippleRequest& request)
     const double length = herrmannLength(l1, l2, narrowestTransition(request.edges));
     if (!std::isfinite(length))
         return {0, "No finite filter length meets these conditions."};
-    if (length > 65535.0)
-        return {0, "The estimated filter length, about " + std::to_string(std::llround(length))
-                + ", exceeds 65535; allow a wider transition band, more ripple or less attenuation."};
+    if (length > kMaxFilterLength)
+        return {0, "The estimated filter length, about " + std::to_string(std::llround(length)) + ", exceeds "
+                + std::to_string(kMaxFilterLength) + "; allow a wider transition band, more ripple or less attenuation."};
     return {lengthFor(request.nType, length), {}};
 }
 

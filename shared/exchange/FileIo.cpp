@@ -1,9 +1,10 @@
 #include "FileIo.h"
 
+#include "Printable.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,20 +14,32 @@ namespace exchange {
 
 namespace {
 
-[[noreturn]] void fail(const std::string& action, const std::string& path, int error)
+// The prefix of the temporary file a write creates beside its target: short, so that a
+// target whose name has the longest length a folder allows can still be written.
+constexpr char kTemporaryName[] = ".filter-XXXXXX";
+
+[[noreturn]] void fail(const std::string& action, const std::string& path, const std::string& reason)
 {
-    throw FileError("cannot " + action + " \"" + path + "\": " + std::strerror(error));
+    throw FileError("cannot " + action + " \"" + PrintableText(path) + "\": " + reason);
 }
 
-// Permissions for the replacement: those of the file it replaces, else the usual ones.
-mode_t modeFor(const std::string& path)
+[[noreturn]] void fail(const std::string& action, const std::string& path, int error)
 {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0)
-        return st.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    fail(action, path, std::strerror(error));
+}
+
+// Why a file of this kind is neither read nor replaced.
+std::string notRegular(const struct stat& st)
+{
+    return S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file";
+}
+
+std::string describeBytes(size_t bytes)
+{
+    for (const auto& [shift, unit] : {std::pair{30, " GiB"}, std::pair{20, " MiB"}, std::pair{10, " KiB"}})
+        if (bytes >= (size_t{1} << shift) && bytes % (size_t{1} << shift) == 0)
+            return std::to_string(bytes >> shift) + unit;
+    return std::to_string(bytes) + " bytes";
 }
 
 bool writeAll(int fd, const std::string& bytes)
@@ -43,23 +56,9 @@ bool writeAll(int fd, const std::string& bytes)
     return true;
 }
 
-// Appends everything fd holds to out; false on a read error (a folder, say), errno set.
-bool readAll(int fd, std::string& out)
-{
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n == 0;
-        out.append(buffer, static_cast<size_t>(n));
-    }
-}
-
 // The file a write to path must replace: through a symbolic link, the file it points to,
 // so that the link survives the rename.
-std::string replacedFile(const std::string& path)
+std::string followedFile(const std::string& path)
 {
     char resolved[PATH_MAX];
     struct stat st {};
@@ -68,39 +67,101 @@ std::string replacedFile(const std::string& path)
     return path;
 }
 
+// Refuses a target that exists and is not a regular file (a link to be replaced is fine);
+// returns the permissions for the replacement: those of the file it replaces, else the
+// usual ones.
+mode_t checkTarget(const std::string& name, const std::string& target, LinkPolicy links)
+{
+    struct stat st {};
+    const int found = links == LinkPolicy::Follow ? ::stat(target.c_str(), &st) : ::lstat(target.c_str(), &st);
+    if (found == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 07777;
+    if (found == 0 && !S_ISLNK(st.st_mode))
+        fail("write", name, notRegular(st));
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+std::string temporaryBeside(const std::string& target)
+{
+    const size_t slash = target.find_last_of('/');
+    return (slash == std::string::npos ? std::string() : target.substr(0, slash + 1)) + kTemporaryName;
+}
+
 }  // namespace
 
-std::string ReadFileBytes(const std::string& path)
+CReadFile::CReadFile(const std::string& path) : m_path(path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    if (path.empty())
+        fail("open", path, "no file name given");
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
         fail("open", path, errno);
-    std::string contents;
-    const bool read = readAll(fd, contents);
-    const int readError = errno;
-    ::close(fd);
-    if (!read)
-        fail("read", path, readError);
+    if (!S_ISREG(st.st_mode))
+        fail("open", path, notRegular(st));
+    // Not blocking: should a FIFO have taken the file's place since, the open returns.
+    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (m_fd < 0)
+        fail("open", path, errno);
+    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(m_fd);
+        fail("open", path, notRegular(st));
+    }
+    m_size = static_cast<size_t>(st.st_size);
+}
+
+CReadFile::~CReadFile() { ::close(m_fd); }
+
+std::string CReadFile::Read(size_t count)
+{
+    std::string out;
+    char buffer[65536];
+    while (out.size() < count) {
+        const ssize_t n = ::read(m_fd, buffer, std::min(sizeof buffer, count - out.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail("read", m_path, errno);
+        if (n == 0)
+            break;
+        out.append(buffer, static_cast<size_t>(n));
+    }
+    return out;
+}
+
+std::string ReadFileBytes(const std::string& path, size_t maxBytes)
+{
+    CReadFile file(path);
+    const std::string tooLarge = "it is larger than " + describeBytes(maxBytes);
+    if (file.Size() > maxBytes)
+        fail("open", path, tooLarge);
+    std::string contents = file.Read(maxBytes + 1);
+    if (contents.size() > maxBytes)
+        fail("read", path, tooLarge);
     return contents;
 }
 
-void WriteFileAtomically(const std::string& name, const std::string& bytes)
+void WriteFileAtomically(const std::string& name, const std::string& bytes, LinkPolicy links)
 {
-    const std::string path = replacedFile(name);
-    std::string temp = path + ".XXXXXX";
+    if (name.empty())
+        fail("write", name, "no file name given");
+    const std::string path = links == LinkPolicy::Follow ? followedFile(name) : name;
+    const mode_t mode = checkTarget(name, path, links);
+    std::string temp = temporaryBeside(path);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        fail("create", path, errno);
-    const bool written = ::fchmod(fd, modeFor(path)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+        fail("create", name, errno);
+    const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         ::unlink(temp.c_str());
-        fail("write", path, written ? errno : writeError);
+        fail("write", name, written ? errno : writeError);
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const int renameError = errno;
         ::unlink(temp.c_str());
-        fail("write", path, renameError);
+        fail("write", name, renameError);
     }
 }
 

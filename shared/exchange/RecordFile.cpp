@@ -1,6 +1,7 @@
 #include "RecordFile.h"
 
 #include "FileIo.h"
+#include "Printable.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -67,16 +68,18 @@ RecordFile DecodeRecords(const std::string& bytes)
 
 RecordFile ReadRecordFile(const std::string& path)
 {
-    try {
-        return DecodeRecords(ReadFileBytes(path));
-    } catch (const FormatError& e) {
-        throw FormatError("\"" + path + "\": " + e.what());
-    }
+    CReadFile file(path);
+    std::string bytes = file.Read(2);
+    if (bytes.size() < 2)
+        throw FormatError("\"" + PrintableText(path) + "\": the file is too short to hold a count");
+    const size_t count = static_cast<unsigned char>(bytes[0]) | static_cast<unsigned char>(bytes[1]) << 8;
+    bytes += file.Read(kRecordBytes * count);
+    return DecodeRecords(bytes);
 }
 
 void WriteRecordFile(const std::string& path, const CComplexArray& records)
 {
-    WriteFileAtomically(path, EncodeRecords(records));
+    WriteFileAtomically(path, EncodeRecords(records), LinkPolicy::Replace);
 }
 
 }  // namespace exchange

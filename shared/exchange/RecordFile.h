@@ -36,10 +36,14 @@ std::string EncodeRecords(const CComplexArray& records);
 // ends early yields the whole records present. Fewer than 2 bytes: FormatError.
 RecordFile DecodeRecords(const std::string& bytes);
 
-// Reads and decodes a file. FileError when it cannot be read, FormatError as above.
+// Reads the count of the regular file at path and then only the records it announces,
+// and decodes them as above. FileError when it cannot be read (a FIFO, device or folder
+// included), FormatError as above.
 RecordFile ReadRecordFile(const std::string& path);
 
-// Encodes records and writes them atomically (FileIo.h). FileError, FormatError.
+// Encodes records and writes them atomically (FileIo.h), replacing a symbolic link at
+// path rather than the file it points to: the exchange files belong to the programs.
+// FileError, FormatError.
 void WriteRecordFile(const std::string& path, const CComplexArray& records);
 
 }  // namespace exchange

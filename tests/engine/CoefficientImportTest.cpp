@@ -83,9 +83,9 @@ TEST(CoefficientImport, RefusalsNameLineAndColumn)
 TEST(CoefficientImport, TakesAtMost65535Values)
 {
     std::string text;
-    for (int i = 0; i < kMaxCoefficientCount; ++i)
+    for (int i = 0; i < kMaxFilterLength; ++i)
         text += "0\n";
-    EXPECT_EQ(ParseCoefficientText(text).GetSize(), kMaxCoefficientCount);
+    EXPECT_EQ(ParseCoefficientText(text).GetSize(), kMaxFilterLength);
     EXPECT_EQ(refusal(text + "  1\n"), "line 65536, column 3: more than 65535 values");
 }
 

@@ -57,6 +57,13 @@ public:
         ++rootFinderRuns;
         return process.WaitFor(-1);
     }
+    bool WaitForExchange(CWaitable& lock) override
+    {
+        ++exchangeWaits;
+        if (whileWaitingForExchange)
+            whileWaitingForExchange();
+        return !giveUpExchangeWait && lock.WaitFor(-1);
+    }
     void ShowError(const std::string& message) override { errors.push_back(message); }
     void ShowStatusError(const std::string& message) override { statusErrors.push_back(message); }
     void ShowStatus(const std::string& message) override { statuses.push_back(message); }
@@ -76,6 +83,9 @@ public:
     std::string importPath;
     int importedCount = -1;
     int rootFinderRuns = 0;
+    int exchangeWaits = 0;
+    bool giveUpExchangeWait = false;
+    std::function<void()> whileWaitingForExchange;
     std::vector<std::string> errors;
     std::vector<std::string> statusErrors;
     std::vector<std::string> refusals;  // what a dialog refused, staying open

@@ -112,6 +112,16 @@ TEST(PassBandDesign, RefusesArgumentsOutsideTheirRanges)
     EXPECT_THROW(DesignPassBand(BandPass, 31, 0.3, 0.2, 60.0), std::invalid_argument);
     EXPECT_THROW(DesignPassBand(LowPass, 31, 0.25, 0.5, -1.0), std::invalid_argument);
     EXPECT_NO_THROW(DesignPassBand(HighPass, 31, 0.3, 0.2, 60.0));  // high is not used
+    // Whatever their source (a document file, say), values that are not finite or lie
+    // beyond what the design can compute are refused before any bin is computed.
+    const double nan = std::nan(""), inf = INFINITY;
+    EXPECT_THROW(DesignPassBand(LowPass, 31, 0.25, nan, 60.0), std::invalid_argument);
+    EXPECT_THROW(DesignPassBand(HighPass, 31, 0.25, -inf, 60.0), std::invalid_argument);
+    EXPECT_THROW(DesignPassBand(BandPass, 31, nan, 0.3, 60.0), std::invalid_argument);
+    EXPECT_THROW(DesignPassBand(LowPass, 31, 0.25, 0.5, nan), std::invalid_argument);
+    EXPECT_THROW(DesignPassBand(LowPass, 31, 0.25, 0.5, 1000.5), std::invalid_argument);
+    EXPECT_THROW(DesignPassBand(LowPass, 65536, 0.25, 0.5, 60.0), std::invalid_argument);
+    EXPECT_NO_THROW(DesignPassBand(LowPass, 31, 0.25, 1e300, 1000.0));
 }
 
 struct EstimateCase {

@@ -263,6 +263,23 @@ TEST_F(FilterDocTest, RefusesDamagedFilesAndKeepsThePreviousDocument)
     }
 }
 
+TEST_F(FilterDocTest, ValuesThatAreNotFiniteAreNeverSaved)
+{
+    CRealArray huge(2);
+    huge[0] = huge[1] = 1e308;  // the response at frequency 0 overflows
+    doc.SetCoefficients(huge);
+    exchange::WriteFileAtomically(folder / "kept.flt", "kept");
+    try {
+        doc.OnSaveDocument(folder / "kept.flt");
+        FAIL() << "an infinite response was saved";
+    } catch (const CArchiveException& e) {
+        EXPECT_EQ(std::string(e.what()), "cannot write \"" + folder / "kept.flt"
+            + "\": element 0 of the response is not finite; a document holds finite values only");
+    }
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "kept.flt"), "kept");
+    EXPECT_TRUE(doc.IsModified());
+}
+
 TEST_F(FilterDocTest, SavesAndLoadsADocumentWithoutAFilter)
 {
     doc.OnSaveDocument(folder / "empty.flt");

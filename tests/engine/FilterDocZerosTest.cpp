@@ -2,6 +2,7 @@
 // small shell scripts standing in for a misbehaving root finder and for the zero viewer.
 #include "CFilterDoc.h"
 #include "DocTestKit.h"
+#include "ExchangeLock.h"
 #include "FakeUi.h"
 #include "FileIo.h"
 #include "RecordFile.h"
@@ -136,11 +137,20 @@ TEST_F(ZerosTest, NeverTakesAStaleOrFailedResult)
         {"cp stale.bin root.bin; exit 1", "exit status 1"},      // fails after writing
         {"printf '\\001\\000' > root.bin", "holds 0 zeros"},       // wrong count
         {"head -c 20 stale.bin > root.bin", "holds 1 zeros"},      // short file
+        // Not a file to read: never waited for, never read without end.
+        {"mkfifo root.bin", "cannot open \"root.bin\": it is not a regular file"},
+        {"mkdir root.bin", "cannot open \"root.bin\": it is a folder"},
+        {"ln -s /dev/zero root.bin", "cannot open \"root.bin\": it is not a regular file"},
+        // The root finder's own reason, on one line and with control characters escaped.
+        {"printf 'zsolve: \"beta.bin\": no \\033[1mgood\\n' >&2; exit 1",
+            "The root finder zsolve failed: \"beta.bin\": no \\x1B[1mgood."},
+        {"kill -KILL $$", "The root finder zsolve was ended by signal 9 (Killed)."},
     };
     CComplexArray twoZeros(2);
     exchange::WriteRecordFile("stale.bin", twoZeros);
     for (const auto& c : cases) {
         Script("bin/zsolve", c.zsolve);
+        std::filesystem::remove_all("root.bin");
         exchange::WriteRecordFile("root.bin", twoZeros);  // an earlier run's file with the right count
         ui.statusErrors.clear();
         EXPECT_FALSE(doc.ComputeRoots()) << c.zsolve;
@@ -148,6 +158,59 @@ TEST_F(ZerosTest, NeverTakesAStaleOrFailedResult)
         ASSERT_EQ(ui.statusErrors.size(), 1u) << c.zsolve;
         EXPECT_NE(ui.statusErrors[0].find(c.reason), std::string::npos) << ui.statusErrors[0];
     }
+}
+
+TEST_F(ZerosTest, AFolderNamedRootBinIsLeftAloneAndALinkNamedBetaBinIsReplaced)
+{
+    Install({1.0, -2.5, 1.0});
+    std::filesystem::create_directory("root.bin");
+    EXPECT_FALSE(doc.ComputeRoots());
+    EXPECT_EQ(ui.statusErrors.at(0), "root.bin is a folder; the zeros were not computed.");
+    EXPECT_TRUE(std::filesystem::is_directory("root.bin"));
+    EXPECT_EQ(ui.rootFinderRuns, 0);
+    std::filesystem::remove("root.bin");
+    exchange::WriteFileAtomically("victim", "kept");
+    std::filesystem::remove("beta.bin");
+    std::filesystem::create_symlink("victim", "beta.bin");
+    EXPECT_TRUE(doc.ComputeRoots());
+    EXPECT_EQ(exchange::ReadFileBytes("victim"), "kept");
+    EXPECT_FALSE(std::filesystem::is_symlink("beta.bin"));
+}
+
+TEST_F(ZerosTest, AnotherRootFindingInTheFolderIsWaitedForAndTheWaitCanBeGivenUp)
+{
+    Install({1.0, -2.5, 1.0});
+    auto other = std::make_unique<exchange::CExchangeLock>();
+    ASSERT_TRUE(other->TryAcquire());
+    ui.giveUpExchangeWait = true;
+    EXPECT_FALSE(doc.ComputeRoots());
+    EXPECT_EQ(ui.statusErrors.at(0), "The wait for another root finding in this folder was cancelled.");
+    EXPECT_FALSE(std::filesystem::exists("beta.bin"));
+    ui.giveUpExchangeWait = false;
+    ui.whileWaitingForExchange = [&other] { other.reset(); };  // the other one ends
+    EXPECT_TRUE(doc.ComputeRoots());
+    EXPECT_EQ(ui.exchangeWaits, 2);
+    EXPECT_EQ(ui.rootFinderRuns, 1);
+}
+
+TEST_F(ZerosTest, TheViewerGetsTheDocumentsZerosAndHoldsTheLockWhileItRuns)
+{
+    Script("bin/Zeroplot", "cp root.bin seen.bin; echo $$ >> viewers\nexec sleep 60");
+    Install({1.0, -2.5, 1.0});
+    ASSERT_TRUE(doc.ComputeRoots());
+    CComplexArray other(2);
+    exchange::WriteRecordFile("root.bin", other);  // another root finding's result since
+    doc.OnViewZero();
+    AwaitViewers(1);
+    EXPECT_EQ(exchange::ReadFileBytes("seen.bin"), exchange::EncodeRecords(*doc.m_pRoots));
+    EXPECT_FALSE(exchange::CExchangeLock().TryAcquire());  // the stand-in never lets it go
+    ::kill(Viewers().at(0), SIGKILL);  // its end lets the lock go
+    bool free = false;
+    for (int i = 0; i < 500 && !free; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        free = exchange::CExchangeLock().TryAcquire();
+    }
+    EXPECT_TRUE(free);
 }
 
 TEST_F(ZerosTest, RefusesFiltersTheCountFieldCannotHold)

@@ -1,4 +1,5 @@
 #include "FileIo.h"
+#include "Printable.h"
 
 #include "../support/TempFolder.h"
 
@@ -9,6 +10,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -116,4 +118,24 @@ TEST(FileIo, WritingThroughALinkReplacesTheFileItPointsTo)
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "link"));
     EXPECT_EQ(ReadFileBytes(folder / "target"), "new");
     EXPECT_EQ(folder.Entries(), (std::set<std::string>{"link", "target"}));
+}
+
+TEST(FileIo, ReadsStopAtTheirBound)
+{
+    TempFolder folder;
+    WriteFileAtomically(folder / "hundred", std::string(100, 'x'));
+    EXPECT_EQ(ReadFileBytes(folder / "hundred", 100).size(), 100u);
+    EXPECT_THROW(ReadFileBytes(folder / "hundred", 99), FileError);
+    exchange::CReadFile file(folder / "hundred");
+    EXPECT_EQ(file.Size(), 100u);
+    EXPECT_EQ(file.Read(60).size(), 60u);
+    EXPECT_EQ(file.Read(60).size(), 40u);
+    EXPECT_EQ(file.Read(60), "");
+}
+
+TEST(Printable, EscapesControlCharactersAndKeepsUtf8)
+{
+    EXPECT_EQ(exchange::PrintableText(std::string("a\nb\x1b[1m\0\x7f\\", 10)), "a\\nb\\x1B[1m\\x00\\x7F\\");
+    const std::string japanese = "\xe3\x83\x95\xe3\x82\xa3\xe3\x83\xab\xe3\x82\xbf.flt";
+    EXPECT_EQ(exchange::PrintableText(japanese), japanese);
 }

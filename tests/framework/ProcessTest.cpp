@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -38,6 +39,34 @@ TEST(CProcessHandle, RunningProgramCanBeEnded)
     EXPECT_EQ(process->ExitStatus(), -1);
     EXPECT_NE(::kill(process->Pid(), 0), 0) << "the process was not collected";
     process->Terminate();  // a second time does nothing
+}
+
+TEST(CProcessHandle, TellsTheSignalThatEndedTheProgram)
+{
+    auto killed = CProcessHandle::Start("/bin/sh", {"-c", "kill -SEGV $$"});
+    ASSERT_TRUE(killed && killed->WaitFor(10000));
+    EXPECT_EQ(killed->TermSignal(), SIGSEGV);
+    EXPECT_EQ(killed->ExitStatus(), -1);
+    auto ended = CProcessHandle::Start("/bin/sleep", {"30"});
+    ended->Terminate();
+    EXPECT_EQ(ended->TermSignal(), SIGKILL);
+    auto exited = CProcessHandle::Start("/bin/sh", {"-c", "exit 0"});
+    ASSERT_TRUE(exited->WaitFor(10000));
+    EXPECT_EQ(exited->TermSignal(), 0);
+}
+
+TEST(CProcessHandle, CollectsStandardErrorUpToItsLimitWithoutBlockingTheProgram)
+{
+    CStartOptions capture;
+    capture.bCaptureErrors = true;
+    auto one = CProcessHandle::Start("/bin/sh", {"-c", "echo out; echo 'reason here' >&2; exit 1"}, capture);
+    ASSERT_TRUE(one && one->WaitFor(10000));
+    EXPECT_EQ(one->ErrorOutput(), "reason here\n");
+    // Far more than a pipe holds: the program must not block on a full pipe.
+    auto flood = CProcessHandle::Start("/bin/sh", {"-c", "head -c 1000000 /dev/zero >&2"}, capture);
+    ASSERT_TRUE(flood && flood->WaitFor(10000));
+    EXPECT_EQ(flood->ExitStatus(), 0);
+    EXPECT_EQ(flood->ErrorOutput().size(), CProcessHandle::kMaxErrorOutput);
 }
 
 TEST(CProcessHandle, MissingProgramGivesNoHandle)

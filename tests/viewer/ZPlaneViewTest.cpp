@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -122,6 +125,31 @@ TEST_F(ZPlaneView, ZerosThatAreNotFiniteAreLeftOutAndExtremeOnesDoNotFail)
     const QImage tiny = Render(RootFileBytes({{std::numeric_limits<double>::denorm_min(), 0.0}}), true);
     ExpectMarker(tiny, 1050, 1050);
     EXPECT_FALSE(Near(tiny, 1050 + 471, 1050 - 471, kBlue));
+}
+
+TEST_F(ZPlaneView, ARootFileThatIsNoRegularFileLeavesTheWindowBlankAtOnce)
+{
+    const std::function<bool(const char*)> makers[] = {
+        [](const char* name) { return ::mkfifo(name, 0600) == 0; },  // never waited for
+        [](const char* name) { return std::filesystem::create_directory(name); },
+        [](const char* name) { return ::symlink("/dev/zero", name) == 0; },  // never read without end
+    };
+    for (const auto& make : makers) {
+        std::filesystem::remove_all("root.bin");
+        ASSERT_TRUE(make("root.bin"));
+        const QImage image = Render(nullptr);
+        EXPECT_EQ(Count(image, m_background), image.width() * image.height());
+    }
+}
+
+TEST_F(ZPlaneView, AShortRootFileShowsOnlyTheZerosItHolds)
+{
+    const QImage whole = Render(RootFileBytes({{0.5, 0.0}, {0.0, 0.5}}));
+    const QImage shortFile = Render(RootFileBytes(3, {{0.5, 0.0}, {0.0, 0.5}}));  // a third announced
+    ExpectMarker(shortFile, 1050 + 333, 1050);
+    ExpectMarker(shortFile, 1050, 1050 - 333);
+    EXPECT_EQ(Count(shortFile, kBlack), Count(whole, kBlack)) << "a missing record drawn as a zero";
+    EXPECT_EQ(shortFile.pixel(1050, 1050), kBlue);
 }
 
 TEST_F(ZPlaneView, TheSquareFollowsTheShorterSideAndIsFourTimesLargerOnPaper)

@@ -5,6 +5,7 @@
 #include "CFilterDoc.h"
 #include "CMainFrame.h"
 #include "CPassBandDlg.h"
+#include "ExchangeLock.h"
 #include "RecordFile.h"
 #include "Resource.h"
 #include "RunProgram.h"
@@ -101,6 +102,16 @@ TEST_F(ZeroDisplay, ShowsTheDesignedFiltersZerosInZeroplot)
         EXPECT_EQ(roots.records[i].im, (*Doc().m_pRoots)[i].im);
     }
     EXPECT_EQ(StatusMessage(), "");
+    // Having read root.bin, the running viewer lets go of the exchange's lock.
+    EXPECT_TRUE(QTest::qWaitFor([] { return exchange::CExchangeLock().TryAcquire(); }, 5000));
+}
+
+TEST_F(ZeroDisplay, TheRootFindersOwnReasonReachesTheStatusBar)
+{
+    Doc().SetCoefficients(CRealArray(3));
+    m_app->GetFrame().GetAction(ID_VIEW_ZERO)->trigger();
+    EXPECT_EQ(StatusMessage(), "The root finder zsolve failed: \"beta.bin\": all coefficients are zero.");
+    EXPECT_EQ(Doc().m_hViewer, nullptr);
 }
 
 TEST_F(ZeroDisplay, NewDesignEndsTheRunningViewer)

@@ -172,6 +172,21 @@ TEST(WaitForRootFinder, CancelOfTheProgressDialogGivesUpAfterAboutASecond)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST(WaitForRootFinder, AnotherRootFindingIsWaitedForInTheSameCancellableWay)
+{
+    TestApplication();
+    CWorkbenchUi ui;
+    CPolledWait never([] { return false; });
+    QString shown;
+    CModalWatch<QProgressDialog> cancel([&shown](QProgressDialog* progress) {
+        shown = progress->labelText();
+        progress->cancel();
+    });
+    EXPECT_FALSE(ui.WaitForExchange(never));
+    EXPECT_EQ(shown, "Waiting for another root finding in this folder...");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST(CommandLine, ADocumentThatCannotBeOpenedEndsTheStartWithAMessageNamingIt)
 {
     TestApplication();

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <sys/stat.h>
 #include <limits>
 
 namespace {
@@ -80,6 +82,18 @@ TEST_F(ZsolveProgram, ConstantPolynomialGivesAnEmptyRootFile)
     EXPECT_EQ(exchange::ReadFileBytes(m_folder / "root.bin"), std::string(2, '\0'));
 }
 
+TEST_F(ZsolveProgram, ALinkPlantedAsRootFileIsReplacedNotWrittenThrough)
+{
+    exchange::WriteFileAtomically(m_folder / "victim", "kept");
+    std::filesystem::create_symlink("victim", m_folder / "root.bin");
+    CComplexArray c(2);
+    c[0] = c[1] = 1.0;
+    ASSERT_EQ(Solve(c).status, 0);
+    EXPECT_EQ(exchange::ReadFileBytes(m_folder / "victim"), "kept");
+    EXPECT_FALSE(std::filesystem::is_symlink(m_folder / "root.bin"));
+    EXPECT_EQ(Roots().records[0].re, -1.0);
+}
+
 TEST_F(ZsolveProgram, RootsAtZeroAndInfinityAreWritten)
 {
     // z (z + 1) with a zero leading coefficient: roots 0, -1 and infinity.
@@ -96,12 +110,17 @@ TEST_F(ZsolveProgram, RootsAtZeroAndInfinityAreWritten)
     EXPECT_EQ(roots.records[2].im, 0.0);
 }
 
-// A run that must fail: its arguments, and the bytes of "beta.bin" (none: no file).
+// What stands as "beta.bin" in a run that must fail.
+enum class Beta { Bytes, Missing, Fifo, Folder, DeviceLink };
+
+// A run that must fail: its arguments, what "beta.bin" is (its bytes for Beta::Bytes) and
+// a part of the one line the program must print.
 struct Failure {
     const char* name;
     std::vector<std::string> args;
     std::string beta;
-    bool writeBeta;
+    Beta kind;
+    const char* reason;
 };
 
 void PrintTo(const Failure& failure, std::ostream* out)
@@ -117,16 +136,27 @@ std::string Records(const std::vector<double>& parts, int count)
     return bytes;
 }
 
+void MakeBeta(const Failure& failure, const std::string& path)
+{
+    switch (failure.kind) {
+    case Beta::Bytes: exchange::WriteFileAtomically(path, failure.beta); break;
+    case Beta::Fifo: ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); break;
+    case Beta::Folder: std::filesystem::create_directory(path); break;
+    case Beta::DeviceLink: std::filesystem::create_symlink("/dev/zero", path); break;
+    case Beta::Missing: break;
+    }
+}
+
 class ZsolveFailure : public ZsolveProgram, public testing::WithParamInterface<Failure> {};
 
 TEST_P(ZsolveFailure, ReportsOneLineAndLeavesTheOldRootFile)
 {
     const Failure& failure = GetParam();
-    if (failure.writeBeta)
-        exchange::WriteFileAtomically(m_folder / "beta.bin", failure.beta);
+    MakeBeta(failure, m_folder / "beta.bin");
     const RunResult run = Run(failure.args);
     EXPECT_NE(run.status, 0);
     EXPECT_EQ(run.err.rfind("zsolve: ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find(failure.reason), std::string::npos) << run.err;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_FALSE(HasRoots());
 
@@ -135,7 +165,7 @@ TEST_P(ZsolveFailure, ReportsOneLineAndLeavesTheOldRootFile)
     exchange::WriteFileAtomically(m_folder / "root.bin", earlier);
     EXPECT_NE(Run(failure.args).status, 0);
     EXPECT_EQ(exchange::ReadFileBytes(m_folder / "root.bin"), earlier);
-    EXPECT_EQ(m_folder.Entries().size(), failure.writeBeta ? 2u : 1u);
+    EXPECT_EQ(m_folder.Entries().size(), failure.kind == Beta::Missing ? 1u : 2u);
 }
 
 const double kNan = std::numeric_limits<double>::quiet_NaN();
@@ -143,16 +173,29 @@ const double kInf = std::numeric_limits<double>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ZsolveFailure,
-    testing::Values(Failure{"AllZero", {"beta.bin"}, Records({0, 0, 0, 0, 0, 0}, 3), true},
-                    Failure{"CountZero", {"beta.bin"}, Records({}, 0), true},
-                    Failure{"ShortRecords", {"beta.bin"}, Records({1, 0, 2, 0}, 3), true},
-                    Failure{"NoCount", {"beta.bin"}, std::string(1, '\3'), true},
-                    Failure{"EmptyFile", {"beta.bin"}, "", true},
-                    Failure{"NanCoefficient", {"beta.bin"}, Records({1, 0, kNan, 0, 1, 0}, 3), true},
-                    Failure{"InfiniteCoefficient", {"beta.bin"}, Records({1, 0, 0, kInf}, 2), true},
-                    Failure{"MissingFile", {"beta.bin"}, "", false},
-                    Failure{"NoArgument", {}, "", false},
-                    Failure{"TwoArguments", {"beta.bin", "beta.bin"}, Records({1, 0, 1, 0}, 2), true}),
+    testing::Values(Failure{"AllZero", {"beta.bin"}, Records({0, 0, 0, 0, 0, 0}, 3), Beta::Bytes, "all coefficients are zero"},
+                    Failure{"CountZero", {"beta.bin"}, Records({}, 0), Beta::Bytes, "no coefficients"},
+                    Failure{"ShortRecords", {"beta.bin"}, Records({1, 0, 2, 0}, 3), Beta::Bytes, "ends after 2 of 3"},
+                    Failure{"NoCount", {"beta.bin"}, std::string(1, '\3'), Beta::Bytes, "too short to hold a count"},
+                    Failure{"EmptyFile", {"beta.bin"}, "", Beta::Bytes, "too short to hold a count"},
+                    // Numbered as the filter's coefficients: the last record is h[0].
+                    Failure{"NanCoefficient", {"beta.bin"}, Records({1, 0, kNan, 0, 1, 0}, 3), Beta::Bytes, "h[1] is not finite"},
+                    Failure{"InfiniteCoefficient", {"beta.bin"}, Records({1, 0, 0, kInf}, 2), Beta::Bytes, "h[0] is not finite"},
+                    // Roots beyond the range of double: -1e-10 and about -1e310, and about
+                    // -1e-310 and -1e310; once written as -65536 and 0 with success.
+                    Failure{"RootBeyondRange", {"beta.bin"}, Records({1, 0, 1e10, 0, 1e-300, 0}, 3), Beta::Bytes, "could not be found to double precision"},
+                    Failure{"RootsAtBothEndsOfTheRange", {"beta.bin"}, Records({1e-310, 0, 1, 0, 1e-310, 0}, 3), Beta::Bytes, "could not be found to double precision"},
+                    // Roots near 1e-207, where Horner's rule runs in subnormal numbers.
+                    Failure{"SubnormalValuesAtTheRoots", {"beta.bin"}, Records({0x0.000000027p-1022, 0, 0x0.00099p-1022,
+                        0x0.0000000004p-1022, 0x0.01effffffp-1022, 0x0.0c008p-1022, -0x1p+1009, 0x0.03ffp-1022}, 4),
+                        Beta::Bytes, "could not be found to double precision"},
+                    Failure{"MagnitudesBeyondTheRange", {"beta.bin"}, Records({1e-320, 0, 1, 0, 1e300, 0, 1e307, 0}, 4), Beta::Bytes, "span more than double precision"},
+                    Failure{"Fifo", {"beta.bin"}, "", Beta::Fifo, "it is not a regular file"},
+                    Failure{"Folder", {"beta.bin"}, "", Beta::Folder, "it is a folder"},
+                    Failure{"LinkToADevice", {"beta.bin"}, "", Beta::DeviceLink, "it is not a regular file"},
+                    Failure{"MissingFile", {"beta.bin"}, "", Beta::Missing, "No such file"},
+                    Failure{"NoArgument", {}, "", Beta::Missing, "usage"},
+                    Failure{"TwoArguments", {"beta.bin", "beta.bin"}, Records({1, 0, 1, 0}, 2), Beta::Bytes, "usage"}),
     [](const testing::TestParamInfo<Failure>& info) { return std::string(info.param.name); });
 
 }  // namespace

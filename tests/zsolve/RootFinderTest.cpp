@@ -136,6 +136,14 @@ TEST(RootFinder, WidelySpreadRootsKeepTheirRelativeAccuracy)
         for (const Complex& r : expected)
             EXPECT_EQ(CountNear(roots, r, 1e-12 * std::abs(r)), 1) << r;
     }
+    // 1e300 + z + 1e-300 z^2, its end coefficients 600 decades apart: roots 1e300 (-1 +- i sqrt 3) / 2.
+    CComplexArray wide(3);
+    wide[0] = 1e300;
+    wide[1] = 1.0;
+    wide[2] = 1e-300;
+    const CComplexArray roots = zsolve::FindRoots(wide);
+    for (const double sign : {1.0, -1.0})
+        EXPECT_EQ(CountNear(roots, Complex(-0.5e300, sign * std::sqrt(0.75) * 1e300), 1e288), 1) << sign;
 }
 
 TEST(RootFinder, ScalingTheCoefficientsKeepsTheRoots)
