@@ -20,10 +20,17 @@ class CAbsentUi : public CFilterUi {
 public:
     bool DoPassBandDialog(CPassBandData&) override { return false; }
     bool DoLengthEstimateDialog(CLengthEstimateData&) override { return false; }
+    bool DoEquirippleDialog(CEquirippleData&) override { return false; }
     std::string AskTextExportPath(const std::string&) override { return {}; }
+    bool DoExportDialog(const CRealArray&, const CDesignRecord&, CCoefficientExportChoice&) override { return false; }
+    std::string AskImportPath() override { return {}; }
+    bool ConfirmImport(const std::string&, int) override { return false; }
     bool WaitForRootFinder(CProcessHandle&) override { return false; }
     void ShowError(const std::string&) override {}
     void ShowStatusError(const std::string&) override {}
+    void ShowStatus(const std::string&) override {}
+    void ShowFilterProperties(const CFilterMeasurement&) override {}
+    double SampleRate() const override { return 0.0; }
 };
 
 bool allFinite(const CRealArray& a)
@@ -40,7 +47,8 @@ void checkDisplays(CFilterDoc& doc)
     const struct {
         int id, size;
     } displays[] = {{ID_VIEW_IMPULSE, n}, {ID_VIEW_PHASE, l / 2}, {ID_VIEW_REAL, l}, {ID_VIEW_IMAG, l},
-        {ID_VIEW_AMPLITUDE, l / 2}, {ID_VIEW_DB, l / 2}};  // the dB toggle redraws the amplitude
+        {ID_VIEW_AMPLITUDE, l / 2}, {ID_VIEW_DB, l / 2},  // the dB toggle redraws the amplitude
+        {ID_VIEW_GROUPDELAY, 2 * n}, {ID_VIEW_STEP, n}};
     for (const auto& display : displays) {
         doc.OnCmdMsg(display.id, nullptr);
         FUZZ_CHECK(doc.m_pDisplay->GetSize() == display.size);
