@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(back.GetSize() == values.GetSize());
     for (int i = 0; i < values.GetSize(); ++i) {
         FUZZ_CHECK(std::isfinite(values[i]));
-        FUZZ_CHECK(back[i] == *ParseDouble(FormatGeneral(values[i], 6)));
+        FUZZ_CHECK(ParseDouble(FormatGeneral(values[i], 6)) == back[i]);
     }
     return 0;
 }

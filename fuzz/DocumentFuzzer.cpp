@@ -63,7 +63,7 @@ void checkTextExport(const CRealArray& coef)
     const CRealArray back = ParseCoefficientText(FormatCoefficientText(coef));
     FUZZ_CHECK(back.GetSize() == coef.GetSize());
     for (int i = 0; i < coef.GetSize(); ++i)
-        FUZZ_CHECK(back[i] == *ParseDouble(FormatGeneral(coef[i], 6)));
+        FUZZ_CHECK(ParseDouble(FormatGeneral(coef[i], 6)) == back[i]);
 }
 
 void checkDesign(const CFilterDoc& doc)
