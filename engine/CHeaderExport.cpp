@@ -163,7 +163,8 @@ CRealArray DspTaps(const CRealArray& h, int fractionBits)
 {
     const int count = fractionBits == 15 ? std::max(4, h.GetSize() + h.GetSize() % 2) : h.GetSize();
     if (count > 65535)
-        throw std::invalid_argument(text::Tr("CHeaderExport", "the DSP library's FIR functions take at most 65535 taps"));
+        throw std::invalid_argument(
+            text::Tr("CHeaderExport", "the DSP library's FIR functions take at most 65535 taps"));
     CRealArray taps(count);
     taps = h;  // zeros after h's end
     return taps;

@@ -57,7 +57,8 @@ void checkCoefficients(const CRealArray& h)
     if (h.GetSize() < 1)
         throw std::invalid_argument(text::Tr("CoefficientExport", "there are no coefficients to export"));
     if (h.GetSize() > kMaxFilterLength)
-        throw std::invalid_argument(text::Tr("CoefficientExport", "more than %1 coefficients cannot be exported").arg(kMaxFilterLength));
+        throw std::invalid_argument(
+            text::Tr("CoefficientExport", "more than %1 coefficients cannot be exported").arg(kMaxFilterLength));
     for (int n = 0; n < h.GetSize(); ++n)
         if (!std::isfinite(h[n]))
             throw std::invalid_argument(text::Tr("CoefficientExport", "coefficient %1 is not finite").arg(n));
@@ -96,8 +97,8 @@ std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format
     checkCoefficients(h);
     const int bits = ExportFractionBits(format);
     if (bits != 0) {
-        const std::vector<text::CMessage> lines =
-            DescribeQuantization(QuantizeCoefficients(IsDspFormat(format) ? detail::DspTaps(h, bits) : h, bits, design));
+        const std::vector<text::CMessage> lines = DescribeQuantization(
+            QuantizeCoefficients(IsDspFormat(format) ? detail::DspTaps(h, bits) : h, bits, design));
         return std::vector<std::string>(lines.begin(), lines.end());
     }
     if (format == ExportFormat::DspF32)

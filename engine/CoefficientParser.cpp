@@ -158,7 +158,8 @@ void CScanner::Advance(size_t count)
 
 void CScanner::Fail(const CPlace& place, const std::string& message) const
 {
-    throw CoefficientTextError(text::Tr("CoefficientParser", "line %1, column %2: %3").arg(place.nLine).arg(place.nColumn).arg(message));
+    throw CoefficientTextError(
+        text::Tr("CoefficientParser", "line %1, column %2: %3").arg(place.nLine).arg(place.nColumn).arg(message));
 }
 
 void CScanner::Unexpected(const CPlace& place, std::string_view token) const
@@ -229,7 +230,10 @@ void CScanner::SetShift(std::string_view value, const CPlace& place)
     int shift = -1;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), shift);
     if (error != std::errc() || end != value.data() + value.size() || shift < 0 || shift > kMaxShift)
-        Fail(place, text::Tr("CoefficientParser", "the scale shift %1 is not a whole number from 0 to %2").arg(quoted(value)).arg(kMaxShift));
+        Fail(place,
+            text::Tr("CoefficientParser", "the scale shift %1 is not a whole number from 0 to %2")
+                .arg(quoted(value))
+                .arg(kMaxShift));
     m_nShift = shift;
     m_shiftPlace = place;
 }
@@ -350,7 +354,8 @@ void CScanner::Cell(double value, const CPlace& place)
     if (m_nRowCount == 0)
         m_rowStart = place;
     if (m_nRowCount == m_nColumns)
-        Fail(place, text::Tr("CoefficientParser", "the line holds more values than the header's %1 columns").arg(m_nColumns));
+        Fail(place,
+            text::Tr("CoefficientParser", "the line holds more values than the header's %1 columns").arg(m_nColumns));
     if (m_nRowCount++ == m_nValueColumn)
         Push(value, place);
 }
@@ -368,7 +373,10 @@ void CScanner::EndLine()
         TakeNames();
     } else if (m_state == State::Top && m_nColumns > 1) {
         if (m_nRowCount != 0 && m_nRowCount != m_nColumns)
-            Fail(m_rowStart, text::Tr("CoefficientParser", "the line holds %1 of the header's %2 columns").arg(m_nRowCount).arg(m_nColumns));
+            Fail(m_rowStart,
+                text::Tr("CoefficientParser", "the line holds %1 of the header's %2 columns")
+                    .arg(m_nRowCount)
+                    .arg(m_nColumns));
         m_nRowCount = 0;
     }
     if (m_pos < m_text.size())

@@ -15,9 +15,10 @@ std::optional<CExchangeFailure> exchangeEdge(int nControl, const std::string& te
 {
     const std::optional<double> parsed = ParseDouble(text);
     if (!parsed || !(*parsed > lo && *parsed < hi))
-        return CExchangeFailure{nControl, text::Tr("EquirippleDialogData", "Please enter a number greater than %1 and less than %2.")
-                                              .arg(FormatGeneral(lo, 6))
-                                              .arg(FormatGeneral(hi, 6))};
+        return CExchangeFailure{nControl,
+            text::Tr("EquirippleDialogData", "Please enter a number greater than %1 and less than %2.")
+                .arg(FormatGeneral(lo, 6))
+                .arg(FormatGeneral(hi, 6))};
     shown = *parsed;
     return std::nullopt;
 }

@@ -37,7 +37,8 @@ void checkArguments(int type, int n, double low, double high, double attenuation
     if (type >= BandPass && !(high >= low && high <= 0.5))
         throw std::invalid_argument(text::Tr("FilterDesign", "high cut-off must lie between the low cut-off and 0.5"));
     if (!(attenuation >= 0.0 && attenuation <= kMaxAttenuation))
-        throw std::invalid_argument(text::Tr("FilterDesign", "attenuation must be 0 to %1 dB").arg(static_cast<int>(kMaxAttenuation)));
+        throw std::invalid_argument(
+            text::Tr("FilterDesign", "attenuation must be 0 to %1 dB").arg(static_cast<int>(kMaxAttenuation)));
 }
 
 // The ideal response sampled at the array's bins: pass bands 1, stop bands 0, each band
@@ -101,14 +102,17 @@ CLengthEstimate EstimateLength(double ripple, double attenuation, double transit
     const double effective = -20.0 * std::log10(std::min(inband, outband));
     const double quotient = kaiserD(effective) / transition;
     if (!std::isfinite(quotient))
-        return {0, ripple == 0.0
-                ? text::Tr("FilterDesign", "No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.")
-                : text::Tr("FilterDesign", "No finite filter length meets these conditions.")};
+        return {0,
+            ripple == 0.0 ? text::Tr("FilterDesign",
+                "No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.")
+                          : text::Tr("FilterDesign", "No finite filter length meets these conditions.")};
     if (quotient >= kMaxFilterLength)
-        return {0, text::Tr("FilterDesign", "The estimated filter length, about %1, exceeds %2; allow a wider transition band, "
-                                              "more ripple or less attenuation.")
-                       .arg(std::llround(quotient))
-                       .arg(kMaxFilterLength)};
+        return {0,
+            text::Tr("FilterDesign",
+                "The estimated filter length, about %1, exceeds %2; allow a wider transition band, "
+                "more ripple or less attenuation.")
+                .arg(std::llround(quotient))
+                .arg(kMaxFilterLength)};
     const int n = static_cast<int>(quotient);
     return {2 * ((n + 1) / 2) + 1, {}};
 }

@@ -26,7 +26,8 @@ void CFilterDoc::OnToolLength()
     m_nLength = estimate.nLength;
     m_ui.ShowStatus(m_nLength > kMaxDesignLength
             ? text::Tr("CFilterDoc", "Estimated length: %1 taps, more than the %2 the pass-band design accepts")
-                  .arg(m_nLength).arg(kMaxDesignLength)
+                  .arg(m_nLength)
+                  .arg(kMaxDesignLength)
             : text::Tr("CFilterDoc", "Estimated length: %1 taps").arg(m_nLength));
 }
 

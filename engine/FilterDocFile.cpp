@@ -65,7 +65,8 @@ std::string firstNonFinite(const Array* a, const text::CMessage& name, IsFinite 
 std::string nonFiniteValue(const CDocumentValues& v)
 {
     const std::pair<text::CMessage, double> header[] = {{text::Tr("FilterDocFile", "the low cut-off"), v.low},
-        {text::Tr("FilterDocFile", "the high cut-off"), v.high}, {text::Tr("FilterDocFile", "the attenuation"), v.attenuation}};
+        {text::Tr("FilterDocFile", "the high cut-off"), v.high},
+        {text::Tr("FilterDocFile", "the attenuation"), v.attenuation}};
     for (const auto& [name, value] : header)
         if (!std::isfinite(value))
             return name;
@@ -103,7 +104,8 @@ void CFilterDoc::StoreDocument(CArchive& ar) const
     const std::string bad = nonFiniteValue({m_dLowCutoff, m_dHighCutoff, m_dAttenuation, m_pIdeal.get(),
         m_pCoef.get(), m_pResponse.get()});
     if (!bad.empty())
-        throw CArchiveException(text::Tr("FilterDocFile", "%1 is not finite; a document holds finite values only").arg(bad));
+        throw CArchiveException(
+            text::Tr("FilterDocFile", "%1 is not finite; a document holds finite values only").arg(bad));
     ar << kMarker << static_cast<int32_t>(m_nLength) << static_cast<int32_t>(m_nFilterType);
     ar << m_dLowCutoff << m_dHighCutoff << m_dAttenuation;
     storeReals(ar, m_pIdeal.get());

@@ -72,7 +72,8 @@ bool CFilterDoc::ExchangeRoots()
 {
     const int n = m_pCoef->GetSize();
     if (n < 1 || n > exchange::kMaxRecords) {
-        m_ui.ShowStatusError(text::Tr("CFilterDoc", "Zeros can be found for 1 to 65535 coefficients; this filter has %1.").arg(n));
+        m_ui.ShowStatusError(
+            text::Tr("CFilterDoc", "Zeros can be found for 1 to 65535 coefficients; this filter has %1.").arg(n));
         return false;
     }
     CComplexArray polynomial(n);
@@ -125,8 +126,9 @@ bool CFilterDoc::ReadRoots()
     try {
         exchange::RecordFile file = exchange::ReadRecordFile(exchange::kRootFile);
         if (file.count != expected || !file.complete()) {
-            m_ui.ShowStatusError(
-                text::Tr("CFilterDoc", "root.bin holds %1 zeros where %2 were expected.").arg(file.present).arg(expected));
+            m_ui.ShowStatusError(text::Tr("CFilterDoc", "root.bin holds %1 zeros where %2 were expected.")
+                                     .arg(file.present)
+                                     .arg(expected));
             return false;
         }
         m_pRoots = std::make_unique<CComplexArray>(std::move(file.records));

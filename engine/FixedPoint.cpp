@@ -65,9 +65,11 @@ text::CMessage scalingLine(const CQuantization& q)
         return text::Tr("FixedPoint", "Scaling: none; every coefficient lies within -1 .. 1.");
     const std::string power = "2^" + std::to_string(q.nShift);
     if (q.nShift > 52)  // beyond the powers of two that 17 digits write exactly
-        return text::Tr("FixedPoint", "Scaling: the coefficients are divided by %1 to fit; multiply the filter's output by %1.")
+        return text::Tr(
+            "FixedPoint", "Scaling: the coefficients are divided by %1 to fit; multiply the filter's output by %1.")
             .arg(power);
-    return text::Tr("FixedPoint", "Scaling: the coefficients are divided by %1 = %2 to fit; multiply the filter's output by %2.")
+    return text::Tr(
+        "FixedPoint", "Scaling: the coefficients are divided by %1 = %2 to fit; multiply the filter's output by %2.")
         .arg(power)
         .arg(FormatGeneral(std::ldexp(1.0, q.nShift), 17));
 }
@@ -75,12 +77,14 @@ text::CMessage scalingLine(const CQuantization& q)
 text::CMessage amplitudeLine(const CQuantization& q)
 {
     if (q.dPeakAmplitudeError > 0.0 && q.dPeakGain > 0.0)
-        return text::Tr("FixedPoint", "Peak amplitude response error: %1 (%2 dB against the peak gain), over %3 frequencies "
-                                      "from 0 to half the sampling frequency.")
+        return text::Tr("FixedPoint",
+            "Peak amplitude response error: %1 (%2 dB against the peak gain), over %3 frequencies "
+            "from 0 to half the sampling frequency.")
             .arg(figure(q.dPeakAmplitudeError))
             .arg(FormatGeneral(20.0 * std::log10(q.dPeakAmplitudeError / q.dPeakGain), 3))
             .arg(q.nGridPoints);
-    return text::Tr("FixedPoint", "Peak amplitude response error: %1, over %2 frequencies from 0 to half the sampling frequency.")
+    return text::Tr(
+        "FixedPoint", "Peak amplitude response error: %1, over %2 frequencies from 0 to half the sampling frequency.")
         .arg(figure(q.dPeakAmplitudeError))
         .arg(q.nGridPoints);
 }

@@ -43,7 +43,8 @@ std::string widths(const std::vector<std::optional<double>>& list, double sample
 {
     std::string text;
     for (size_t i = 0; i < list.size(); ++i)
-        text += (i ? ", " : "") + (list[i] ? frequency(*list[i], sampleRate) : Tr("MeasurementReport", "not reached").str());
+        text += (i ? ", " : "")
+            + (list[i] ? frequency(*list[i], sampleRate) : Tr("MeasurementReport", "not reached").str());
     return text;
 }
 
@@ -71,7 +72,8 @@ void addDesign(std::vector<CReportLine>& lines, const CFilterMeasurement& m, dou
     lines.push_back({Tr("MeasurementReport", "low cut-off"), cutoff(d.dLow, m.bands.centres.at(0), sampleRate)});
     if (d.nType >= BandPass)
         lines.push_back({Tr("MeasurementReport", "high cut-off"), cutoff(d.dHigh, m.bands.centres.at(1), sampleRate)});
-    lines.push_back({Tr("MeasurementReport", "asked attenuation"), Tr("MeasurementReport", "%1 dB").arg(number(d.dAttenuation))});
+    lines.push_back(
+        {Tr("MeasurementReport", "asked attenuation"), Tr("MeasurementReport", "%1 dB").arg(number(d.dAttenuation))});
     if (d.nMethod == DesignKaiser)
         lines.push_back({Tr("MeasurementReport", "Kaiser beta"), number(KaiserBeta(d.dAttenuation))});
     lines.push_back({Tr("MeasurementReport", "excluded transition width"),
@@ -81,15 +83,18 @@ void addDesign(std::vector<CReportLine>& lines, const CFilterMeasurement& m, dou
 void addAchieved(std::vector<CReportLine>& lines, const CFilterMeasurement& m)
 {
     if (m.design.nMethod == DesignNone) {
-        for (const char* name : {TrNoop("MeasurementReport", "pass-band ripple"), TrNoop("MeasurementReport", "pass-band deviation"),
-                 TrNoop("MeasurementReport", "stop-band attenuation")})
+        for (const char* name :
+            {TrNoop("MeasurementReport", "pass-band ripple"), TrNoop("MeasurementReport", "pass-band deviation"),
+                TrNoop("MeasurementReport", "stop-band attenuation")})
             lines.push_back({Tr("MeasurementReport", name), Tr("MeasurementReport", kUnknown)});
         return;
     }
     lines.push_back({Tr("MeasurementReport", "pass-band ripple"),
-        m.passRipple ? Tr("MeasurementReport", "%1 dB peak-to-peak").arg(number(*m.passRipple)).str() : decibels(m.passRipple, true)});
+        m.passRipple ? Tr("MeasurementReport", "%1 dB peak-to-peak").arg(number(*m.passRipple)).str()
+                     : decibels(m.passRipple, true)});
     lines.push_back({Tr("MeasurementReport", "pass-band deviation"), decibels(m.passDeviation, true)});
-    CReportLine stop{Tr("MeasurementReport", "stop-band attenuation"), decibels(m.stopAttenuation, false), m.AttenuationMissed()};
+    CReportLine stop{
+        Tr("MeasurementReport", "stop-band attenuation"), decibels(m.stopAttenuation, false), m.AttenuationMissed()};
     if (stop.bMarked)
         stop.strValue = Tr("MeasurementReport", "%1, more than 1 dB short of the asked %2 dB")
                             .arg(stop.strValue)
@@ -139,8 +144,8 @@ std::vector<CReportLine> MeasurementReport(const CFilterMeasurement& m, double s
         designed ? widths(m.transitionWidths, sampleRate) : Tr("MeasurementReport", kUnknown).str()});
     lines.push_back({Tr("MeasurementReport", "DC gain"), number(m.dDcGain)});
     lines.push_back({Tr("MeasurementReport", "sum of |h|"), number(m.dAbsSum)});
-    const char* const symmetry[] = {TrNoop("MeasurementReport", "no"), TrNoop("MeasurementReport", "yes (linear phase)"),
-        TrNoop("MeasurementReport", "antisymmetric (linear phase)")};
+    const char* const symmetry[] = {TrNoop("MeasurementReport", "no"),
+        TrNoop("MeasurementReport", "yes (linear phase)"), TrNoop("MeasurementReport", "antisymmetric (linear phase)")};
     lines.push_back({Tr("MeasurementReport", "symmetric"), Tr("MeasurementReport", symmetry[m.nSymmetry])});
     lines.push_back({Tr("MeasurementReport", "group delay"), groupDelay(m, sampleRate)});
     return lines;

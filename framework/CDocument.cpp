@@ -20,7 +20,8 @@ void CDocument::OnOpenDocument(const std::string& path)
     try {
         Serialize(ar);
     } catch (const CArchiveException& e) {
-        throw CArchiveException(text::Tr("CDocument", "cannot open \"%1\": %2").arg(exchange::PrintableText(path)).arg(e.what()));
+        throw CArchiveException(
+            text::Tr("CDocument", "cannot open \"%1\": %2").arg(exchange::PrintableText(path)).arg(e.what()));
     }
     m_strPathName = path;
     m_bModified = false;
@@ -33,7 +34,8 @@ void CDocument::OnSaveDocument(const std::string& path)
     try {
         Serialize(ar);
     } catch (const CArchiveException& e) {
-        throw CArchiveException(text::Tr("CDocument", "cannot write \"%1\": %2").arg(exchange::PrintableText(path)).arg(e.what()));
+        throw CArchiveException(
+            text::Tr("CDocument", "cannot write \"%1\": %2").arg(exchange::PrintableText(path)).arg(e.what()));
     }
     exchange::WriteFileAtomically(path, bytes);
     m_strPathName = path;

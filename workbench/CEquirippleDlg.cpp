@@ -140,7 +140,8 @@ void CEquirippleDlg::UpdateEstimate()
     if (estimate && !estimate->strError.empty())
         m_pEstimate->setText(QString::fromStdString(estimate->strError));
     else
-        m_pEstimate->setText(tr("Estimated Length: %1").arg(m_nEstimate > 0 ? QString::number(m_nEstimate) : QStringLiteral("-")));
+        m_pEstimate->setText(
+            tr("Estimated Length: %1").arg(m_nEstimate > 0 ? QString::number(m_nEstimate) : QStringLiteral("-")));
     m_pTakeEstimate->setEnabled(m_nEstimate > 0);
 }
 

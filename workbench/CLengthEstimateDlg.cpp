@@ -18,7 +18,8 @@ CLengthEstimateDlg::CLengthEstimateDlg(const CLengthEstimateData& data, QWidget*
     auto* grid = new QGridLayout;
     AddRow(grid, IDC_RIPPLE, tr("Inband Ripple:"), texts.strRipple, tr("dB"));
     AddRow(grid, IDC_ATTENUATION, tr("Outband Attn.:"), texts.strAttenuation, tr("dB"));
-    AddRow(grid, IDC_TRANSITION, tr("Transient\n   Band Width:"), texts.strTransition, tr("(as per sampling frequency)"));
+    AddRow(
+        grid, IDC_TRANSITION, tr("Transient\n   Band Width:"), texts.strTransition, tr("(as per sampling frequency)"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CLengthEstimateDlg::accept);

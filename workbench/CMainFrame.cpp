@@ -132,7 +132,8 @@ void CMainFrame::OnFileSaveImage()
     try {
         SavePicture(request->strPath, request->size, GraphPicture(), tr("Filter graph"));
     } catch (const exchange::FileError& e) {
-        QMessageBox::warning(this, AfxGetAppTitle(), tr("The image was not saved: %1.").arg(QString::fromStdString(e.what())));
+        QMessageBox::warning(
+            this, AfxGetAppTitle(), tr("The image was not saved: %1.").arg(QString::fromStdString(e.what())));
     }
 }
 

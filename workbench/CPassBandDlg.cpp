@@ -20,8 +20,8 @@ CPassBandDlg::CPassBandDlg(const CPassBandData& data, QWidget* parent)
     const CPassBandTexts texts = WritePassBand(data);
     auto* typeBox = new QGroupBox(tr("Type of Filter"));
     auto* typeLayout = new QVBoxLayout(typeBox);
-    const char* const typeNames[] = {QT_TR_NOOP("Low Pass Filter"), QT_TR_NOOP("High Pass Filter"), QT_TR_NOOP("Band Pass Filter"),
-        QT_TR_NOOP("Band Elimination Filter")};
+    const char* const typeNames[] = {QT_TR_NOOP("Low Pass Filter"), QT_TR_NOOP("High Pass Filter"),
+        QT_TR_NOOP("Band Pass Filter"), QT_TR_NOOP("Band Elimination Filter")};
     for (int type = 0; type < 4; ++type) {
         auto* radio = new QRadioButton(tr(typeNames[type]));
         radio->setObjectName(QString("IDC_RADIO%1").arg(IDC_LOWPASS + type));

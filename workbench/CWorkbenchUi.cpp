@@ -89,8 +89,8 @@ bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, const CDesignR
 std::string CWorkbenchUi::AskImportPath()
 {
     const QString filters = QCoreApplication::translate("CWorkbenchUi", "Coefficient files (*.txt *.csv *.h *.c);;All files (*)");
-    return QFileDialog::getOpenFileName(m_pFrame, QCoreApplication::translate("CWorkbenchUi", "Import Coefficients"), QString(),
-        filters)
+    return QFileDialog::getOpenFileName(
+        m_pFrame, QCoreApplication::translate("CWorkbenchUi", "Import Coefficients"), QString(), filters)
         .toStdString();
 }
 
@@ -99,8 +99,8 @@ bool CWorkbenchUi::ConfirmImport(const std::string& path, int count)
     const QString text = QCoreApplication::translate("CWorkbenchUi", "\"%1\" holds %2 coefficients.\nInstall them as the filter's coefficients?")
                              .arg(QFileInfo(QString::fromStdString(path)).fileName())
                              .arg(count);
-    return QMessageBox::question(m_pFrame, AfxGetAppTitle(), text,
-               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+    return QMessageBox::question(
+               m_pFrame, AfxGetAppTitle(), text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
         == QMessageBox::Ok;
 }
 

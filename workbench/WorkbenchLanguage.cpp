@@ -50,7 +50,8 @@ void InstallLanguage(WorkbenchLanguage language)
     replace(s_pWorkbench, workbench);
     // Qt speaks English without a translation; its Japanese comes with the system's Qt.
     auto* qt = new QTranslator(QCoreApplication::instance());
-    if (!japanese || !qt->load(QLocale(QLocale::Japanese), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!japanese
+        || !qt->load(QLocale(QLocale::Japanese), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete qt;
         qt = nullptr;
     }

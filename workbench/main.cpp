@@ -19,7 +19,8 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName("filter-workbench");
     // No display name: the platform would append it to every dialog's title. Message boxes
     // take the program's title from the application object instead.
-    const CWorkbenchCommandLine line = ReadWorkbenchCommandLine(QCoreApplication::arguments(), QLocale::system().uiLanguages());
+    const CWorkbenchCommandLine line =
+        ReadWorkbenchCommandLine(QCoreApplication::arguments(), QLocale::system().uiLanguages());
     if (!line.strHelp.isEmpty()) {
         std::fputs(qPrintable(line.strHelp), stdout);
         return 0;

@@ -154,19 +154,22 @@ std::string notConverging(const CEquirippleRequest& request, double spread)
 {
     const CLengthEstimate estimate = EstimateEquirippleLength(request);
     if (!estimate.strError.empty())
-        return text::Tr("EquirippleDesign", "The equiripple design of length %1 does not converge; allow wider transition "
-                                            "bands, more ripple or less attenuation.")
+        return text::Tr("EquirippleDesign",
+            "The equiripple design of length %1 does not converge; allow wider transition "
+            "bands, more ripple or less attenuation.")
             .arg(request.nLength);
     if (request.nLength > 2 * estimate.nLength)
-        return text::Tr("EquirippleDesign", "The equiripple design of length %1 does not converge: at this length, far above "
-                                            "the estimate of %2 for these conditions, its errors would lie below what double "
-                                            "precision resolves. Choose a length nearer the estimate, or ask for less ripple, "
-                                            "more attenuation or narrower transition bands.")
+        return text::Tr("EquirippleDesign",
+            "The equiripple design of length %1 does not converge: at this length, far above "
+            "the estimate of %2 for these conditions, its errors would lie below what double "
+            "precision resolves. Choose a length nearer the estimate, or ask for less ripple, "
+            "more attenuation or narrower transition bands.")
             .arg(request.nLength)
             .arg(estimate.nLength);
-    return text::Tr("EquirippleDesign", "The equiripple design of length %1 does not converge (its largest error still lies "
-                                        "%2% above the levelled one). Try a length near the estimate of %3, wider transition "
-                                        "bands, or a ripple and an attenuation closer to each other.")
+    return text::Tr("EquirippleDesign",
+        "The equiripple design of length %1 does not converge (its largest error still lies "
+        "%2% above the levelled one). Try a length near the estimate of %3, wider transition "
+        "bands, or a ripple and an attenuation closer to each other.")
         .arg(request.nLength)
         .arg(FormatGeneral(spread * 100.0, 2))
         .arg(estimate.nLength);
@@ -187,9 +190,11 @@ CAttempt attempt(const CEquirippleRequest& request)
         return {std::nullopt, std::move(problem)};
     const std::optional<CLevelResult> level = runLevels(request);
     if (!level)
-        return {std::nullopt, text::Tr("EquirippleDesign", "The bands are too narrow for %1 coefficients: widen the pass and "
-                                                           "stop bands or choose a shorter length.")
-                                  .arg(request.nLength)};
+        return {std::nullopt,
+            text::Tr("EquirippleDesign",
+                "The bands are too narrow for %1 coefficients: widen the pass and "
+                "stop bands or choose a shorter length.")
+                .arg(request.nLength)};
     if (!level->exchange.bConverged)
         return {std::nullopt, {}, level->exchange.dSpread};
     return {designOf(request, *level), {}};

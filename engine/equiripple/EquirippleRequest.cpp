@@ -27,7 +27,8 @@ void checkEdges(const CEquirippleRequest& request)
     double previous = 0.0;
     for (double edge : request.edges) {
         if (!(edge > previous && edge < 0.5))
-            throw std::invalid_argument(text::Tr("EquirippleRequest", "band edges must increase strictly between 0 and 0.5"));
+            throw std::invalid_argument(
+                text::Tr("EquirippleRequest", "band edges must increase strictly between 0 and 0.5"));
         previous = edge;
     }
 }
@@ -71,10 +72,12 @@ CLengthEstimate lengthByFormula(const CEquirippleRequest& request)
     if (!std::isfinite(length))
         return {0, text::Tr("EquirippleRequest", "No finite filter length meets these conditions.")};
     if (length > kMaxFilterLength)
-        return {0, text::Tr("EquirippleRequest", "The estimated filter length, about %1, exceeds %2; allow a wider transition band, "
-                                                   "more ripple or less attenuation.")
-                       .arg(std::llround(length))
-                       .arg(kMaxFilterLength)};
+        return {0,
+            text::Tr("EquirippleRequest",
+                "The estimated filter length, about %1, exceeds %2; allow a wider transition band, "
+                "more ripple or less attenuation.")
+                .arg(std::llround(length))
+                .arg(kMaxFilterLength)};
     return {lengthFor(request.nType, length), {}};
 }
 
@@ -93,7 +96,8 @@ void CheckEquirippleRequest(const CEquirippleRequest& request)
     if (request.nType < LowPass || request.nType > BandElimination)
         throw std::invalid_argument(text::Tr("EquirippleRequest", "filter type must be 0 to 3"));
     if (request.nLength < 1 || request.nLength > kMaxEquirippleLength)
-        throw std::invalid_argument(text::Tr("EquirippleRequest", "filter length must be 1 to %1").arg(kMaxEquirippleLength));
+        throw std::invalid_argument(
+            text::Tr("EquirippleRequest", "filter length must be 1 to %1").arg(kMaxEquirippleLength));
     checkEdges(request);
     if (!(request.dRipple > 0.0 && std::isfinite(request.dRipple)))
         throw std::invalid_argument(text::Tr("EquirippleRequest", "ripple must be a positive number of dB"));
@@ -105,10 +109,12 @@ std::string EquirippleLengthProblem(int type, int n)
 {
     if (n % 2 == 1 || (type != HighPass && type != BandElimination))
         return {};
-    return (type == HighPass ? text::Tr("EquirippleRequest", "An even length cannot give a high pass filter: its response is "
-                                                             "zero at half the sampling frequency. Use an odd length, such as %1.")
-                             : text::Tr("EquirippleRequest", "An even length cannot give a band elimination filter: its response "
-                                                             "is zero at half the sampling frequency. Use an odd length, such as %1."))
+    if (type == HighPass)
+        return text::Tr("EquirippleRequest", "An even length cannot give a high pass filter: its response is zero at "
+                                             "half the sampling frequency. Use an odd length, such as %1.")
+            .arg(n + 1);
+    return text::Tr("EquirippleRequest", "An even length cannot give a band elimination filter: its response is zero "
+                                         "at half the sampling frequency. Use an odd length, such as %1.")
         .arg(n + 1);
 }
 

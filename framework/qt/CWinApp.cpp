@@ -104,8 +104,8 @@ bool CWinApp::SaveModified()
 {
     if (!m_pDocument || !m_pDocument->IsModified())
         return true;
-    const QString question =
-        QCoreApplication::translate("CWinApp", "Save changes to \"%1\"?").arg(QString::fromStdString(m_pDocument->GetTitle()));
+    const QString question = QCoreApplication::translate("CWinApp", "Save changes to \"%1\"?")
+                                 .arg(QString::fromStdString(m_pDocument->GetTitle()));
     switch (QMessageBox::question(m_pMainFrame, m_strAppTitle, question,
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
     case QMessageBox::Yes: return DoSave(QString::fromStdString(m_pDocument->GetPathName()));

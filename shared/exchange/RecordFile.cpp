@@ -72,7 +72,8 @@ RecordFile ReadRecordFile(const std::string& path)
     CReadFile file(path);
     std::string bytes = file.Read(2);
     if (bytes.size() < 2)
-        throw FormatError(text::Tr("RecordFile", "\"%1\": the file is too short to hold a count").arg(PrintableText(path)));
+        throw FormatError(
+            text::Tr("RecordFile", "\"%1\": the file is too short to hold a count").arg(PrintableText(path)));
     const size_t count = static_cast<unsigned char>(bytes[0]) | static_cast<unsigned char>(bytes[1]) << 8;
     bytes += file.Read(kRecordBytes * count);
     return DecodeRecords(bytes);

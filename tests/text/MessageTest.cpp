@@ -43,7 +43,8 @@ TEST(Message, FillsPlaceholdersInOnePassInEnglish)
 
 TEST_F(TranslatedTexts, TranslatesEveryNestedTextButNotTheValues)
 {
-    const CMessage message = Tr("Test", "cannot open \"%1\": %2").arg("it is a folder").arg(Tr("Test", "it is a folder"));
+    const CMessage message
+        = Tr("Test", "cannot open \"%1\": %2").arg("it is a folder").arg(Tr("Test", "it is a folder"));
     EXPECT_EQ(message.str(), "「it is a folder」を開けません: フォルダです");
     EXPECT_EQ(std::string(message), message.str());
     EXPECT_EQ(message.English(), "cannot open \"it is a folder\": it is a folder");

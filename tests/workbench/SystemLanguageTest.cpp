@@ -65,8 +65,9 @@ TEST_F(EnglishLocale, ShowsTheWorkbenchInEnglish)
     ASSERT_EQ(m_language, WorkbenchLanguage::English);
     const CFirstTexts texts = FirstTexts();
     EXPECT_EQ(texts.menuTitles, QStringList({"&File", "&View", "&Tools", "&Help"}));
-    EXPECT_EQ(texts.toolItems, QStringList({"Estimate Filter &Length...", "Design &Filter by Pass Band...",
-                                   "&Equiripple Design...", "Convert to &Minimum Phase"}));
+    EXPECT_EQ(texts.toolItems,
+        QStringList({"Estimate Filter &Length...", "Design &Filter by Pass Band...", "&Equiripple Design...",
+            "Convert to &Minimum Phase"}));
     EXPECT_EQ(texts.strWindowTitle, "Untitled - Filter");
     EXPECT_EQ(texts.strDialogTitle, "Designating Pass Band");
     EXPECT_EQ(texts.strCancel, "Cancel");

@@ -80,11 +80,11 @@ QStringList keptParts(const QString& text)
 
 // Runs program with arguments without a display, under the locale variables of
 // environment (the others unset).
-RunResult runHeadless(const std::string& program, const std::vector<std::string>& environment,
-    const std::vector<std::string>& arguments)
+RunResult runHeadless(
+    const std::string& program, const std::vector<std::string>& environment, const std::vector<std::string>& arguments)
 {
-    std::vector<std::string> words = {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM", "-u", "LANGUAGE",
-        "-u", "LC_ALL", "-u", "LC_MESSAGES", "-u", "LANG"};
+    std::vector<std::string> words = {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM", "-u",
+        "LANGUAGE", "-u", "LC_ALL", "-u", "LC_MESSAGES", "-u", "LANG"};
     words.insert(words.end(), environment.begin(), environment.end());
     words.push_back(ProgramBesideTest(program));
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -103,7 +103,8 @@ TEST(Translation, BothFilesHoldEveryTextFinishedAndKeepWhatMustNotChange)
             const std::string where = (m.strContext + " / " + m.strSource).toStdString();
             EXPECT_EQ(m.strType, "") << where;  // not unfinished, obsolete or vanished
             EXPECT_FALSE(m.strTranslation.isEmpty()) << where;
-            EXPECT_EQ(keptParts(m.strTranslation), keptParts(m.strSource)) << where << " -> " << m.strTranslation.toStdString();
+            EXPECT_EQ(keptParts(m.strTranslation), keptParts(m.strSource))
+                << where << " -> " << m.strTranslation.toStdString();
         }
     }
 }
@@ -116,7 +117,7 @@ TEST(Translation, FilesHoldExactlyTheTextsTheCodeTranslates)
     std::ifstream options(LUPDATE_OPTIONS_FILE);
     for (std::string option; std::getline(options, option);)
         arguments << QString::fromStdString(option);
-    arguments << "-silent" << "@" LUPDATE_SOURCES_FILE << "-ts" << fresh;
+    arguments << "-silent" << QString("@" LUPDATE_SOURCES_FILE) << "-ts" << fresh;
     QProcess lupdate;
     lupdate.start(LUPDATE_PROGRAM, arguments);
     ASSERT_TRUE(lupdate.waitForFinished(60000));
@@ -132,8 +133,9 @@ TEST(Translation, LanguageFollowsTheFirstUiLanguageAndJapaneseWithoutALocale)
 {
     const std::pair<QStringList, WorkbenchLanguage> cases[] = {
         {{"ja-JP", "en-US"}, WorkbenchLanguage::Japanese}, {{"ja"}, WorkbenchLanguage::Japanese},
-        {{"C"}, WorkbenchLanguage::Japanese}, {{"POSIX"}, WorkbenchLanguage::Japanese}, {{}, WorkbenchLanguage::Japanese},
-        {{"en-US", "ja-JP"}, WorkbenchLanguage::English}, {{"de-DE"}, WorkbenchLanguage::English},
+        {{"C"}, WorkbenchLanguage::Japanese}, {{"POSIX"}, WorkbenchLanguage::Japanese},
+        {{}, WorkbenchLanguage::Japanese}, {{"en-US", "ja-JP"}, WorkbenchLanguage::English},
+        {{"de-DE"}, WorkbenchLanguage::English},
         {{"jv-ID"}, WorkbenchLanguage::English},  // Javanese begins with "j", not "ja"
     };
     for (const auto& [ui, language] : cases)
@@ -200,7 +202,8 @@ TEST(Translation, HelpAndRefusalsOfTheCommandLineSpeakTheChosenLanguage)
     for (const CCase& c : cases) {
         const RunResult result = runHeadless("filter", c.environment, c.arguments);
         EXPECT_EQ(result.status, c.status) << c.text;
-        EXPECT_NE((c.status == 0 ? result.out : result.err).find(c.text), std::string::npos) << result.out << result.err;
+        EXPECT_NE((c.status == 0 ? result.out : result.err).find(c.text), std::string::npos)
+            << result.out << result.err;
     }
     const RunResult zeroplot = runHeadless("Zeroplot", {"LANG=C"}, {"--help"});
     EXPECT_EQ(zeroplot.status, 0);
