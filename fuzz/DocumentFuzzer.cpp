@@ -20,10 +20,17 @@ class CAbsentUi : public CFilterUi {
 public:
     bool DoPassBandDialog(CPassBandData&) override { return false; }
     bool DoLengthEstimateDialog(CLengthEstimateData&) override { return false; }
+    bool DoEquirippleDialog(CEquirippleData&) override { return false; }
     std::string AskTextExportPath(const std::string&) override { return {}; }
+    bool DoExportDialog(const CRealArray&, const CDesignRecord&, CCoefficientExportChoice&) override { return false; }
+    std::string AskImportPath() override { return {}; }
+    bool ConfirmImport(const std::string&, int) override { return false; }
     bool WaitForRootFinder(CProcessHandle&) override { return false; }
     void ShowError(const std::string&) override {}
     void ShowStatusError(const std::string&) override {}
+    void ShowStatus(const std::string&) override {}
+    void ShowFilterProperties(const CFilterMeasurement&) override {}
+    double SampleRate() const override { return 0.0; }
 };
 
 bool allFinite(const CRealArray& a)
