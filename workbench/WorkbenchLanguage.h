@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <optional>
 
-// The languages the workbench speaks: its described Japanese texts, or English.
+// The languages the workbench speaks: its original Japanese texts, or English.
 enum class WorkbenchLanguage { Japanese, English };
 
 // The language for the user's UI languages, most wanted first (QLocale::system()

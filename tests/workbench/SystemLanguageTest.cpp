@@ -74,7 +74,7 @@ TEST_F(EnglishLocale, ShowsTheWorkbenchInEnglish)
     EXPECT_EQ(texts.strRefusal, "Please enter an integer between 1 and 4096.");
 }
 
-TEST_F(CLocale, ShowsTheDescribedJapaneseWorkbench)
+TEST_F(CLocale, ShowsTheOriginalJapaneseWorkbench)
 {
     ASSERT_EQ(m_language, WorkbenchLanguage::Japanese);
     const CFirstTexts texts = FirstTexts();
