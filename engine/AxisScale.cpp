@@ -1,6 +1,7 @@
 #include "AxisScale.h"
 
 #include "DataExchange.h"
+#include "Message.h"
 
 #include <algorithm>
 #include <charconv>
@@ -46,7 +47,7 @@ CAxisUnit FrequencyUnit(double sampleRate, double largest)
 CAxisUnit TimeUnit(double sampleRate, double largest)
 {
     if (!(sampleRate > 0.0))
-        return {1.0, "samples"};
+        return {1.0, text::Tr("AxisScale", "samples")};
     const CNamedScale& scale = pick(kSeconds, 4, std::fabs(largest) / sampleRate);
     return {1.0 / (sampleRate * scale.dSize), scale.pName};
 }

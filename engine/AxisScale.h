@@ -19,7 +19,7 @@ struct CAxisUnit {
 // (Hz for smaller values).
 CAxisUnit FrequencyUnit(double sampleRate, double largest);
 // The unit for times up to largest (samples, >= 0). Without a sample rate samples, named
-// "samples"; with one the largest of s, ms, µs and ns in which largest reads at least 1
+// "samples" (in the user's language); with one the largest of s, ms, µs and ns in which largest reads at least 1
 // (ns for smaller values).
 CAxisUnit TimeUnit(double sampleRate, double largest);
 // A frequency given as a fraction of the sampling frequency, with 6 significant digits in

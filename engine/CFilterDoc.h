@@ -6,6 +6,7 @@
 #include "CRealArray.h"
 #include "EquirippleDialogData.h"
 #include "FilterMeasurement.h"
+#include "Message.h"
 
 #include <functional>
 #include <memory>
@@ -109,9 +110,10 @@ private:
     bool RunRootFinder();
     bool ReadRoots();
     void StartViewer(const exchange::CExchangeLock& lock);
-    // Writes the text that format makes to path; a refusal or a failed write is shown,
-    // prefixed by failure.
-    void WriteExport(const std::string& path, const std::function<std::string()>& format, const std::string& failure);
+    // Writes the text that format makes to path; a refusal or a failed write is shown as
+    // failure, whose %1 is the reason.
+    void WriteExport(const std::string& path, const std::function<std::string()>& format,
+        const text::CMessage& failure);
     // Makes an equiripple design of data the document's filter, as the pass-band design
     // installs its own: type, length, cut-offs in the middle of the transition bands,
     // attenuation, the ideal response of that type and those cut-offs.

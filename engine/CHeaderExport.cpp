@@ -63,7 +63,7 @@ std::string floatValue(double value)
 {
     const float single = static_cast<float>(value);
     if (!std::isfinite(single))
-        throw std::invalid_argument("a coefficient is too large for float32_t");
+        throw std::invalid_argument(text::Tr("CHeaderExport", "a coefficient is too large for float32_t"));
     // 9 digits read back as the same float; a point makes an integer value a float constant.
     const std::string digits = FormatGeneral(single, 9);
     return digits + (digits.find_first_of(".e") == std::string::npos ? ".0f" : "f");
@@ -72,7 +72,7 @@ std::string floatValue(double value)
 // The element values of taps in the stored order, and the lines that describe rounding.
 void fillDspValues(const CRealArray& taps, int fractionBits, const CDesignRecord& design, CHeader& header)
 {
-    std::vector<std::string> rounding = {DescribeFloatRounding(taps)};
+    std::vector<text::CMessage> rounding = {DescribeFloatRounding(taps)};
     std::vector<std::int64_t> fixed;
     if (fractionBits != 0) {
         const CQuantization q = QuantizeCoefficients(taps, fractionBits, design);
@@ -82,7 +82,8 @@ void fillDspValues(const CRealArray& taps, int fractionBits, const CDesignRecord
     }
     for (int k = taps.GetSize() - 1; k >= 0; --k)
         header.values.push_back(fractionBits ? std::to_string(fixed[static_cast<size_t>(k)]) : floatValue(taps[k]));
-    header.comment.insert(header.comment.end(), rounding.begin(), rounding.end());
+    for (const text::CMessage& line : rounding)
+        header.comment.push_back(line.English());
 }
 
 std::vector<std::string> dspComment(const CRealArray& h, int taps, int blockSize, const std::string& kind,
@@ -122,8 +123,8 @@ std::string FixedPointHeader(const CRealArray& h, int fractionBits, const CDesig
     header.strName = baseName;
     header.comment = {"Coefficients h[0] .. h[" + std::to_string(h.GetSize() - 1) + "] of an FIR filter with "
         + std::to_string(h.GetSize()) + " taps, in fixed point."};
-    for (const std::string& line : DescribeQuantization(q))
-        header.comment.push_back(line);
+    for (const text::CMessage& line : DescribeQuantization(q))
+        header.comment.push_back(line.English());
     header.strInclude = "<stdint.h>";
     header.defines = {{"LENGTH", std::to_string(h.GetSize())}, {"SCALE_SHIFT", std::to_string(q.nShift)}};
     header.strType = fractionBits == 15 ? "int16_t" : "int32_t";
@@ -162,18 +163,20 @@ CRealArray DspTaps(const CRealArray& h, int fractionBits)
 {
     const int count = fractionBits == 15 ? std::max(4, h.GetSize() + h.GetSize() % 2) : h.GetSize();
     if (count > 65535)
-        throw std::invalid_argument("the DSP library's FIR functions take at most 65535 taps");
+        throw std::invalid_argument(
+            text::Tr("CHeaderExport", "the DSP library's FIR functions take at most 65535 taps"));
     CRealArray taps(count);
     taps = h;  // zeros after h's end
     return taps;
 }
 
-std::string DescribeFloatRounding(const CRealArray& h)
+text::CMessage DescribeFloatRounding(const CRealArray& h)
 {
     double error = 0.0;
     for (int n = 0; n < h.GetSize(); ++n)
         error = std::max(error, std::abs(h[n] - static_cast<double>(static_cast<float>(h[n]))));
-    return "Values rounded to the nearest float32_t; largest coefficient error: " + FormatGeneral(error, 3) + ".";
+    return text::Tr("CHeaderExport", "Values rounded to the nearest float32_t; largest coefficient error: %1.")
+        .arg(FormatGeneral(error, 3));
 }
 
 }  // namespace detail

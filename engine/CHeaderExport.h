@@ -2,6 +2,7 @@
 
 #include "CRealArray.h"
 #include "FilterMeasurement.h"
+#include "Message.h"
 
 #include <string>
 
@@ -22,6 +23,6 @@ std::string DspHeader(const CRealArray& h, int fractionBits, int blockSize, cons
 // (fractionBits 15) to an even count of at least 4. More than 65535: std::invalid_argument.
 CRealArray DspTaps(const CRealArray& h, int fractionBits);
 // What rounding h to float32_t does, as a line of text.
-std::string DescribeFloatRounding(const CRealArray& h);
+text::CMessage DescribeFloatRounding(const CRealArray& h);
 
 }  // namespace detail

@@ -4,6 +4,7 @@
 #include "DataExchange.h"
 #include "FilterLimits.h"
 #include "FixedPoint.h"
+#include "Message.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -54,12 +55,13 @@ std::string csvText(const CRealArray& h)
 void checkCoefficients(const CRealArray& h)
 {
     if (h.GetSize() < 1)
-        throw std::invalid_argument("there are no coefficients to export");
+        throw std::invalid_argument(text::Tr("CoefficientExport", "there are no coefficients to export"));
     if (h.GetSize() > kMaxFilterLength)
-        throw std::invalid_argument("more than " + std::to_string(kMaxFilterLength) + " coefficients cannot be exported");
+        throw std::invalid_argument(
+            text::Tr("CoefficientExport", "more than %1 coefficients cannot be exported").arg(kMaxFilterLength));
     for (int n = 0; n < h.GetSize(); ++n)
         if (!std::isfinite(h[n]))
-            throw std::invalid_argument("coefficient " + std::to_string(n) + " is not finite");
+            throw std::invalid_argument(text::Tr("CoefficientExport", "coefficient %1 is not finite").arg(n));
 }
 
 }  // namespace
@@ -94,11 +96,14 @@ std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format
 {
     checkCoefficients(h);
     const int bits = ExportFractionBits(format);
-    if (bits != 0)
-        return DescribeQuantization(QuantizeCoefficients(IsDspFormat(format) ? detail::DspTaps(h, bits) : h, bits, design));
+    if (bits != 0) {
+        const std::vector<text::CMessage> lines = DescribeQuantization(
+            QuantizeCoefficients(IsDspFormat(format) ? detail::DspTaps(h, bits) : h, bits, design));
+        return std::vector<std::string>(lines.begin(), lines.end());
+    }
     if (format == ExportFormat::DspF32)
         return {detail::DescribeFloatRounding(h)};
-    return {"Values with 17 significant digits, which read back bit for bit."};
+    return {text::Tr("CoefficientExport", "Values with 17 significant digits, which read back bit for bit.")};
 }
 
 std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, int blockSize,
@@ -106,7 +111,7 @@ std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, in
 {
     checkCoefficients(h);
     if (blockSize < 1 || blockSize > kMaxBlockSize)
-        throw std::invalid_argument("the block size must be 1 .. " + std::to_string(kMaxBlockSize));
+        throw std::invalid_argument(text::Tr("CoefficientExport", "the block size must be 1 .. %1").arg(kMaxBlockSize));
     const std::string fileName = ExportFileName(format);
     const std::string baseName = fileName.substr(0, fileName.find('.'));
     switch (format) {

@@ -43,7 +43,7 @@ bool IsDspFormat(ExportFormat format);
 std::string ExportFileName(ExportFormat format);
 
 // What format does to the coefficients h (as FormatCoefficientExport takes them), as lines
-// of English text for the export dialog: the figures of the quantization for the
+// of text in the user's language for the export dialog: the figures of the quantization for the
 // fixed-point formats (with the stop-band attenuations when design is known), the rounding
 // or precision for the others.
 std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format, const CDesignRecord& design = {});

@@ -2,6 +2,8 @@
 // the little grammar state it needs (first line of names, C array declaration, body).
 #include "CoefficientText.h"
 
+#include "Message.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -156,18 +158,18 @@ void CScanner::Advance(size_t count)
 
 void CScanner::Fail(const CPlace& place, const std::string& message) const
 {
-    throw CoefficientTextError("line " + std::to_string(place.nLine) + ", column " + std::to_string(place.nColumn)
-        + ": " + message);
+    throw CoefficientTextError(
+        text::Tr("CoefficientParser", "line %1, column %2: %3").arg(place.nLine).arg(place.nColumn).arg(message));
 }
 
 void CScanner::Unexpected(const CPlace& place, std::string_view token) const
 {
     switch (m_state) {
-    case State::Size: Fail(place, quoted(token) + " where \"]\" was expected");
-    case State::Declared: Fail(place, quoted(token) + " where \"=\" was expected");
-    case State::Assigned: Fail(place, quoted(token) + " where \"{\" was expected");
-    case State::Closed: Fail(place, quoted(token) + " after the end of the array");
-    default: Fail(place, quoted(token) + " is not a number");
+    case State::Size: Fail(place, text::Tr("CoefficientParser", "%1 where \"]\" was expected").arg(quoted(token)));
+    case State::Declared: Fail(place, text::Tr("CoefficientParser", "%1 where \"=\" was expected").arg(quoted(token)));
+    case State::Assigned: Fail(place, text::Tr("CoefficientParser", "%1 where \"{\" was expected").arg(quoted(token)));
+    case State::Closed: Fail(place, text::Tr("CoefficientParser", "%1 after the end of the array").arg(quoted(token)));
+    default: Fail(place, text::Tr("CoefficientParser", "%1 is not a number").arg(quoted(token)));
     }
 }
 
@@ -204,7 +206,7 @@ void CScanner::SkipBlockComment()
 {
     const size_t end = m_text.find("*/", m_pos + 2);
     if (end == std::string_view::npos)
-        Fail(m_place, "the comment \"/*\" is not closed");
+        Fail(m_place, text::Tr("CoefficientParser", "the comment \"/*\" is not closed"));
     Advance(end + 2 - m_pos);
 }
 
@@ -217,7 +219,7 @@ void CScanner::Directive()
         SetShift(words[2], place);
     else if (words.size() >= 3 && words[0] == "define" && endsWith(words[1], "_TIME_REVERSED")) {
         if (words[2] != "0" && words[2] != "1")
-            Fail(place, "the time reversal " + quoted(words[2]) + " is neither 0 nor 1");
+            Fail(place, text::Tr("CoefficientParser", "the time reversal %1 is neither 0 nor 1").arg(quoted(words[2])));
         m_bReversed = words[2] == "1";
     }
     SkipComment();
@@ -228,7 +230,10 @@ void CScanner::SetShift(std::string_view value, const CPlace& place)
     int shift = -1;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), shift);
     if (error != std::errc() || end != value.data() + value.size() || shift < 0 || shift > kMaxShift)
-        Fail(place, "the scale shift " + quoted(value) + " is not a whole number from 0 to " + std::to_string(kMaxShift));
+        Fail(place,
+            text::Tr("CoefficientParser", "the scale shift %1 is not a whole number from 0 to %2")
+                .arg(quoted(value))
+                .arg(kMaxShift));
     m_nShift = shift;
     m_shiftPlace = place;
 }
@@ -246,7 +251,7 @@ void CScanner::Number()
     else if (m_state == State::Size && !m_bSizeSeen)
         m_bSizeSeen = true;
     else if (m_state == State::Names)
-        Fail(m_namesPlace, quoted(m_words.front()) + " is not a number");
+        Fail(m_namesPlace, text::Tr("CoefficientParser", "%1 is not a number").arg(quoted(m_words.front())));
     else
         Unexpected(place, token);
 }
@@ -261,9 +266,9 @@ double CScanner::ValueOf(std::string_view token, const CPlace& place) const
     double value = 0.0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (error == std::errc::result_out_of_range)
-        Fail(place, quoted(token) + " is out of the range of a double");
+        Fail(place, text::Tr("CoefficientParser", "%1 is out of the range of a double").arg(quoted(token)));
     if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
-        Fail(place, quoted(token) + " is not a number");
+        Fail(place, text::Tr("CoefficientParser", "%1 is not a number").arg(quoted(token)));
     return value;
 }
 
@@ -349,7 +354,8 @@ void CScanner::Cell(double value, const CPlace& place)
     if (m_nRowCount == 0)
         m_rowStart = place;
     if (m_nRowCount == m_nColumns)
-        Fail(place, "the line holds more values than the header's " + std::to_string(m_nColumns) + " columns");
+        Fail(place,
+            text::Tr("CoefficientParser", "the line holds more values than the header's %1 columns").arg(m_nColumns));
     if (m_nRowCount++ == m_nValueColumn)
         Push(value, place);
 }
@@ -357,7 +363,7 @@ void CScanner::Cell(double value, const CPlace& place)
 void CScanner::Push(double value, const CPlace& place)
 {
     if (m_values.size() == static_cast<size_t>(kMaxFilterLength))
-        Fail(place, "more than " + std::to_string(kMaxFilterLength) + " values");
+        Fail(place, text::Tr("CoefficientParser", "more than %1 values").arg(kMaxFilterLength));
     m_values.push_back(value);
 }
 
@@ -367,8 +373,10 @@ void CScanner::EndLine()
         TakeNames();
     } else if (m_state == State::Top && m_nColumns > 1) {
         if (m_nRowCount != 0 && m_nRowCount != m_nColumns)
-            Fail(m_rowStart, "the line holds " + std::to_string(m_nRowCount) + " of the header's "
-                + std::to_string(m_nColumns) + " columns");
+            Fail(m_rowStart,
+                text::Tr("CoefficientParser", "the line holds %1 of the header's %2 columns")
+                    .arg(m_nRowCount)
+                    .arg(m_nColumns));
         m_nRowCount = 0;
     }
     if (m_pos < m_text.size())
@@ -390,16 +398,16 @@ CRealArray CScanner::Finish()
 {
     EndLine();
     if (m_state == State::Body)
-        Fail(m_place, "the array is not closed by \"}\"");
+        Fail(m_place, text::Tr("CoefficientParser", "the array is not closed by \"}\""));
     if (m_state == State::Size || m_state == State::Declared || m_state == State::Assigned)
-        Fail(m_place, "the array declaration is not complete");
+        Fail(m_place, text::Tr("CoefficientParser", "the array declaration is not complete"));
     if (m_values.empty())
-        Fail(m_place, "the text holds no number");
+        Fail(m_place, text::Tr("CoefficientParser", "the text holds no number"));
     CRealArray coefficients(static_cast<int>(m_values.size()));
     for (int i = 0; i < coefficients.GetSize(); ++i) {
         coefficients[i] = std::ldexp(m_values[static_cast<size_t>(i)], m_nShift - m_nFractionBits);
         if (!std::isfinite(coefficients[i]))
-            Fail(m_shiftPlace, "the scale shift makes a value too large for a double");
+            Fail(m_shiftPlace, text::Tr("CoefficientParser", "the scale shift makes a value too large for a double"));
     }
     if (m_bReversed)
         std::reverse(coefficients.data(), coefficients.data() + coefficients.GetSize());

@@ -1,5 +1,7 @@
 #include "DataExchange.h"
 
+#include "Message.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -70,8 +72,10 @@ std::optional<CExchangeFailure> ExchangeDouble(int nControl, const std::string& 
 {
     const std::optional<double> parsed = ParseDouble(text);
     if (!parsed || *parsed < min || *parsed > max)
-        return CExchangeFailure{nControl, "Please enter a number between " + FormatGeneral(min, 6)
-                + " and " + FormatGeneral(max, 6) + "."};
+        return CExchangeFailure{nControl,
+            text::Tr("DataExchange", "Please enter a number between %1 and %2.")
+                .arg(FormatGeneral(min, 6))
+                .arg(FormatGeneral(max, 6))};
     value = *parsed;
     return std::nullopt;
 }
@@ -81,8 +85,8 @@ std::optional<CExchangeFailure> ExchangeInt(int nControl, const std::string& tex
 {
     const std::optional<int> parsed = ParseInt(text);
     if (!parsed || *parsed < min || *parsed > max)
-        return CExchangeFailure{nControl, "Please enter an integer between " + FormatInt(min) + " and "
-                + FormatInt(max) + "."};
+        return CExchangeFailure{
+            nControl, text::Tr("DataExchange", "Please enter an integer between %1 and %2.").arg(min).arg(max)};
     value = *parsed;
     return std::nullopt;
 }

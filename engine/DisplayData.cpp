@@ -1,5 +1,6 @@
 #include "DisplayData.h"
 
+#include "Message.h"
 #include "Resource.h"
 
 #include <algorithm>
@@ -167,7 +168,7 @@ std::string DisplayValueUnit(int display, bool decibel)
     switch (display) {
     case DisplayAmplitude: return decibel ? "dB" : "";
     case DisplayPhase: return "rad";
-    case DisplayGroupDelay: return "samples";
+    case DisplayGroupDelay: return text::Tr("DisplayData", "samples");
     default: return "";
     }
 }

@@ -56,8 +56,8 @@ bool IsTimeDisplay(int display);
 // part, 4 coefficientCount for the group delay. The size used must be positive and the
 // display a DisplaySelection, else std::invalid_argument.
 double DisplaySpacing(int display, int coefficientCount, int responseSize);
-// The unit of display's values: "dB" (amplitude in dB), "rad", "samples" (group delay),
-// or empty for plain numbers.
+// The unit of display's values: "dB" (amplitude in dB), "rad", "samples" (group delay, in
+// the user's language), or empty for plain numbers.
 std::string DisplayValueUnit(int display, bool decibel);
 
 // The frequency response of the coefficients h[0 .. N-1]: the DFT of h followed by 3 N

@@ -1,5 +1,6 @@
 #include "EquirippleDialogData.h"
 
+#include "Message.h"
 #include "Resource.h"
 
 namespace {
@@ -14,8 +15,10 @@ std::optional<CExchangeFailure> exchangeEdge(int nControl, const std::string& te
 {
     const std::optional<double> parsed = ParseDouble(text);
     if (!parsed || !(*parsed > lo && *parsed < hi))
-        return CExchangeFailure{nControl, "Please enter a number greater than " + FormatGeneral(lo, 6)
-                + " and less than " + FormatGeneral(hi, 6) + "."};
+        return CExchangeFailure{nControl,
+            text::Tr("EquirippleDialogData", "Please enter a number greater than %1 and less than %2.")
+                .arg(FormatGeneral(lo, 6))
+                .arg(FormatGeneral(hi, 6))};
     shown = *parsed;
     return std::nullopt;
 }

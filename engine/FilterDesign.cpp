@@ -2,6 +2,7 @@
 
 #include "CComplexArray.h"
 #include "Kaizer.h"
+#include "Message.h"
 #include "Resource.h"
 
 #include <algorithm>
@@ -26,17 +27,18 @@ double kaiserD(double a) { return a > 21.0 ? (a - 7.95) / 14.36 : 0.9222; }
 void checkArguments(int type, int n, double low, double high, double attenuation)
 {
     if (type < LowPass || type > BandElimination)
-        throw std::invalid_argument("filter type must be 0 to 3");
+        throw std::invalid_argument(text::Tr("FilterDesign", "filter type must be 0 to 3"));
     if (n < 1 || n > kMaxFilterLength)
-        throw std::invalid_argument("filter length must be 1 to " + std::to_string(kMaxFilterLength));
+        throw std::invalid_argument(text::Tr("FilterDesign", "filter length must be 1 to %1").arg(kMaxFilterLength));
     if (!(low >= 0.0 && low <= 0.5))
-        throw std::invalid_argument("low cut-off must be 0 to 0.5");
+        throw std::invalid_argument(text::Tr("FilterDesign", "low cut-off must be 0 to 0.5"));
     if (!std::isfinite(high))
-        throw std::invalid_argument("high cut-off must be finite");
+        throw std::invalid_argument(text::Tr("FilterDesign", "high cut-off must be finite"));
     if (type >= BandPass && !(high >= low && high <= 0.5))
-        throw std::invalid_argument("high cut-off must lie between the low cut-off and 0.5");
+        throw std::invalid_argument(text::Tr("FilterDesign", "high cut-off must lie between the low cut-off and 0.5"));
     if (!(attenuation >= 0.0 && attenuation <= kMaxAttenuation))
-        throw std::invalid_argument("attenuation must be 0 to " + std::to_string(static_cast<int>(kMaxAttenuation)) + " dB");
+        throw std::invalid_argument(
+            text::Tr("FilterDesign", "attenuation must be 0 to %1 dB").arg(static_cast<int>(kMaxAttenuation)));
 }
 
 // The ideal response sampled at the array's bins: pass bands 1, stop bands 0, each band
@@ -100,11 +102,17 @@ CLengthEstimate EstimateLength(double ripple, double attenuation, double transit
     const double effective = -20.0 * std::log10(std::min(inband, outband));
     const double quotient = kaiserD(effective) / transition;
     if (!std::isfinite(quotient))
-        return {0, "No finite filter length meets these conditions"
-                   + std::string(ripple == 0.0 ? ": an in-band ripple of 0 dB cannot be reached." : ".")};
+        return {0,
+            ripple == 0.0 ? text::Tr("FilterDesign",
+                "No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.")
+                          : text::Tr("FilterDesign", "No finite filter length meets these conditions.")};
     if (quotient >= kMaxFilterLength)
-        return {0, "The estimated filter length, about " + std::to_string(std::llround(quotient)) + ", exceeds "
-                + std::to_string(kMaxFilterLength) + "; allow a wider transition band, more ripple or less attenuation."};
+        return {0,
+            text::Tr("FilterDesign",
+                "The estimated filter length, about %1, exceeds %2; allow a wider transition band, "
+                "more ripple or less attenuation.")
+                .arg(std::llround(quotient))
+                .arg(kMaxFilterLength)};
     const int n = static_cast<int>(quotient);
     return {2 * ((n + 1) / 2) + 1, {}};
 }

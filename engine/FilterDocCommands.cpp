@@ -6,6 +6,7 @@
 #include "DisplayData.h"
 #include "FileIo.h"
 #include "FilterDesign.h"
+#include "Message.h"
 #include "Resource.h"
 
 #include <optional>
@@ -23,10 +24,11 @@ void CFilterDoc::OnToolLength()
     }
     m_dAttenuation = data.m_dOutbandAttn;
     m_nLength = estimate.nLength;
-    std::string message = "Estimated length: " + std::to_string(m_nLength) + " taps";
-    if (m_nLength > kMaxDesignLength)
-        message += ", more than the " + std::to_string(kMaxDesignLength) + " the pass-band design accepts";
-    m_ui.ShowStatus(message);
+    m_ui.ShowStatus(m_nLength > kMaxDesignLength
+            ? text::Tr("CFilterDoc", "Estimated length: %1 taps, more than the %2 the pass-band design accepts")
+                  .arg(m_nLength)
+                  .arg(kMaxDesignLength)
+            : text::Tr("CFilterDoc", "Estimated length: %1 taps").arg(m_nLength));
 }
 
 void CFilterDoc::OnToolPassband()
@@ -42,7 +44,7 @@ void CFilterDoc::OnToolPassband()
     try {
         design.emplace(DesignPassBand(data.m_nType, data.m_nFilterLength, data.m_dLow, data.m_dHigh, data.m_dOutbandAttn));
     } catch (const std::invalid_argument& e) {
-        m_ui.ShowError(std::string("The filter was not designed: ") + e.what() + ".");
+        m_ui.ShowError(text::Tr("CFilterDoc", "The filter was not designed: %1.").arg(e.what()));
         return;
     }
     m_nFilterType = data.m_nType;
@@ -112,7 +114,7 @@ void CFilterDoc::OnFileSaveText()
     if (!m_pCoef)
         return;
     if (m_pCoef->GetSize() == 0) {
-        m_ui.ShowError("There are no coefficients to export.");
+        m_ui.ShowError(text::Tr("CFilterDoc", "There are no coefficients to export."));
         return;
     }
     const std::string path = m_ui.AskTextExportPath("beta.txt");
@@ -121,7 +123,7 @@ void CFilterDoc::OnFileSaveText()
     try {
         exchange::WriteFileAtomically(path, FormatCoefficientText(*m_pCoef));
     } catch (const exchange::FileError& e) {
-        m_ui.ShowError(std::string("The coefficients were not exported: ") + e.what() + ".");
+        m_ui.ShowError(text::Tr("CFilterDoc", "The coefficients were not exported: %1.").arg(e.what()));
     }
 }
 

@@ -17,7 +17,7 @@ std::optional<CRealArray> readCoefficients(const std::string& path, CFilterUi& u
     try {
         return ParseCoefficientText(exchange::ReadFileBytes(path));
     } catch (const CoefficientTextError& e) {
-        ui.ShowError("\"" + path + "\": " + e.what());
+        ui.ShowError(text::Tr("CFilterDoc", "\"%1\": %2").arg(path).arg(e.what()));
     } catch (const exchange::FileError& e) {
         ui.ShowError(e.what());
     }
@@ -38,7 +38,7 @@ void CFilterDoc::OnFileExportCoef()
     if (path.empty())
         return;
     WriteExport(path, [&] { return FormatCoefficientExport(*m_pCoef, choice.format, choice.nBlockSize, design); },
-        "The coefficients were not exported: ");
+        text::Tr("CFilterDoc", "The coefficients were not exported: %1."));
 }
 
 void CFilterDoc::OnUpdateFileExportCoef(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pCoef != nullptr); }
@@ -51,20 +51,20 @@ void CFilterDoc::OnFileExportDisplay()
     if (path.empty())
         return;
     WriteExport(path, [&] { return FormatDisplayCsv(m_nDisplay, *m_pDisplay, GetDisplaySpacing(), m_ui.SampleRate()); },
-        "The display was not exported: ");
+        text::Tr("CFilterDoc", "The display was not exported: %1."));
 }
 
 void CFilterDoc::OnUpdateFileExportDisplay(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDisplay != nullptr); }
 
 void CFilterDoc::WriteExport(const std::string& path, const std::function<std::string()>& format,
-    const std::string& failure)
+    const text::CMessage& failure)
 {
     try {
         exchange::WriteFileAtomically(path, format());
     } catch (const std::invalid_argument& e) {
-        m_ui.ShowError(failure + e.what() + ".");
+        m_ui.ShowError(failure.arg(e.what()));
     } catch (const exchange::FileError& e) {
-        m_ui.ShowError(failure + e.what() + ".");
+        m_ui.ShowError(failure.arg(e.what()));
     }
 }
 

@@ -2,6 +2,8 @@
 // little-endian 32-bit integers and IEEE 754 doubles.
 #include "CFilterDoc.h"
 
+#include "Message.h"
+
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -19,9 +21,9 @@ int32_t readCount(CArchive& ar, size_t elementBytes)
     int32_t count = 0;
     ar >> count;
     if (count < 0)
-        throw CArchiveException("an array has a negative element count");
+        throw CArchiveException(text::Tr("FilterDocFile", "an array has a negative element count"));
     if (static_cast<size_t>(count) > ar.Remaining() / elementBytes)
-        throw CArchiveException("an element count is larger than the rest of the file");
+        throw CArchiveException(text::Tr("FilterDocFile", "an element count is larger than the rest of the file"));
     return count;
 }
 
@@ -51,26 +53,28 @@ struct CDocumentValues {
 
 // "element i of name" for the first element of a that is not finite, or empty.
 template <class Array, class IsFinite>
-std::string firstNonFinite(const Array* a, const char* name, IsFinite isFinite)
+std::string firstNonFinite(const Array* a, const text::CMessage& name, IsFinite isFinite)
 {
     for (int i = 0; a && i < a->GetSize(); ++i)
         if (!isFinite((*a)[i]))
-            return "element " + std::to_string(i) + " of " + name;
+            return text::Tr("FilterDocFile", "element %1 of %2").arg(i).arg(name);
     return {};
 }
 
 // Which value of v is not finite, or empty when all are.
 std::string nonFiniteValue(const CDocumentValues& v)
 {
-    const std::pair<const char*, double> header[] = {
-        {"the low cut-off", v.low}, {"the high cut-off", v.high}, {"the attenuation", v.attenuation}};
+    const std::pair<text::CMessage, double> header[] = {{text::Tr("FilterDocFile", "the low cut-off"), v.low},
+        {text::Tr("FilterDocFile", "the high cut-off"), v.high},
+        {text::Tr("FilterDocFile", "the attenuation"), v.attenuation}};
     for (const auto& [name, value] : header)
         if (!std::isfinite(value))
             return name;
     const auto real = [](double x) { return std::isfinite(x); };
     const auto complex = [](const CComplex& z) { return std::isfinite(z.re) && std::isfinite(z.im); };
-    for (std::string found : {firstNonFinite(v.ideal, "the ideal response", real),
-             firstNonFinite(v.coef, "the coefficients", real), firstNonFinite(v.response, "the response", complex)})
+    for (std::string found : {firstNonFinite(v.ideal, text::Tr("FilterDocFile", "the ideal response"), real),
+             firstNonFinite(v.coef, text::Tr("FilterDocFile", "the coefficients"), real),
+             firstNonFinite(v.response, text::Tr("FilterDocFile", "the response"), complex)})
         if (!found.empty())
             return found;
     return {};
@@ -100,7 +104,8 @@ void CFilterDoc::StoreDocument(CArchive& ar) const
     const std::string bad = nonFiniteValue({m_dLowCutoff, m_dHighCutoff, m_dAttenuation, m_pIdeal.get(),
         m_pCoef.get(), m_pResponse.get()});
     if (!bad.empty())
-        throw CArchiveException(bad + " is not finite; a document holds finite values only");
+        throw CArchiveException(
+            text::Tr("FilterDocFile", "%1 is not finite; a document holds finite values only").arg(bad));
     ar << kMarker << static_cast<int32_t>(m_nLength) << static_cast<int32_t>(m_nFilterType);
     ar << m_dLowCutoff << m_dHighCutoff << m_dAttenuation;
     storeReals(ar, m_pIdeal.get());
@@ -118,7 +123,7 @@ void CFilterDoc::LoadDocument(CArchive& ar)
     double marker = 0.0;
     ar >> marker;
     if (!isMarker(marker))
-        throw CArchiveException("not a filter document");
+        throw CArchiveException(text::Tr("FilterDocFile", "not a filter document"));
     int32_t length = 0, type = 0;
     double low = 0.0, high = 0.0, attenuation = 0.0;
     ar >> length >> type >> low >> high >> attenuation;
@@ -127,7 +132,7 @@ void CFilterDoc::LoadDocument(CArchive& ar)
     CComplexArray response = readComplexes(ar);
     const std::string bad = nonFiniteValue({low, high, attenuation, &ideal, &coef, &response});
     if (!bad.empty())
-        throw CArchiveException("the file is damaged: " + bad + " is not finite");
+        throw CArchiveException(text::Tr("FilterDocFile", "the file is damaged: %1 is not finite").arg(bad));
     m_nLength = length;
     m_nFilterType = type;
     m_dLowCutoff = low;

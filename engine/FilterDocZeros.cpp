@@ -20,19 +20,22 @@ namespace {
 
 // Why the root finder failed, on one line: the signal that ended it, else the first line
 // it wrote to standard error (without its "zsolve: " prefix), else its exit status.
-std::string rootFinderFailure(const CProcessHandle& process)
+text::CMessage rootFinderFailure(const CProcessHandle& process)
 {
     if (process.TermSignal() != 0)
-        return "The root finder zsolve was ended by signal " + std::to_string(process.TermSignal()) + " ("
-            + ::strsignal(process.TermSignal()) + ").";
+        return text::Tr("CFilterDoc", "The root finder zsolve was ended by signal %1 (%2).")
+            .arg(process.TermSignal())
+            .arg(::strsignal(process.TermSignal()));
     const std::string& errors = process.ErrorOutput();
     std::string reason = errors.substr(0, errors.find('\n'));
     const std::string prefix = "zsolve: ";
     if (reason.rfind(prefix, 0) == 0)
         reason.erase(0, prefix.size());
     if (reason.empty())
-        return "The root finder zsolve failed (exit status " + std::to_string(process.ExitStatus()) + ").";
-    return "The root finder zsolve failed: " + exchange::PrintableText(reason) + (reason.back() == '.' ? "" : ".");
+        return text::Tr("CFilterDoc", "The root finder zsolve failed (exit status %1).").arg(process.ExitStatus());
+    // The root finder speaks English; its reason is shown as it wrote it.
+    return text::Tr("CFilterDoc", "The root finder zsolve failed: %1")
+        .arg(exchange::PrintableText(reason) + (reason.back() == '.' ? "" : "."));
 }
 
 }  // namespace
@@ -54,13 +57,13 @@ std::unique_ptr<exchange::CExchangeLock> CFilterDoc::LockExchange()
     try {
         lock = std::make_unique<exchange::CExchangeLock>();
     } catch (const exchange::FileError& e) {
-        m_ui.ShowStatusError(std::string("The zeros were not computed: ") + e.what() + ".");
+        m_ui.ShowStatusError(text::Tr("CFilterDoc", "The zeros were not computed: %1.").arg(e.what()));
         return nullptr;
     }
     CPolledWait free([&lock] { return lock->TryAcquire(); });
     if (lock->TryAcquire() || m_ui.WaitForExchange(free))
         return lock;
-    m_ui.ShowStatusError("The wait for another root finding in this folder was cancelled.");
+    m_ui.ShowStatusError(text::Tr("CFilterDoc", "The wait for another root finding in this folder was cancelled."));
     return nullptr;
 }
 
@@ -69,8 +72,8 @@ bool CFilterDoc::ExchangeRoots()
 {
     const int n = m_pCoef->GetSize();
     if (n < 1 || n > exchange::kMaxRecords) {
-        m_ui.ShowStatusError("Zeros can be found for 1 to 65535 coefficients; this filter has "
-            + std::to_string(n) + ".");
+        m_ui.ShowStatusError(
+            text::Tr("CFilterDoc", "Zeros can be found for 1 to 65535 coefficients; this filter has %1.").arg(n));
         return false;
     }
     CComplexArray polynomial(n);
@@ -79,7 +82,7 @@ bool CFilterDoc::ExchangeRoots()
     try {
         exchange::WriteRecordFile(exchange::kBetaFile, polynomial);
     } catch (const std::runtime_error& e) {
-        m_ui.ShowStatusError(std::string("The zeros were not computed: ") + e.what() + ".");
+        m_ui.ShowStatusError(text::Tr("CFilterDoc", "The zeros were not computed: %1.").arg(e.what()));
         return false;
     }
     return RunRootFinder() && ReadRoots();
@@ -92,8 +95,9 @@ bool CFilterDoc::RunRootFinder()
 {
     if (::unlink(exchange::kRootFile) != 0 && errno != ENOENT) {
         const int error = errno;
-        m_ui.ShowStatusError(error == EISDIR ? std::string("root.bin is a folder; the zeros were not computed.")
-                                             : std::string("The old root.bin cannot be removed: ") + std::strerror(error) + ".");
+        m_ui.ShowStatusError(error == EISDIR
+                ? text::Tr("CFilterDoc", "root.bin is a folder; the zeros were not computed.")
+                : text::Tr("CFilterDoc", "The old root.bin cannot be removed: %1.").arg(std::strerror(error)));
         return false;
     }
     const std::string program = FindProgram("zsolve");
@@ -101,12 +105,12 @@ bool CFilterDoc::RunRootFinder()
     options.bCaptureErrors = true;
     std::unique_ptr<CProcessHandle> process = program.empty() ? nullptr : CProcessHandle::Start(program, {exchange::kBetaFile}, options);
     if (!process) {
-        m_ui.ShowStatusError("The root finder zsolve could not be started.");
+        m_ui.ShowStatusError(text::Tr("CFilterDoc", "The root finder zsolve could not be started."));
         return false;
     }
     if (!m_ui.WaitForRootFinder(*process)) {
         process->Terminate();
-        m_ui.ShowStatusError("The root finder was cancelled.");
+        m_ui.ShowStatusError(text::Tr("CFilterDoc", "The root finder was cancelled."));
         return false;
     }
     if (process->ExitStatus() != 0) {
@@ -122,14 +126,15 @@ bool CFilterDoc::ReadRoots()
     try {
         exchange::RecordFile file = exchange::ReadRecordFile(exchange::kRootFile);
         if (file.count != expected || !file.complete()) {
-            m_ui.ShowStatusError("root.bin holds " + std::to_string(file.present) + " zeros where "
-                + std::to_string(expected) + " were expected.");
+            m_ui.ShowStatusError(text::Tr("CFilterDoc", "root.bin holds %1 zeros where %2 were expected.")
+                                     .arg(file.present)
+                                     .arg(expected));
             return false;
         }
         m_pRoots = std::make_unique<CComplexArray>(std::move(file.records));
         return true;
     } catch (const std::runtime_error& e) {
-        m_ui.ShowStatusError(std::string("The zeros were not read: ") + e.what() + ".");
+        m_ui.ShowStatusError(text::Tr("CFilterDoc", "The zeros were not read: %1.").arg(e.what()));
         return false;
     }
 }
@@ -155,7 +160,7 @@ void CFilterDoc::StartViewer(const exchange::CExchangeLock& lock)
     try {
         exchange::WriteRecordFile(exchange::kRootFile, *m_pRoots);
     } catch (const std::runtime_error& e) {
-        m_ui.ShowStatusError(std::string("The zero viewer was not started: ") + e.what() + ".");
+        m_ui.ShowStatusError(text::Tr("CFilterDoc", "The zero viewer was not started: %1.").arg(e.what()));
         return;
     }
     const std::string program = FindProgram("Zeroplot");
@@ -164,7 +169,7 @@ void CFilterDoc::StartViewer(const exchange::CExchangeLock& lock)
     if (!program.empty())
         m_hViewer = CProcessHandle::Start(program, {}, options);
     if (!m_hViewer)
-        m_ui.ShowStatusError("The zero viewer Zeroplot could not be started.");
+        m_ui.ShowStatusError(text::Tr("CFilterDoc", "The zero viewer Zeroplot could not be started."));
 }
 
 void CFilterDoc::OnToolMinPhase()
@@ -176,7 +181,7 @@ void CFilterDoc::OnToolMinPhase()
     const CRealArray rebuilt = CoefficientsFromZeros(*m_pRoots, m_pCoef->rms());
     m_pRoots.reset();  // mirrored: no longer the zeros of the coefficients
     if (!std::all_of(rebuilt.data(), rebuilt.data() + rebuilt.GetSize(), [](double h) { return std::isfinite(h); })) {
-        m_ui.ShowStatusError("The minimum-phase filter could not be rebuilt from the zeros.");
+        m_ui.ShowStatusError(text::Tr("CFilterDoc", "The minimum-phase filter could not be rebuilt from the zeros."));
         return;
     }
     *m_pCoef = rebuilt;

@@ -59,23 +59,34 @@ void measureAmplitude(const CRealArray& h, const CRealArray& quantized, CQuantiz
 
 std::string figure(double value) { return FormatGeneral(value, 3); }
 
-std::string scalingLine(const CQuantization& q)
+text::CMessage scalingLine(const CQuantization& q)
 {
     if (q.nShift == 0)
-        return "Scaling: none; every coefficient lies within -1 .. 1.";
+        return text::Tr("FixedPoint", "Scaling: none; every coefficient lies within -1 .. 1.");
     const std::string power = "2^" + std::to_string(q.nShift);
-    const std::string factor = q.nShift <= 52 ? FormatGeneral(std::ldexp(1.0, q.nShift), 17) : power;
-    return "Scaling: the coefficients are divided by " + power + (q.nShift <= 52 ? " = " + factor : "")
-        + " to fit; multiply the filter's output by " + factor + ".";
+    if (q.nShift > 52)  // beyond the powers of two that 17 digits write exactly
+        return text::Tr(
+            "FixedPoint", "Scaling: the coefficients are divided by %1 to fit; multiply the filter's output by %1.")
+            .arg(power);
+    return text::Tr(
+        "FixedPoint", "Scaling: the coefficients are divided by %1 = %2 to fit; multiply the filter's output by %2.")
+        .arg(power)
+        .arg(FormatGeneral(std::ldexp(1.0, q.nShift), 17));
 }
 
-std::string amplitudeLine(const CQuantization& q)
+text::CMessage amplitudeLine(const CQuantization& q)
 {
-    std::string line = "Peak amplitude response error: " + figure(q.dPeakAmplitudeError);
     if (q.dPeakAmplitudeError > 0.0 && q.dPeakGain > 0.0)
-        line += " (" + FormatGeneral(20.0 * std::log10(q.dPeakAmplitudeError / q.dPeakGain), 3)
-            + " dB against the peak gain)";
-    return line + ", over " + std::to_string(q.nGridPoints) + " frequencies from 0 to half the sampling frequency.";
+        return text::Tr("FixedPoint",
+            "Peak amplitude response error: %1 (%2 dB against the peak gain), over %3 frequencies "
+            "from 0 to half the sampling frequency.")
+            .arg(figure(q.dPeakAmplitudeError))
+            .arg(FormatGeneral(20.0 * std::log10(q.dPeakAmplitudeError / q.dPeakGain), 3))
+            .arg(q.nGridPoints);
+    return text::Tr(
+        "FixedPoint", "Peak amplitude response error: %1, over %2 frequencies from 0 to half the sampling frequency.")
+        .arg(figure(q.dPeakAmplitudeError))
+        .arg(q.nGridPoints);
 }
 
 }  // namespace
@@ -105,20 +116,25 @@ CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const 
     return q;
 }
 
-std::vector<std::string> DescribeQuantization(const CQuantization& q)
+std::vector<text::CMessage> DescribeQuantization(const CQuantization& q)
 {
     const std::string name = "Q" + std::to_string(q.nFractionBits);
-    std::vector<std::string> lines = {
-        "Format: " + name + ", " + std::to_string(q.nFractionBits + 1) + "-bit integers standing for integer / 2^"
-            + std::to_string(q.nFractionBits) + ".",
+    std::vector<text::CMessage> lines = {
+        text::Tr("FixedPoint", "Format: %1, %2-bit integers standing for integer / 2^%3.")
+            .arg(name)
+            .arg(q.nFractionBits + 1)
+            .arg(q.nFractionBits),
         scalingLine(q),
-        "Rounded to nearest; " + std::to_string(q.nSaturated) + " of " + std::to_string(q.values.size())
-            + " values saturated at the format's limits.",
-        "Largest coefficient error: " + figure(q.dMaxCoefficientError) + ".",
+        text::Tr("FixedPoint", "Rounded to nearest; %1 of %2 values saturated at the format's limits.")
+            .arg(q.nSaturated)
+            .arg(q.values.size()),
+        text::Tr("FixedPoint", "Largest coefficient error: %1.").arg(figure(q.dMaxCoefficientError)),
         amplitudeLine(q),
     };
     if (q.dStopBandDb && q.dQuantizedStopBandDb)
-        lines.push_back("Stop-band attenuation: " + FormatGeneral(*q.dStopBandDb, 4) + " dB (double), "
-            + FormatGeneral(*q.dQuantizedStopBandDb, 4) + " dB (" + name + ").");
+        lines.push_back(text::Tr("FixedPoint", "Stop-band attenuation: %1 dB (double), %2 dB (%3).")
+                            .arg(FormatGeneral(*q.dStopBandDb, 4))
+                            .arg(FormatGeneral(*q.dQuantizedStopBandDb, 4))
+                            .arg(name));
     return lines;
 }

@@ -2,6 +2,7 @@
 
 #include "CRealArray.h"
 #include "FilterMeasurement.h"
+#include "Message.h"
 
 #include <cstdint>
 #include <optional>
@@ -41,7 +42,7 @@ struct CQuantization {
 // against it (MeasureFilter). Bad arguments: std::invalid_argument.
 CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const CDesignRecord& design = {});
 
-// The figures of q as short lines of English text, for the export dialog and the comment
-// of an exported header: format, scaling, saturation, largest coefficient error, peak
-// amplitude error and, when measured, the stop-band attenuations.
-std::vector<std::string> DescribeQuantization(const CQuantization& q);
+// The figures of q as short lines of text, for the export dialog (in the user's language)
+// and the comment of an exported header (in English): format, scaling, saturation, largest
+// coefficient error, peak amplitude error and, when measured, the stop-band attenuations.
+std::vector<text::CMessage> DescribeQuantization(const CQuantization& q);

@@ -1,5 +1,7 @@
 #include "CArchive.h"
 
+#include "Message.h"
+
 #include <cstring>
 
 void CArchive::put(uint64_t bits, int size)
@@ -11,7 +13,7 @@ void CArchive::put(uint64_t bits, int size)
 uint64_t CArchive::get(int size)
 {
     if (Remaining() < static_cast<size_t>(size))
-        throw CArchiveException("the file ends early");
+        throw CArchiveException(text::Tr("CArchive", "the file ends early"));
     uint64_t bits = 0;
     for (int byte = size - 1; byte >= 0; --byte)
         bits = (bits << 8) | static_cast<unsigned char>(m_bytes[m_position + static_cast<size_t>(byte)]);

@@ -1,6 +1,7 @@
 #include "CDocument.h"
 
 #include "FileIo.h"
+#include "Message.h"
 #include "Printable.h"
 
 #include <algorithm>
@@ -19,7 +20,8 @@ void CDocument::OnOpenDocument(const std::string& path)
     try {
         Serialize(ar);
     } catch (const CArchiveException& e) {
-        throw CArchiveException("cannot open \"" + exchange::PrintableText(path) + "\": " + e.what());
+        throw CArchiveException(
+            text::Tr("CDocument", "cannot open \"%1\": %2").arg(exchange::PrintableText(path)).arg(e.what()));
     }
     m_strPathName = path;
     m_bModified = false;
@@ -32,7 +34,8 @@ void CDocument::OnSaveDocument(const std::string& path)
     try {
         Serialize(ar);
     } catch (const CArchiveException& e) {
-        throw CArchiveException("cannot write \"" + exchange::PrintableText(path) + "\": " + e.what());
+        throw CArchiveException(
+            text::Tr("CDocument", "cannot write \"%1\": %2").arg(exchange::PrintableText(path)).arg(e.what()));
     }
     exchange::WriteFileAtomically(path, bytes);
     m_strPathName = path;
@@ -42,7 +45,7 @@ void CDocument::OnSaveDocument(const std::string& path)
 std::string CDocument::GetTitle() const
 {
     if (m_strPathName.empty())
-        return "Untitled";
+        return text::Tr("CDocument", "Untitled");
     const size_t slash = m_strPathName.find_last_of('/');
     return slash == std::string::npos ? m_strPathName : m_strPathName.substr(slash + 1);
 }

@@ -4,20 +4,60 @@
 #include "Display.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdio>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// Reads the command line: --help, and the framework's optional file. nullopt when the
+// program ends here, with status set: the help shown (0) or the line refused (1).
+std::optional<QStringList> readCommandLine(int& status)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Zeroplot shows the zeros of an FIR filter in the z-plane, with the unit circle. It reads them once, as it "
+        "starts, from \"root.bin\" in the current folder, where the workbench filter writes them when it shows the "
+        "zeros.");
+    parser.addHelpOption();
+    parser.addPositionalArgument("file", "A file to open as the document, which names the window; the zeros come from "
+                                         "\"root.bin\" all the same.", "[file]");
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    const QString error = !parsed ? parser.errorText()
+        : parser.positionalArguments().size() > 1 ? QString("give one file at most")
+                                                  : QString();
+    status = error.isEmpty() ? 0 : 1;
+    if (!error.isEmpty())
+        std::fprintf(stderr, "Zeroplot: %s\n", qPrintable(error));
+    else if (parser.isSet("help") || parser.isSet("help-all"))
+        std::fputs(qPrintable(parser.helpText()), stdout);
+    else
+        return parser.positionalArguments();
+    return std::nullopt;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
-    if (!DisplayAvailable(argc, argv)) {
+    // Without a display the command line is still read, so that --help works anywhere.
+    const bool display = DisplayAvailable(argc, argv);
+    const std::unique_ptr<QCoreApplication> application =
+        display ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication::setApplicationName("Zeroplot");
+    QCoreApplication::setApplicationVersion("1.0.0.1");
+    QCoreApplication::setOrganizationName("filter-workbench");
+    int status = 0;
+    const std::optional<QStringList> files = readCommandLine(status);
+    if (!files)
+        return status;
+    if (!display) {
         std::fprintf(stderr, "Zeroplot: no display to show the zeros on (set DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM)\n");
         return 1;
     }
-    QApplication application(argc, argv);
-    QApplication::setApplicationName("Zeroplot");
-    QApplication::setApplicationVersion("1.0.0.1");
-    QApplication::setOrganizationName("filter-workbench");
     CZeroplotApp app;
-    if (!app.InitInstance(QApplication::arguments().mid(1)))
+    if (!app.InitInstance(*files))
         return 1;
     return QApplication::exec();
 }

@@ -44,9 +44,9 @@ CDataView::CDataView(CFilterDoc& doc, QWidget* parent)
       m_doc(doc),
       m_pXAxis(new QLineEdit(this)),
       m_pYAxis(new QLineEdit(this)),
-      m_pShowNext(new QPushButton("Show &Next", this)),
-      m_pWriteData(new QPushButton("&Write Data", this)),
-      m_pReload(new QPushButton("&Reload", this)),
+      m_pShowNext(new QPushButton(tr("Show &Next"), this)),
+      m_pWriteData(new QPushButton(tr("&Write Data"), this)),
+      m_pReload(new QPushButton(tr("&Reload"), this)),
       m_pXScroll(new QScrollBar(Qt::Vertical, this))
 {
     setObjectName("CDataView");
@@ -98,7 +98,7 @@ void CDataView::PlaceControls()
     m_pShowNext->setGeometry(dialogRect(fm, 123, 16, 42, 14).translated(xMore + yMore, 0));
     m_pWriteData->setGeometry(dialogRect(fm, 180, 16, 50, 14).translated(xMore + yMore, 0));
     m_pReload->setGeometry(dialogRect(fm, 235, 16, 50, 14).translated(xMore + yMore, 0));
-    for (const auto& [text, left, shift] : {std::tuple("X-Axis", 7, 0), std::tuple("Y-Axis", 40, xMore)}) {
+    for (const auto& [text, left, shift] : {std::tuple(tr("X-Axis"), 7, 0), std::tuple(tr("Y-Axis"), 40, xMore)}) {
         auto* label = new QLabel(text, this);
         QRect rect = dialogRect(fm, left, 8, 22, 8).translated(shift, 0);
         rect.setWidth(std::max(rect.width(), label->sizeHint().width()));  // never clip the text
@@ -144,7 +144,7 @@ bool CDataView::UpdateData(bool bSave)
         WriteBox(m_pYAxis, QString::fromStdString(FormatDouble(m_dYValue)));
         WriteBox(m_pXAxis, QString::fromStdString(FormatInt(m_nXIndex)));
     } else if (const auto y = ParseDouble(m_pYAxis->text().toStdString()); !y) {
-        ReportExchangeFailure(this, m_pYAxis, "Please enter a number.");
+        ReportExchangeFailure(this, m_pYAxis, tr("Please enter a number."));
         ok = false;
     } else {
         m_dYValue = *y;
@@ -152,7 +152,7 @@ bool CDataView::UpdateData(bool bSave)
         if (x)
             m_nXIndex = *x;
         else
-            ReportExchangeFailure(this, m_pXAxis, "Please enter an integer.");
+            ReportExchangeFailure(this, m_pXAxis, tr("Please enter an integer."));
         ok = x.has_value();
     }
     m_bExchanging = false;

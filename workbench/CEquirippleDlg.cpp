@@ -34,7 +34,7 @@ CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz,
     setWindowTitle(tr("Designing Equiripple Filter"));
     const CEquirippleTexts texts = WriteEquiripple(data, sampleRateHz);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText("ｷｬﾝｾﾙ");
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CEquirippleDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEquirippleDlg::reject);
     auto* layout = new QVBoxLayout(this);
@@ -140,7 +140,8 @@ void CEquirippleDlg::UpdateEstimate()
     if (estimate && !estimate->strError.empty())
         m_pEstimate->setText(QString::fromStdString(estimate->strError));
     else
-        m_pEstimate->setText(tr("Estimated Length: %1").arg(m_nEstimate > 0 ? QString::number(m_nEstimate) : "-"));
+        m_pEstimate->setText(
+            tr("Estimated Length: %1").arg(m_nEstimate > 0 ? QString::number(m_nEstimate) : QStringLiteral("-")));
     m_pTakeEstimate->setEnabled(m_nEstimate > 0);
 }
 

@@ -44,7 +44,7 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const CDesignRecord& desi
     auto* figuresBox = new QGroupBox(tr("What the format does to the coefficients"));
     (new QVBoxLayout(figuresBox))->addWidget(m_pFigures);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

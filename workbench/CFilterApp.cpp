@@ -6,6 +6,8 @@
 #include "CFilterDoc.h"
 #include "CMainFrame.h"
 
+#include <QCoreApplication>
+
 CFilterApp::CFilterApp() : CWinApp("Filter") {}
 
 CFilterApp::~CFilterApp()
@@ -40,7 +42,8 @@ bool CFilterApp::OnCmdMsg(int id, CCmdUI* pCmdUI)
 
 void CFilterApp::OnAppAbout()
 {
-    CAboutDlg(&GetFrame(), "ﾊﾞｰｼﾞｮﾝ情報(Filter)", AppIcon(), "Filter: FIR filter design workbench, version 0.12",
-        "Window-method design with a Kaiser window")
+    CAboutDlg(&GetFrame(), QCoreApplication::translate("CFilterApp", "ﾊﾞｰｼﾞｮﾝ情報(Filter)"), AppIcon(),
+        QCoreApplication::translate("CFilterApp", "Filter: FIR filter design workbench, version 0.12"),
+        QCoreApplication::translate("CFilterApp", "Window-method design with a Kaiser window"))
         .exec();
 }

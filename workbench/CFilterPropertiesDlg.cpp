@@ -1,6 +1,5 @@
 #include "CFilterPropertiesDlg.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -19,8 +18,7 @@ CFilterPropertiesDlg::CFilterPropertiesDlg(const std::vector<CReportLine>& lines
             value->setStyleSheet("color: red; font-weight: bold");
             value->setToolTip(tr("The achieved attenuation misses the asked one by more than 1 dB."));
         }
-        // The names are the engine's English ones; translations are looked up under them.
-        form->addRow(QCoreApplication::translate("MeasurementReport", line.strName.c_str()) + ":", value);
+        form->addRow(tr("%1:", "a figure's name as a label").arg(QString::fromStdString(line.strName)), value);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -13,14 +13,15 @@
 CLengthEstimateDlg::CLengthEstimateDlg(const CLengthEstimateData& data, QWidget* parent)
     : QDialog(parent), m_data(data)
 {
-    setWindowTitle("Estimating Filter Length");
+    setWindowTitle(tr("Estimating Filter Length"));
     const CLengthEstimateTexts texts = WriteLengthEstimate(data);
     auto* grid = new QGridLayout;
-    AddRow(grid, IDC_RIPPLE, "Inband Ripple:", texts.strRipple, "dB");
-    AddRow(grid, IDC_ATTENUATION, "Outband Attn.:", texts.strAttenuation, "dB");
-    AddRow(grid, IDC_TRANSITION, "Transient\n   Band Width:", texts.strTransition, "(as per sampling frequency)");
+    AddRow(grid, IDC_RIPPLE, tr("Inband Ripple:"), texts.strRipple, tr("dB"));
+    AddRow(grid, IDC_ATTENUATION, tr("Outband Attn.:"), texts.strAttenuation, tr("dB"));
+    AddRow(
+        grid, IDC_TRANSITION, tr("Transient\n   Band Width:"), texts.strTransition, tr("(as per sampling frequency)"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText("ｷｬﾝｾﾙ");
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CLengthEstimateDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CLengthEstimateDlg::reject);
     auto* layout = new QVBoxLayout(this);

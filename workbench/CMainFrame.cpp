@@ -6,6 +6,7 @@
 #include "CFilterDoc.h"
 #include "CFilterView.h"
 #include "CSampleRateDlg.h"
+#include "CWinApp.h"
 #include "FileIo.h"
 #include "MainFrameTables.h"
 #include "Resource.h"
@@ -131,8 +132,8 @@ void CMainFrame::OnFileSaveImage()
     try {
         SavePicture(request->strPath, request->size, GraphPicture(), tr("Filter graph"));
     } catch (const exchange::FileError& e) {
-        QMessageBox::warning(this, QApplication::applicationDisplayName(),
-            tr("The image was not saved: %1.").arg(QString::fromStdString(e.what())));
+        QMessageBox::warning(
+            this, AfxGetAppTitle(), tr("The image was not saved: %1.").arg(QString::fromStdString(e.what())));
     }
 }
 

@@ -16,28 +16,29 @@
 CPassBandDlg::CPassBandDlg(const CPassBandData& data, QWidget* parent)
     : QDialog(parent), m_data(data), m_pTypes(new QButtonGroup(this))
 {
-    setWindowTitle("Designating Pass Band");
+    setWindowTitle(tr("Designating Pass Band"));
     const CPassBandTexts texts = WritePassBand(data);
-    auto* typeBox = new QGroupBox("Type of Filter");
+    auto* typeBox = new QGroupBox(tr("Type of Filter"));
     auto* typeLayout = new QVBoxLayout(typeBox);
-    const char* const typeNames[] = {"Low Pass Filter", "High Pass Filter", "Band Pass Filter", "Band Elimination Filter"};
+    const char* const typeNames[] = {QT_TR_NOOP("Low Pass Filter"), QT_TR_NOOP("High Pass Filter"),
+        QT_TR_NOOP("Band Pass Filter"), QT_TR_NOOP("Band Elimination Filter")};
     for (int type = 0; type < 4; ++type) {
-        auto* radio = new QRadioButton(typeNames[type]);
+        auto* radio = new QRadioButton(tr(typeNames[type]));
         radio->setObjectName(QString("IDC_RADIO%1").arg(IDC_LOWPASS + type));
         m_pTypes->addButton(radio, type);
         typeLayout->addWidget(radio);
     }
     m_pTypes->button(texts.nType)->setChecked(true);
-    auto* cutBox = new QGroupBox("Cut Off Frequency");
+    auto* cutBox = new QGroupBox(tr("Cut Off Frequency"));
     auto* cutLayout = new QFormLayout(cutBox);
-    cutLayout->addRow("Low:", AddEdit(IDC_LOWCUT, texts.strLow));
-    cutLayout->addRow("High:", AddEdit(IDC_HIGHCUT, texts.strHigh));
-    cutLayout->addRow(new QLabel("As per Sampling Frequency"));
+    cutLayout->addRow(tr("Low:"), AddEdit(IDC_LOWCUT, texts.strLow));
+    cutLayout->addRow(tr("High:"), AddEdit(IDC_HIGHCUT, texts.strHigh));
+    cutLayout->addRow(new QLabel(tr("As per Sampling Frequency")));
     auto* form = new QFormLayout;
-    form->addRow("Filter Length:", AddEdit(IDC_LENGTH, texts.strLength));
-    form->addRow("Outband Attn:", AddEdit(IDC_ATTENUATION, texts.strAttenuation));
+    form->addRow(tr("Filter Length:"), AddEdit(IDC_LENGTH, texts.strLength));
+    form->addRow(tr("Outband Attn:"), AddEdit(IDC_ATTENUATION, texts.strAttenuation));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText("ｷｬﾝｾﾙ");
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CPassBandDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPassBandDlg::reject);
     auto* layout = new QVBoxLayout(this);

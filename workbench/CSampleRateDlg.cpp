@@ -21,7 +21,7 @@ CSampleRateDlg::CSampleRateDlg(double sampleRate, QWidget* parent)
     grid->addWidget(new QLabel(tr("Hz")), 0, 2);
     grid->addWidget(new QLabel(tr("Leave empty for none: frequencies as fractions of the sampling frequency.")), 1, 0, 1, 3);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &CSampleRateDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CSampleRateDlg::reject);
     auto* layout = new QVBoxLayout(this);

@@ -62,7 +62,7 @@ bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data)
 
 std::string CWorkbenchUi::AskTextExportPath(const std::string& defaultName)
 {
-    QFileDialog dialog(m_pFrame);
+    QFileDialog dialog(m_pFrame, QCoreApplication::translate("CWorkbenchUi", "Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QFileInfo(QString::fromStdString(defaultName)).suffix());
     dialog.selectFile(QString::fromStdString(defaultName));
@@ -89,7 +89,9 @@ bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, const CDesignR
 std::string CWorkbenchUi::AskImportPath()
 {
     const QString filters = QCoreApplication::translate("CWorkbenchUi", "Coefficient files (*.txt *.csv *.h *.c);;All files (*)");
-    return QFileDialog::getOpenFileName(m_pFrame, QString(), QString(), filters).toStdString();
+    return QFileDialog::getOpenFileName(
+        m_pFrame, QCoreApplication::translate("CWorkbenchUi", "Import Coefficients"), QString(), filters)
+        .toStdString();
 }
 
 bool CWorkbenchUi::ConfirmImport(const std::string& path, int count)
@@ -97,8 +99,8 @@ bool CWorkbenchUi::ConfirmImport(const std::string& path, int count)
     const QString text = QCoreApplication::translate("CWorkbenchUi", "\"%1\" holds %2 coefficients.\nInstall them as the filter's coefficients?")
                              .arg(QFileInfo(QString::fromStdString(path)).fileName())
                              .arg(count);
-    return QMessageBox::question(m_pFrame, QApplication::applicationDisplayName(), text,
-               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+    return QMessageBox::question(
+               m_pFrame, AfxGetAppTitle(), text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
         == QMessageBox::Ok;
 }
 

@@ -4,6 +4,7 @@
 #include "DataExchange.h"
 #include "EquirippleGrid.h"
 #include "InitialReference.h"
+#include "Message.h"
 #include "RemezExchange.h"
 #include "Resource.h"
 
@@ -151,18 +152,27 @@ CEquirippleDesign designOf(const CEquirippleRequest& request, const CLevelResult
 
 std::string notConverging(const CEquirippleRequest& request, double spread)
 {
-    const std::string message = "The equiripple design of length " + std::to_string(request.nLength) + " does not converge";
     const CLengthEstimate estimate = EstimateEquirippleLength(request);
     if (!estimate.strError.empty())
-        return message + "; allow wider transition bands, more ripple or less attenuation.";
-    const std::string estimated = std::to_string(estimate.nLength);
+        return text::Tr("EquirippleDesign",
+            "The equiripple design of length %1 does not converge; allow wider transition "
+            "bands, more ripple or less attenuation.")
+            .arg(request.nLength);
     if (request.nLength > 2 * estimate.nLength)
-        return message + ": at this length, far above the estimate of " + estimated + " for these conditions,"
-            " its errors would lie below what double precision resolves. Choose a length nearer the estimate,"
-            " or ask for less ripple, more attenuation or narrower transition bands.";
-    return message + " (its largest error still lies " + FormatGeneral(spread * 100.0, 2)
-        + "% above the levelled one). Try a length near the estimate of " + estimated
-        + ", wider transition bands, or a ripple and an attenuation closer to each other.";
+        return text::Tr("EquirippleDesign",
+            "The equiripple design of length %1 does not converge: at this length, far above "
+            "the estimate of %2 for these conditions, its errors would lie below what double "
+            "precision resolves. Choose a length nearer the estimate, or ask for less ripple, "
+            "more attenuation or narrower transition bands.")
+            .arg(request.nLength)
+            .arg(estimate.nLength);
+    return text::Tr("EquirippleDesign",
+        "The equiripple design of length %1 does not converge (its largest error still lies "
+        "%2% above the levelled one). Try a length near the estimate of %3, wider transition "
+        "bands, or a ripple and an attenuation closer to each other.")
+        .arg(request.nLength)
+        .arg(FormatGeneral(spread * 100.0, 2))
+        .arg(estimate.nLength);
 }
 
 // A design of the request, or why there is none: strWhy, or when that is empty, an
@@ -180,8 +190,11 @@ CAttempt attempt(const CEquirippleRequest& request)
         return {std::nullopt, std::move(problem)};
     const std::optional<CLevelResult> level = runLevels(request);
     if (!level)
-        return {std::nullopt, "The bands are too narrow for " + std::to_string(request.nLength)
-                + " coefficients: widen the pass and stop bands or choose a shorter length."};
+        return {std::nullopt,
+            text::Tr("EquirippleDesign",
+                "The bands are too narrow for %1 coefficients: widen the pass and "
+                "stop bands or choose a shorter length.")
+                .arg(request.nLength)};
     if (!level->exchange.bConverged)
         return {std::nullopt, {}, level->exchange.dSpread};
     return {designOf(request, *level), {}};

@@ -1,6 +1,7 @@
 // What an equiripple request asks for, and how long a filter it needs.
 #include "EquirippleDesign.h"
 #include "FilterLimits.h"
+#include "Message.h"
 
 #include "Resource.h"
 
@@ -21,11 +22,13 @@ void checkEdges(const CEquirippleRequest& request)
 {
     const size_t count = request.nType >= BandPass ? 4 : 2;
     if (request.edges.size() != count)
-        throw std::invalid_argument(count == 4 ? "a band filter needs 4 band edges" : "this filter type needs 2 band edges");
+        throw std::invalid_argument(count == 4 ? text::Tr("EquirippleRequest", "a band filter needs 4 band edges")
+                                               : text::Tr("EquirippleRequest", "this filter type needs 2 band edges"));
     double previous = 0.0;
     for (double edge : request.edges) {
         if (!(edge > previous && edge < 0.5))
-            throw std::invalid_argument("band edges must increase strictly between 0 and 0.5");
+            throw std::invalid_argument(
+                text::Tr("EquirippleRequest", "band edges must increase strictly between 0 and 0.5"));
         previous = edge;
     }
 }
@@ -67,10 +70,14 @@ CLengthEstimate lengthByFormula(const CEquirippleRequest& request)
     const double l1 = std::log10(std::max(pass, stop)), l2 = std::log10(std::min(pass, stop));
     const double length = herrmannLength(l1, l2, narrowestTransition(request.edges));
     if (!std::isfinite(length))
-        return {0, "No finite filter length meets these conditions."};
+        return {0, text::Tr("EquirippleRequest", "No finite filter length meets these conditions.")};
     if (length > kMaxFilterLength)
-        return {0, "The estimated filter length, about " + std::to_string(std::llround(length)) + ", exceeds "
-                + std::to_string(kMaxFilterLength) + "; allow a wider transition band, more ripple or less attenuation."};
+        return {0,
+            text::Tr("EquirippleRequest",
+                "The estimated filter length, about %1, exceeds %2; allow a wider transition band, "
+                "more ripple or less attenuation.")
+                .arg(std::llround(length))
+                .arg(kMaxFilterLength)};
     return {lengthFor(request.nType, length), {}};
 }
 
@@ -87,23 +94,28 @@ double StopDeviation(double attenuationDb) { return std::pow(10.0, -attenuationD
 void CheckEquirippleRequest(const CEquirippleRequest& request)
 {
     if (request.nType < LowPass || request.nType > BandElimination)
-        throw std::invalid_argument("filter type must be 0 to 3");
+        throw std::invalid_argument(text::Tr("EquirippleRequest", "filter type must be 0 to 3"));
     if (request.nLength < 1 || request.nLength > kMaxEquirippleLength)
-        throw std::invalid_argument("filter length must be 1 to 4096");
+        throw std::invalid_argument(
+            text::Tr("EquirippleRequest", "filter length must be 1 to %1").arg(kMaxEquirippleLength));
     checkEdges(request);
     if (!(request.dRipple > 0.0 && std::isfinite(request.dRipple)))
-        throw std::invalid_argument("ripple must be a positive number of dB");
+        throw std::invalid_argument(text::Tr("EquirippleRequest", "ripple must be a positive number of dB"));
     if (!(request.dAttenuation > 0.0 && std::isfinite(request.dAttenuation)))
-        throw std::invalid_argument("attenuation must be a positive number of dB");
+        throw std::invalid_argument(text::Tr("EquirippleRequest", "attenuation must be a positive number of dB"));
 }
 
 std::string EquirippleLengthProblem(int type, int n)
 {
     if (n % 2 == 1 || (type != HighPass && type != BandElimination))
         return {};
-    return std::string("An even length cannot give a ") + (type == HighPass ? "high pass" : "band elimination")
-        + " filter: its response is zero at half the sampling frequency. Use an odd length, such as "
-        + std::to_string(n + 1) + ".";
+    if (type == HighPass)
+        return text::Tr("EquirippleRequest", "An even length cannot give a high pass filter: its response is zero at "
+                                             "half the sampling frequency. Use an odd length, such as %1.")
+            .arg(n + 1);
+    return text::Tr("EquirippleRequest", "An even length cannot give a band elimination filter: its response is zero "
+                                         "at half the sampling frequency. Use an odd length, such as %1.")
+        .arg(n + 1);
 }
 
 CLengthEstimate EstimateEquirippleLength(const CEquirippleRequest& request)

@@ -16,7 +16,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, const QString& title, const QIcon& icon,
     layout->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
     layout->addWidget(new QLabel(line1), 0, 1);
     layout->addWidget(new QLabel(line2), 1, 1);
-    auto* ok = new QPushButton("OK");
+    auto* ok = new QPushButton(tr("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, 2, Qt::AlignTop);

@@ -4,6 +4,7 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QPushButton>
 #include <QSpinBox>
 
 CPictureDlg::CPictureDlg(const QSize& size, QWidget* parent)
@@ -11,6 +12,7 @@ CPictureDlg::CPictureDlg(const QSize& size, QWidget* parent)
 {
     setWindowTitle(tr("Image Size"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QFormLayout(this);

@@ -18,13 +18,16 @@ namespace {
 // The one application object, while it lives.
 CWinApp* s_pApp = nullptr;
 
-// An exception's text as a sentence: capital first letter, full stop at the end.
+// An exception's text as a sentence: capital first letter, full stop at the end (the
+// language's own).
 QString sentence(const std::exception& e)
 {
     QString text = QString::fromStdString(e.what());
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
-    return text.endsWith('.') ? text : text + '.';
+    if (text.endsWith('.') || text.endsWith(u'。'))
+        return text;
+    return QCoreApplication::translate("CWinApp", "%1.", "a reason told as a sentence").arg(text);
 }
 
 }  // namespace
@@ -101,7 +104,8 @@ bool CWinApp::SaveModified()
 {
     if (!m_pDocument || !m_pDocument->IsModified())
         return true;
-    const QString question = QString("Save changes to \"%1\"?").arg(QString::fromStdString(m_pDocument->GetTitle()));
+    const QString question = QCoreApplication::translate("CWinApp", "Save changes to \"%1\"?")
+                                 .arg(QString::fromStdString(m_pDocument->GetTitle()));
     switch (QMessageBox::question(m_pMainFrame, m_strAppTitle, question,
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
     case QMessageBox::Yes: return DoSave(QString::fromStdString(m_pDocument->GetPathName()));
@@ -154,11 +158,14 @@ void CWinApp::OnAppExit()
         m_pMainFrame->close();
 }
 
-QString CWinApp::AskOpenPath() { return QFileDialog::getOpenFileName(m_pMainFrame); }
+QString CWinApp::AskOpenPath()
+{
+    return QFileDialog::getOpenFileName(m_pMainFrame, QCoreApplication::translate("CWinApp", "Open"));
+}
 
 QString CWinApp::AskSavePath(const QString& suggested)
 {
-    return QFileDialog::getSaveFileName(m_pMainFrame, QString(), suggested);
+    return QFileDialog::getSaveFileName(m_pMainFrame, QCoreApplication::translate("CWinApp", "Save As"), suggested);
 }
 
 void CWinApp::ShowError(const QString& message)

@@ -62,10 +62,10 @@ std::optional<CPictureRequest> AskPictureFile(QWidget* parent, const QSize& size
     CPictureDlg sizeDialog(size, parent);
     if (sizeDialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const QString png = QObject::tr("PNG image (*.png)");
-    QFileDialog dialog(parent);
+    const QString png = QCoreApplication::translate("Picture", "PNG image (*.png)");
+    QFileDialog dialog(parent, QCoreApplication::translate("Picture", "Save Image"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({png, QObject::tr("SVG image (*.svg)")});
+    dialog.setNameFilters({png, QCoreApplication::translate("Picture", "SVG image (*.svg)")});
     dialog.setDefaultSuffix("png");
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
         [&dialog, png](const QString& filter) { dialog.setDefaultSuffix(filter == png ? "png" : "svg"); });

@@ -1,5 +1,6 @@
 #include "Printing.h"
 
+#include <QCoreApplication>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -21,10 +22,13 @@ bool PrintWithDialog(QWidget* parent, QPrinter& printer, const CPagePainter& pai
 void PrintPage(QPrinter& printer, const CPagePainter& paint)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
-        throw std::runtime_error(printer.outputFileName().isEmpty()
-                ? "the printer " + printer.printerName().toStdString() + " cannot be opened"
-                : "cannot write \"" + printer.outputFileName().toStdString() + "\"");
+    if (!painter.begin(&printer)) {
+        const QString file = printer.outputFileName();
+        throw std::runtime_error((file.isEmpty()
+                ? QCoreApplication::translate("Printing", "The printer %1 cannot be opened.").arg(printer.printerName())
+                : QCoreApplication::translate("Printing", "The printout cannot be written to \"%1\".").arg(file))
+                .toStdString());
+    }
     paint(painter);
 }
 

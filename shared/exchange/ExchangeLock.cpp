@@ -1,6 +1,7 @@
 #include "ExchangeLock.h"
 
 #include "FileIo.h"
+#include "Message.h"
 
 #include <cerrno>
 #include <cstring>
@@ -20,10 +21,10 @@ CExchangeLock::CExchangeLock()
         return;
     if (m_fd >= 0)
         ::close(m_fd);
-    const std::string reason = m_fd >= 0 ? "it is not a regular file"
-        : openError == ELOOP               ? "it is a symbolic link"
-                                           : std::strerror(openError);
-    throw FileError("cannot open \"" + std::string(kLockFile) + "\": " + reason);
+    const text::CMessage reason = m_fd >= 0 ? text::Tr("FileIo", "it is not a regular file")
+        : openError == ELOOP               ? text::Tr("FileIo", "it is a symbolic link")
+                                           : text::CMessage::Verbatim(std::strerror(openError));
+    throw FileError(text::Tr("FileIo", "cannot open \"%1\": %2").arg(kLockFile).arg(reason));
 }
 
 CExchangeLock::~CExchangeLock() { ::close(m_fd); }

@@ -1,5 +1,6 @@
 #include "FileIo.h"
 
+#include "Message.h"
 #include "Printable.h"
 
 #include <cerrno>
@@ -18,28 +19,41 @@ namespace {
 // target whose name has the longest length a folder allows can still be written.
 constexpr char kTemporaryName[] = ".filter-XXXXXX";
 
-[[noreturn]] void fail(const std::string& action, const std::string& path, const std::string& reason)
+// What failed, with a file name for %1 and the reason for %2.
+enum class Action { Open, Read, Write, Create };
+
+text::CMessage failure(Action action)
 {
-    throw FileError("cannot " + action + " \"" + PrintableText(path) + "\": " + reason);
+    switch (action) {
+    case Action::Open: return text::Tr("FileIo", "cannot open \"%1\": %2");
+    case Action::Read: return text::Tr("FileIo", "cannot read \"%1\": %2");
+    case Action::Write: return text::Tr("FileIo", "cannot write \"%1\": %2");
+    default: return text::Tr("FileIo", "cannot create \"%1\": %2");
+    }
 }
 
-[[noreturn]] void fail(const std::string& action, const std::string& path, int error)
+[[noreturn]] void fail(Action action, const std::string& path, const text::CMessage& reason)
 {
-    fail(action, path, std::strerror(error));
+    throw FileError(failure(action).arg(PrintableText(path)).arg(reason));
+}
+
+[[noreturn]] void fail(Action action, const std::string& path, int error)
+{
+    fail(action, path, text::CMessage::Verbatim(std::strerror(error)));
 }
 
 // Why a file of this kind is neither read nor replaced.
-std::string notRegular(const struct stat& st)
+text::CMessage notRegular(const struct stat& st)
 {
-    return S_ISDIR(st.st_mode) ? "it is a folder" : "it is not a regular file";
+    return S_ISDIR(st.st_mode) ? text::Tr("FileIo", "it is a folder") : text::Tr("FileIo", "it is not a regular file");
 }
 
-std::string describeBytes(size_t bytes)
+text::CMessage describeBytes(size_t bytes)
 {
     for (const auto& [shift, unit] : {std::pair{30, " GiB"}, std::pair{20, " MiB"}, std::pair{10, " KiB"}})
         if (bytes >= (size_t{1} << shift) && bytes % (size_t{1} << shift) == 0)
-            return std::to_string(bytes >> shift) + unit;
-    return std::to_string(bytes) + " bytes";
+            return text::CMessage::Verbatim(std::to_string(bytes >> shift) + unit);
+    return text::Tr("FileIo", "%1 bytes").arg(bytes);
 }
 
 bool writeAll(int fd, const std::string& bytes)
@@ -77,7 +91,7 @@ mode_t checkTarget(const std::string& name, const std::string& target, LinkPolic
     if (found == 0 && S_ISREG(st.st_mode))
         return st.st_mode & 07777;
     if (found == 0 && !S_ISLNK(st.st_mode))
-        fail("write", name, notRegular(st));
+        fail(Action::Write, name, notRegular(st));
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -94,19 +108,19 @@ std::string temporaryBeside(const std::string& target)
 CReadFile::CReadFile(const std::string& path) : m_path(path)
 {
     if (path.empty())
-        fail("open", path, "no file name given");
+        fail(Action::Open, path, text::Tr("FileIo", "no file name given"));
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        fail("open", path, errno);
+        fail(Action::Open, path, errno);
     if (!S_ISREG(st.st_mode))
-        fail("open", path, notRegular(st));
+        fail(Action::Open, path, notRegular(st));
     // Not blocking: should a FIFO have taken the file's place since, the open returns.
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (m_fd < 0)
-        fail("open", path, errno);
+        fail(Action::Open, path, errno);
     if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(m_fd);
-        fail("open", path, notRegular(st));
+        fail(Action::Open, path, notRegular(st));
     }
     m_size = static_cast<size_t>(st.st_size);
 }
@@ -122,7 +136,7 @@ std::string CReadFile::Read(size_t count)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            fail("read", m_path, errno);
+            fail(Action::Read, m_path, errno);
         if (n == 0)
             break;
         out.append(buffer, static_cast<size_t>(n));
@@ -133,35 +147,35 @@ std::string CReadFile::Read(size_t count)
 std::string ReadFileBytes(const std::string& path, size_t maxBytes)
 {
     CReadFile file(path);
-    const std::string tooLarge = "it is larger than " + describeBytes(maxBytes);
+    const text::CMessage tooLarge = text::Tr("FileIo", "it is larger than %1").arg(describeBytes(maxBytes));
     if (file.Size() > maxBytes)
-        fail("open", path, tooLarge);
+        fail(Action::Open, path, tooLarge);
     std::string contents = file.Read(maxBytes + 1);
     if (contents.size() > maxBytes)
-        fail("read", path, tooLarge);
+        fail(Action::Read, path, tooLarge);
     return contents;
 }
 
 void WriteFileAtomically(const std::string& name, const std::string& bytes, LinkPolicy links)
 {
     if (name.empty())
-        fail("write", name, "no file name given");
+        fail(Action::Write, name, text::Tr("FileIo", "no file name given"));
     const std::string path = links == LinkPolicy::Follow ? followedFile(name) : name;
     const mode_t mode = checkTarget(name, path, links);
     std::string temp = temporaryBeside(path);
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
-        fail("create", name, errno);
+        fail(Action::Create, name, errno);
     const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
     const int writeError = errno;
     if (::close(fd) != 0 || !written) {
         ::unlink(temp.c_str());
-        fail("write", name, written ? errno : writeError);
+        fail(Action::Write, name, written ? errno : writeError);
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         const int renameError = errno;
         ::unlink(temp.c_str());
-        fail("write", name, renameError);
+        fail(Action::Write, name, renameError);
     }
 }
 

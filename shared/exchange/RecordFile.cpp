@@ -1,6 +1,7 @@
 #include "RecordFile.h"
 
 #include "FileIo.h"
+#include "Message.h"
 #include "Printable.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ std::string EncodeRecords(const CComplexArray& records)
 {
     const int count = records.GetSize();
     if (count > kMaxRecords)
-        throw FormatError("more than 65535 records cannot be counted in 16 bits");
+        throw FormatError(text::Tr("RecordFile", "more than 65535 records cannot be counted in 16 bits"));
     std::string out;
     out.reserve(2 + kRecordBytes * static_cast<size_t>(count));
     out.push_back(static_cast<char>(count & 0xFF));
@@ -52,7 +53,7 @@ std::string EncodeRecords(const CComplexArray& records)
 RecordFile DecodeRecords(const std::string& bytes)
 {
     if (bytes.size() < 2)
-        throw FormatError("the file is too short to hold a count");
+        throw FormatError(text::Tr("RecordFile", "the file is too short to hold a count"));
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     RecordFile file;
     file.count = data[0] | (data[1] << 8);
@@ -71,7 +72,8 @@ RecordFile ReadRecordFile(const std::string& path)
     CReadFile file(path);
     std::string bytes = file.Read(2);
     if (bytes.size() < 2)
-        throw FormatError("\"" + PrintableText(path) + "\": the file is too short to hold a count");
+        throw FormatError(
+            text::Tr("RecordFile", "\"%1\": the file is too short to hold a count").arg(PrintableText(path)));
     const size_t count = static_cast<unsigned char>(bytes[0]) | static_cast<unsigned char>(bytes[1]) << 8;
     bytes += file.Read(kRecordBytes * count);
     return DecodeRecords(bytes);

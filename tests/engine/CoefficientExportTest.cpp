@@ -81,9 +81,9 @@ TEST(FixedPoint, ErrorsAgreeWithATransformByDefinition)
         peak = std::max(peak, std::abs(std::abs(exact) - std::abs(rounded)));
     }
     EXPECT_NEAR(q.dPeakAmplitudeError, peak, 1e-13);
-    const std::vector<std::string> lines = DescribeQuantization(q);
-    EXPECT_EQ(lines[2], "Rounded to nearest; 1 of 5 values saturated at the format's limits.");
-    EXPECT_EQ(lines[3], "Largest coefficient error: 3.05e-05.");
+    const std::vector<text::CMessage> lines = DescribeQuantization(q);
+    EXPECT_EQ(lines[2].str(), "Rounded to nearest; 1 of 5 values saturated at the format's limits.");
+    EXPECT_EQ(lines[3].str(), "Largest coefficient error: 3.05e-05.");
 }
 
 TEST(CoefficientExport, Q15HeaderSaysWhatQuantizationDid)

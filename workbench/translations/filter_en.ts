@@ -1,0 +1,1495 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AxisScale</name>
+    <message>
+        <source>samples</source>
+        <translation>samples</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CArchive</name>
+    <message>
+        <source>the file ends early</source>
+        <translation>the file ends early</translation>
+    </message>
+</context>
+<context>
+    <name>CDataView</name>
+    <message>
+        <source>Show &amp;Next</source>
+        <translation>Show &amp;Next</translation>
+    </message>
+    <message>
+        <source>&amp;Write Data</source>
+        <translation>&amp;Write Data</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Reload</translation>
+    </message>
+    <message>
+        <source>X-Axis</source>
+        <translation>X-Axis</translation>
+    </message>
+    <message>
+        <source>Y-Axis</source>
+        <translation>Y-Axis</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Please enter a number.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+</context>
+<context>
+    <name>CDocument</name>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>cannot open &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>cannot write &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+</context>
+<context>
+    <name>CEquirippleDlg</name>
+    <message>
+        <source>Pass Band Edge:</source>
+        <translation>Pass Band Edge:</translation>
+    </message>
+    <message>
+        <source>Stop Band Edge:</source>
+        <translation>Stop Band Edge:</translation>
+    </message>
+    <message>
+        <source>Lower Stop Edge:</source>
+        <translation>Lower Stop Edge:</translation>
+    </message>
+    <message>
+        <source>Lower Pass Edge:</source>
+        <translation>Lower Pass Edge:</translation>
+    </message>
+    <message>
+        <source>Upper Pass Edge:</source>
+        <translation>Upper Pass Edge:</translation>
+    </message>
+    <message>
+        <source>Upper Stop Edge:</source>
+        <translation>Upper Stop Edge:</translation>
+    </message>
+    <message>
+        <source>Designing Equiripple Filter</source>
+        <translation>Designing Equiripple Filter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Type of Filter</source>
+        <translation>Type of Filter</translation>
+    </message>
+    <message>
+        <source>Low Pass Filter</source>
+        <translation>Low Pass Filter</translation>
+    </message>
+    <message>
+        <source>High Pass Filter</source>
+        <translation>High Pass Filter</translation>
+    </message>
+    <message>
+        <source>Band Pass Filter</source>
+        <translation>Band Pass Filter</translation>
+    </message>
+    <message>
+        <source>Band Elimination Filter</source>
+        <translation>Band Elimination Filter</translation>
+    </message>
+    <message>
+        <source>Band Edges</source>
+        <translation>Band Edges</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>As per Sampling Frequency</source>
+        <translation>As per Sampling Frequency</translation>
+    </message>
+    <message>
+        <source>Inband Ripple:</source>
+        <translation>Inband Ripple:</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Outband Attn.:</source>
+        <translation>Outband Attn.:</translation>
+    </message>
+    <message>
+        <source>Filter Length:</source>
+        <translation>Filter Length:</translation>
+    </message>
+    <message>
+        <source>Use Estimate</source>
+        <translation>Use Estimate</translation>
+    </message>
+    <message>
+        <source>Estimated Length: %1</source>
+        <translation>Estimated Length: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CExportDlg</name>
+    <message>
+        <source>Full precision text (17 digits a line)</source>
+        <translation>Full precision text (17 digits a line)</translation>
+    </message>
+    <message>
+        <source>CSV (index,coefficient)</source>
+        <translation>CSV (index,coefficient)</translation>
+    </message>
+    <message>
+        <source>C header, Q15 (int16_t)</source>
+        <translation>C header, Q15 (int16_t)</translation>
+    </message>
+    <message>
+        <source>C header, Q31 (int32_t)</source>
+        <translation>C header, Q31 (int32_t)</translation>
+    </message>
+    <message>
+        <source>Cortex-M DSP library, float32_t</source>
+        <translation>Cortex-M DSP library, float32_t</translation>
+    </message>
+    <message>
+        <source>Cortex-M DSP library, q15_t</source>
+        <translation>Cortex-M DSP library, q15_t</translation>
+    </message>
+    <message>
+        <source>Cortex-M DSP library, q31_t</source>
+        <translation>Cortex-M DSP library, q31_t</translation>
+    </message>
+    <message>
+        <source>Export Coefficients</source>
+        <translation>Export Coefficients</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Block size:</source>
+        <translation>Block size:</translation>
+    </message>
+    <message>
+        <source>What the format does to the coefficients</source>
+        <translation>What the format does to the coefficients</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>These coefficients cannot be exported: %1.</source>
+        <translation>These coefficients cannot be exported: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterApp</name>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報(Filter)</source>
+        <translation>About Filter</translation>
+    </message>
+    <message>
+        <source>Filter: FIR filter design workbench, version 0.12</source>
+        <translation>Filter: FIR filter design workbench, version 0.12</translation>
+    </message>
+    <message>
+        <source>Window-method design with a Kaiser window</source>
+        <translation>Window-method design with a Kaiser window</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterDoc</name>
+    <message>
+        <source>Estimated length: %1 taps, more than the %2 the pass-band design accepts</source>
+        <translation>Estimated length: %1 taps, more than the %2 the pass-band design accepts</translation>
+    </message>
+    <message>
+        <source>Estimated length: %1 taps</source>
+        <translation>Estimated length: %1 taps</translation>
+    </message>
+    <message>
+        <source>The filter was not designed: %1.</source>
+        <translation>The filter was not designed: %1.</translation>
+    </message>
+    <message>
+        <source>There are no coefficients to export.</source>
+        <translation>There are no coefficients to export.</translation>
+    </message>
+    <message>
+        <source>The coefficients were not exported: %1.</source>
+        <translation>The coefficients were not exported: %1.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The display was not exported: %1.</source>
+        <translation>The display was not exported: %1.</translation>
+    </message>
+    <message>
+        <source>The root finder zsolve was ended by signal %1 (%2).</source>
+        <translation>The root finder zsolve was ended by signal %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The root finder zsolve failed (exit status %1).</source>
+        <translation>The root finder zsolve failed (exit status %1).</translation>
+    </message>
+    <message>
+        <source>The root finder zsolve failed: %1</source>
+        <translation>The root finder zsolve failed: %1</translation>
+    </message>
+    <message>
+        <source>The zeros were not computed: %1.</source>
+        <translation>The zeros were not computed: %1.</translation>
+    </message>
+    <message>
+        <source>The wait for another root finding in this folder was cancelled.</source>
+        <translation>The wait for another root finding in this folder was cancelled.</translation>
+    </message>
+    <message>
+        <source>Zeros can be found for 1 to 65535 coefficients; this filter has %1.</source>
+        <translation>Zeros can be found for 1 to 65535 coefficients; this filter has %1.</translation>
+    </message>
+    <message>
+        <source>root.bin is a folder; the zeros were not computed.</source>
+        <translation>root.bin is a folder; the zeros were not computed.</translation>
+    </message>
+    <message>
+        <source>The old root.bin cannot be removed: %1.</source>
+        <translation>The old root.bin cannot be removed: %1.</translation>
+    </message>
+    <message>
+        <source>The root finder zsolve could not be started.</source>
+        <translation>The root finder zsolve could not be started.</translation>
+    </message>
+    <message>
+        <source>The root finder was cancelled.</source>
+        <translation>The root finder was cancelled.</translation>
+    </message>
+    <message>
+        <source>root.bin holds %1 zeros where %2 were expected.</source>
+        <translation>root.bin holds %1 zeros where %2 were expected.</translation>
+    </message>
+    <message>
+        <source>The zeros were not read: %1.</source>
+        <translation>The zeros were not read: %1.</translation>
+    </message>
+    <message>
+        <source>The zero viewer was not started: %1.</source>
+        <translation>The zero viewer was not started: %1.</translation>
+    </message>
+    <message>
+        <source>The zero viewer Zeroplot could not be started.</source>
+        <translation>The zero viewer Zeroplot could not be started.</translation>
+    </message>
+    <message>
+        <source>The minimum-phase filter could not be rebuilt from the zeros.</source>
+        <translation>The minimum-phase filter could not be rebuilt from the zeros.</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterPropertiesDlg</name>
+    <message>
+        <source>Filter Properties</source>
+        <translation>Filter Properties</translation>
+    </message>
+    <message>
+        <source>The achieved attenuation misses the asked one by more than 1 dB.</source>
+        <translation>The achieved attenuation misses the asked one by more than 1 dB.</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a figure&apos;s name as a label</comment>
+        <translation>%1:</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterView</name>
+    <message>
+        <source>[%1]  %2 = %3  %4</source>
+        <translation>[%1]  %2 = %3  %4</translation>
+    </message>
+</context>
+<context>
+    <name>CHeaderExport</name>
+    <message>
+        <source>a coefficient is too large for float32_t</source>
+        <translation>a coefficient is too large for float32_t</translation>
+    </message>
+    <message>
+        <source>the DSP library&apos;s FIR functions take at most 65535 taps</source>
+        <translation>the DSP library&apos;s FIR functions take at most 65535 taps</translation>
+    </message>
+    <message>
+        <source>Values rounded to the nearest float32_t; largest coefficient error: %1.</source>
+        <translation>Values rounded to the nearest float32_t; largest coefficient error: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CLengthEstimateDlg</name>
+    <message>
+        <source>Estimating Filter Length</source>
+        <translation>Estimating Filter Length</translation>
+    </message>
+    <message>
+        <source>Inband Ripple:</source>
+        <translation>Inband Ripple:</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Outband Attn.:</source>
+        <translation>Outband Attn.:</translation>
+    </message>
+    <message>
+        <source>Transient
+   Band Width:</source>
+        <translation>Transient
+   Band Width:</translation>
+    </message>
+    <message>
+        <source>(as per sampling frequency)</source>
+        <translation>(as per sampling frequency)</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Filter graph</source>
+        <translation>Filter graph</translation>
+    </message>
+    <message>
+        <source>The image was not saved: %1.</source>
+        <translation>The image was not saved: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CPassBandDlg</name>
+    <message>
+        <source>Designating Pass Band</source>
+        <translation>Designating Pass Band</translation>
+    </message>
+    <message>
+        <source>Type of Filter</source>
+        <translation>Type of Filter</translation>
+    </message>
+    <message>
+        <source>Low Pass Filter</source>
+        <translation>Low Pass Filter</translation>
+    </message>
+    <message>
+        <source>High Pass Filter</source>
+        <translation>High Pass Filter</translation>
+    </message>
+    <message>
+        <source>Band Pass Filter</source>
+        <translation>Band Pass Filter</translation>
+    </message>
+    <message>
+        <source>Band Elimination Filter</source>
+        <translation>Band Elimination Filter</translation>
+    </message>
+    <message>
+        <source>Cut Off Frequency</source>
+        <translation>Cut Off Frequency</translation>
+    </message>
+    <message>
+        <source>Low:</source>
+        <translation>Low:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>High:</translation>
+    </message>
+    <message>
+        <source>As per Sampling Frequency</source>
+        <translation>As per Sampling Frequency</translation>
+    </message>
+    <message>
+        <source>Filter Length:</source>
+        <translation>Filter Length:</translation>
+    </message>
+    <message>
+        <source>Outband Attn:</source>
+        <translation>Outband Attn:</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureDlg</name>
+    <message>
+        <source>Image Size</source>
+        <translation>Image Size</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> pixels</translation>
+    </message>
+</context>
+<context>
+    <name>CSampleRateDlg</name>
+    <message>
+        <source>Sampling Frequency</source>
+        <translation>Sampling Frequency</translation>
+    </message>
+    <message>
+        <source>Sampling Frequency:</source>
+        <translation>Sampling Frequency:</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Leave empty for none: frequencies as fractions of the sampling frequency.</source>
+        <translation>Leave empty for none: frequencies as fractions of the sampling frequency.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CWinApp</name>
+    <message>
+        <source>%1.</source>
+        <comment>a reason told as a sentence</comment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Save changes to &quot;%1&quot;?</source>
+        <translation>Save changes to &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+</context>
+<context>
+    <name>CWorkbenchUi</name>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+    <message>
+        <source>Coefficient files (*.txt *.csv *.h *.c);;All files (*)</source>
+        <translation>Coefficient files (*.txt *.csv *.h *.c);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Import Coefficients</source>
+        <translation>Import Coefficients</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 coefficients.
+Install them as the filter&apos;s coefficients?</source>
+        <translation>&quot;%1&quot; holds %2 coefficients.
+Install them as the filter&apos;s coefficients?</translation>
+    </message>
+    <message>
+        <source>Finding the zeros of the filter...</source>
+        <translation>Finding the zeros of the filter...</translation>
+    </message>
+    <message>
+        <source>Waiting for another root finding in this folder...</source>
+        <translation>Waiting for another root finding in this folder...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientExport</name>
+    <message>
+        <source>there are no coefficients to export</source>
+        <translation>there are no coefficients to export</translation>
+    </message>
+    <message>
+        <source>more than %1 coefficients cannot be exported</source>
+        <translation>more than %1 coefficients cannot be exported</translation>
+    </message>
+    <message>
+        <source>coefficient %1 is not finite</source>
+        <translation>coefficient %1 is not finite</translation>
+    </message>
+    <message>
+        <source>Values with 17 significant digits, which read back bit for bit.</source>
+        <translation>Values with 17 significant digits, which read back bit for bit.</translation>
+    </message>
+    <message>
+        <source>the block size must be 1 .. %1</source>
+        <translation>the block size must be 1 .. %1</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientParser</name>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 where &quot;]&quot; was expected</source>
+        <translation>%1 where &quot;]&quot; was expected</translation>
+    </message>
+    <message>
+        <source>%1 where &quot;=&quot; was expected</source>
+        <translation>%1 where &quot;=&quot; was expected</translation>
+    </message>
+    <message>
+        <source>%1 where &quot;{&quot; was expected</source>
+        <translation>%1 where &quot;{&quot; was expected</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the array</source>
+        <translation>%1 after the end of the array</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>the comment &quot;/*&quot; is not closed</source>
+        <translation>the comment &quot;/*&quot; is not closed</translation>
+    </message>
+    <message>
+        <source>the time reversal %1 is neither 0 nor 1</source>
+        <translation>the time reversal %1 is neither 0 nor 1</translation>
+    </message>
+    <message>
+        <source>the scale shift %1 is not a whole number from 0 to %2</source>
+        <translation>the scale shift %1 is not a whole number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>%1 is out of the range of a double</source>
+        <translation>%1 is out of the range of a double</translation>
+    </message>
+    <message>
+        <source>the line holds more values than the header&apos;s %1 columns</source>
+        <translation>the line holds more values than the header&apos;s %1 columns</translation>
+    </message>
+    <message>
+        <source>more than %1 values</source>
+        <translation>more than %1 values</translation>
+    </message>
+    <message>
+        <source>the line holds %1 of the header&apos;s %2 columns</source>
+        <translation>the line holds %1 of the header&apos;s %2 columns</translation>
+    </message>
+    <message>
+        <source>the array is not closed by &quot;}&quot;</source>
+        <translation>the array is not closed by &quot;}&quot;</translation>
+    </message>
+    <message>
+        <source>the array declaration is not complete</source>
+        <translation>the array declaration is not complete</translation>
+    </message>
+    <message>
+        <source>the text holds no number</source>
+        <translation>the text holds no number</translation>
+    </message>
+    <message>
+        <source>the scale shift makes a value too large for a double</source>
+        <translation>the scale shift makes a value too large for a double</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Please enter a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Please enter an integer between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayData</name>
+    <message>
+        <source>samples</source>
+        <translation>samples</translation>
+    </message>
+</context>
+<context>
+    <name>EquirippleDesign</name>
+    <message>
+        <source>The equiripple design of length %1 does not converge; allow wider transition bands, more ripple or less attenuation.</source>
+        <translation>The equiripple design of length %1 does not converge; allow wider transition bands, more ripple or less attenuation.</translation>
+    </message>
+    <message>
+        <source>The equiripple design of length %1 does not converge: at this length, far above the estimate of %2 for these conditions, its errors would lie below what double precision resolves. Choose a length nearer the estimate, or ask for less ripple, more attenuation or narrower transition bands.</source>
+        <translation>The equiripple design of length %1 does not converge: at this length, far above the estimate of %2 for these conditions, its errors would lie below what double precision resolves. Choose a length nearer the estimate, or ask for less ripple, more attenuation or narrower transition bands.</translation>
+    </message>
+    <message>
+        <source>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one). Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</source>
+        <translation>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one). Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</translation>
+    </message>
+    <message>
+        <source>The bands are too narrow for %1 coefficients: widen the pass and stop bands or choose a shorter length.</source>
+        <translation>The bands are too narrow for %1 coefficients: widen the pass and stop bands or choose a shorter length.</translation>
+    </message>
+</context>
+<context>
+    <name>EquirippleDialogData</name>
+    <message>
+        <source>Please enter a number greater than %1 and less than %2.</source>
+        <translation>Please enter a number greater than %1 and less than %2.</translation>
+    </message>
+</context>
+<context>
+    <name>EquirippleRequest</name>
+    <message>
+        <source>a band filter needs 4 band edges</source>
+        <translation>a band filter needs 4 band edges</translation>
+    </message>
+    <message>
+        <source>this filter type needs 2 band edges</source>
+        <translation>this filter type needs 2 band edges</translation>
+    </message>
+    <message>
+        <source>band edges must increase strictly between 0 and 0.5</source>
+        <translation>band edges must increase strictly between 0 and 0.5</translation>
+    </message>
+    <message>
+        <source>No finite filter length meets these conditions.</source>
+        <translation>No finite filter length meets these conditions.</translation>
+    </message>
+    <message>
+        <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
+        <translation>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</translation>
+    </message>
+    <message>
+        <source>filter type must be 0 to 3</source>
+        <translation>filter type must be 0 to 3</translation>
+    </message>
+    <message>
+        <source>filter length must be 1 to %1</source>
+        <translation>filter length must be 1 to %1</translation>
+    </message>
+    <message>
+        <source>ripple must be a positive number of dB</source>
+        <translation>ripple must be a positive number of dB</translation>
+    </message>
+    <message>
+        <source>attenuation must be a positive number of dB</source>
+        <translation>attenuation must be a positive number of dB</translation>
+    </message>
+    <message>
+        <source>An even length cannot give a high pass filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
+        <translation>An even length cannot give a high pass filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</translation>
+    </message>
+    <message>
+        <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
+        <translation>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FileIo</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>cannot open &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>cannot read &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>cannot write &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>cannot create &quot;%1&quot;: %2</source>
+        <translation>cannot create &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>no file name given</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>it is larger than %1</translation>
+    </message>
+</context>
+<context>
+    <name>FilterDesign</name>
+    <message>
+        <source>filter type must be 0 to 3</source>
+        <translation>filter type must be 0 to 3</translation>
+    </message>
+    <message>
+        <source>filter length must be 1 to %1</source>
+        <translation>filter length must be 1 to %1</translation>
+    </message>
+    <message>
+        <source>low cut-off must be 0 to 0.5</source>
+        <translation>low cut-off must be 0 to 0.5</translation>
+    </message>
+    <message>
+        <source>high cut-off must be finite</source>
+        <translation>high cut-off must be finite</translation>
+    </message>
+    <message>
+        <source>high cut-off must lie between the low cut-off and 0.5</source>
+        <translation>high cut-off must lie between the low cut-off and 0.5</translation>
+    </message>
+    <message>
+        <source>attenuation must be 0 to %1 dB</source>
+        <translation>attenuation must be 0 to %1 dB</translation>
+    </message>
+    <message>
+        <source>No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.</source>
+        <translation>No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.</translation>
+    </message>
+    <message>
+        <source>No finite filter length meets these conditions.</source>
+        <translation>No finite filter length meets these conditions.</translation>
+    </message>
+    <message>
+        <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
+        <translation>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</translation>
+    </message>
+</context>
+<context>
+    <name>FilterDocFile</name>
+    <message>
+        <source>an array has a negative element count</source>
+        <translation>an array has a negative element count</translation>
+    </message>
+    <message>
+        <source>an element count is larger than the rest of the file</source>
+        <translation>an element count is larger than the rest of the file</translation>
+    </message>
+    <message>
+        <source>element %1 of %2</source>
+        <translation>element %1 of %2</translation>
+    </message>
+    <message>
+        <source>the low cut-off</source>
+        <translation>the low cut-off</translation>
+    </message>
+    <message>
+        <source>the high cut-off</source>
+        <translation>the high cut-off</translation>
+    </message>
+    <message>
+        <source>the attenuation</source>
+        <translation>the attenuation</translation>
+    </message>
+    <message>
+        <source>the ideal response</source>
+        <translation>the ideal response</translation>
+    </message>
+    <message>
+        <source>the coefficients</source>
+        <translation>the coefficients</translation>
+    </message>
+    <message>
+        <source>the response</source>
+        <translation>the response</translation>
+    </message>
+    <message>
+        <source>%1 is not finite; a document holds finite values only</source>
+        <translation>%1 is not finite; a document holds finite values only</translation>
+    </message>
+    <message>
+        <source>not a filter document</source>
+        <translation>not a filter document</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1 is not finite</source>
+        <translation>the file is damaged: %1 is not finite</translation>
+    </message>
+</context>
+<context>
+    <name>FixedPoint</name>
+    <message>
+        <source>Scaling: none; every coefficient lies within -1 .. 1.</source>
+        <translation>Scaling: none; every coefficient lies within -1 .. 1.</translation>
+    </message>
+    <message>
+        <source>Scaling: the coefficients are divided by %1 to fit; multiply the filter&apos;s output by %1.</source>
+        <translation>Scaling: the coefficients are divided by %1 to fit; multiply the filter&apos;s output by %1.</translation>
+    </message>
+    <message>
+        <source>Scaling: the coefficients are divided by %1 = %2 to fit; multiply the filter&apos;s output by %2.</source>
+        <translation>Scaling: the coefficients are divided by %1 = %2 to fit; multiply the filter&apos;s output by %2.</translation>
+    </message>
+    <message>
+        <source>Peak amplitude response error: %1 (%2 dB against the peak gain), over %3 frequencies from 0 to half the sampling frequency.</source>
+        <translation>Peak amplitude response error: %1 (%2 dB against the peak gain), over %3 frequencies from 0 to half the sampling frequency.</translation>
+    </message>
+    <message>
+        <source>Peak amplitude response error: %1, over %2 frequencies from 0 to half the sampling frequency.</source>
+        <translation>Peak amplitude response error: %1, over %2 frequencies from 0 to half the sampling frequency.</translation>
+    </message>
+    <message>
+        <source>Format: %1, %2-bit integers standing for integer / 2^%3.</source>
+        <translation>Format: %1, %2-bit integers standing for integer / 2^%3.</translation>
+    </message>
+    <message>
+        <source>Rounded to nearest; %1 of %2 values saturated at the format&apos;s limits.</source>
+        <translation>Rounded to nearest; %1 of %2 values saturated at the format&apos;s limits.</translation>
+    </message>
+    <message>
+        <source>Largest coefficient error: %1.</source>
+        <translation>Largest coefficient error: %1.</translation>
+    </message>
+    <message>
+        <source>Stop-band attenuation: %1 dB (double), %2 dB (%3).</source>
+        <translation>Stop-band attenuation: %1 dB (double), %2 dB (%3).</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrameTables</name>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...	Ctrl+O</source>
+        <translation>&amp;Open...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)	Ctrl+S</source>
+        <translation>&amp;Save	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>ﾌｨﾙﾀ係数をﾃｷｽﾄ保存(&amp;T)...</source>
+        <translation>Save Coefficients as &amp;Text...</translation>
+    </message>
+    <message>
+        <source>ﾌｨﾙﾀ係数をｴｸｽﾎﾟｰﾄ(&amp;E)...</source>
+        <translation>&amp;Export Coefficients...</translation>
+    </message>
+    <message>
+        <source>ﾌｨﾙﾀ係数をｲﾝﾎﾟｰﾄ(&amp;I)...</source>
+        <translation>&amp;Import Coefficients...</translation>
+    </message>
+    <message>
+        <source>表示ﾃﾞｰﾀをCSV保存(&amp;D)...</source>
+        <translation>Save &amp;Display Data as CSV...</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾗﾌを画像保存(&amp;G)...</source>
+        <translation>Save &amp;Graph as Image...</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾗﾌ画像をｺﾋﾟｰ(&amp;C)	Ctrl+Shift+C</source>
+        <translation>&amp;Copy Graph Image	Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)...	Ctrl+P</source>
+        <translation>&amp;Print...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>印刷ﾌﾟﾚﾋﾞｭｰ(&amp;V)</source>
+        <translation>Print Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀの設定(&amp;R)...</source>
+        <translation>P&amp;rint Setup...</translation>
+    </message>
+    <message>
+        <source>ｱﾌﾟﾘｹｰｼｮﾝの終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>表示データ選択</source>
+        <translation>Display Data</translation>
+    </message>
+    <message>
+        <source>インパルス応答</source>
+        <translation>Impulse Response</translation>
+    </message>
+    <message>
+        <source>周波数-振幅特性</source>
+        <translation>Amplitude Response</translation>
+    </message>
+    <message>
+        <source>周波数-位相特性</source>
+        <translation>Phase Response</translation>
+    </message>
+    <message>
+        <source>周波数特性（実部）</source>
+        <translation>Frequency Response (Real Part)</translation>
+    </message>
+    <message>
+        <source>周波数特性（虚部）</source>
+        <translation>Frequency Response (Imaginary Part)</translation>
+    </message>
+    <message>
+        <source>周波数-群遅延特性</source>
+        <translation>Group Delay</translation>
+    </message>
+    <message>
+        <source>ステップ応答</source>
+        <translation>Step Response</translation>
+    </message>
+    <message>
+        <source>振幅特性dB表示</source>
+        <translation>Amplitude in dB</translation>
+    </message>
+    <message>
+        <source>目盛表示(&amp;G)</source>
+        <translation>Scale and &amp;Grid</translation>
+    </message>
+    <message>
+        <source>サンプリング周波数の指定(&amp;R)...</source>
+        <translation>Sampling &amp;Rate...</translation>
+    </message>
+    <message>
+        <source>零点表示</source>
+        <translation>Show Zeros</translation>
+    </message>
+    <message>
+        <source>フィルタ特性の測定(&amp;P)...</source>
+        <translation>Filter &amp;Properties...</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ ﾊﾞｰ(&amp;T)</source>
+        <translation>&amp;Toolbar</translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾀｽ ﾊﾞｰ(&amp;S)</source>
+        <translation>&amp;Status Bar</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>ﾌｨﾙﾀ長の推定(&amp;L)...</source>
+        <translation>Estimate Filter &amp;Length...</translation>
+    </message>
+    <message>
+        <source>通過帯域の指定(&amp;F)...</source>
+        <translation>Design &amp;Filter by Pass Band...</translation>
+    </message>
+    <message>
+        <source>等リップル設計(&amp;E)...</source>
+        <translation>&amp;Equiripple Design...</translation>
+    </message>
+    <message>
+        <source>最小位相化(&amp;M)</source>
+        <translation>Convert to &amp;Minimum Phase</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報(Filter) (&amp;A)...</source>
+        <translation>&amp;About Filter...</translation>
+    </message>
+    <message>
+        <source>設計条件からフィルタ長を推定します</source>
+        <translation>Estimates the filter length the design conditions need</translation>
+    </message>
+    <message>
+        <source>指定された通過帯域を持つフィルタを設計します</source>
+        <translation>Designs a filter with the given pass band</translation>
+    </message>
+    <message>
+        <source>通過域と阻止域の誤差が等リップルになるフィルタを設計します</source>
+        <translation>Designs a filter whose error ripples evenly in the pass and stop bands</translation>
+    </message>
+    <message>
+        <source>新規にﾌｧｲﾙを作成
+新規ﾌｧｲﾙ</source>
+        <translation>Create a new document
+New</translation>
+    </message>
+    <message>
+        <source>既存のﾌｧｲﾙを開く
+開く</source>
+        <translation>Open an existing document
+Open</translation>
+    </message>
+    <message>
+        <source>作業中のﾌｧｲﾙを保存
+保存</source>
+        <translation>Save the active document
+Save</translation>
+    </message>
+    <message>
+        <source>作業中のﾌｧｲﾙに名前を付けて保存
+名前をつけて保存</source>
+        <translation>Save the active document with a new name
+Save As</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀ/印刷設定の変更
+ﾌﾟﾘﾝﾀの設定</source>
+        <translation>Change the printer and printing options
+Print Setup</translation>
+    </message>
+    <message>
+        <source>作業中のﾌｧｲﾙを印刷
+印刷</source>
+        <translation>Print the active document
+Print</translation>
+    </message>
+    <message>
+        <source>ﾌﾙｽｸﾘｰﾝで表示
+印刷ﾌﾟﾚﾋﾞｭｰ</source>
+        <translation>Display full pages
+Print Preview</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示
+ﾊﾞｰｼﾞｮﾝ情報</source>
+        <translation>Display program information, version number and copyright
+About</translation>
+    </message>
+    <message>
+        <source>ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示
+終了</source>
+        <translation>Quit the application; prompts to save the document
+Exit</translation>
+    </message>
+    <message>
+        <source>次のｳｨﾝﾄﾞｳに切り替える
+次ﾍﾟｰｼﾞ</source>
+        <translation>Switch to the next window pane
+Next Pane</translation>
+    </message>
+    <message>
+        <source>前のｳｨﾝﾄﾞｳに切り替える
+前ﾍﾟｰｼﾞ</source>
+        <translation>Switch back to the previous window pane
+Previous Pane</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ ﾊﾞｰの表示/非表示
+ﾂｰﾙ ﾊﾞｰの表示/非表示</source>
+        <translation>Show or hide the toolbar
+Toggle Toolbar</translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示
+ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示</source>
+        <translation>Show or hide the status bar
+Toggle Status Bar</translation>
+    </message>
+    <message>
+        <source>ﾌｨﾙﾀ係数を全精度ﾃｷｽﾄ、CSV、固定小数点やDSPﾗｲﾌﾞﾗﾘ用のﾍｯﾀﾞに保存
+ｴｸｽﾎﾟｰﾄ</source>
+        <translation>Save the coefficients as full-precision text, CSV, or a fixed-point or DSP library header
+Export</translation>
+    </message>
+    <message>
+        <source>ﾃｷｽﾄﾌｧｲﾙからﾌｨﾙﾀ係数を読み込む
+ｲﾝﾎﾟｰﾄ</source>
+        <translation>Read filter coefficients from a text file
+Import</translation>
+    </message>
+    <message>
+        <source>表示中のﾃﾞｰﾀをCSVﾌｧｲﾙに保存
+表示ﾃﾞｰﾀの保存</source>
+        <translation>Save the data shown as a CSV file
+Save Display Data</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾗﾌをPNGまたはSVGの画像ﾌｧｲﾙに保存
+画像保存</source>
+        <translation>Save the graph as a PNG or SVG image file
+Save Image</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾗﾌの画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ
+画像のｺﾋﾟｰ</source>
+        <translation>Copy the graph&apos;s image to the clipboard
+Copy Image</translation>
+    </message>
+    <message>
+        <source>周波数ごとの群遅延をサンプル数で表示します</source>
+        <translation>Shows the group delay at each frequency, in samples</translation>
+    </message>
+    <message>
+        <source>係数の累積和であるステップ応答を表示します</source>
+        <translation>Shows the step response, the running sum of the coefficients</translation>
+    </message>
+    <message>
+        <source>グラフに目盛と数値を表示し、マウス位置の値を読み取ります
+目盛表示</source>
+        <translation>Shows a scale with values on the graph and reads the value under the mouse
+Scale</translation>
+    </message>
+    <message>
+        <source>周波数と時間の表示に使うサンプリング周波数を指定します</source>
+        <translation>Sets the sampling frequency in which frequencies and times are shown</translation>
+    </message>
+    <message>
+        <source>フィルタのリップル、減衰量、帯域端などを測定して表示します</source>
+        <translation>Measures and shows the filter&apos;s ripple, attenuation, band edges and more</translation>
+    </message>
+    <message>
+        <source>ﾚﾃﾞｨ</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>ｶﾅ</source>
+        <translation>KANA</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementReport</name>
+    <message>
+        <source>unknown: the coefficients were not designed here (they were written, converted to minimum phase or loaded)</source>
+        <translation>unknown: the coefficients were not designed here (they were written, converted to minimum phase or loaded)</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>low pass</source>
+        <translation>low pass</translation>
+    </message>
+    <message>
+        <source>high pass</source>
+        <translation>high pass</translation>
+    </message>
+    <message>
+        <source>band pass</source>
+        <translation>band pass</translation>
+    </message>
+    <message>
+        <source>band elimination</source>
+        <translation>band elimination</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>%1, ... (%2 in all)</source>
+        <translation>%1, ... (%2 in all)</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>not reached</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>none: no pass band outside the transitions</source>
+        <translation>none: no pass band outside the transitions</translation>
+    </message>
+    <message>
+        <source>none: no stop band outside the transitions</source>
+        <translation>none: no stop band outside the transitions</translation>
+    </message>
+    <message>
+        <source>%1, transition centred at %2</source>
+        <translation>%1, transition centred at %2</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>low cut-off</source>
+        <translation>low cut-off</translation>
+    </message>
+    <message>
+        <source>high cut-off</source>
+        <translation>high cut-off</translation>
+    </message>
+    <message>
+        <source>asked attenuation</source>
+        <translation>asked attenuation</translation>
+    </message>
+    <message>
+        <source>Kaiser beta</source>
+        <translation>Kaiser beta</translation>
+    </message>
+    <message>
+        <source>excluded transition width</source>
+        <translation>excluded transition width</translation>
+    </message>
+    <message>
+        <source>%1 (Kaiser&apos;s formula)</source>
+        <translation>%1 (Kaiser&apos;s formula)</translation>
+    </message>
+    <message>
+        <source>pass-band ripple</source>
+        <translation>pass-band ripple</translation>
+    </message>
+    <message>
+        <source>pass-band deviation</source>
+        <translation>pass-band deviation</translation>
+    </message>
+    <message>
+        <source>stop-band attenuation</source>
+        <translation>stop-band attenuation</translation>
+    </message>
+    <message>
+        <source>%1 dB peak-to-peak</source>
+        <translation>%1 dB peak-to-peak</translation>
+    </message>
+    <message>
+        <source>%1, more than 1 dB short of the asked %2 dB</source>
+        <translation>%1, more than 1 dB short of the asked %2 dB</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 samples</translation>
+    </message>
+    <message>
+        <source>%1 samples (%2)</source>
+        <translation>%1 samples (%2)</translation>
+    </message>
+    <message>
+        <source>%1, constant</source>
+        <translation>%1, constant</translation>
+    </message>
+    <message>
+        <source>%1 to %2 within 3 dB of the largest amplitude</source>
+        <translation>%1 to %2 within 3 dB of the largest amplitude</translation>
+    </message>
+    <message>
+        <source>cut-offs</source>
+        <translation>cut-offs</translation>
+    </message>
+    <message>
+        <source>Kaiser window</source>
+        <translation>Kaiser window</translation>
+    </message>
+    <message>
+        <source>equiripple (Parks-McClellan)</source>
+        <translation>equiripple (Parks-McClellan)</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>length</translation>
+    </message>
+    <message>
+        <source>design</source>
+        <translation>design</translation>
+    </message>
+    <message>
+        <source>-3 dB edges</source>
+        <translation>-3 dB edges</translation>
+    </message>
+    <message>
+        <source>-6 dB edges</source>
+        <translation>-6 dB edges</translation>
+    </message>
+    <message>
+        <source>transition width</source>
+        <translation>transition width</translation>
+    </message>
+    <message>
+        <source>DC gain</source>
+        <translation>DC gain</translation>
+    </message>
+    <message>
+        <source>sum of |h|</source>
+        <translation>sum of |h|</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>yes (linear phase)</source>
+        <translation>yes (linear phase)</translation>
+    </message>
+    <message>
+        <source>antisymmetric (linear phase)</source>
+        <translation>antisymmetric (linear phase)</translation>
+    </message>
+    <message>
+        <source>symmetric</source>
+        <translation>symmetric</translation>
+    </message>
+    <message>
+        <source>group delay</source>
+        <translation>group delay</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>Save Image</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG image (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The printer %1 cannot be opened.</source>
+        <translation>The printer %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>The printout cannot be written to &quot;%1&quot;.</source>
+        <translation>The printout cannot be written to &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFile</name>
+    <message>
+        <source>more than 65535 records cannot be counted in 16 bits</source>
+        <translation>more than 65535 records cannot be counted in 16 bits</translation>
+    </message>
+    <message>
+        <source>the file is too short to hold a count</source>
+        <translation>the file is too short to hold a count</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file is too short to hold a count</source>
+        <translation>&quot;%1&quot;: the file is too short to hold a count</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbenchCommandLine</name>
+    <message>
+        <source>FIR filter design workbench: designs filters by the window method or as equiripple filters and shows their responses and zeros.</source>
+        <translation>FIR filter design workbench: designs filters by the window method or as equiripple filters and shows their responses and zeros.</translation>
+    </message>
+    <message>
+        <source>Show the workbench in &lt;language&gt;: ja (Japanese) or en (English). Without this option the first of the user&apos;s languages decides (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): Japanese for ja and where no locale is set, English for any other.</source>
+        <translation>Show the workbench in &lt;language&gt;: ja (Japanese) or en (English). Without this option the first of the user&apos;s languages decides (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): Japanese for ja and where no locale is set, English for any other.</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>document</source>
+        <translation>document</translation>
+    </message>
+    <message>
+        <source>The filter document to open; without one the workbench starts with a new document.</source>
+        <translation>The filter document to open; without one the workbench starts with a new document.</translation>
+    </message>
+    <message>
+        <source>[document]</source>
+        <translation>[document]</translation>
+    </message>
+    <message>
+        <source>Unknown language &quot;%1&quot;: use ja or en.</source>
+        <translation>Unknown language &quot;%1&quot;: use ja or en.</translation>
+    </message>
+    <message>
+        <source>Give one document at most.</source>
+        <translation>Give one document at most.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>no display available; start it in a graphical session (DISPLAY or WAYLAND_DISPLAY set) or set QT_QPA_PLATFORM</source>
+        <translation>no display available; start it in a graphical session (DISPLAY or WAYLAND_DISPLAY set) or set QT_QPA_PLATFORM</translation>
+    </message>
+</context>
+</TS>

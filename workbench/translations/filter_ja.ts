@@ -1,0 +1,1495 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>AxisScale</name>
+    <message>
+        <source>samples</source>
+        <translation>サンプル</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CArchive</name>
+    <message>
+        <source>the file ends early</source>
+        <translation>ファイルが途中で終わっています</translation>
+    </message>
+</context>
+<context>
+    <name>CDataView</name>
+    <message>
+        <source>Show &amp;Next</source>
+        <translation>Show &amp;Next</translation>
+    </message>
+    <message>
+        <source>&amp;Write Data</source>
+        <translation>&amp;Write Data</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Reload</translation>
+    </message>
+    <message>
+        <source>X-Axis</source>
+        <translation>X-Axis</translation>
+    </message>
+    <message>
+        <source>Y-Axis</source>
+        <translation>Y-Axis</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>整数を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>CDocument</name>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>「%1」を開けません: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>「%1」に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>無題</translation>
+    </message>
+</context>
+<context>
+    <name>CEquirippleDlg</name>
+    <message>
+        <source>Pass Band Edge:</source>
+        <translation>通過域端:</translation>
+    </message>
+    <message>
+        <source>Stop Band Edge:</source>
+        <translation>阻止域端:</translation>
+    </message>
+    <message>
+        <source>Lower Stop Edge:</source>
+        <translation>下側阻止域端:</translation>
+    </message>
+    <message>
+        <source>Lower Pass Edge:</source>
+        <translation>下側通過域端:</translation>
+    </message>
+    <message>
+        <source>Upper Pass Edge:</source>
+        <translation>上側通過域端:</translation>
+    </message>
+    <message>
+        <source>Upper Stop Edge:</source>
+        <translation>上側阻止域端:</translation>
+    </message>
+    <message>
+        <source>Designing Equiripple Filter</source>
+        <translation>等リップルフィルタの設計</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+    <message>
+        <source>Type of Filter</source>
+        <translation>フィルタの種類</translation>
+    </message>
+    <message>
+        <source>Low Pass Filter</source>
+        <translation>低域通過フィルタ</translation>
+    </message>
+    <message>
+        <source>High Pass Filter</source>
+        <translation>高域通過フィルタ</translation>
+    </message>
+    <message>
+        <source>Band Pass Filter</source>
+        <translation>帯域通過フィルタ</translation>
+    </message>
+    <message>
+        <source>Band Elimination Filter</source>
+        <translation>帯域阻止フィルタ</translation>
+    </message>
+    <message>
+        <source>Band Edges</source>
+        <translation>帯域端</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>As per Sampling Frequency</source>
+        <translation>サンプリング周波数に対する比</translation>
+    </message>
+    <message>
+        <source>Inband Ripple:</source>
+        <translation>通過域リップル:</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Outband Attn.:</source>
+        <translation>阻止域減衰量:</translation>
+    </message>
+    <message>
+        <source>Filter Length:</source>
+        <translation>フィルタ長:</translation>
+    </message>
+    <message>
+        <source>Use Estimate</source>
+        <translation>推定値を使う</translation>
+    </message>
+    <message>
+        <source>Estimated Length: %1</source>
+        <translation>推定フィルタ長: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CExportDlg</name>
+    <message>
+        <source>Full precision text (17 digits a line)</source>
+        <translation>全精度テキスト (1 行に 17 桁)</translation>
+    </message>
+    <message>
+        <source>CSV (index,coefficient)</source>
+        <translation>CSV (index,coefficient)</translation>
+    </message>
+    <message>
+        <source>C header, Q15 (int16_t)</source>
+        <translation>C ヘッダ、Q15 (int16_t)</translation>
+    </message>
+    <message>
+        <source>C header, Q31 (int32_t)</source>
+        <translation>C ヘッダ、Q31 (int32_t)</translation>
+    </message>
+    <message>
+        <source>Cortex-M DSP library, float32_t</source>
+        <translation>Cortex-M DSP ライブラリ、float32_t</translation>
+    </message>
+    <message>
+        <source>Cortex-M DSP library, q15_t</source>
+        <translation>Cortex-M DSP ライブラリ、q15_t</translation>
+    </message>
+    <message>
+        <source>Cortex-M DSP library, q31_t</source>
+        <translation>Cortex-M DSP ライブラリ、q31_t</translation>
+    </message>
+    <message>
+        <source>Export Coefficients</source>
+        <translation>フィルタ係数のエクスポート</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>形式:</translation>
+    </message>
+    <message>
+        <source>Block size:</source>
+        <translation>ブロックサイズ:</translation>
+    </message>
+    <message>
+        <source>What the format does to the coefficients</source>
+        <translation>この形式で係数に起こること</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+    <message>
+        <source>These coefficients cannot be exported: %1.</source>
+        <translation>この係数は書き出せません: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterApp</name>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報(Filter)</source>
+        <translation>ﾊﾞｰｼﾞｮﾝ情報(Filter)</translation>
+    </message>
+    <message>
+        <source>Filter: FIR filter design workbench, version 0.12</source>
+        <translation>Filter: FIR フィルタ設計ワークベンチ バージョン 0.12</translation>
+    </message>
+    <message>
+        <source>Window-method design with a Kaiser window</source>
+        <translation>カイザー窓による窓関数法の設計</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterDoc</name>
+    <message>
+        <source>Estimated length: %1 taps, more than the %2 the pass-band design accepts</source>
+        <translation>推定フィルタ長: %1 タップ (通過帯域の指定で設計できる %2 タップを超えています)</translation>
+    </message>
+    <message>
+        <source>Estimated length: %1 taps</source>
+        <translation>推定フィルタ長: %1 タップ</translation>
+    </message>
+    <message>
+        <source>The filter was not designed: %1.</source>
+        <translation>フィルタを設計できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>There are no coefficients to export.</source>
+        <translation>書き出す係数がありません。</translation>
+    </message>
+    <message>
+        <source>The coefficients were not exported: %1.</source>
+        <translation>係数を書き出せませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2</source>
+        <translation>「%1」: %2</translation>
+    </message>
+    <message>
+        <source>The display was not exported: %1.</source>
+        <translation>表示データを書き出せませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>The root finder zsolve was ended by signal %1 (%2).</source>
+        <translation>根を求めるプログラム zsolve がシグナル %1 (%2) で終了しました。</translation>
+    </message>
+    <message>
+        <source>The root finder zsolve failed (exit status %1).</source>
+        <translation>根を求めるプログラム zsolve が失敗しました (終了ステータス %1)。</translation>
+    </message>
+    <message>
+        <source>The root finder zsolve failed: %1</source>
+        <translation>根を求めるプログラム zsolve が失敗しました: %1</translation>
+    </message>
+    <message>
+        <source>The zeros were not computed: %1.</source>
+        <translation>零点を計算できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>The wait for another root finding in this folder was cancelled.</source>
+        <translation>このフォルダで実行中の別の零点計算を待つのを取り消しました。</translation>
+    </message>
+    <message>
+        <source>Zeros can be found for 1 to 65535 coefficients; this filter has %1.</source>
+        <translation>零点を求められるのは係数が 1 個から 65535 個のフィルタです。このフィルタの係数は %1 個です。</translation>
+    </message>
+    <message>
+        <source>root.bin is a folder; the zeros were not computed.</source>
+        <translation>root.bin がフォルダなので、零点を計算できませんでした。</translation>
+    </message>
+    <message>
+        <source>The old root.bin cannot be removed: %1.</source>
+        <translation>古い root.bin を削除できません: %1。</translation>
+    </message>
+    <message>
+        <source>The root finder zsolve could not be started.</source>
+        <translation>根を求めるプログラム zsolve を起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>The root finder was cancelled.</source>
+        <translation>根の計算を取り消しました。</translation>
+    </message>
+    <message>
+        <source>root.bin holds %1 zeros where %2 were expected.</source>
+        <translation>root.bin の零点は %1 個で、必要な %2 個と合いません。</translation>
+    </message>
+    <message>
+        <source>The zeros were not read: %1.</source>
+        <translation>零点を読み込めませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>The zero viewer was not started: %1.</source>
+        <translation>零点表示プログラムを起動できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>The zero viewer Zeroplot could not be started.</source>
+        <translation>零点表示プログラム Zeroplot を起動できませんでした。</translation>
+    </message>
+    <message>
+        <source>The minimum-phase filter could not be rebuilt from the zeros.</source>
+        <translation>零点から最小位相フィルタを組み立てられませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterPropertiesDlg</name>
+    <message>
+        <source>Filter Properties</source>
+        <translation>フィルタ特性</translation>
+    </message>
+    <message>
+        <source>The achieved attenuation misses the asked one by more than 1 dB.</source>
+        <translation>実際の減衰量が指定した減衰量に 1 dB 以上届いていません。</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <comment>a figure&apos;s name as a label</comment>
+        <translation>%1:</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterView</name>
+    <message>
+        <source>[%1]  %2 = %3  %4</source>
+        <translation>[%1]  %2 = %3  %4</translation>
+    </message>
+</context>
+<context>
+    <name>CHeaderExport</name>
+    <message>
+        <source>a coefficient is too large for float32_t</source>
+        <translation>float32_t で表せないほど大きな係数があります</translation>
+    </message>
+    <message>
+        <source>the DSP library&apos;s FIR functions take at most 65535 taps</source>
+        <translation>DSP ライブラリの FIR 関数が扱えるのは 65535 タップまでです</translation>
+    </message>
+    <message>
+        <source>Values rounded to the nearest float32_t; largest coefficient error: %1.</source>
+        <translation>最も近い float32_t の値に丸めます。係数の最大誤差: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>CLengthEstimateDlg</name>
+    <message>
+        <source>Estimating Filter Length</source>
+        <translation>Estimating Filter Length</translation>
+    </message>
+    <message>
+        <source>Inband Ripple:</source>
+        <translation>Inband Ripple:</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Outband Attn.:</source>
+        <translation>Outband Attn.:</translation>
+    </message>
+    <message>
+        <source>Transient
+   Band Width:</source>
+        <translation>Transient
+   Band Width:</translation>
+    </message>
+    <message>
+        <source>(as per sampling frequency)</source>
+        <translation>(as per sampling frequency)</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Filter graph</source>
+        <translation>フィルタのグラフ</translation>
+    </message>
+    <message>
+        <source>The image was not saved: %1.</source>
+        <translation>画像を保存できませんでした: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>CPassBandDlg</name>
+    <message>
+        <source>Designating Pass Band</source>
+        <translation>Designating Pass Band</translation>
+    </message>
+    <message>
+        <source>Type of Filter</source>
+        <translation>Type of Filter</translation>
+    </message>
+    <message>
+        <source>Low Pass Filter</source>
+        <translation>Low Pass Filter</translation>
+    </message>
+    <message>
+        <source>High Pass Filter</source>
+        <translation>High Pass Filter</translation>
+    </message>
+    <message>
+        <source>Band Pass Filter</source>
+        <translation>Band Pass Filter</translation>
+    </message>
+    <message>
+        <source>Band Elimination Filter</source>
+        <translation>Band Elimination Filter</translation>
+    </message>
+    <message>
+        <source>Cut Off Frequency</source>
+        <translation>Cut Off Frequency</translation>
+    </message>
+    <message>
+        <source>Low:</source>
+        <translation>Low:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>High:</translation>
+    </message>
+    <message>
+        <source>As per Sampling Frequency</source>
+        <translation>As per Sampling Frequency</translation>
+    </message>
+    <message>
+        <source>Filter Length:</source>
+        <translation>Filter Length:</translation>
+    </message>
+    <message>
+        <source>Outband Attn:</source>
+        <translation>Outband Attn:</translation>
+    </message>
+    <message>
+        <source>ｷｬﾝｾﾙ</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+</context>
+<context>
+    <name>CPictureDlg</name>
+    <message>
+        <source>Image Size</source>
+        <translation>画像のサイズ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>幅:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>高さ:</translation>
+    </message>
+    <message>
+        <source> pixels</source>
+        <translation> ピクセル</translation>
+    </message>
+</context>
+<context>
+    <name>CSampleRateDlg</name>
+    <message>
+        <source>Sampling Frequency</source>
+        <translation>サンプリング周波数</translation>
+    </message>
+    <message>
+        <source>Sampling Frequency:</source>
+        <translation>サンプリング周波数:</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>Leave empty for none: frequencies as fractions of the sampling frequency.</source>
+        <translation>空欄にすると指定なしになり、周波数をサンプリング周波数に対する比で表示します。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+</context>
+<context>
+    <name>CWinApp</name>
+    <message>
+        <source>%1.</source>
+        <comment>a reason told as a sentence</comment>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>Save changes to &quot;%1&quot;?</source>
+        <translation>「%1」への変更を保存しますか?</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+</context>
+<context>
+    <name>CWorkbenchUi</name>
+    <message>
+        <source>Save As</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Coefficient files (*.txt *.csv *.h *.c);;All files (*)</source>
+        <translation>係数ファイル (*.txt *.csv *.h *.c);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Import Coefficients</source>
+        <translation>フィルタ係数のインポート</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds %2 coefficients.
+Install them as the filter&apos;s coefficients?</source>
+        <translation>「%1」には %2 個の係数があります。
+これをフィルタの係数にしますか?</translation>
+    </message>
+    <message>
+        <source>Finding the zeros of the filter...</source>
+        <translation>フィルタの零点を計算しています...</translation>
+    </message>
+    <message>
+        <source>Waiting for another root finding in this folder...</source>
+        <translation>このフォルダで実行中の別の零点計算を待っています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientExport</name>
+    <message>
+        <source>there are no coefficients to export</source>
+        <translation>書き出す係数がありません</translation>
+    </message>
+    <message>
+        <source>more than %1 coefficients cannot be exported</source>
+        <translation>%1 個を超える係数は書き出せません</translation>
+    </message>
+    <message>
+        <source>coefficient %1 is not finite</source>
+        <translation>係数 %1 が有限の値ではありません</translation>
+    </message>
+    <message>
+        <source>Values with 17 significant digits, which read back bit for bit.</source>
+        <translation>有効数字 17 桁の値です。読み戻すとビット単位で同じ値になります。</translation>
+    </message>
+    <message>
+        <source>the block size must be 1 .. %1</source>
+        <translation>ブロックサイズは 1 から %1 まででなければなりません</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientParser</name>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>%1 行 %2 列: %3</translation>
+    </message>
+    <message>
+        <source>%1 where &quot;]&quot; was expected</source>
+        <translation>&quot;]&quot; のあるべき所に %1 があります</translation>
+    </message>
+    <message>
+        <source>%1 where &quot;=&quot; was expected</source>
+        <translation>&quot;=&quot; のあるべき所に %1 があります</translation>
+    </message>
+    <message>
+        <source>%1 where &quot;{&quot; was expected</source>
+        <translation>&quot;{&quot; のあるべき所に %1 があります</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the array</source>
+        <translation>配列の終わりの後に %1 があります</translation>
+    </message>
+    <message>
+        <source>%1 is not a number</source>
+        <translation>%1 は数値ではありません</translation>
+    </message>
+    <message>
+        <source>the comment &quot;/*&quot; is not closed</source>
+        <translation>コメント &quot;/*&quot; が閉じられていません</translation>
+    </message>
+    <message>
+        <source>the time reversal %1 is neither 0 nor 1</source>
+        <translation>時間反転の指定 %1 が 0 でも 1 でもありません</translation>
+    </message>
+    <message>
+        <source>the scale shift %1 is not a whole number from 0 to %2</source>
+        <translation>スケールシフト %1 が 0 から %2 までの整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is out of the range of a double</source>
+        <translation>%1 は double の範囲外です</translation>
+    </message>
+    <message>
+        <source>the line holds more values than the header&apos;s %1 columns</source>
+        <translation>行の値が見出しの %1 列より多くあります</translation>
+    </message>
+    <message>
+        <source>more than %1 values</source>
+        <translation>値が %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>the line holds %1 of the header&apos;s %2 columns</source>
+        <translation>行の値が見出しの %2 列のうち %1 列しかありません</translation>
+    </message>
+    <message>
+        <source>the array is not closed by &quot;}&quot;</source>
+        <translation>配列が &quot;}&quot; で閉じられていません</translation>
+    </message>
+    <message>
+        <source>the array declaration is not complete</source>
+        <translation>配列の宣言が完結していません</translation>
+    </message>
+    <message>
+        <source>the text holds no number</source>
+        <translation>テキストに数値がありません</translation>
+    </message>
+    <message>
+        <source>the scale shift makes a value too large for a double</source>
+        <translation>スケールシフトで値が double で表せないほど大きくなります</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>%1 から %2 までの数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayData</name>
+    <message>
+        <source>samples</source>
+        <translation>サンプル</translation>
+    </message>
+</context>
+<context>
+    <name>EquirippleDesign</name>
+    <message>
+        <source>The equiripple design of length %1 does not converge; allow wider transition bands, more ripple or less attenuation.</source>
+        <translation>長さ %1 の等リップル設計が収束しません。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
+    </message>
+    <message>
+        <source>The equiripple design of length %1 does not converge: at this length, far above the estimate of %2 for these conditions, its errors would lie below what double precision resolves. Choose a length nearer the estimate, or ask for less ripple, more attenuation or narrower transition bands.</source>
+        <translation>長さ %1 の等リップル設計が収束しません。この条件での推定値 %2 を大きく超えるこの長さでは、誤差が倍精度で分解できる大きさを下回ります。推定値に近い長さを選ぶか、リップルを小さく、減衰量を大きく、または遷移帯域幅を狭くしてください。</translation>
+    </message>
+    <message>
+        <source>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one). Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</source>
+        <translation>長さ %1 の等リップル設計が収束しません (最大誤差がまだ均等化した誤差より %2% 大きくなっています)。推定値 %3 に近い長さ、広い遷移帯域幅、または互いに近いリップルと減衰量を試してください。</translation>
+    </message>
+    <message>
+        <source>The bands are too narrow for %1 coefficients: widen the pass and stop bands or choose a shorter length.</source>
+        <translation>係数 %1 個には帯域が狭すぎます。通過域と阻止域を広げるか、フィルタ長を短くしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>EquirippleDialogData</name>
+    <message>
+        <source>Please enter a number greater than %1 and less than %2.</source>
+        <translation>%1 より大きく %2 より小さい数値を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>EquirippleRequest</name>
+    <message>
+        <source>a band filter needs 4 band edges</source>
+        <translation>帯域通過・帯域阻止フィルタには帯域端が 4 つ必要です</translation>
+    </message>
+    <message>
+        <source>this filter type needs 2 band edges</source>
+        <translation>この種類のフィルタには帯域端が 2 つ必要です</translation>
+    </message>
+    <message>
+        <source>band edges must increase strictly between 0 and 0.5</source>
+        <translation>帯域端は 0 と 0.5 の間で順に大きくならなければなりません</translation>
+    </message>
+    <message>
+        <source>No finite filter length meets these conditions.</source>
+        <translation>この条件を満たす有限のフィルタ長はありません。</translation>
+    </message>
+    <message>
+        <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
+        <translation>推定フィルタ長は約 %1 で、%2 を超えます。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
+    </message>
+    <message>
+        <source>filter type must be 0 to 3</source>
+        <translation>フィルタの種類は 0 から 3 まででなければなりません</translation>
+    </message>
+    <message>
+        <source>filter length must be 1 to %1</source>
+        <translation>フィルタ長は 1 から %1 まででなければなりません</translation>
+    </message>
+    <message>
+        <source>ripple must be a positive number of dB</source>
+        <translation>リップルは正の dB 値でなければなりません</translation>
+    </message>
+    <message>
+        <source>attenuation must be a positive number of dB</source>
+        <translation>減衰量は正の dB 値でなければなりません</translation>
+    </message>
+    <message>
+        <source>An even length cannot give a high pass filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
+        <translation>偶数の長さでは高域通過フィルタになりません。サンプリング周波数の 1/2 で応答が 0 になるためです。%1 などの奇数の長さにしてください。</translation>
+    </message>
+    <message>
+        <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
+        <translation>偶数の長さでは帯域阻止フィルタになりません。サンプリング周波数の 1/2 で応答が 0 になるためです。%1 などの奇数の長さにしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>FileIo</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>シンボリックリンクです</translation>
+    </message>
+    <message>
+        <source>cannot open &quot;%1&quot;: %2</source>
+        <translation>「%1」を開けません: %2</translation>
+    </message>
+    <message>
+        <source>cannot read &quot;%1&quot;: %2</source>
+        <translation>「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation>「%1」に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>cannot create &quot;%1&quot;: %2</source>
+        <translation>「%1」を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダです</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>no file name given</source>
+        <translation>ファイル名がありません</translation>
+    </message>
+    <message>
+        <source>it is larger than %1</source>
+        <translation>%1 を超える大きさです</translation>
+    </message>
+</context>
+<context>
+    <name>FilterDesign</name>
+    <message>
+        <source>filter type must be 0 to 3</source>
+        <translation>フィルタの種類は 0 から 3 まででなければなりません</translation>
+    </message>
+    <message>
+        <source>filter length must be 1 to %1</source>
+        <translation>フィルタ長は 1 から %1 まででなければなりません</translation>
+    </message>
+    <message>
+        <source>low cut-off must be 0 to 0.5</source>
+        <translation>下側遮断周波数は 0 から 0.5 まででなければなりません</translation>
+    </message>
+    <message>
+        <source>high cut-off must be finite</source>
+        <translation>上側遮断周波数は有限の値でなければなりません</translation>
+    </message>
+    <message>
+        <source>high cut-off must lie between the low cut-off and 0.5</source>
+        <translation>上側遮断周波数は下側遮断周波数から 0.5 まででなければなりません</translation>
+    </message>
+    <message>
+        <source>attenuation must be 0 to %1 dB</source>
+        <translation>減衰量は 0 から %1 dB まででなければなりません</translation>
+    </message>
+    <message>
+        <source>No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.</source>
+        <translation>この条件を満たす有限のフィルタ長はありません。通過域リップル 0 dB は実現できません。</translation>
+    </message>
+    <message>
+        <source>No finite filter length meets these conditions.</source>
+        <translation>この条件を満たす有限のフィルタ長はありません。</translation>
+    </message>
+    <message>
+        <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
+        <translation>推定フィルタ長は約 %1 で、%2 を超えます。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>FilterDocFile</name>
+    <message>
+        <source>an array has a negative element count</source>
+        <translation>配列の要素数が負です</translation>
+    </message>
+    <message>
+        <source>an element count is larger than the rest of the file</source>
+        <translation>要素数がファイルの残りに収まりません</translation>
+    </message>
+    <message>
+        <source>element %1 of %2</source>
+        <translation>%2の要素 %1</translation>
+    </message>
+    <message>
+        <source>the low cut-off</source>
+        <translation>下側遮断周波数</translation>
+    </message>
+    <message>
+        <source>the high cut-off</source>
+        <translation>上側遮断周波数</translation>
+    </message>
+    <message>
+        <source>the attenuation</source>
+        <translation>減衰量</translation>
+    </message>
+    <message>
+        <source>the ideal response</source>
+        <translation>理想応答</translation>
+    </message>
+    <message>
+        <source>the coefficients</source>
+        <translation>係数</translation>
+    </message>
+    <message>
+        <source>the response</source>
+        <translation>周波数応答</translation>
+    </message>
+    <message>
+        <source>%1 is not finite; a document holds finite values only</source>
+        <translation>%1が有限の値ではありません (ドキュメントには有限の値だけを保存します)</translation>
+    </message>
+    <message>
+        <source>not a filter document</source>
+        <translation>フィルタのドキュメントではありません</translation>
+    </message>
+    <message>
+        <source>the file is damaged: %1 is not finite</source>
+        <translation>ファイルが壊れています: %1が有限の値ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>FixedPoint</name>
+    <message>
+        <source>Scaling: none; every coefficient lies within -1 .. 1.</source>
+        <translation>スケーリング: なし (すべての係数が -1 から 1 の範囲にあります)。</translation>
+    </message>
+    <message>
+        <source>Scaling: the coefficients are divided by %1 to fit; multiply the filter&apos;s output by %1.</source>
+        <translation>スケーリング: 範囲に収めるため係数を %1 で割ります。フィルタの出力に %1 を掛けてください。</translation>
+    </message>
+    <message>
+        <source>Scaling: the coefficients are divided by %1 = %2 to fit; multiply the filter&apos;s output by %2.</source>
+        <translation>スケーリング: 範囲に収めるため係数を %1 = %2 で割ります。フィルタの出力に %2 を掛けてください。</translation>
+    </message>
+    <message>
+        <source>Peak amplitude response error: %1 (%2 dB against the peak gain), over %3 frequencies from 0 to half the sampling frequency.</source>
+        <translation>振幅特性の最大誤差: %1 (最大利得に対して %2 dB)。0 からサンプリング周波数の 1/2 までの %3 個の周波数で求めました。</translation>
+    </message>
+    <message>
+        <source>Peak amplitude response error: %1, over %2 frequencies from 0 to half the sampling frequency.</source>
+        <translation>振幅特性の最大誤差: %1。0 からサンプリング周波数の 1/2 までの %2 個の周波数で求めました。</translation>
+    </message>
+    <message>
+        <source>Format: %1, %2-bit integers standing for integer / 2^%3.</source>
+        <translation>形式: %1。%2 ビットの整数で、値は 整数 / 2^%3 です。</translation>
+    </message>
+    <message>
+        <source>Rounded to nearest; %1 of %2 values saturated at the format&apos;s limits.</source>
+        <translation>最も近い値に丸めます。%2 個のうち %1 個の値が形式の上限または下限で飽和しました。</translation>
+    </message>
+    <message>
+        <source>Largest coefficient error: %1.</source>
+        <translation>係数の最大誤差: %1。</translation>
+    </message>
+    <message>
+        <source>Stop-band attenuation: %1 dB (double), %2 dB (%3).</source>
+        <translation>阻止域減衰量: %1 dB (double)、%2 dB (%3)。</translation>
+    </message>
+</context>
+<context>
+    <name>MainFrameTables</name>
+    <message>
+        <source>ﾌｧｲﾙ(&amp;F)</source>
+        <translation>ﾌｧｲﾙ(&amp;F)</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...	Ctrl+O</source>
+        <translation>開く(&amp;O)...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)	Ctrl+S</source>
+        <translation>上書き保存(&amp;S)	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)...</source>
+        <translation>名前を付けて保存(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>ﾌｨﾙﾀ係数をﾃｷｽﾄ保存(&amp;T)...</source>
+        <translation>ﾌｨﾙﾀ係数をﾃｷｽﾄ保存(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>ﾌｨﾙﾀ係数をｴｸｽﾎﾟｰﾄ(&amp;E)...</source>
+        <translation>ﾌｨﾙﾀ係数をｴｸｽﾎﾟｰﾄ(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>ﾌｨﾙﾀ係数をｲﾝﾎﾟｰﾄ(&amp;I)...</source>
+        <translation>ﾌｨﾙﾀ係数をｲﾝﾎﾟｰﾄ(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>表示ﾃﾞｰﾀをCSV保存(&amp;D)...</source>
+        <translation>表示ﾃﾞｰﾀをCSV保存(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾗﾌを画像保存(&amp;G)...</source>
+        <translation>ｸﾞﾗﾌを画像保存(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾗﾌ画像をｺﾋﾟｰ(&amp;C)	Ctrl+Shift+C</source>
+        <translation>ｸﾞﾗﾌ画像をｺﾋﾟｰ(&amp;C)	Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)...	Ctrl+P</source>
+        <translation>印刷(&amp;P)...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>印刷ﾌﾟﾚﾋﾞｭｰ(&amp;V)</source>
+        <translation>印刷ﾌﾟﾚﾋﾞｭｰ(&amp;V)</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀの設定(&amp;R)...</source>
+        <translation>ﾌﾟﾘﾝﾀの設定(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>ｱﾌﾟﾘｹｰｼｮﾝの終了(&amp;X)</source>
+        <translation>ｱﾌﾟﾘｹｰｼｮﾝの終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>表示データ選択</source>
+        <translation>表示データ選択</translation>
+    </message>
+    <message>
+        <source>インパルス応答</source>
+        <translation>インパルス応答</translation>
+    </message>
+    <message>
+        <source>周波数-振幅特性</source>
+        <translation>周波数-振幅特性</translation>
+    </message>
+    <message>
+        <source>周波数-位相特性</source>
+        <translation>周波数-位相特性</translation>
+    </message>
+    <message>
+        <source>周波数特性（実部）</source>
+        <translation>周波数特性（実部）</translation>
+    </message>
+    <message>
+        <source>周波数特性（虚部）</source>
+        <translation>周波数特性（虚部）</translation>
+    </message>
+    <message>
+        <source>周波数-群遅延特性</source>
+        <translation>周波数-群遅延特性</translation>
+    </message>
+    <message>
+        <source>ステップ応答</source>
+        <translation>ステップ応答</translation>
+    </message>
+    <message>
+        <source>振幅特性dB表示</source>
+        <translation>振幅特性dB表示</translation>
+    </message>
+    <message>
+        <source>目盛表示(&amp;G)</source>
+        <translation>目盛表示(&amp;G)</translation>
+    </message>
+    <message>
+        <source>サンプリング周波数の指定(&amp;R)...</source>
+        <translation>サンプリング周波数の指定(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>零点表示</source>
+        <translation>零点表示</translation>
+    </message>
+    <message>
+        <source>フィルタ特性の測定(&amp;P)...</source>
+        <translation>フィルタ特性の測定(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ ﾊﾞｰ(&amp;T)</source>
+        <translation>ﾂｰﾙ ﾊﾞｰ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾀｽ ﾊﾞｰ(&amp;S)</source>
+        <translation>ｽﾃｰﾀｽ ﾊﾞｰ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ(&amp;T)</source>
+        <translation>ﾂｰﾙ(&amp;T)</translation>
+    </message>
+    <message>
+        <source>ﾌｨﾙﾀ長の推定(&amp;L)...</source>
+        <translation>ﾌｨﾙﾀ長の推定(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>通過帯域の指定(&amp;F)...</source>
+        <translation>通過帯域の指定(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>等リップル設計(&amp;E)...</source>
+        <translation>等リップル設計(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>最小位相化(&amp;M)</source>
+        <translation>最小位相化(&amp;M)</translation>
+    </message>
+    <message>
+        <source>ﾍﾙﾌﾟ(&amp;H)</source>
+        <translation>ﾍﾙﾌﾟ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>ﾊﾞｰｼﾞｮﾝ情報(Filter) (&amp;A)...</source>
+        <translation>ﾊﾞｰｼﾞｮﾝ情報(Filter) (&amp;A)...</translation>
+    </message>
+    <message>
+        <source>設計条件からフィルタ長を推定します</source>
+        <translation>設計条件からフィルタ長を推定します</translation>
+    </message>
+    <message>
+        <source>指定された通過帯域を持つフィルタを設計します</source>
+        <translation>指定された通過帯域を持つフィルタを設計します</translation>
+    </message>
+    <message>
+        <source>通過域と阻止域の誤差が等リップルになるフィルタを設計します</source>
+        <translation>通過域と阻止域の誤差が等リップルになるフィルタを設計します</translation>
+    </message>
+    <message>
+        <source>新規にﾌｧｲﾙを作成
+新規ﾌｧｲﾙ</source>
+        <translation>新規にﾌｧｲﾙを作成
+新規ﾌｧｲﾙ</translation>
+    </message>
+    <message>
+        <source>既存のﾌｧｲﾙを開く
+開く</source>
+        <translation>既存のﾌｧｲﾙを開く
+開く</translation>
+    </message>
+    <message>
+        <source>作業中のﾌｧｲﾙを保存
+保存</source>
+        <translation>作業中のﾌｧｲﾙを保存
+保存</translation>
+    </message>
+    <message>
+        <source>作業中のﾌｧｲﾙに名前を付けて保存
+名前をつけて保存</source>
+        <translation>作業中のﾌｧｲﾙに名前を付けて保存
+名前をつけて保存</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾘﾝﾀ/印刷設定の変更
+ﾌﾟﾘﾝﾀの設定</source>
+        <translation>ﾌﾟﾘﾝﾀ/印刷設定の変更
+ﾌﾟﾘﾝﾀの設定</translation>
+    </message>
+    <message>
+        <source>作業中のﾌｧｲﾙを印刷
+印刷</source>
+        <translation>作業中のﾌｧｲﾙを印刷
+印刷</translation>
+    </message>
+    <message>
+        <source>ﾌﾙｽｸﾘｰﾝで表示
+印刷ﾌﾟﾚﾋﾞｭｰ</source>
+        <translation>ﾌﾙｽｸﾘｰﾝで表示
+印刷ﾌﾟﾚﾋﾞｭｰ</translation>
+    </message>
+    <message>
+        <source>ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示
+ﾊﾞｰｼﾞｮﾝ情報</source>
+        <translation>ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示
+ﾊﾞｰｼﾞｮﾝ情報</translation>
+    </message>
+    <message>
+        <source>ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示
+終了</source>
+        <translation>ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示
+終了</translation>
+    </message>
+    <message>
+        <source>次のｳｨﾝﾄﾞｳに切り替える
+次ﾍﾟｰｼﾞ</source>
+        <translation>次のｳｨﾝﾄﾞｳに切り替える
+次ﾍﾟｰｼﾞ</translation>
+    </message>
+    <message>
+        <source>前のｳｨﾝﾄﾞｳに切り替える
+前ﾍﾟｰｼﾞ</source>
+        <translation>前のｳｨﾝﾄﾞｳに切り替える
+前ﾍﾟｰｼﾞ</translation>
+    </message>
+    <message>
+        <source>ﾂｰﾙ ﾊﾞｰの表示/非表示
+ﾂｰﾙ ﾊﾞｰの表示/非表示</source>
+        <translation>ﾂｰﾙ ﾊﾞｰの表示/非表示
+ﾂｰﾙ ﾊﾞｰの表示/非表示</translation>
+    </message>
+    <message>
+        <source>ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示
+ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示</source>
+        <translation>ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示
+ｽﾃｰﾀｽ ﾊﾞｰの表示/非表示</translation>
+    </message>
+    <message>
+        <source>ﾌｨﾙﾀ係数を全精度ﾃｷｽﾄ、CSV、固定小数点やDSPﾗｲﾌﾞﾗﾘ用のﾍｯﾀﾞに保存
+ｴｸｽﾎﾟｰﾄ</source>
+        <translation>ﾌｨﾙﾀ係数を全精度ﾃｷｽﾄ、CSV、固定小数点やDSPﾗｲﾌﾞﾗﾘ用のﾍｯﾀﾞに保存
+ｴｸｽﾎﾟｰﾄ</translation>
+    </message>
+    <message>
+        <source>ﾃｷｽﾄﾌｧｲﾙからﾌｨﾙﾀ係数を読み込む
+ｲﾝﾎﾟｰﾄ</source>
+        <translation>ﾃｷｽﾄﾌｧｲﾙからﾌｨﾙﾀ係数を読み込む
+ｲﾝﾎﾟｰﾄ</translation>
+    </message>
+    <message>
+        <source>表示中のﾃﾞｰﾀをCSVﾌｧｲﾙに保存
+表示ﾃﾞｰﾀの保存</source>
+        <translation>表示中のﾃﾞｰﾀをCSVﾌｧｲﾙに保存
+表示ﾃﾞｰﾀの保存</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾗﾌをPNGまたはSVGの画像ﾌｧｲﾙに保存
+画像保存</source>
+        <translation>ｸﾞﾗﾌをPNGまたはSVGの画像ﾌｧｲﾙに保存
+画像保存</translation>
+    </message>
+    <message>
+        <source>ｸﾞﾗﾌの画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ
+画像のｺﾋﾟｰ</source>
+        <translation>ｸﾞﾗﾌの画像をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ
+画像のｺﾋﾟｰ</translation>
+    </message>
+    <message>
+        <source>周波数ごとの群遅延をサンプル数で表示します</source>
+        <translation>周波数ごとの群遅延をサンプル数で表示します</translation>
+    </message>
+    <message>
+        <source>係数の累積和であるステップ応答を表示します</source>
+        <translation>係数の累積和であるステップ応答を表示します</translation>
+    </message>
+    <message>
+        <source>グラフに目盛と数値を表示し、マウス位置の値を読み取ります
+目盛表示</source>
+        <translation>グラフに目盛と数値を表示し、マウス位置の値を読み取ります
+目盛表示</translation>
+    </message>
+    <message>
+        <source>周波数と時間の表示に使うサンプリング周波数を指定します</source>
+        <translation>周波数と時間の表示に使うサンプリング周波数を指定します</translation>
+    </message>
+    <message>
+        <source>フィルタのリップル、減衰量、帯域端などを測定して表示します</source>
+        <translation>フィルタのリップル、減衰量、帯域端などを測定して表示します</translation>
+    </message>
+    <message>
+        <source>ﾚﾃﾞｨ</source>
+        <translation>ﾚﾃﾞｨ</translation>
+    </message>
+    <message>
+        <source>ｶﾅ</source>
+        <translation>ｶﾅ</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation>CAP</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>SCRL</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementReport</name>
+    <message>
+        <source>unknown: the coefficients were not designed here (they were written, converted to minimum phase or loaded)</source>
+        <translation>不明: この係数はここで設計したものではありません (データの書き込み、最小位相化、または読み込みによるものです)</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>low pass</source>
+        <translation>低域通過</translation>
+    </message>
+    <message>
+        <source>high pass</source>
+        <translation>高域通過</translation>
+    </message>
+    <message>
+        <source>band pass</source>
+        <translation>帯域通過</translation>
+    </message>
+    <message>
+        <source>band elimination</source>
+        <translation>帯域阻止</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>%1, ... (%2 in all)</source>
+        <translation>%1, ... (全 %2 個)</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>達していません</translation>
+    </message>
+    <message>
+        <source>%1 dB</source>
+        <translation>%1 dB</translation>
+    </message>
+    <message>
+        <source>none: no pass band outside the transitions</source>
+        <translation>なし: 遷移帯域の外に通過域がありません</translation>
+    </message>
+    <message>
+        <source>none: no stop band outside the transitions</source>
+        <translation>なし: 遷移帯域の外に阻止域がありません</translation>
+    </message>
+    <message>
+        <source>%1, transition centred at %2</source>
+        <translation>%1 (遷移帯域の中心 %2)</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>low cut-off</source>
+        <translation>下側遮断周波数</translation>
+    </message>
+    <message>
+        <source>high cut-off</source>
+        <translation>上側遮断周波数</translation>
+    </message>
+    <message>
+        <source>asked attenuation</source>
+        <translation>指定した減衰量</translation>
+    </message>
+    <message>
+        <source>Kaiser beta</source>
+        <translation>カイザー窓の β</translation>
+    </message>
+    <message>
+        <source>excluded transition width</source>
+        <translation>除外した遷移帯域幅</translation>
+    </message>
+    <message>
+        <source>%1 (Kaiser&apos;s formula)</source>
+        <translation>%1 (カイザーの式)</translation>
+    </message>
+    <message>
+        <source>pass-band ripple</source>
+        <translation>通過域リップル</translation>
+    </message>
+    <message>
+        <source>pass-band deviation</source>
+        <translation>通過域偏差</translation>
+    </message>
+    <message>
+        <source>stop-band attenuation</source>
+        <translation>阻止域減衰量</translation>
+    </message>
+    <message>
+        <source>%1 dB peak-to-peak</source>
+        <translation>%1 dB (ピーク間)</translation>
+    </message>
+    <message>
+        <source>%1, more than 1 dB short of the asked %2 dB</source>
+        <translation>%1 (指定した %2 dB に 1 dB 以上届きません)</translation>
+    </message>
+    <message>
+        <source>%1 samples</source>
+        <translation>%1 サンプル</translation>
+    </message>
+    <message>
+        <source>%1 samples (%2)</source>
+        <translation>%1 サンプル (%2)</translation>
+    </message>
+    <message>
+        <source>%1, constant</source>
+        <translation>%1 (一定)</translation>
+    </message>
+    <message>
+        <source>%1 to %2 within 3 dB of the largest amplitude</source>
+        <translation>%1 から %2 (最大振幅から 3 dB 以内)</translation>
+    </message>
+    <message>
+        <source>cut-offs</source>
+        <translation>遮断周波数</translation>
+    </message>
+    <message>
+        <source>Kaiser window</source>
+        <translation>カイザー窓</translation>
+    </message>
+    <message>
+        <source>equiripple (Parks-McClellan)</source>
+        <translation>等リップル (Parks-McClellan)</translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation>フィルタ長</translation>
+    </message>
+    <message>
+        <source>design</source>
+        <translation>設計法</translation>
+    </message>
+    <message>
+        <source>-3 dB edges</source>
+        <translation>-3 dB 点</translation>
+    </message>
+    <message>
+        <source>-6 dB edges</source>
+        <translation>-6 dB 点</translation>
+    </message>
+    <message>
+        <source>transition width</source>
+        <translation>遷移帯域幅</translation>
+    </message>
+    <message>
+        <source>DC gain</source>
+        <translation>直流利得</translation>
+    </message>
+    <message>
+        <source>sum of |h|</source>
+        <translation>|h| の総和</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>yes (linear phase)</source>
+        <translation>はい (直線位相)</translation>
+    </message>
+    <message>
+        <source>antisymmetric (linear phase)</source>
+        <translation>反対称 (直線位相)</translation>
+    </message>
+    <message>
+        <source>symmetric</source>
+        <translation>対称性</translation>
+    </message>
+    <message>
+        <source>group delay</source>
+        <translation>群遅延</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>画像の保存</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG 画像 (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The printer %1 cannot be opened.</source>
+        <translation>プリンタ %1 を開けません。</translation>
+    </message>
+    <message>
+        <source>The printout cannot be written to &quot;%1&quot;.</source>
+        <translation>印刷結果を「%1」に書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordFile</name>
+    <message>
+        <source>more than 65535 records cannot be counted in 16 bits</source>
+        <translation>65535 個を超えるレコードは 16 ビットで数えられません</translation>
+    </message>
+    <message>
+        <source>the file is too short to hold a count</source>
+        <translation>ファイルが短すぎて個数を読めません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: the file is too short to hold a count</source>
+        <translation>「%1」: ファイルが短すぎて個数を読めません</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbenchCommandLine</name>
+    <message>
+        <source>FIR filter design workbench: designs filters by the window method or as equiripple filters and shows their responses and zeros.</source>
+        <translation>FIR フィルタ設計ワークベンチ: 窓関数法または等リップルでフィルタを設計し、その応答と零点を表示します。</translation>
+    </message>
+    <message>
+        <source>Show the workbench in &lt;language&gt;: ja (Japanese) or en (English). Without this option the first of the user&apos;s languages decides (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): Japanese for ja and where no locale is set, English for any other.</source>
+        <translation>ワークベンチを &lt;言語&gt; で表示します: ja (日本語) または en (英語)。このオプションがないときは、ユーザの言語 (LANGUAGE、LC_ALL、LC_MESSAGES、LANG) の最初のもので決まります: ja のときとロケールが設定されていないときは日本語、それ以外は英語です。</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>document</source>
+        <translation>ドキュメント</translation>
+    </message>
+    <message>
+        <source>The filter document to open; without one the workbench starts with a new document.</source>
+        <translation>開くフィルタのドキュメント。指定しないときは新しいドキュメントで始まります。</translation>
+    </message>
+    <message>
+        <source>[document]</source>
+        <translation>[ドキュメント]</translation>
+    </message>
+    <message>
+        <source>Unknown language &quot;%1&quot;: use ja or en.</source>
+        <translation>言語「%1」は使えません。ja か en を指定してください。</translation>
+    </message>
+    <message>
+        <source>Give one document at most.</source>
+        <translation>指定できるドキュメントは 1 つまでです。</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>no display available; start it in a graphical session (DISPLAY or WAYLAND_DISPLAY set) or set QT_QPA_PLATFORM</source>
+        <translation>ディスプレイがありません。グラフィカルなセッション (DISPLAY または WAYLAND_DISPLAY を設定) で起動するか、QT_QPA_PLATFORM を設定してください</translation>
+    </message>
+</context>
+</TS>
