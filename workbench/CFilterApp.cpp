@@ -44,6 +44,6 @@ void CFilterApp::OnAppAbout()
 {
     CAboutDlg(&GetFrame(), QCoreApplication::translate("CFilterApp", "ﾊﾞｰｼﾞｮﾝ情報(Filter)"), AppIcon(),
         QCoreApplication::translate("CFilterApp", "Filter: FIR filter design workbench, version 0.12"),
-        QCoreApplication::translate("CFilterApp", "Window-method design with a Kaiser window"))
+        QCoreApplication::translate("CFilterApp", "Kaiser-window and equiripple design"))
         .exec();
 }

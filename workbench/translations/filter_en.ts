@@ -225,8 +225,8 @@
         <translation>Filter: FIR filter design workbench, version 0.12</translation>
     </message>
     <message>
-        <source>Window-method design with a Kaiser window</source>
-        <translation>Window-method design with a Kaiser window</translation>
+        <source>Kaiser-window and equiripple design</source>
+        <translation>Kaiser-window and equiripple design</translation>
     </message>
 </context>
 <context>

@@ -225,8 +225,8 @@
         <translation>Filter: FIR フィルタ設計ワークベンチ バージョン 0.12</translation>
     </message>
     <message>
-        <source>Window-method design with a Kaiser window</source>
-        <translation>カイザー窓による窓関数法の設計</translation>
+        <source>Kaiser-window and equiripple design</source>
+        <translation>カイザー窓法と等リップル法による設計</translation>
     </message>
 </context>
 <context>
