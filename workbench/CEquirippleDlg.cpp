@@ -1,5 +1,6 @@
 #include "CEquirippleDlg.h"
 
+#include "DialogButtons.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
 #include "WaitCursor.h"
@@ -33,10 +34,7 @@ CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz,
 {
     setWindowTitle(tr("Designing Equiripple Filter"));
     const CEquirippleTexts texts = WriteEquiripple(data, sampleRateHz);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CEquirippleDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CEquirippleDlg::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this, tr("Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateTypeBox(texts.nType));
     layout->addWidget(CreateEdgeBox(texts, sampleRateHz));

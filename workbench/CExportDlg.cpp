@@ -1,11 +1,12 @@
 #include "CExportDlg.h"
 
+#include "DialogButtons.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -43,10 +44,7 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const CDesignRecord& desi
     form->addRow(tr("Block size:"), m_pBlockSize);
     auto* figuresBox = new QGroupBox(tr("What the format does to the coefficients"));
     (new QVBoxLayout(figuresBox))->addWidget(m_pFigures);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this, tr("Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(figuresBox);

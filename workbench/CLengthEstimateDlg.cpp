@@ -1,5 +1,6 @@
 #include "CLengthEstimateDlg.h"
 
+#include "DialogButtons.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
 
@@ -7,7 +8,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 CLengthEstimateDlg::CLengthEstimateDlg(const CLengthEstimateData& data, QWidget* parent)
@@ -20,10 +20,7 @@ CLengthEstimateDlg::CLengthEstimateDlg(const CLengthEstimateData& data, QWidget*
     AddRow(grid, IDC_ATTENUATION, tr("Outband Attn.:"), texts.strAttenuation, tr("dB"));
     AddRow(
         grid, IDC_TRANSITION, tr("Transient\n   Band Width:"), texts.strTransition, tr("(as per sampling frequency)"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CLengthEstimateDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CLengthEstimateDlg::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this, tr("ｷｬﾝｾﾙ"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons);

@@ -1,5 +1,6 @@
 #include "CPassBandDlg.h"
 
+#include "DialogButtons.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
 
@@ -9,7 +10,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -37,10 +37,7 @@ CPassBandDlg::CPassBandDlg(const CPassBandData& data, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(tr("Filter Length:"), AddEdit(IDC_LENGTH, texts.strLength));
     form->addRow(tr("Outband Attn:"), AddEdit(IDC_ATTENUATION, texts.strAttenuation));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("ｷｬﾝｾﾙ"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CPassBandDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CPassBandDlg::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this, tr("ｷｬﾝｾﾙ"));
     auto* layout = new QVBoxLayout(this);
     for (QWidget* box : {static_cast<QWidget*>(typeBox), static_cast<QWidget*>(cutBox)})
         layout->addWidget(box);

@@ -1,5 +1,6 @@
 #include "CSampleRateDlg.h"
 
+#include "DialogButtons.h"
 #include "DialogData.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
@@ -8,7 +9,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 CSampleRateDlg::CSampleRateDlg(double sampleRate, QWidget* parent)
     : QDialog(parent), m_dSampleRate(sampleRate), m_pEdit(new QLineEdit(QString::fromStdString(WriteSampleRate(sampleRate))))
@@ -20,10 +20,7 @@ CSampleRateDlg::CSampleRateDlg(double sampleRate, QWidget* parent)
     grid->addWidget(m_pEdit, 0, 1);
     grid->addWidget(new QLabel(tr("Hz")), 0, 2);
     grid->addWidget(new QLabel(tr("Leave empty for none: frequencies as fractions of the sampling frequency.")), 1, 0, 1, 3);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CSampleRateDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CSampleRateDlg::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this, tr("Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons);
