@@ -5,7 +5,7 @@
 #include "ZeroplotResources.h"
 
 CMainFrame::CMainFrame(CWinApp& app, CZeroplotDoc& doc)
-    : CFrameWnd(app), m_pView(new CZeroplotView(doc, app.GetPrinter()))
+    : CFrameWnd(app.GetAppTitle()), m_pView(new CZeroplotView(doc, app.GetPrinter()))
 {
     move(zeroplot::kFrameX, zeroplot::kFrameY);
     resize(zeroplot::kFrameWidth, zeroplot::kFrameHeight);

@@ -38,7 +38,7 @@ QIcon toolIcon(int id)
 }  // namespace
 
 CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
-    : CFrameWnd(app), m_doc(doc), m_pSplitter(new QSplitter(Qt::Vertical)), m_pReadout(new QLabel)
+    : CFrameWnd(app.GetAppTitle()), m_doc(doc), m_pSplitter(new QSplitter(Qt::Vertical)), m_pReadout(new QLabel)
 {
     setWindowIcon(AppIcon());
     LoadMenus(WorkbenchMenus());

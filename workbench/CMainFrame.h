@@ -6,6 +6,7 @@
 class CDataView;
 class CFilterDoc;
 class CFilterView;
+class CWinApp;
 class QLabel;
 class QSplitter;
 

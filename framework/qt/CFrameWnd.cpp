@@ -3,7 +3,6 @@
 #include "AfxIds.h"
 #include "CActionCmdUI.h"
 #include "CDocument.h"
-#include "CWinApp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +13,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-CFrameWnd::CFrameWnd(CWinApp& app) : m_app(app)
+CFrameWnd::CFrameWnd(const QString& appTitle) : m_strAppTitle(appTitle)
 {
     m_updateTimer.setSingleShot(true);
     m_updateTimer.setInterval(0);
@@ -26,8 +25,8 @@ CFrameWnd::~CFrameWnd()
 {
     // The panes are deleted after this body, and their focus changes must not reach it.
     disconnect(m_focusConnection);
-    if (m_pWatched)
-        m_pWatched->RemoveView(&m_watcher);
+    if (m_pDocument)
+        m_pDocument->RemoveView(&m_watcher);
 }
 
 QAction* CFrameWnd::GetAction(int id)
@@ -137,9 +136,11 @@ void CFrameWnd::ActivatePane(int index)
     ScheduleCommandUpdate();
 }
 
-void CFrameWnd::WatchDocument(CDocument& doc)
+void CFrameWnd::Attach(CDocument& doc, CCmdTarget& app, std::function<bool()> mayClose)
 {
-    m_pWatched = &doc;
+    m_pDocument = &doc;
+    m_pApp = &app;
+    m_mayClose = std::move(mayClose);
     doc.AddView(&m_watcher);
 }
 
@@ -155,7 +156,7 @@ void CFrameWnd::OnFocusChanged(QWidget* now)
 
 bool CFrameWnd::RouteCommand(int id, CCmdUI* ui)
 {
-    CCmdTarget* const route[] = {GetActiveView(), m_app.GetDocument(), this, &m_app};
+    CCmdTarget* const route[] = {GetActiveView(), m_pDocument, this, m_pApp};
     for (CCmdTarget* target : route)
         if (target && target->OnCmdMsg(id, ui))
             return true;
@@ -181,7 +182,7 @@ void CFrameWnd::OnCommand(int id)
     try {
         RouteCommand(id, nullptr);
     } catch (const std::exception& e) {
-        QMessageBox::critical(this, m_app.GetAppTitle(), QString::fromStdString(e.what()));
+        QMessageBox::critical(this, m_strAppTitle, QString::fromStdString(e.what()));
     }
     ScheduleCommandUpdate();
 }
@@ -209,7 +210,7 @@ bool CFrameWnd::OnCmdMsg(int id, CCmdUI* ui)
 
 void CFrameWnd::closeEvent(QCloseEvent* event)
 {
-    if (m_app.SaveModified())
+    if (!m_mayClose || m_mayClose())
         event->accept();
     else
         event->ignore();

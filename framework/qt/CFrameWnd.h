@@ -7,11 +7,11 @@
 #include <QMainWindow>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
 
-class CWinApp;
 class CDocument;
 class QAction;
 class QLabel;
@@ -40,13 +40,15 @@ struct CToolButton {
 // The main window of a single-document program: menus, accelerators, tool bar and status
 // bar built from tables, one QAction per command id, and the command routing. A command is
 // offered to the active view, the document, the frame and the application in that order;
-// a command that none of them handles is disabled. The command states are refreshed when
+// a command that none of them handles is disabled. The frame knows the document and the
+// application only as command targets: the application that owns it attaches them. The command states are refreshed when
 // a menu is about to show, and through a zero-delay timer after every command, document
 // change and focus change.
 class CFrameWnd : public QMainWindow, public CCmdTarget {
     Q_OBJECT
 public:
-    explicit CFrameWnd(CWinApp& app);
+    // appTitle: the title of the message boxes the frame shows.
+    explicit CFrameWnd(const QString& appTitle);
     ~CFrameWnd() override;
 
     // The action of command id, created on first use; its data() is the id.
@@ -70,9 +72,11 @@ public:
     CView* GetActiveView() const;
     // Gives the focus to pane index (0 .. panes - 1), which makes it the active view.
     void ActivatePane(int index);
-    // Refreshes the command states whenever doc updates its views. Call once, after the
-    // views have been added to doc.
-    void WatchDocument(CDocument& doc);
+    // Offers commands to doc after the active view and to app after the frame itself,
+    // refreshes the command states whenever doc updates its views, and asks mayClose
+    // whether the window may close. Called once by the application that owns the frame,
+    // after the views have been added to doc.
+    void Attach(CDocument& doc, CCmdTarget& app, std::function<bool()> mayClose);
 
     // Offers command id along the route; ui null: runs it. True when someone handled it.
     bool RouteCommand(int id, CCmdUI* ui);
@@ -84,7 +88,7 @@ public:
     bool OnCmdMsg(int id, CCmdUI* ui) override;
 
 protected:
-    // Closing the window asks the application whether the document may go.
+    // Closing the window asks the owner whether the document may go.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -103,7 +107,9 @@ private:
     void AddMenuItems(QMenu* menu, const std::vector<CMenuItem>& items);
     void ToggleBar(QWidget* bar);
 
-    CWinApp& m_app;
+    QString m_strAppTitle;
+    CCmdTarget* m_pApp = nullptr;
+    std::function<bool()> m_mayClose;
     std::map<int, QAction*> m_actions;
     QToolBar* m_pToolBar = nullptr;
     QLabel* m_pIdleLabel = nullptr;
@@ -112,5 +118,5 @@ private:
     QTimer m_updateTimer;
     QMetaObject::Connection m_focusConnection;
     CDocumentWatcher m_watcher{*this};
-    CDocument* m_pWatched = nullptr;
+    CDocument* m_pDocument = nullptr;
 };

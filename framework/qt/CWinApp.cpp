@@ -46,7 +46,7 @@ void CWinApp::SetMainFrame(CFrameWnd* frame)
 {
     m_pMainFrame = frame;
     if (m_pDocument)
-        frame->WatchDocument(*m_pDocument);
+        frame->Attach(*m_pDocument, *this, [this] { return SaveModified(); });
 }
 
 QPrinter& CWinApp::GetPrinter()

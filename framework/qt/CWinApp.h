@@ -26,8 +26,9 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
-    // The document and the frame the program made at start-up; the frame then watches the
-    // document. Both outlive their use here.
+    // The document and the frame the program made at start-up, the document first; the
+    // frame is then attached to the document and this application (CFrameWnd::Attach),
+    // and asks SaveModified before it closes. Both outlive their use here.
     void SetDocument(CDocument* doc) { m_pDocument = doc; }
     void SetMainFrame(CFrameWnd* frame);
     CDocument* GetDocument() const { return m_pDocument; }
