@@ -1,0 +1,33 @@
+#pragma once
+
+// The characters and tokens of coefficient text, as the coefficient parser reads them.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace detail {
+
+inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isWordStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+inline bool isWordChar(char c) { return isWordStart(c) || isDigit(c); }
+inline bool isNumberChar(char c) { return isWordChar(c) || c == '.' || c == '+' || c == '-'; }
+inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
+inline bool isSeparator(char c) { return c == ',' || c == ';'; }
+// The characters that end a piece of stray text.
+bool endsStray(char c);
+bool endsWith(std::string_view s, std::string_view tail);
+// s with ASCII capitals made small.
+std::string lowered(std::string_view s);
+// A token in quotes, shortened when long, for a message.
+std::string quoted(std::string_view token);
+// The blank-separated words of a line.
+std::vector<std::string_view> wordsOf(std::string_view line);
+
+// A place in the text; line and column counted from 1, the column in characters.
+struct CPlace {
+    int nLine = 1;
+    int nColumn = 1;
+};
+
+}  // namespace detail
