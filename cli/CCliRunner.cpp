@@ -1,7 +1,7 @@
 #include "CCliRunner.h"
 
-#include "DataExchange.h"
 #include "MeasurementReport.h"
+#include "NumberText.h"
 #include "Resource.h"
 
 #include <functional>

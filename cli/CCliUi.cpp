@@ -2,6 +2,7 @@
 
 #include "CProcessHandle.h"
 #include "DataExchange.h"
+#include "NumberText.h"
 #include "Resource.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // written out as the C array export they must read back as the same values rounded to
 // the export's six significant digits.
 #include "CoefficientText.h"
-#include "DataExchange.h"
 #include "FuzzCheck.h"
+#include "NumberText.h"
 
 #include <cmath>
 #include <cstdint>

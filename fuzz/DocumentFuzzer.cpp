@@ -4,9 +4,9 @@
 #include "CFilterDoc.h"
 #include "CFilterUi.h"
 #include "CoefficientText.h"
-#include "DataExchange.h"
 #include "FilterDesign.h"
 #include "FuzzCheck.h"
+#include "NumberText.h"
 #include "Resource.h"
 
 #include <cmath>

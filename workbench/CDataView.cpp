@@ -2,8 +2,8 @@
 
 #include "CFilterDoc.h"
 #include "CFilterView.h"
-#include "DataExchange.h"
 #include "ExchangeFailure.h"
+#include "NumberText.h"
 
 #include <QLabel>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "GraphScale.h"
 
-#include "DataExchange.h"
 #include "DisplayData.h"
+#include "NumberText.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // Show Next and typed indices, committing values, Reload and Write Data.
 #include "CDataView.h"
 #include "CFilterView.h"
-#include "DataExchange.h"
+#include "NumberText.h"
 #include "Resource.h"
 #include "WorkbenchTestSupport.h"
 

@@ -6,6 +6,7 @@
 #include "CFilterView.h"
 #include "CLengthEstimateDlg.h"
 #include "CPassBandDlg.h"
+#include "NumberText.h"
 #include "Resource.h"
 #include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"

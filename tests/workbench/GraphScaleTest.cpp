@@ -4,7 +4,7 @@
 #include "CDataView.h"
 #include "CFilterView.h"
 #include "CSampleRateDlg.h"
-#include "DataExchange.h"
+#include "NumberText.h"
 #include "PdfText.h"
 #include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"

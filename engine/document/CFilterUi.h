@@ -1,0 +1,58 @@
+#pragma once
+
+#include "CoefficientExport.h"
+#include "CWaitable.h"
+#include "DialogData.h"
+#include "EquirippleDialogData.h"
+
+#include <string>
+
+class CProcessHandle;
+struct CDesignRecord;
+struct CFilterMeasurement;
+
+// What the filter document's commands ask of the user and tell the user. The workbench
+// answers with its dialogs, cursor and status bar; filter-cli and the tests without any.
+class CFilterUi {
+public:
+    virtual ~CFilterUi() = default;
+
+    // Runs the pass-band dialog opened on data. True when the user confirmed and data
+    // holds the values read by ReadPassBand; false when cancelled.
+    virtual bool DoPassBandDialog(CPassBandData& data) = 0;
+    // Runs the length-estimation dialog opened on data, as above with ReadLengthEstimate.
+    virtual bool DoLengthEstimateDialog(CLengthEstimateData& data) = 0;
+    // Runs the equiripple dialog opened on data, as above with ReadEquiripple.
+    virtual bool DoEquirippleDialog(CEquirippleData& data) = 0;
+    // Asks for the file of an export: a save dialog starting at defaultName that asks
+    // before overwriting. Empty when cancelled.
+    virtual std::string AskTextExportPath(const std::string& defaultName) = 0;
+    // Runs the coefficient export dialog opened on choice, which shows what each format
+    // does to coefficients (measured against design when it is known). True when the user
+    // confirmed and choice holds the format and block size; false when cancelled.
+    virtual bool DoExportDialog(const CRealArray& coefficients, const CDesignRecord& design,
+        CCoefficientExportChoice& choice) = 0;
+    // Asks for the text file to import coefficients from. Empty when cancelled.
+    virtual std::string AskImportPath() = 0;
+    // Tells that the file at path holds count coefficients; true when they are to be
+    // installed.
+    virtual bool ConfirmImport(const std::string& path, int count) = 0;
+    // Waits, without a time limit, until the root finder has ended. False when the user
+    // gave up waiting; the caller then ends the process.
+    virtual bool WaitForRootFinder(CProcessHandle& process) = 0;
+    // Waits, without a time limit, until another root finding in the same folder has
+    // ended (lock.WaitFor reports it), in the same way as for the root finder. False when
+    // the user gave up waiting. Without a user to ask, it simply waits.
+    virtual bool WaitForExchange(CWaitable& lock) { return lock.WaitFor(-1); }
+    // A failure the user must acknowledge (a message box).
+    virtual void ShowError(const std::string& message) = 0;
+    // A failure told in passing (the status bar's message pane).
+    virtual void ShowStatusError(const std::string& message) = 0;
+    // A result told in passing (the status bar's message pane); not a failure.
+    virtual void ShowStatus(const std::string& message) = 0;
+    // Shows the measurements of the current coefficients (the Filter Properties dialog).
+    virtual void ShowFilterProperties(const CFilterMeasurement& measurement) = 0;
+    // The sampling frequency the user works with, in Hz; 0 for none (frequencies as
+    // fractions of the sampling frequency, times in samples).
+    virtual double SampleRate() const = 0;
+};

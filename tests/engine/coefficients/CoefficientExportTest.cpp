@@ -1,0 +1,178 @@
+// The export formats: values worked out by hand, the quantization's figures against a
+// transform by definition, the DSP library's order and sizes, and reading every file back.
+#include "CoefficientExport.h"
+#include "CoefficientText.h"
+#include "DisplayCsv.h"
+#include "FixedPoint.h"
+#include "MinimumPhase.h"
+#include "NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <cstring>
+
+namespace {
+
+CRealArray array(std::initializer_list<double> values)
+{
+    CRealArray a(static_cast<int>(values.size()));
+    std::copy(values.begin(), values.end(), a.data());
+    return a;
+}
+
+bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// A minimum-phase filter: zeros 0.5 and -0.3 +- 0.4i, all inside the unit circle.
+CRealArray minimumPhaseFilter()
+{
+    CComplexArray zeros(3);
+    zeros[0] = CComplex(0.5, 0.0), zeros[1] = CComplex(-0.3, 0.4), zeros[2] = CComplex(-0.3, -0.4);
+    return CoefficientsFromZeros(zeros, 0.3);
+}
+
+}  // namespace
+
+TEST(FixedPoint, Q15ValuesAsWorkedOutByHand)
+{
+    const struct {
+        CRealArray h;
+        int shift;
+        std::vector<std::int64_t> values;
+        int saturated;
+    } cases[] = {
+        // 1.0 is one step above the largest Q15 value and saturates; 0.3 * 32768 = 9830.4.
+        {array({0.5, -0.25, 1.0, 0.3, -1.0}), 0, {16384, -8192, 32767, 9830, -32768}, 1},
+        // max |h| = 1.5 needs 2^1: 0.75, -0.3 and 0.1 times 32768.
+        {array({1.5, -0.6, 0.2}), 1, {24576, -9830, 3277}, 0},
+        {array({-3.0, 0.5}), 2, {-24576, 4096}, 0},
+        {array({2.0, 0.5}), 1, {32767, 8192}, 1},
+        // Halves of the last place round away from zero.
+        {array({3.0 / 65536, -3.0 / 65536}), 0, {2, -2}, 0},
+    };
+    for (const auto& c : cases) {
+        const CQuantization q = QuantizeCoefficients(c.h, 15);
+        EXPECT_EQ(q.nShift, c.shift);
+        EXPECT_EQ(q.values, c.values);
+        EXPECT_EQ(q.nSaturated, c.saturated);
+    }
+    const CQuantization q31 = QuantizeCoefficients(array({0.5, 1.0, -1.0}), 31);
+    EXPECT_EQ(q31.values, (std::vector<std::int64_t>{1073741824, 2147483647, -2147483648LL}));
+    EXPECT_THROW(QuantizeCoefficients(array({0.5}), 16), std::invalid_argument);
+    EXPECT_THROW(QuantizeCoefficients(array({NAN}), 15), std::invalid_argument);
+}
+
+TEST(FixedPoint, ErrorsAgreeWithATransformByDefinition)
+{
+    const CRealArray h = array({0.5, -0.25, 1.0, 0.3, -1.0});
+    const CQuantization q = QuantizeCoefficients(h, 15);
+    EXPECT_EQ(q.dMaxCoefficientError, 1.0 / 32768);  // the saturated 1.0
+    const double quantized[] = {0.5, -0.25, 32767.0 / 32768, 9830.0 / 32768, -1.0};
+    ASSERT_EQ(q.nGridPoints, 4097);
+    double peak = 0.0;
+    for (int k = 0; k < q.nGridPoints; ++k) {
+        std::complex<double> exact, rounded;
+        for (int n = 0; n < 5; ++n) {
+            const std::complex<double> w = std::polar(1.0, -2.0 * M_PI * k * n / 8192.0);
+            exact += h[n] * w;
+            rounded += quantized[n] * w;
+        }
+        peak = std::max(peak, std::abs(std::abs(exact) - std::abs(rounded)));
+    }
+    EXPECT_NEAR(q.dPeakAmplitudeError, peak, 1e-13);
+    const std::vector<text::CMessage> lines = DescribeQuantization(q);
+    EXPECT_EQ(lines[2].str(), "Rounded to nearest; 1 of 5 values saturated at the format's limits.");
+    EXPECT_EQ(lines[3].str(), "Largest coefficient error: 3.05e-05.");
+}
+
+TEST(CoefficientExport, Q15HeaderSaysWhatQuantizationDid)
+{
+    const std::string header = FormatCoefficientExport(array({1.5, -0.6, 0.2}), ExportFormat::Q15, kDefaultBlockSize);
+    EXPECT_EQ(header.rfind("// Coefficients h[0] .. h[2] of an FIR filter with 3 taps, in fixed point.\n", 0), 0u);
+    for (const char* line : {"// Scaling: the coefficients are divided by 2^1 = 2 to fit; multiply the filter's output by 2.\n",
+             "// Rounded to nearest; 0 of 3 values saturated at the format's limits.\n", "#include <stdint.h>\n",
+             "#define BETA_Q15_LENGTH 3\n", "#define BETA_Q15_SCALE_SHIFT 1\n",
+             "static const int16_t beta_q15[BETA_Q15_LENGTH] = {\n    24576,\t// h[0]\n    -9830,\t// h[1]\n    3277\t// h[2]\n};\n"})
+        EXPECT_TRUE(contains(header, line)) << line;
+    const CRealArray back = ParseCoefficientText(header);
+    EXPECT_EQ(back[1], -9830.0 / 16384);
+    // The largest doubles need the largest shift, and still read back.
+    const CRealArray huge = array({1.7976931348623157e308, -1e308});
+    const std::string hugeHeader = FormatCoefficientExport(huge, ExportFormat::Q31, 1);
+    EXPECT_TRUE(contains(hugeHeader, "divided by 2^1024 to fit; multiply the filter's output by 2^1024.")) << hugeHeader;
+    EXPECT_NEAR(ParseCoefficientText(hugeHeader)[1] / -1e308, 1.0, 1e-9);
+}
+
+TEST(CoefficientExport, DspHeadersHoldTheTapsTimeReversed)
+{
+    const CRealArray h = minimumPhaseFilter();
+    ASSERT_EQ(h.GetSize(), 4);
+    ASSERT_NE(h[0], h[3]);
+    const std::string f32 = FormatCoefficientExport(h, ExportFormat::DspF32, 64);
+    const size_t first = f32.find(FormatGeneral(static_cast<float>(h[3]), 9) + "f,\t// h[3]\n");
+    const size_t last = f32.find(FormatGeneral(static_cast<float>(h[0]), 9) + "f\t// h[0]\n");
+    EXPECT_LT(first, last);
+    for (const char* line : {"#include \"arm_math.h\"\n", "#define BETA_DSP_F32_NUM_TAPS 4\n", "#define BETA_DSP_F32_BLOCK_SIZE 64\n",
+             "#define BETA_DSP_F32_STATE_SIZE (BETA_DSP_F32_NUM_TAPS + BETA_DSP_F32_BLOCK_SIZE - 1)\n",
+             "// State buffer: numTaps + blockSize - 1 = 67 samples", "static const float32_t beta_dsp_f32[BETA_DSP_F32_NUM_TAPS] = {\n"})
+        EXPECT_TRUE(contains(f32, line)) << line;
+    EXPECT_FALSE(contains(f32, "symmetric"));
+    // Reading the file back undoes the reversal.
+    const CRealArray back = ParseCoefficientText(FormatCoefficientExport(h, ExportFormat::DspQ31, kDefaultBlockSize));
+    for (int n = 0; n < 4; ++n)
+        EXPECT_NEAR(back[n], h[n], 1e-9) << n;
+    EXPECT_TRUE(contains(FormatCoefficientExport(array({0.25, 0.5, 0.25}), ExportFormat::DspQ31, 1), "symmetric"));
+    EXPECT_TRUE(contains(FormatCoefficientExport(array({-1.0, 0.5}), ExportFormat::DspF32, 1), "    -1.0f\t// h[0]\n"));
+}
+
+TEST(CoefficientExport, Q15ForTheDspLibraryHasAnEvenNumberOfAtLeastFourTaps)
+{
+    const struct {
+        CRealArray h;
+        int taps;
+    } cases[] = {{array({0.5}), 4}, {array({0.5, 0.25, 0.125}), 4}, {array({0.1, 0.2, 0.3, 0.2, 0.1}), 6}, {array({0.1, 0.2, 0.3, 0.4}), 4}};
+    for (const auto& c : cases) {
+        const std::string header = FormatCoefficientExport(c.h, ExportFormat::DspQ15, 8);
+        EXPECT_TRUE(contains(header, "#define BETA_DSP_Q15_NUM_TAPS " + std::to_string(c.taps) + "\n")) << c.taps;
+        EXPECT_TRUE(contains(header, "= " + std::to_string(c.taps + 7) + " samples")) << c.taps;
+        const CRealArray back = ParseCoefficientText(header);
+        ASSERT_EQ(back.GetSize(), c.taps);
+        EXPECT_EQ(back[0], std::round(c.h[0] * 32768) / 32768);
+        EXPECT_EQ(back[c.taps - 1], c.taps > c.h.GetSize() ? 0.0 : std::round(c.h[c.taps - 1] * 32768) / 32768);
+    }
+    EXPECT_TRUE(contains(FormatCoefficientExport(array({0.5}), ExportFormat::DspQ15, 8), "    0,\t// zero tap\n"));
+}
+
+TEST(CoefficientExport, FullAndCsvReadBackBitForBit)
+{
+    const CRealArray h = array({0.1, -2.0 / 3.0, 4.9406564584124654e-324, -0.0, 1.7976931348623157e308, 1e-300, 12345.678901234567});
+    for (ExportFormat format : {ExportFormat::Full, ExportFormat::Csv}) {
+        const CRealArray back = ParseCoefficientText(FormatCoefficientExport(h, format, kDefaultBlockSize));
+        ASSERT_EQ(back.GetSize(), h.GetSize());
+        EXPECT_EQ(std::memcmp(back.data(), h.data(), sizeof(double) * h.GetSize()), 0) << ExportFormatName(format);
+    }
+    EXPECT_EQ(FormatCoefficientExport(array({0.5, -0.25}), ExportFormat::Csv, 1), "index,coefficient\n0,0.5\n1,-0.25\n");
+    EXPECT_EQ(FormatCoefficientExport(array({0.1}), ExportFormat::Full, 1), "0.10000000000000001\n");
+}
+
+TEST(CoefficientExport, RefusesWhatItCannotWrite)
+{
+    EXPECT_THROW(FormatCoefficientExport(CRealArray(0), ExportFormat::Full, 1), std::invalid_argument);
+    EXPECT_THROW(FormatCoefficientExport(array({INFINITY}), ExportFormat::Csv, 1), std::invalid_argument);
+    EXPECT_THROW(FormatCoefficientExport(array({1e300}), ExportFormat::DspF32, 1), std::invalid_argument);
+    EXPECT_THROW(FormatCoefficientExport(array({0.5}), ExportFormat::DspF32, kMaxBlockSize + 1), std::invalid_argument);
+}
+
+TEST(DisplayCsv, AbscissaInFractionsOrSamplesOrInHertzAndSeconds)
+{
+    const CRealArray values = array({1.0, -20.5, 3.0});
+    EXPECT_EQ(FormatDisplayCsv(0, values, 1.0, 0.0), "index,time,value\n0,0,1\n1,1,-20.5\n2,2,3\n");
+    EXPECT_EQ(FormatDisplayCsv(0, values, 1.0, 1000.0), "index,time,value\n0,0,1\n1,0.001,-20.5\n2,0.002,3\n");
+    EXPECT_EQ(FormatDisplayCsv(1, values, 0.125, 0.0), "index,frequency,value\n0,0,1\n1,0.125,-20.5\n2,0.25,3\n");
+    EXPECT_EQ(FormatDisplayCsv(5, values, 0.125, 8000.0), "index,frequency,value\n0,0,1\n1,1000,-20.5\n2,2000,3\n");
+    EXPECT_EQ(FormatDisplayCsv(6, array({0.5}), 1.0, 0.0), "index,time,value\n0,0,0.5\n");
+    EXPECT_THROW(FormatDisplayCsv(7, values, 1.0, 0.0), std::invalid_argument);
+    EXPECT_THROW(FormatDisplayCsv(1, values, 0.0, 0.0), std::invalid_argument);
+    EXPECT_THROW(FormatDisplayCsv(1, values, 0.125, -1.0), std::invalid_argument);
+}

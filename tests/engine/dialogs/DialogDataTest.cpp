@@ -1,0 +1,73 @@
+#include "ControlIds.h"
+#include "DialogData.h"
+#include "FilterTypes.h"
+
+#include <gtest/gtest.h>
+
+TEST(PassBandDialogData, OpensWithTheDocumentValuesAndAnEmptyHighEdit)
+{
+    CPassBandData data;
+    data.m_dLow = 0.0;
+    data.m_nFilterLength = 0;
+    data.m_dOutbandAttn = 60.0;
+    const CPassBandTexts texts = WritePassBand(data);
+    EXPECT_EQ(texts.strLow, "0");
+    EXPECT_EQ(texts.strLength, "0");
+    EXPECT_EQ(texts.strAttenuation, "60");
+    EXPECT_EQ(texts.strHigh, "");
+    EXPECT_EQ(texts.nType, 0);
+}
+
+TEST(PassBandDialogData, ChecksTheFieldsInExchangeOrder)
+{
+    const struct {
+        CPassBandTexts texts;
+        int failingControl;  // 0: accepted
+    } cases[] = {
+        {{"0.25", "31", "60", "", 0}, 0},
+        {{"0.6", "0", "-1", "", 0}, IDC_LOWCUT},
+        {{"0.25", "0", "-1", "", 0}, IDC_LENGTH},
+        {{"0.25", "4097", "60", "", 0}, IDC_LENGTH},
+        {{"0.25", "4096", "1000.5", "", 0}, IDC_ATTENUATION},
+        {{"0.25", "1", "nan", "", 0}, IDC_ATTENUATION},
+        {{"0.25", "31", "60", "", BandPass}, IDC_HIGHCUT},
+        {{"0.25", "31", "60", "0.2", BandElimination}, IDC_HIGHCUT},
+        {{"0.25", "31", "60", "0.25", BandPass}, 0},
+        {{"0.25", "31", "60", "junk", HighPass}, 0},
+    };
+    for (const auto& c : cases) {
+        CPassBandData data;
+        const auto failure = ReadPassBand(c.texts, data);
+        EXPECT_EQ(failure ? failure->nControl : 0, c.failingControl) << c.texts.strLow << " " << c.texts.strLength;
+    }
+    CPassBandData data;
+    const auto failure = ReadPassBand({"0.25", "0", "60", "", 0}, data);
+    EXPECT_EQ(failure->strMessage, "Please enter an integer between 1 and 4096.");
+    EXPECT_EQ(data.m_dLow, 0.25);  // read before the failing field
+    EXPECT_EQ(data.m_dHigh, 0.5);  // not exchanged for a low pass
+}
+
+TEST(LengthDialogData, ChecksAttenuationThenRippleThenWidthThenTheEstimate)
+{
+    const struct {
+        CLengthEstimateTexts texts;  // ripple, attenuation, transition
+        int failingControl;
+    } cases[] = {
+        {{"0", "0", "0"}, IDC_ATTENUATION},
+        {{"-1", "60", "0"}, IDC_RIPPLE},
+        {{"0", "60", "0"}, IDC_TRANSITION},
+        {{"0", "60", "0.6"}, IDC_TRANSITION},
+        {{"0.1", "60", "0.05"}, 0},
+        {{"200", "100", "0.01"}, 0},
+        // In range, but no length can be estimated: the ripple of 0 dB, or a length beyond 65535.
+        {{"0", "60", "0.05"}, IDC_RIPPLE},
+        {{"200", "100000", "0.000001"}, IDC_TRANSITION},
+    };
+    for (const auto& c : cases) {
+        CLengthEstimateData data;
+        const auto failure = ReadLengthEstimate(c.texts, data);
+        EXPECT_EQ(failure ? failure->nControl : 0, c.failingControl) << c.texts.strRipple << " " << c.texts.strAttenuation;
+    }
+    const CLengthEstimateTexts opened = WriteLengthEstimate(CLengthEstimateData());
+    EXPECT_EQ(opened.strRipple + opened.strAttenuation + opened.strTransition, "000");
+}
