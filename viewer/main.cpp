@@ -52,6 +52,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName("Zeroplot");
     QCoreApplication::setApplicationVersion("1.0.0.1");
     QCoreApplication::setOrganizationName("filter-workbench");
+    QGuiApplication::setDesktopFileName("filter-workbench-zeroplot");  // the desktop entry of the window
     int status = 0;
     const std::optional<QStringList> files = readCommandLine(status);
     if (!files)
