@@ -5,6 +5,7 @@
 #include "Resource.h"
 
 #include <QSize>
+#include <vector>
 
 class QPainter;
 
@@ -12,6 +13,9 @@ class QPainter;
 // drawing serves the screen, the printer and any other painter.
 struct CGraphPicture {
     const CRealArray* pDisplay = nullptr;  // the display array; nothing is drawn without one
+    // The points of the array without a value (CFilterDoc::m_displayUndefined): empty, or
+    // one flag per value. The curve leaves a gap at each.
+    std::vector<bool> undefined;
     CGraphScale scale;                     // taken from it at the last update
     int nMarker = 0;                       // the marked data index
     bool bScale = false;                   // grid, tick labels and units
@@ -21,11 +25,13 @@ struct CGraphPicture {
     double dSampleRate = 0.0;  // Hz; 0: fractions of the sampling frequency and samples
 };
 
+// The vertical range of picture's values (DisplayValueRange of its display).
+std::pair<double, double> PictureValueRange(const CGraphPicture& picture);
 // The mapping of picture over a pane of pane pixels, 4 times larger when printing.
 CGraphMapping PictureMapping(const CGraphPicture& picture, QSize pane, bool printing);
 // Draws picture over a pane of pane pixels (4 times larger in device units when printing):
 // with the scale on, first the grid and the labels; then the blue axes, the black curve
-// (a dot when the array holds one value) and the red dotted marker, which land where they
+// (in pieces between undefined points; a dot for a value alone) and the red dotted marker, which land where they
 // land without the scale. Pens are 1 pixel wide on screen and 4 device units (one pixel of
 // the pane) when printing, so that lines show on paper.
 void DrawGraph(QPainter& painter, const CGraphPicture& picture, QSize pane, bool printing);

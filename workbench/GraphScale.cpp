@@ -19,11 +19,11 @@ struct CDataRect {
 // Labels in dark grey, never the black of the curve.
 QColor labelColour() { return QColor(96, 96, 96); }
 
-// The vertical range the scale covers: the array's, or for an array of equal values the
-// range whose middle its flat line is drawn at.
-std::pair<double, double> valueRange(const CRealArray& a)
+// The vertical range the scale covers: the picture's, or for values that are all equal the
+// range whose middle the mapping draws their flat line at.
+std::pair<double, double> valueRange(const CGraphPicture& picture)
 {
-    const double lo = a.GetMin(), hi = a.GetMax();
+    const auto [lo, hi] = PictureValueRange(picture);
     if (hi > lo)
         return {lo, hi};
     const double d = std::max(std::fabs(hi), 1.0);
@@ -32,7 +32,7 @@ std::pair<double, double> valueRange(const CRealArray& a)
 
 CDataRect dataRect(const CGraphPicture& picture, const CGraphMapping& m)
 {
-    const auto [lo, hi] = valueRange(*picture.pDisplay);
+    const auto [lo, hi] = valueRange(picture);
     const int last = picture.pDisplay->GetSize() - 1;
     return {m.ToDevice(0, 0).x(), m.ToDevice(10.0 * last, 0).x(), m.ToDevice(0, m.LogicalY(hi)).y(),
         m.ToDevice(0, m.LogicalY(lo)).y()};
@@ -62,7 +62,7 @@ void drawHorizontalScale(QPainter& painter, const CGraphPicture& picture, const 
 void drawVerticalScale(QPainter& painter, const CGraphPicture& picture, const CGraphMapping& m, const CDataRect& r,
     const QPen& grid, int font)
 {
-    const auto [lo, hi] = valueRange(*picture.pDisplay);
+    const auto [lo, hi] = valueRange(picture);
     const int maxCount = std::max(1, (r.bottom - r.top) / (3 * font));
     const double step = RoundStep(lo, hi, maxCount);
     const QRect label(font / 4, 0, r.left - font / 2, font + font / 2);
@@ -113,7 +113,9 @@ QString ReadoutText(const CGraphPicture& picture, int index)
     const bool time = IsTimeDisplay(picture.nDisplay);
     const std::string where = time ? FormatTime(abscissa, picture.dSampleRate) : FormatFrequency(abscissa, picture.dSampleRate);
     const std::string unit = DisplayValueUnit(picture.nDisplay, picture.bDecibel);
-    const std::string value = FormatGeneral((*picture.pDisplay)[index], 6) + (unit.empty() ? "" : " " + unit);
+    const bool undefined = !picture.undefined.empty() && picture.undefined[static_cast<size_t>(index)];
+    const std::string value = undefined ? QCoreApplication::translate("CFilterView", "undefined").toStdString()
+                                        : FormatGeneral((*picture.pDisplay)[index], 6) + (unit.empty() ? "" : " " + unit);
     return QCoreApplication::translate("CFilterView", "[%1]  %2 = %3  %4")
         .arg(index)
         .arg(time ? "t" : "f", QString::fromStdString(where), QString::fromStdString(value));

@@ -19,5 +19,6 @@ void DrawGraphScale(QPainter& painter, const CGraphPicture& picture, const CGrap
 // The data index nearest to the device point p horizontally, within the array.
 int NearestIndex(const CGraphPicture& picture, const CGraphMapping& m, QPoint p);
 // The readout of data point index: "[index]  f = 12 kHz  -43.2 dB" or "[index]  t = 12
-// samples  0.0123", in the units of the scale.
+// samples  0.0123", in the units of the scale; "undefined" in place of the value at a point
+// without one.
 QString ReadoutText(const CGraphPicture& picture, int index);

@@ -64,6 +64,7 @@ void CFilterDoc::CoefficientsChanged(int design)
     m_pRoots.reset();
     StopViewer();
     m_pDisplay = std::make_unique<CRealArray>(ImpulseDisplay(*m_pCoef));
+    m_displayUndefined.clear();
     m_nDisplay = DisplayImpulse;
     UpdateAllViews(nullptr);
 }

@@ -2,6 +2,7 @@
 
 #include "DisplayData.h"
 #include "FilterDesign.h"
+#include "GroupDelay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -130,10 +131,10 @@ void measureDelay(const CGridResponse& grid, double level, CFilterMeasurement& r
     }
     r.dDelayMin = HUGE_VAL;
     r.dDelayMax = -HUGE_VAL;
-    for (int k = 0; k < grid.delay.GetSize(); ++k) {
-        if (grid.magnitude[k] >= level) {
-            r.dDelayMin = std::min(r.dDelayMin, grid.delay[k]);
-            r.dDelayMax = std::max(r.dDelayMax, grid.delay[k]);
+    for (int k = 0; k < grid.delay.values.GetSize(); ++k) {
+        if (grid.magnitude[k] >= level && !grid.delay.undefined[static_cast<size_t>(k)]) {
+            r.dDelayMin = std::min(r.dDelayMin, grid.delay.values[k]);
+            r.dDelayMax = std::max(r.dDelayMax, grid.delay.values[k]);
         }
     }
 }

@@ -187,7 +187,7 @@ TEST_F(CliTest, EveryExportFormatWritesAFileThatReadsBack)
     }
     EXPECT_NE(exchange::ReadFileBytes(folder / "dsp-q31.out").find("#define BETA_DSP_Q31_BLOCK_SIZE 48\n"), std::string::npos);
     const std::string display = exchange::ReadFileBytes(folder / "display.csv");
-    EXPECT_EQ(display.rfind("index,frequency,value\n0,0,", 0), 0u);
+    EXPECT_EQ(display.rfind("index,frequency_fs,phase_rad\n0,0,", 0), 0u);
     EXPECT_EQ(std::count(display.begin(), display.end(), '\n'), 63);
 }
 
@@ -256,7 +256,7 @@ TEST_F(CliTest, ExportsMeasureTheQuantizedDesignAndTakeTheSampleRate)
     EXPECT_NE(header.find(" dB (double), "), std::string::npos) << header;
     EXPECT_NE(header.find(" dB (Q15)."), std::string::npos);
     // Bin k of the 124-point response lies at k / 124 of 48 kHz.
-    EXPECT_EQ(exchange::ReadFileBytes(folder / "d.csv").rfind("index,frequency,value\n0,0,", 0), 0u);
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "d.csv").rfind("index,frequency_Hz,amplitude\n0,0,", 0), 0u);
     EXPECT_NE(exchange::ReadFileBytes(folder / "d.csv").find("\n31,12000,"), std::string::npos);
 
     // Coefficients of no known design have no stop band to measure.

@@ -4,6 +4,8 @@
 #include "CDataView.h"
 #include "CFilterView.h"
 #include "CSampleRateDlg.h"
+#include "FilterDesign.h"
+#include "FilterTypes.h"
 #include "NumberText.h"
 #include "PdfText.h"
 #include "WorkbenchSettings.h"
@@ -180,4 +182,37 @@ TEST_F(GraphScaleTest, PrintoutFillsThePrintableWidthWithVisibleLinesAndTheScale
     EXPECT_GT(std::max(width / area.width(), height / area.height()), 0.98);
     EXPECT_GT(pdf.Count("4 w"), 0);                                   // lines one pane pixel wide
     EXPECT_GT(pdf.Count("0.88235"), 0);  // the grid's grey, 225 / 255
+}
+
+TEST_F(GraphScaleTest, ConstantGroupDelayIsAFlatLineOnRoundTicksAndZerosLeaveGaps)
+{
+    Doc().SetCoefficients(DesignPassBand(LowPass, 101, 0.2, 0.5, 60.0).coefficients);
+    Run(ID_VIEW_GROUPDELAY);
+    Run(ID_VIEW_SCALE);
+    const CGraphMapping m = Mapping();
+    const int line = m.ToDevice(0, m.LogicalY(50.0)).y();
+    EXPECT_NEAR(line, Graph()->height() / 2, 2);  // the delay of 50 samples in the middle of the pane
+    const QImage image = Image();
+    for (int y = 0; y < image.height(); ++y) {
+        if (std::abs(y - line) > 2) {  // a point alone between gaps is a dot of 5 pixels
+            EXPECT_EQ(countColour(image.copy(0, y, image.width(), 1), QColor(0, 0, 0)), 0) << y;
+        }
+    }
+    const std::vector<int> rows = GridLines(false);
+    ASSERT_GE(rows.size(), 3u);
+    for (int y : rows) {  // round values, whole or half samples
+        const double samples = m.ToLogical(QPointF(0, y)).y() * m.u;
+        EXPECT_NEAR(samples, std::round(2.0 * samples) / 2.0, m.cy / m.H * m.u) << y;
+    }
+    // 1 + z^-2 has a zero at a quarter of the sampling frequency: point 3 of 6 has no delay.
+    Install({1.0, 0.0, 1.0});
+    Run(ID_VIEW_GROUPDELAY);
+    const CGraphMapping zeros = Mapping();
+    const int x2 = zeros.ToDevice(20.0, 0).x(), x3 = zeros.ToDevice(30.0, 0).x(), x4 = zeros.ToDevice(40.0, 0).x();
+    EXPECT_GT(countColour(Image(), QColor(0, 0, 0), x2 - 5, x2), 0);
+    EXPECT_EQ(countColour(Image(), QColor(0, 0, 0), x2 + 2, x4 - 1), 0);
+    HoverAt(QPoint(x3, 10));
+    EXPECT_EQ(Frame().GetReadoutPane()->text(), "[3]  f = 0.25 fs  undefined");
+    HoverAt(QPoint(x4, 10));
+    EXPECT_EQ(Frame().GetReadoutPane()->text(), "[4]  f = 0.333333 fs  1 samples");
 }

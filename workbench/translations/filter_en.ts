@@ -342,6 +342,10 @@
         <source>[%1]  %2 = %3  %4</source>
         <translation>[%1]  %2 = %3  %4</translation>
     </message>
+    <message>
+        <source>undefined</source>
+        <translation>undefined</translation>
+    </message>
 </context>
 <context>
     <name>CHeaderExport</name>

@@ -342,6 +342,10 @@
         <source>[%1]  %2 = %3  %4</source>
         <translation>[%1]  %2 = %3  %4</translation>
     </message>
+    <message>
+        <source>undefined</source>
+        <translation>未定義</translation>
+    </message>
 </context>
 <context>
     <name>CHeaderExport</name>
