@@ -1,6 +1,7 @@
 #include "CEquirippleDlg.h"
 
 #include "DialogButtons.h"
+#include "DialogOpening.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
 #include "WaitCursor.h"
@@ -45,6 +46,7 @@ CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz,
     connect(&m_estimateDelay, &QTimer::timeout, this, &CEquirippleDlg::UpdateEstimate);
     OnTypeChosen(texts.nType);
     UpdateEstimate();
+    OpenOnField(this, GetEdit(IDC_EDGE1));
 }
 
 QWidget* CEquirippleDlg::CreateTypeBox(int type)
@@ -71,6 +73,7 @@ QWidget* CEquirippleDlg::CreateEdgeBox(const CEquirippleTexts& texts, double sam
         m_edgeLabels[static_cast<size_t>(i)] = new QLabel;
         grid->addWidget(m_edgeLabels[static_cast<size_t>(i)], i, 0);
         grid->addWidget(AddEdit(IDC_EDGE1 + i, texts.strEdges[static_cast<size_t>(i)]), i, 1);
+        m_edgeLabels[static_cast<size_t>(i)]->setBuddy(GetEdit(IDC_EDGE1 + i));  // names the field in a refusal
     }
     grid->addWidget(new QLabel(sampleRateHz > 0.0 ? tr("Hz") : tr("As per Sampling Frequency")), 4, 0, 1, 2);
     return box;
@@ -79,14 +82,17 @@ QWidget* CEquirippleDlg::CreateEdgeBox(const CEquirippleTexts& texts, double sam
 QLayout* CEquirippleDlg::CreateConditionForm(const CEquirippleTexts& texts)
 {
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(tr("Inband Ripple:")), 0, 0);
-    grid->addWidget(AddEdit(IDC_RIPPLE, texts.strRipple), 0, 1);
+    const std::pair<QString, int> rows[] = {{tr("Inband Ripple:"), IDC_RIPPLE}, {tr("Outband Attn.:"), IDC_ATTENUATION},
+        {tr("Filter Length:"), IDC_LENGTH}};
+    const std::string values[] = {texts.strRipple, texts.strAttenuation, texts.strLength};
+    for (int row = 0; row < 3; ++row) {
+        auto* label = new QLabel(rows[row].first);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(AddEdit(rows[row].second, values[row]), row, 1);
+        label->setBuddy(GetEdit(rows[row].second));  // names the field in a refusal
+    }
     grid->addWidget(new QLabel(tr("dB")), 0, 2);
-    grid->addWidget(new QLabel(tr("Outband Attn.:")), 1, 0);
-    grid->addWidget(AddEdit(IDC_ATTENUATION, texts.strAttenuation), 1, 1);
     grid->addWidget(new QLabel(tr("dB")), 1, 2);
-    grid->addWidget(new QLabel(tr("Filter Length:")), 2, 0);
-    grid->addWidget(AddEdit(IDC_LENGTH, texts.strLength), 2, 1);
     m_pTakeEstimate = new QPushButton(tr("Use Estimate"));
     m_pTakeEstimate->setObjectName(QString("IDC_%1").arg(IDC_ESTIMATE));
     m_pTakeEstimate->setAutoDefault(false);

@@ -16,8 +16,9 @@ class QPushButton;
 // "Designing Equiripple Filter": filter type, band edges (fractions of the sampling
 // frequency, or Hz when a sample rate is set), in-band ripple, out-of-band attenuation and
 // filter length, with the length estimate of the values typed so far and a button that
-// takes it. Opens with the controls WriteEquiripple gives for its data; OK reads them back
-// with ReadEquiripple and stays open on the first refused field.
+// takes it. Opens with the controls WriteEquiripple gives for its data and the focus in the
+// first edge's edit (OpenOnField); OK reads them back with ReadEquiripple and stays open on
+// the first refused field, named by its label.
 class CEquirippleDlg : public QDialog {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "CPassBandDlg.h"
 
 #include "DialogButtons.h"
+#include "DialogOpening.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
 
@@ -45,6 +46,7 @@ CPassBandDlg::CPassBandDlg(const CPassBandData& data, QWidget* parent)
     layout->addWidget(buttons);
     connect(m_pTypes, &QButtonGroup::idClicked, this, &CPassBandDlg::OnTypeChosen);
     OnTypeChosen(texts.nType);
+    OpenOnField(this, GetEdit(IDC_LOWCUT));
 }
 
 QLineEdit* CPassBandDlg::AddEdit(int id, const std::string& text)

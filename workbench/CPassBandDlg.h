@@ -9,8 +9,9 @@ class QButtonGroup;
 class QLineEdit;
 
 // "Designating Pass Band": filter type, cut-off frequencies, length and out-of-band
-// attenuation. Opens with the controls WritePassBand gives for its data; OK reads them back
-// with ReadPassBand and stays open on the first refused field.
+// attenuation. Opens with the controls WritePassBand gives for its data and the focus in the
+// Low edit (OpenOnField); OK reads them back with ReadPassBand and stays open on the first
+// refused field, named by its label.
 class CPassBandDlg : public QDialog {
     Q_OBJECT
 public:

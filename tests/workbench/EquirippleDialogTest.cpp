@@ -81,7 +81,7 @@ TEST_F(EquirippleDialog, RefusesABadFieldSelectingItAndReadsHzAsFractions)
     Open(48000.0);
     EXPECT_EQ(Edit(IDC_EDGE1)->text(), "9600");
     Edit(IDC_EDGE2)->setText("9000");
-    EXPECT_EQ(pressOk(*m_dialog), "Please enter a number greater than 9600 and less than 24000.");
+    EXPECT_EQ(pressOk(*m_dialog), "Stop Band Edge: Please enter a number greater than 9600 and less than 24000.");
     EXPECT_EQ(m_dialog->focusWidget(), Edit(IDC_EDGE2));
     EXPECT_EQ(Edit(IDC_EDGE2)->selectedText(), "9000");
     EXPECT_TRUE(m_dialog->isVisible());

@@ -2,6 +2,8 @@
 // the export dialog's figures, the import's question, and the graph as PNG, SVG and on the
 // clipboard, drawn as the pane draws it.
 #include "CExportDlg.h"
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include "CDataView.h"
 #include "CFilterView.h"
 #include "CPictureDlg.h"
@@ -74,7 +76,7 @@ TEST_F(ExchangeTest, ExportDialogShowsTheQuantizationBeforeTheFileIsWritten)
     bool blockSizeEnabled = true;
     CModalWatch<CExportDlg> answer([&](CExportDlg* dialog) {
         dialog->GetFormatBox()->setCurrentIndex(2);  // Q15
-        figures = dialog->GetFigures()->text();
+        figures = dialog->GetFigures()->toPlainText();
         blockSizeEnabled = dialog->GetBlockSizeBox()->isEnabled();
         dialog->accept();
     });

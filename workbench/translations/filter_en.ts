@@ -506,6 +506,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Please enter a number greater than 0 and at most %1, or leave the field empty for none.</source>
+        <translation>Please enter a number greater than 0 and at most %1, or leave the field empty for none.</translation>
+    </message>
 </context>
 <context>
     <name>CWinApp</name>
@@ -664,6 +668,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Please enter an integer between %1 and %2.</translation>
     </message>
+    <message>
+        <source>Please enter a number greater than %1 and at most %2.</source>
+        <translation>Please enter a number greater than %1 and at most %2.</translation>
+    </message>
 </context>
 <context>
     <name>DisplayData</name>
@@ -743,6 +751,13 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
         <translation>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFailure</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

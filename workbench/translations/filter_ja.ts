@@ -506,6 +506,10 @@
         <source>Cancel</source>
         <translation>ｷｬﾝｾﾙ</translation>
     </message>
+    <message>
+        <source>Please enter a number greater than 0 and at most %1, or leave the field empty for none.</source>
+        <translation>0 より大きく %1 以下の数値を入力してください。なしにするには空欄にします。</translation>
+    </message>
 </context>
 <context>
     <name>CWinApp</name>
@@ -664,6 +668,10 @@ Install them as the filter&apos;s coefficients?</source>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>%1 から %2 までの整数を入力してください。</translation>
     </message>
+    <message>
+        <source>Please enter a number greater than %1 and at most %2.</source>
+        <translation>%1 より大きく %2 以下の数値を入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>DisplayData</name>
@@ -743,6 +751,13 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
         <translation>偶数の長さでは帯域阻止フィルタになりません。サンプリング周波数の 1/2 で応答が 0 になるためです。%1 などの奇数の長さにしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFailure</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
