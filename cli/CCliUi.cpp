@@ -84,11 +84,16 @@ std::optional<CEquirippleTexts> CCliUi::EquirippleTexts(const CEquirippleData& d
     return texts;
 }
 
-bool CCliUi::DoEquirippleDialog(CEquirippleData& data)
+bool CCliUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleAttempt& design)
 {
     const std::optional<CEquirippleTexts> texts = EquirippleTexts(data);
     m_passBand = PassBandFields();
-    return texts && !Refused(ReadEquiripple(*texts, 0.0, data));
+    if (!texts || Refused(ReadEquiripple(*texts, 0.0, data)))
+        return false;
+    const std::string failure = design(data);
+    if (!failure.empty())
+        ShowError(failure);
+    return failure.empty();
 }
 
 std::optional<int> CCliUi::EstimateEquiripple(const CEquirippleData& data)

@@ -34,7 +34,9 @@ public:
 
     bool DoPassBandDialog(CPassBandData& data) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
-    bool DoEquirippleDialog(CEquirippleData& data) override;
+    // Reads the fields as the dialog does, then designs; a refusal or a failed design is
+    // recorded and gives false.
+    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleAttempt& design) override;
     // The equiripple length estimate of the fields given so far, the rest as the dialog
     // would open on data; nullopt (and a failure recorded) when a field is refused.
     std::optional<int> EstimateEquiripple(const CEquirippleData& data);

@@ -20,7 +20,7 @@ class CAbsentUi : public CFilterUi {
 public:
     bool DoPassBandDialog(CPassBandData&) override { return false; }
     bool DoLengthEstimateDialog(CLengthEstimateData&) override { return false; }
-    bool DoEquirippleDialog(CEquirippleData&) override { return false; }
+    bool DoEquirippleDialog(CEquirippleData&, const CEquirippleAttempt&) override { return false; }
     std::string AskTextExportPath(const std::string&) override { return {}; }
     bool DoExportDialog(const CRealArray&, const CDesignRecord&, CCoefficientExportChoice&) override { return false; }
     std::string AskImportPath() override { return {}; }

@@ -1,6 +1,7 @@
 #include "CEquirippleDlg.h"
 
 #include "DialogButtons.h"
+#include "CWinApp.h"
 #include "DialogOpening.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -30,8 +32,10 @@ const char* const kEdgeLabels[4][4] = {
 
 }  // namespace
 
-CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, QWidget* parent)
-    : QDialog(parent), m_data(data), m_dSampleRateHz(sampleRateHz), m_pTypes(new QButtonGroup(this))
+CEquirippleDlg::CEquirippleDlg(
+    const CEquirippleData& data, double sampleRateHz, CFilterUi::CEquirippleAttempt design, QWidget* parent)
+    : QDialog(parent), m_data(data), m_dSampleRateHz(sampleRateHz), m_pTypes(new QButtonGroup(this)),
+      m_design(std::move(design))
 {
     setWindowTitle(tr("Designing Equiripple Filter"));
     const CEquirippleTexts texts = WriteEquiripple(data, sampleRateHz);
@@ -141,6 +145,7 @@ void CEquirippleDlg::UpdateEstimate()
     CWaitCursor cursor;
     const std::optional<CLengthEstimate> estimate = EquirippleEstimateOf(CurrentTexts(), m_dSampleRateHz);
     m_nEstimate = estimate && estimate->strError.empty() ? estimate->nLength : 0;
+    m_nEstimatedLength = estimate ? estimate->nLength : 0;
     if (estimate && !estimate->strError.empty())
         m_pEstimate->setText(QString::fromStdString(estimate->strError));
     else
@@ -149,20 +154,54 @@ void CEquirippleDlg::UpdateEstimate()
     m_pTakeEstimate->setEnabled(m_nEstimate > 0);
 }
 
-void CEquirippleDlg::TakeEstimate()
+void CEquirippleDlg::CatchUpEstimate()
 {
     if (m_estimateDelay.isActive()) {
         m_estimateDelay.stop();
         UpdateEstimate();
     }
+}
+
+void CEquirippleDlg::TakeEstimate()
+{
+    CatchUpEstimate();
     if (m_nEstimate > 0)
         GetEdit(IDC_LENGTH)->setText(QString::number(m_nEstimate));
+}
+
+bool CEquirippleDlg::ConfirmLength()
+{
+    CatchUpEstimate();
+    if (!IsFarBelowEstimate(m_data.m_nLength, m_nEstimatedLength))
+        return true;
+    const QString question =
+        tr("These conditions need about %1 taps by the length estimate. A design of %2 taps will miss the ripple and "
+           "attenuation by far.\n\nDesign %2 taps all the same?")
+            .arg(m_nEstimatedLength)
+            .arg(m_data.m_nLength);
+    if (QMessageBox::question(this, AfxGetAppTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes)
+        return true;
+    GetEdit(IDC_LENGTH)->setFocus(Qt::OtherFocusReason);
+    GetEdit(IDC_LENGTH)->selectAll();
+    return false;
 }
 
 void CEquirippleDlg::accept()
 {
     if (const auto failure = ReadEquiripple(CurrentTexts(), m_dSampleRateHz, m_data)) {
         ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
+        return;
+    }
+    if (!ConfirmLength())
+        return;
+    std::string failure;
+    {
+        CWaitCursor cursor;
+        failure = m_design(m_data);
+    }
+    if (!failure.empty()) {
+        QMessageBox::warning(this, AfxGetAppTitle(), QString::fromStdString(failure));
         return;
     }
     QDialog::accept();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CFilterUi.h"
 #include "EquirippleDialogData.h"
 
 #include <QDialog>
@@ -18,12 +19,15 @@ class QPushButton;
 // filter length, with the length estimate of the values typed so far and a button that
 // takes it. Opens with the controls WriteEquiripple gives for its data and the focus in the
 // first edge's edit (OpenOnField); OK reads them back with ReadEquiripple and stays open on
-// the first refused field, named by its label.
+// the first refused field, named by its label. A length far below the estimate
+// (IsFarBelowEstimate) is designed only after a question naming both; then OK designs, and
+// a design that fails is told while the dialog stays open with what was typed.
 class CEquirippleDlg : public QDialog {
     Q_OBJECT
 public:
     // sampleRateHz > 0 shows the edges in Hz; 0 as fractions of the sampling frequency.
-    CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, QWidget* parent);
+    // design makes the filter of the values OK read (CFilterUi::CEquirippleAttempt).
+    CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, CFilterUi::CEquirippleAttempt design, QWidget* parent);
 
     // The values read by the last accepted OK.
     const CEquirippleData& GetData() const { return m_data; }
@@ -52,6 +56,11 @@ private:
     // coefficients.
     void UpdateEstimate();
     void TakeEstimate();
+    // The estimate of the conditions typed now, waiting for none that is pending.
+    void CatchUpEstimate();
+    // Whether the length read may be designed: not far below the estimate, or the user
+    // said so when asked.
+    bool ConfirmLength();
 
     CEquirippleData m_data;
     double m_dSampleRateHz;
@@ -60,6 +69,9 @@ private:
     QButtonGroup* m_pTypes;
     QLabel* m_pEstimate = nullptr;
     QPushButton* m_pTakeEstimate = nullptr;
+    CFilterUi::CEquirippleAttempt m_design;
     int m_nEstimate = 0;  // the estimate shown, 0 when there is none
+    // The estimate's length also when it is too long to design (CLengthEstimate::nLength).
+    int m_nEstimatedLength = 0;
     QTimer m_estimateDelay;
 };

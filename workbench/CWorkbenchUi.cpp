@@ -49,14 +49,12 @@ bool CWorkbenchUi::DoLengthEstimateDialog(CLengthEstimateData& data)
     return true;
 }
 
-bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data)
+bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleAttempt& design)
 {
-    CEquirippleDlg dialog(data, SampleRate(), m_pFrame);
+    CEquirippleDlg dialog(data, SampleRate(), design, m_pFrame);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.GetData();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QTimer::singleShot(0, [] { QApplication::restoreOverrideCursor(); });
     return true;
 }
 

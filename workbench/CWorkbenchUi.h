@@ -15,9 +15,8 @@ public:
 
     bool DoPassBandDialog(CPassBandData& data) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
-    // After OK the wait cursor shows until the event loop runs again, that is while the
-    // document designs the filter.
-    bool DoEquirippleDialog(CEquirippleData& data) override;
+    // The dialog designs on OK, with the wait cursor, and stays open on a failure.
+    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleAttempt& design) override;
     // A save dialog starting at defaultName, with no type filter; gives a name typed
     // without an extension that of defaultName and asks before overwriting.
     std::string AskTextExportPath(const std::string& defaultName) override;

@@ -39,7 +39,9 @@ constexpr double kMaxAttenuation = 1000.0;
 CPassBandDesign DesignPassBand(int type, int n, double low, double high, double attenuation);
 
 struct CLengthEstimate {
-    int nLength = 0;      // the odd length, when strError is empty
+    // The odd length, when strError is empty; with strError, the estimate's length rounded
+    // when it is finite but too long to be designed (0 otherwise).
+    int nLength = 0;
     std::string strError; // why no length can be given
 };
 

@@ -5,6 +5,7 @@
 #include "DialogData.h"
 #include "EquirippleDialogData.h"
 
+#include <functional>
 #include <string>
 
 class CProcessHandle;
@@ -22,8 +23,14 @@ public:
     virtual bool DoPassBandDialog(CPassBandData& data) = 0;
     // Runs the length-estimation dialog opened on data, as above with ReadLengthEstimate.
     virtual bool DoLengthEstimateDialog(CLengthEstimateData& data) = 0;
-    // Runs the equiripple dialog opened on data, as above with ReadEquiripple.
-    virtual bool DoEquirippleDialog(CEquirippleData& data) = 0;
+    // Designs the filter of the values the equiripple dialog read: empty when it was
+    // designed, else why not.
+    using CEquirippleAttempt = std::function<std::string(const CEquirippleData&)>;
+    // Runs the equiripple dialog opened on data, as above with ReadEquiripple; values that
+    // pass are handed to design, and a failure is told while the dialog stays open with
+    // what was typed. True when design succeeded and data holds its values; false when
+    // cancelled (or, without a user to ask again, when design failed).
+    virtual bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleAttempt& design) = 0;
     // Asks for the file of an export: a save dialog starting at defaultName that asks
     // before overwriting. Empty when cancelled.
     virtual std::string AskTextExportPath(const std::string& defaultName) = 0;

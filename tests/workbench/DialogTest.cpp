@@ -216,7 +216,7 @@ TEST(DialogOpening, EveryDialogOpensOnItsFirstFieldReadyToTypeOverAndShowsItsTit
             [](QDialog* d) { return static_cast<CPassBandDlg*>(d)->GetEdit(IDC_LOWCUT); }},
         {[] { return new CLengthEstimateDlg(CLengthEstimateData(), nullptr); },
             [](QDialog* d) { return static_cast<CLengthEstimateDlg*>(d)->GetEdit(IDC_RIPPLE); }},
-        {[] { return new CEquirippleDlg(CEquirippleData(), 0.0, nullptr); },
+        {[] { return new CEquirippleDlg(CEquirippleData(), 0.0, [](const CEquirippleData&) { return std::string(); }, nullptr); },
             [](QDialog* d) { return static_cast<CEquirippleDlg*>(d)->GetEdit(IDC_EDGE1); }},
         {[] { return new CSampleRateDlg(48000.0, nullptr); },
             [](QDialog* d) { return static_cast<CSampleRateDlg*>(d)->GetEdit(); }},

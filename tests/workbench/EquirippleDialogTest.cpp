@@ -1,10 +1,13 @@
 // The equiripple dialog and its command, as the user meets them.
 #include "CEquirippleDlg.h"
+#include "CFilterPropertiesDlg.h"
 #include "Resource.h"
+#include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -16,8 +19,12 @@ protected:
     {
         TestApplication();
         CEquirippleData data;
-        data.m_nLength = 31;
-        m_dialog = std::make_unique<CEquirippleDlg>(data, sampleRateHz, nullptr);
+        data.m_nLength = 75;  // near the estimate of the default conditions, 60
+        const auto design = [this](const CEquirippleData& values) {
+            m_designed.push_back(values.m_nLength);
+            return std::string();
+        };
+        m_dialog = std::make_unique<CEquirippleDlg>(data, sampleRateHz, design, nullptr);
         m_dialog->show();
     }
     QLineEdit* Edit(int id) { return m_dialog->GetEdit(id); }
@@ -34,6 +41,7 @@ protected:
     }
 
     std::unique_ptr<CEquirippleDlg> m_dialog;
+    std::vector<int> m_designed;  // the lengths OK designed
 };
 
 QString pressOk(QDialog& dialog)
@@ -54,7 +62,7 @@ TEST_F(EquirippleDialog, LabelsAndEnablesTheBandEdgesOfTheChosenType)
     EXPECT_EQ(m_dialog->GetEdgeLabel(1)->text(), "Stop Band Edge:");
     EXPECT_FALSE(Edit(IDC_EDGE3)->isEnabled());
     EXPECT_EQ(Edit(IDC_EDGE2)->text(), "0.25");
-    EXPECT_EQ(Edit(IDC_LENGTH)->text(), "31");
+    EXPECT_EQ(Edit(IDC_LENGTH)->text(), "75");
     QTest::mouseClick(m_dialog->findChild<QRadioButton*>("IDC_RADIO1007"), Qt::LeftButton);
     EXPECT_EQ(m_dialog->GetEdgeLabel(0)->text(), "Lower Pass Edge:");
     EXPECT_EQ(m_dialog->GetEdgeLabel(3)->text(), "Upper Pass Edge:");
@@ -89,19 +97,29 @@ TEST_F(EquirippleDialog, RefusesABadFieldSelectingItAndReadsHzAsFractions)
     EXPECT_EQ(pressOk(*m_dialog), "");
     EXPECT_EQ(m_dialog->result(), QDialog::Accepted);
     EXPECT_EQ(m_dialog->GetData().m_dEdges[1], 0.25);
+    EXPECT_EQ(m_designed, std::vector<int>({75}));  // designed once, after every field passed
 }
 
 class EquirippleCommand : public WorkbenchTest {};
 
-TEST_F(EquirippleCommand, DesignsThroughItsDialogOrSaysWhyNot)
+TEST_F(EquirippleCommand, DesignsThroughItsDialogOrSaysWhyNotKeepingWhatWasTyped)
 {
-    CModalWatch<CEquirippleDlg> refused([](CEquirippleDlg* dialog) {
+    QString message, length;
+    bool stayedOpen = false;
+    CModalWatch<CEquirippleDlg> refused([&](CEquirippleDlg* dialog) {
+        dialog->GetEdit(IDC_RIPPLE)->setText("0.2");
         dialog->GetEdit(IDC_LENGTH)->setText("4001");
+        CMessageWatch failure;
         dialog->accept();
+        message = failure.Text();
+        stayedOpen = dialog->isVisible() && dialog->result() == QDialog::Rejected;
+        length = dialog->GetEdit(IDC_LENGTH)->text() + " " + dialog->GetEdit(IDC_RIPPLE)->text();
+        dialog->reject();
     });
-    CMessageWatch message;
     Run(ID_TOOL_EQUIRIPPLE);
-    EXPECT_TRUE(message.Text().contains("does not converge")) << message.Text().toStdString();
+    EXPECT_TRUE(message.contains("does not converge")) << message.toStdString();
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(length, "4001 0.2");
     EXPECT_FALSE(Doc().m_pCoef);
     EXPECT_FALSE(Doc().IsModified());
     CModalWatch<CEquirippleDlg> accepted([](CEquirippleDlg* dialog) {
@@ -114,4 +132,45 @@ TEST_F(EquirippleCommand, DesignsThroughItsDialogOrSaysWhyNot)
     EXPECT_EQ(Doc().m_dLowCutoff, 0.225);
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+TEST_F(EquirippleCommand, AsksBeforeDesigningFarBelowTheEstimateAndTheMeasurementsShowTheMiss)
+{
+    SaveSampleRate(48000.0);
+    QStringList questions;
+    const auto answer = [&questions](QMessageBox::StandardButton button) {
+        return [&questions, button](QMessageBox* box) {
+            questions << box->text();
+            box->button(button)->click();
+        };
+    };
+    bool keptOpen = false;
+    CModalWatch<CEquirippleDlg> impossible([&](CEquirippleDlg* dialog) {
+        dialog->GetEdit(IDC_EDGE1)->setText("4800");
+        dialog->GetEdit(IDC_EDGE2)->setText("4801");
+        dialog->GetEdit(IDC_LENGTH)->setText("119");
+        {
+            CModalWatch<QMessageBox> no(answer(QMessageBox::No));
+            dialog->accept();
+        }
+        keptOpen = dialog->isVisible() && dialog->focusWidget() == dialog->GetEdit(IDC_LENGTH);
+        CModalWatch<QMessageBox> yes(answer(QMessageBox::Yes));
+        dialog->accept();
+    });
+    Run(ID_TOOL_EQUIRIPPLE);
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_TRUE(questions[0].startsWith("These conditions need about 130368 taps by the length estimate. A design of 119 taps"))
+        << questions[0].toStdString();
+    EXPECT_TRUE(keptOpen);
+    ASSERT_TRUE(Doc().m_pCoef);
+    EXPECT_EQ(Doc().m_pCoef->GetSize(), 119);
+    QString ripple, attenuation;
+    CModalWatch<CFilterPropertiesDlg> look([&](CFilterPropertiesDlg* dialog) {
+        ripple = dialog->GetValue("pass-band ripple")->text();
+        attenuation = dialog->GetValue("stop-band attenuation")->text();
+        dialog->accept();
+    });
+    Run(ID_VIEW_PROPERTIES);
+    EXPECT_TRUE(ripple.startsWith("21.8")) << ripple.toStdString();  // asked for 0.1 dB
+    EXPECT_TRUE(attenuation.contains("short of the asked 60 dB")) << attenuation.toStdString();
 }

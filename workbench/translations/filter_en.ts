@@ -158,6 +158,14 @@
         <source>Estimated Length: %1</source>
         <translation>Estimated Length: %1</translation>
     </message>
+    <message>
+        <source>These conditions need about %1 taps by the length estimate. A design of %2 taps will miss the ripple and attenuation by far.
+
+Design %2 taps all the same?</source>
+        <translation>These conditions need about %1 taps by the length estimate. A design of %2 taps will miss the ripple and attenuation by far.
+
+Design %2 taps all the same?</translation>
+    </message>
 </context>
 <context>
     <name>CExportDlg</name>

@@ -158,6 +158,14 @@
         <source>Estimated Length: %1</source>
         <translation>推定フィルタ長: %1</translation>
     </message>
+    <message>
+        <source>These conditions need about %1 taps by the length estimate. A design of %2 taps will miss the ripple and attenuation by far.
+
+Design %2 taps all the same?</source>
+        <translation>この条件には、フィルタ長の推定でおよそ %1 タップが必要です。%2 タップで設計すると、リップルと減衰量を大きく外します。
+
+それでも %2 タップで設計しますか?</translation>
+    </message>
 </context>
 <context>
     <name>CExportDlg</name>

@@ -1,5 +1,6 @@
 #include "ControlIds.h"
 #include "DialogData.h"
+#include "EquirippleDialogData.h"
 #include "FilterTypes.h"
 
 #include <gtest/gtest.h>
@@ -75,4 +76,22 @@ TEST(LengthDialogData, ChecksAttenuationThenRippleThenWidthThenTheEstimate)
     }
     const CLengthEstimateTexts opened = WriteLengthEstimate(CLengthEstimateData());
     EXPECT_EQ(opened.strRipple + opened.strAttenuation + opened.strTransition, "000");
+}
+
+TEST(EquirippleDialogData, AskedLengthIsFarBelowTheEstimateUnderThreeQuartersOfIt)
+{
+    const struct {
+        int length, estimate;
+        bool far;
+    } cases[] = {{119, 130368, true}, {45, 60, false}, {44, 60, true}, {1, 0, false}, {61, 60, false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsFarBelowEstimate(c.length, c.estimate), c.far) << c.length << " " << c.estimate;
+    // Edges 1 Hz apart at 48 kHz: too long to design, yet the estimate tells its length.
+    CEquirippleTexts texts = WriteEquiripple(CEquirippleData(), 48000.0);
+    texts.strEdges[0] = "4800";
+    texts.strEdges[1] = "4801";
+    const std::optional<CLengthEstimate> estimate = EquirippleEstimateOf(texts, 48000.0);
+    ASSERT_TRUE(estimate);
+    EXPECT_NE(estimate->strError.find("about 130368"), std::string::npos) << estimate->strError;
+    EXPECT_EQ(estimate->nLength, 130368);
 }

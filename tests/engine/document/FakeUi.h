@@ -29,12 +29,17 @@ public:
             refusals.push_back(failure->strMessage);
         return !failure;
     }
-    bool DoEquirippleDialog(CEquirippleData& data) override
+    // Reads the texts as the dialog does and designs once; a failed design is recorded as
+    // the dialog's message (the dialog would stay open) and the dialog then cancelled.
+    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleAttempt& design) override
     {
         equirippleOpenedWith = WriteEquiripple(data, 0.0);
-        if (!confirm)
+        if (!confirm || ReadEquiripple(equirippleTexts ? equirippleTexts(equirippleOpenedWith) : equirippleOpenedWith, 0.0, data))
             return false;
-        return !ReadEquiripple(equirippleTexts ? equirippleTexts(equirippleOpenedWith) : equirippleOpenedWith, 0.0, data);
+        const std::string failure = design(data);
+        if (!failure.empty())
+            refusals.push_back(failure);
+        return failure.empty();
     }
     std::string AskTextExportPath(const std::string& defaultName) override
     {
