@@ -6,6 +6,7 @@
 #include "CFilterDoc.h"
 #include "CFilterView.h"
 #include "CSampleRateDlg.h"
+#include "CStatusField.h"
 #include "CWinApp.h"
 #include "FileIo.h"
 #include "MainFrameTables.h"
@@ -38,7 +39,8 @@ QIcon toolIcon(int id)
 }  // namespace
 
 CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
-    : CFrameWnd(app.GetAppTitle()), m_doc(doc), m_pSplitter(new QSplitter(Qt::Vertical)), m_pReadout(new QLabel)
+    : CFrameWnd(app.GetAppTitle()), m_doc(doc), m_pSplitter(new QSplitter(Qt::Vertical)), m_pReadout(new QLabel),
+      m_pResult(new CStatusField)
 {
     setWindowIcon(AppIcon());
     LoadMenus(WorkbenchMenus());
@@ -52,6 +54,8 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     m_pReadout->setObjectName("readout");
     m_pReadout->setMinimumWidth(m_pReadout->fontMetrics().horizontalAdvance("[00000]  f = 0.000000 kHz  -000.000 dB"));
     statusBar()->insertPermanentWidget(1, m_pReadout);  // after the message pane, before the indicators
+    m_pResult->setObjectName("result");
+    statusBar()->insertPermanentWidget(1, m_pResult);  // before the readout
     CreateClient(app, doc);
     AddPane(m_pGraphView, m_pGraphView);
     AddPane(m_pDataView, m_pDataView);
@@ -107,6 +111,8 @@ bool CMainFrame::OnCmdMsg(int id, CCmdUI* ui)
     }
 }
 
+void CMainFrame::ShowResult(const QString& message) { m_pResult->SetText(message); }
+
 void CMainFrame::OnViewScale()
 {
     const bool visible = !m_pGraphView->IsScaleVisible();
@@ -137,7 +143,11 @@ void CMainFrame::OnFileSaveImage()
     }
 }
 
-void CMainFrame::OnEditCopyImage() { CopyPicture(m_pGraphView->size(), GraphPicture(), tr("Filter graph")); }
+void CMainFrame::OnEditCopyImage()
+{
+    CopyPicture(m_pGraphView->size(), GraphPicture(), tr("Filter graph"));
+    ShowStatusMessage(tr("Graph copied"));
+}
 
 CPictureDraw CMainFrame::GraphPicture() const
 {

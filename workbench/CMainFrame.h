@@ -6,6 +6,7 @@
 class CDataView;
 class CFilterDoc;
 class CFilterView;
+class CStatusField;
 class CWinApp;
 class QLabel;
 class QSplitter;
@@ -15,6 +16,8 @@ class QSplitter;
 // with the graph view (270 pixels high) above the data form. It owns the view options kept
 // in the settings: the graph's scale, with its readout in an extra status-bar pane, and
 // the sample rate; and it saves and copies the graph as a picture, whichever pane is active.
+// A field of the status bar keeps the last result told in passing (the length estimate)
+// in view, where menu prompts do not replace it.
 class CMainFrame : public CFrameWnd {
     Q_OBJECT
 public:
@@ -24,6 +27,10 @@ public:
     CDataView* GetDataView() const { return m_pDataView; }
     QSplitter* GetSplitter() const { return m_pSplitter; }
     QLabel* GetReadoutPane() const { return m_pReadout; }
+    // The status-bar field of the last result told in passing (the length estimate).
+    CStatusField* GetResultField() const { return m_pResult; }
+    // Shows message in the result field until the next one; empty hides the field.
+    void ShowResult(const QString& message);
 
     // The scale, the sample rate and the graph's picture, besides the frame's own commands.
     bool OnCmdMsg(int id, CCmdUI* ui) override;
@@ -32,7 +39,8 @@ public:
     // The sample-rate dialog; on OK the rate is used and remembered.
     void OnViewSampleRate();
 
-    // Save Graph as Image and Copy Graph Image, available while there is a display array.
+    // Save Graph as Image and Copy Graph Image (which says so in the status bar), available
+    // while there is a display array.
     void OnFileSaveImage();
     void OnEditCopyImage();
 
@@ -46,4 +54,5 @@ private:
     CFilterView* m_pGraphView;
     CDataView* m_pDataView;
     QLabel* m_pReadout;
+    CStatusField* m_pResult;
 };

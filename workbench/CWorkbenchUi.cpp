@@ -2,7 +2,7 @@
 
 #include "CEquirippleDlg.h"
 #include "CFilterPropertiesDlg.h"
-#include "CFrameWnd.h"
+#include "CMainFrame.h"
 #include "CLengthEstimateDlg.h"
 #include "CExportDlg.h"
 #include "CPassBandDlg.h"
@@ -150,7 +150,7 @@ void CWorkbenchUi::ShowStatusError(const std::string& message)
 void CWorkbenchUi::ShowStatus(const std::string& message)
 {
     if (m_pFrame)
-        m_pFrame->ShowStatusMessage(QString::fromStdString(message));
+        m_pFrame->ShowResult(QString::fromStdString(message));
 }
 
 void CWorkbenchUi::ShowFilterProperties(const CFilterMeasurement& measurement)

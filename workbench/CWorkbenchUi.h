@@ -2,7 +2,7 @@
 
 #include "CFilterUi.h"
 
-class CFrameWnd;
+class CMainFrame;
 class QString;
 
 // The workbench's answers to the document's questions: the two design dialogs, the save
@@ -11,7 +11,7 @@ class QString;
 class CWorkbenchUi : public CFilterUi {
 public:
     // The window the dialogs belong to and whose status bar shows passing failures.
-    void SetFrame(CFrameWnd* frame) { m_pFrame = frame; }
+    void SetFrame(CMainFrame* frame) { m_pFrame = frame; }
 
     bool DoPassBandDialog(CPassBandData& data) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
@@ -35,6 +35,7 @@ public:
     bool WaitForExchange(CWaitable& lock) override;
     void ShowError(const std::string& message) override;
     void ShowStatusError(const std::string& message) override;
+    // In the status bar's result field, where it stays until the next result or design.
     void ShowStatus(const std::string& message) override;
     // The Filter Properties dialog, in the units of the sample rate setting.
     void ShowFilterProperties(const CFilterMeasurement& measurement) override;
@@ -45,5 +46,5 @@ public:
 private:
     bool WaitCancellable(CWaitable& task, const QString& text);
 
-    CFrameWnd* m_pFrame = nullptr;
+    CMainFrame* m_pFrame = nullptr;
 };

@@ -66,6 +66,7 @@ void CFilterDoc::CoefficientsChanged(int design)
     m_pDisplay = std::make_unique<CRealArray>(ImpulseDisplay(*m_pCoef));
     m_displayUndefined.clear();
     m_nDisplay = DisplayImpulse;
+    m_ui.ShowStatus(std::string());  // an estimate shown stood before these coefficients
     UpdateAllViews(nullptr);
 }
 

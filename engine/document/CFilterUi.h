@@ -55,7 +55,9 @@ public:
     virtual void ShowError(const std::string& message) = 0;
     // A failure told in passing (the status bar's message pane).
     virtual void ShowStatusError(const std::string& message) = 0;
-    // A result told in passing (the status bar's message pane); not a failure.
+    // A result told in passing (the length estimate; not a failure), kept in view until
+    // the next one. An empty message takes it away, as every change of the coefficients
+    // does (the document tells one then).
     virtual void ShowStatus(const std::string& message) = 0;
     // Shows the measurements of the current coefficients (the Filter Properties dialog).
     virtual void ShowFilterProperties(const CFilterMeasurement& measurement) = 0;

@@ -6,13 +6,16 @@
 #include "CFilterView.h"
 #include "CLengthEstimateDlg.h"
 #include "CPassBandDlg.h"
+#include "CStatusField.h"
 #include "NumberText.h"
 #include "Resource.h"
 #include "Version.h"
 #include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"
 
+#include <QClipboard>
 #include <QLabel>
+#include <QStatusTipEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -202,7 +205,7 @@ TEST_F(FrameTest, LengthEstimatePreFillsTheNextPassBandDialog)
     });
     Run(ID_TOOL_LENGTH);
     EXPECT_FALSE(Doc().IsModified());
-    EXPECT_EQ(Frame().statusBar()->currentMessage(), "Estimated length: 41 taps");
+    EXPECT_EQ(Frame().GetResultField()->GetText(), "Estimated length: 41 taps");
     QString length, attenuation;
     CModalWatch<CPassBandDlg> design([&](CPassBandDlg* dialog) {
         length = dialog->GetEdit(IDC_LENGTH)->text();
@@ -268,4 +271,40 @@ TEST_F(FrameTest, FormSurvivesEnlargingDraggingTheSplitterAndShrinkingAndItsHand
     CDataView* form = Frame().GetDataView();
     EXPECT_GE(form->height(), form->findChild<QLineEdit*>("IDC_XAXIS")->geometry().bottom());
     EXPECT_GE(splitter->handleWidth(), 5);
+}
+
+TEST_F(FrameTest, EstimateStaysInItsFieldPastMenuPromptsUntilTheNextDesign)
+{
+    CModalWatch<CLengthEstimateDlg> estimate([](CLengthEstimateDlg* dialog) {
+        dialog->GetEdit(IDC_RIPPLE)->setText("0.1");
+        dialog->GetEdit(IDC_ATTENUATION)->setText("60");
+        dialog->GetEdit(IDC_TRANSITION)->setText("0.05");
+        dialog->accept();
+    });
+    Run(ID_TOOL_LENGTH);
+    CStatusField* field = Frame().GetResultField();
+    EXPECT_TRUE(field->isVisible());
+    // A menu item highlighted and left: its prompt shows in the message pane and goes.
+    for (const QString& prompt : {Action(ID_TOOL_PASSBAND)->statusTip(), QString()}) {
+        QStatusTipEvent tip(prompt);
+        QApplication::sendEvent(&Frame(), &tip);
+    }
+    EXPECT_EQ(field->GetText(), "Estimated length: 73 taps");
+    EXPECT_TRUE(field->isVisible());
+    // Too narrow a window cuts the text, which the tool tip still holds whole; the frame
+    // keeps the width it was given.
+    Frame().resize(420, 450);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Frame().width(), 420);
+    EXPECT_EQ(field->toolTip(), "Estimated length: 73 taps");
+    DesignLowPass();
+    EXPECT_TRUE(field->isHidden());
+}
+
+TEST_F(FrameTest, CopyingTheGraphSaysSoInTheStatusBar)
+{
+    DesignLowPass();
+    Run(ID_EDIT_COPY_IMAGE);
+    EXPECT_EQ(Frame().statusBar()->currentMessage(), "Graph copied");
+    EXPECT_FALSE(QApplication::clipboard()->image().isNull());
 }

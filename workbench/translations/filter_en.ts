@@ -413,6 +413,10 @@ Design %2 taps all the same?</translation>
         <source>The image was not saved: %1.</source>
         <translation>The image was not saved: %1.</translation>
     </message>
+    <message>
+        <source>Graph copied</source>
+        <translation>Graph copied</translation>
+    </message>
 </context>
 <context>
     <name>CPassBandDlg</name>

@@ -413,6 +413,10 @@ Design %2 taps all the same?</source>
         <source>The image was not saved: %1.</source>
         <translation>画像を保存できませんでした: %1。</translation>
     </message>
+    <message>
+        <source>Graph copied</source>
+        <translation>ｸﾞﾗﾌの画像をｺﾋﾟｰしました</translation>
+    </message>
 </context>
 <context>
     <name>CPassBandDlg</name>
