@@ -14,12 +14,14 @@
 #include "WorkbenchSettings.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <utility>
 
 namespace {
 
@@ -62,8 +64,37 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     m_pGraphView->SetSampleRate(LoadSampleRate());
     m_pGraphView->SetScaleVisible(LoadScaleVisible());
     m_pReadout->setVisible(LoadScaleVisible());
+    RestoreLayout();
+}
+
+void CMainFrame::RestoreLayout()
+{
     move(0, 0);  // the window frame at the top-left corner of the screen
     resize(600, 450);
+    const QByteArray geometry = LoadWindowLayout().geometry;
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+}
+
+// The splitter is placed once it has its first size: the graph at its ideal height of 270
+// pixels and the form below it, or where the window was last closed with.
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    CFrameWnd::showEvent(event);
+    if (std::exchange(m_bSplitterPlaced, true))
+        return;
+    const QByteArray state = LoadWindowLayout().splitter;
+    if (state.isEmpty() || !m_pSplitter->restoreState(state)) {
+        const QList<int> sizes = m_pSplitter->sizes();
+        m_pSplitter->setSizes({270, sizes.value(0) + sizes.value(1) - 270});
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    CFrameWnd::closeEvent(event);
+    if (event->isAccepted())
+        SaveWindowLayout({saveGeometry(), m_pSplitter->saveState()});
 }
 
 void CMainFrame::CreateClient(CWinApp& app, CFilterDoc& doc)
@@ -73,9 +104,9 @@ void CMainFrame::CreateClient(CWinApp& app, CFilterDoc& doc)
     m_pSplitter->addWidget(m_pGraphView);
     m_pSplitter->addWidget(m_pDataView);
     m_pSplitter->setChildrenCollapsible(false);
-    // The graph keeps its ideal height of 270 pixels; the form takes the rest.
-    m_pSplitter->setStretchFactor(0, 0);
-    m_pSplitter->setStretchFactor(1, 1);
+    // A growing window gives its growth to the graph; the form keeps its height.
+    m_pSplitter->setStretchFactor(0, 1);
+    m_pSplitter->setStretchFactor(1, 0);
     // A handle that can be seen and grasped between the white graph and the form.
     m_pSplitter->setHandleWidth(6);
     m_pSplitter->setStyleSheet("QSplitter::handle { background: palette(mid); border: 1px solid palette(dark); }");

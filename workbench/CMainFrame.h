@@ -11,9 +11,11 @@ class CWinApp;
 class QLabel;
 class QSplitter;
 
-// The workbench's main window: 600 x 450 pixels at the top-left corner of the screen,
-// menus, accelerators, tool bar and status bar from the workbench's tables, and a splitter
-// with the graph view (270 pixels high) above the data form. It owns the view options kept
+// The workbench's main window: at its first start 600 x 450 pixels at the top-left corner
+// of the screen, then where and as large as it was last closed; menus, accelerators, tool
+// bar and status bar from the workbench's tables, and a splitter with the graph view (270
+// pixels high at first, then as last left) above the data form. When the window grows the
+// graph takes the growth; the form keeps its height. It owns the view options kept
 // in the settings: the graph's scale, with its readout in an extra status-bar pane, and
 // the sample rate; and it saves and copies the graph as a picture, whichever pane is active.
 // A field of the status bar keeps the last result told in passing (the length estimate)
@@ -44,8 +46,15 @@ public:
     void OnFileSaveImage();
     void OnEditCopyImage();
 
+protected:
+    // A window that closes remembers its place, size and splitter for the next start.
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     void CreateClient(CWinApp& app, CFilterDoc& doc);
+    // The window's first place and size, or those it was last closed with.
+    void RestoreLayout();
     // The graph view's drawing, for a picture.
     CPictureDraw GraphPicture() const;
 
@@ -55,4 +64,5 @@ private:
     CDataView* m_pDataView;
     QLabel* m_pReadout;
     CStatusField* m_pResult;
+    bool m_bSplitterPlaced = false;
 };

@@ -11,7 +11,9 @@
 #include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"
 
+#include <QFontInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -58,6 +60,46 @@ protected:
         return found;
     }
 };
+
+// Whether a pixel is ink of a label: the labels' grey (96) blended with the white ground.
+bool isLabelInk(QColor c) { return c.red() == c.green() && c.green() == c.blue() && c.red() >= 90 && c.red() <= 200; }
+
+// The first and last row of image's label ink within columns x0 .. x1 - 1 and rows y0 .. y1 - 1,
+// or (-1, -1) for none.
+std::pair<int, int> inkRows(const QImage& image, int x0, int x1, int y0, int y1)
+{
+    std::pair<int, int> rows(-1, -1);
+    for (int y = std::max(0, y0); y < std::min(y1, image.height()); ++y)
+        for (int x = std::max(0, x0); x < std::min(x1, image.width()); ++x)
+            if (isLabelInk(image.pixelColor(x, y))) {
+                rows = {rows.first < 0 ? y : rows.first, y};
+                break;
+            }
+    return rows;
+}
+
+// The UI font at its pixel size, as the scale draws its labels.
+QFont labelFont()
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(QFontInfo(font).pixelSize());
+    return font;
+}
+
+// How many rows the ink of text drawn whole in the labels' font spans.
+int inkHeight(const QString& text)
+{
+    QImage scratch(400, 200, QImage::Format_RGB32);
+    scratch.fill(Qt::white);
+    {
+        QPainter painter(&scratch);
+        painter.setFont(labelFont());
+        painter.setPen(QColor(96, 96, 96));
+        painter.drawText(20, 100, text);
+    }
+    const auto [first, last] = inkRows(scratch, 0, scratch.width(), 0, scratch.height());
+    return last - first + 1;
+}
 
 int countColour(const QImage& image, QColor colour, int x0 = 0, int x1 = -1)
 {
@@ -215,4 +257,51 @@ TEST_F(GraphScaleTest, ConstantGroupDelayIsAFlatLineOnRoundTicksAndZerosLeaveGap
     EXPECT_EQ(Frame().GetReadoutPane()->text(), "[3]  f = 0.25 fs  undefined");
     HoverAt(QPoint(x4, 10));
     EXPECT_EQ(Frame().GetReadoutPane()->text(), "[4]  f = 0.333333 fs  1 samples");
+}
+
+TEST_F(GraphScaleTest, LabelsKeepTheUiFontSizeWhateverThePaneSize)
+{
+    DesignLowPass();
+    Run(ID_VIEW_DB);
+    Run(ID_VIEW_AMPLITUDE);
+    Run(ID_VIEW_SCALE);
+    std::vector<int> tallest;
+    for (const QSize window : {QSize(600, 450), QSize(1280, 900)}) {
+        Frame().resize(window);
+        QCoreApplication::processEvents();
+        const QImage image = Image();
+        // The tick labels left of the curve, below the unit and above the ticks under the curve.
+        const int margin = Mapping().ToDevice(0, 0).x() - 2;
+        const int bottom = image.height() - 3 * QFontMetrics(labelFont()).height();
+        int run = 0, longest = 0;
+        for (int y = QFontMetrics(labelFont()).height(); y < bottom; ++y) {
+            run = inkRows(image, 0, margin, y, y + 1).first >= 0 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        tallest.push_back(longest);
+    }
+    EXPECT_GT(Graph()->height(), 2 * 270);
+    EXPECT_EQ(tallest[0], tallest[1]);
+    EXPECT_LE(tallest[1], inkHeight("-0123456789"));
+}
+
+TEST_F(GraphScaleTest, UnitBelowTheCurveIsDrawnWholeInsideThePane)
+{
+    Install({0.1, 0.5, 1.0, 0.5, 0.1, -0.2, 0.3, 0.2, 0.1, 0.05, 0.02, 0.01});
+    Run(ID_VIEW_SCALE);
+    const QString unit = "samples";
+    const QFontMetrics fm(labelFont());
+    for (const QSize window : {QSize(600, 450), QSize(800, 600)}) {
+        Frame().resize(window);
+        QCoreApplication::processEvents();
+        for (int display : {ID_VIEW_IMPULSE, ID_VIEW_STEP}) {
+            Run(display);
+            const QImage image = Image();
+            const int left = image.width() - fm.height() / 2 - fm.horizontalAdvance(unit) - 1;
+            const auto [first, last] = inkRows(image, left, image.width(), image.height() - 2 * fm.height(), image.height());
+            ASSERT_GE(first, 0) << window.width() << " " << display;
+            EXPECT_EQ(last - first + 1, inkHeight(unit)) << window.width() << " " << display;
+            EXPECT_LT(last, image.height() - 1) << window.width() << " " << display;
+        }
+    }
 }
