@@ -46,6 +46,16 @@ void drawCurve(QPainter& painter, const CGraphPicture& picture, const CGraphMapp
     }
 }
 
+// The logical y from which to which the vertical axis and the marker run: -cy .. cy, or for
+// the displays beyond the described ones, whose values may lie far from 0, the pane's
+// bottom to its top.
+std::pair<double, double> verticalSpan(const CGraphPicture& picture, const CGraphMapping& m)
+{
+    if (picture.nDisplay <= DisplayImag)
+        return {-m.cy, m.cy};
+    return {m.ToLogical(QPointF(0, m.H)).y(), m.ToLogical(QPointF(0, 0)).y()};
+}
+
 }  // namespace
 
 std::pair<double, double> PictureValueRange(const CGraphPicture& picture)
@@ -68,10 +78,11 @@ void DrawGraph(QPainter& painter, const CGraphPicture& picture, QSize pane, bool
     if (picture.bScale)
         DrawGraphScale(painter, picture, m, printing);
     painter.setPen(pen(QColor(0, 0, 255), printing));
-    painter.drawLine(m.ToDevice(0, -m.cy), m.ToDevice(0, m.cy));
+    const auto [bottom, top] = verticalSpan(picture, m);
+    painter.drawLine(m.ToDevice(0, bottom), m.ToDevice(0, top));
     painter.drawLine(m.ToDevice(-m.cx, 0), m.ToDevice(m.cx, 0));
     drawCurve(painter, picture, m, printing);
     painter.setPen(pen(QColor(255, 0, 0), printing, Qt::DotLine));
-    painter.drawLine(m.ToDevice(10.0 * picture.nMarker, -m.cy), m.ToDevice(10.0 * picture.nMarker, m.cy));
+    painter.drawLine(m.ToDevice(10.0 * picture.nMarker, bottom), m.ToDevice(10.0 * picture.nMarker, top));
     painter.restore();
 }

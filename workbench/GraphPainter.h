@@ -30,8 +30,10 @@ std::pair<double, double> PictureValueRange(const CGraphPicture& picture);
 // The mapping of picture over a pane of pane pixels, 4 times larger when printing.
 CGraphMapping PictureMapping(const CGraphPicture& picture, QSize pane, bool printing);
 // Draws picture over a pane of pane pixels (4 times larger in device units when printing):
-// with the scale on, first the grid and the labels; then the blue axes, the black curve
-// (in pieces between undefined points; a dot for a value alone) and the red dotted marker, which land where they
-// land without the scale. Pens are 1 pixel wide on screen and 4 device units (one pixel of
-// the pane) when printing, so that lines show on paper.
+// with the scale on, first the grid and the labels; then the blue axes, the black curve (in
+// pieces between undefined points; a dot for a value alone) and the red dotted marker,
+// which land where they land without the scale. For the displays beyond the five described
+// ones the vertical axis and the marker run from the pane's top to its bottom, wherever 0
+// lies. Pens are 1 pixel wide on screen and 4 device units (one pixel of the pane) when
+// printing, so that lines show on paper.
 void DrawGraph(QPainter& painter, const CGraphPicture& picture, QSize pane, bool printing);

@@ -240,6 +240,11 @@ TEST_F(GraphScaleTest, ConstantGroupDelayIsAFlatLineOnRoundTicksAndZerosLeaveGap
             EXPECT_EQ(countColour(image.copy(0, y, image.width(), 1), QColor(0, 0, 0)), 0) << y;
         }
     }
+    // The marker and the vertical axis cross the pane although 0 lies far below it.
+    Frame().GetDataView()->SelectIndex(40);
+    const int x40 = m.ToDevice(400.0, 0).x(), x0 = m.ToDevice(0, 0).x();
+    EXPECT_GT(countColour(Image(), QColor(255, 0, 0), x40, x40 + 1), Graph()->height() / 4);  // dotted
+    EXPECT_GT(countColour(Image(), QColor(0, 0, 255), x0, x0 + 1), Graph()->height() / 2);
     const std::vector<int> rows = GridLines(false);
     ASSERT_GE(rows.size(), 3u);
     for (int y : rows) {  // round values, whole or half samples
