@@ -21,6 +21,11 @@ CMainFrame::CMainFrame(CWinApp& app, CZeroplotDoc& doc)
     setCentralWidget(m_pView);
     AddPane(m_pView, m_pView);
     m_pReadout->setObjectName("readout");
+    // Three lines, so that the bar keeps its height whatever the readout says: the narrow
+    // window wraps a zero's figures, and a chosen zero's partners take a line of their own.
+    m_pReadout->setWordWrap(true);
+    m_pReadout->setMinimumHeight(3 * m_pReadout->fontMetrics().lineSpacing());
+    m_pReadout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     statusBar()->addWidget(m_pReadout, 1);
     connect(m_pView, &CZeroplotView::ReadoutChanged, m_pReadout, &QLabel::setText);
     ShowScale(zeroplot::LoadScaleVisible());

@@ -20,11 +20,21 @@ const QColor kLabel(96, 96, 96);
 // The largest radius the square shows along its axes, in the plane's units.
 double edgeRadius(double radius) { return std::min(radius * kAxisHalfLength / kReferenceRadius, DBL_MAX); }
 
-// text centred on device point at, in the painter's font, without the transform.
-void drawCentred(QPainter& painter, QPointF at, const QString& text)
+// text centred on device point at, in the painter's font, without the transform; moved
+// inside within where it would stick out of it.
+void drawCentred(QPainter& painter, QPointF at, const QString& text, const QRectF& within)
 {
     const QFontMetrics fm = painter.fontMetrics();
-    painter.drawText(QPointF(at.x() - fm.horizontalAdvance(text) / 2.0, at.y() + (fm.ascent() - fm.descent()) / 2.0), text);
+    QRectF box(at.x() - fm.horizontalAdvance(text) / 2.0, at.y() - fm.height() / 2.0, fm.horizontalAdvance(text), fm.height());
+    box.moveLeft(std::clamp(box.left(), within.left(), std::max(within.left(), within.right() - box.width())));
+    box.moveTop(std::clamp(box.top(), within.top(), std::max(within.top(), within.bottom() - box.height())));
+    painter.drawText(box, Qt::AlignCenter, text);
+}
+
+// The square in device units.
+QRectF squareOf(const QTransform& transform)
+{
+    return transform.mapRect(QRectF(QPointF(-kAxisHalfLength, -kAxisHalfLength), QPointF(kAxisHalfLength, kAxisHalfLength)));
 }
 
 void drawCircles(QPainter& painter, const QTransform& transform, double radius, int font)
@@ -39,7 +49,7 @@ void drawCircles(QPainter& painter, const QTransform& transform, double radius, 
         painter.resetTransform();
         painter.setPen(kLabel);
         const QPointF at = transform.map(QPointF(logical, 0)) + QPointF(0, font);
-        drawCentred(painter, at, QString::fromStdString(FormatTick(r, step)));
+        drawCentred(painter, at, QString::fromStdString(FormatTick(r, step)), squareOf(transform));
     }
 }
 
@@ -55,7 +65,7 @@ void drawRadials(QPainter& painter, const QTransform& transform, int font)
         painter.setPen(kLabel);
         const QPointF edge = transform.map(direction * (kAxisHalfLength * 0.92));
         drawCentred(painter, edge - QPointF(0, degrees == 0 || degrees == 180 ? font : 0),
-            QString::number(degrees) + QChar(0x00b0));
+            QString::number(degrees) + QChar(0x00b0), squareOf(transform));
     }
 }
 

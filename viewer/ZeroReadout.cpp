@@ -70,7 +70,7 @@ std::string ZeroReadout(const CComplex& zero, double sampleRate)
 std::string SelectionReadout(const CComplexArray& zeros, int index, double sampleRate)
 {
     const CZeroPartners partners = FindPartners(zeros, index);
-    return "zero " + std::to_string(index) + ": " + ZeroReadout(zeros[index], sampleRate) + "   conjugate: "
+    return "zero " + std::to_string(index) + ": " + ZeroReadout(zeros[index], sampleRate) + "\nconjugate: "
         + partnerText(partners.nConjugate, index) + "   mirror 1/z*: " + partnerText(partners.nMirror, index);
 }
 

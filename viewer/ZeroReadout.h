@@ -30,7 +30,7 @@ CZeroPartners FindPartners(const CComplexArray& zeros, int index);
 // radius, angle in degrees (-180 .. 180) and the frequency of that angle, angle / 360 of the
 // sampling frequency, in Hz .. GHz when sampleRate (Hz) > 0; 6 significant digits.
 std::string ZeroReadout(const CComplex& zero, double sampleRate);
-// "zero 3: ...ZeroReadout...   conjugate: zero 4   mirror 1/z*: none" for the zero chosen
+// "zero 3: ...ZeroReadout...\nconjugate: zero 4   mirror 1/z*: none" for the zero chosen
 // by a click; "itself" for a partner that is the zero itself.
 std::string SelectionReadout(const CComplexArray& zeros, int index, double sampleRate);
 

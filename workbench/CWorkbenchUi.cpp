@@ -52,7 +52,12 @@ bool CWorkbenchUi::DoLengthEstimateDialog(CLengthEstimateData& data)
 bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleAttempt& design)
 {
     CEquirippleDlg dialog(data, SampleRate(), design, m_pFrame);
-    if (dialog.exec() != QDialog::Accepted)
+    const int result = dialog.exec();
+    // A dialog that closes right after a question of its own leaves some window managers
+    // (openbox) without a window to give the focus to: the frame asks for it.
+    if (m_pFrame)
+        m_pFrame->activateWindow();
+    if (result != QDialog::Accepted)
         return false;
     data = dialog.GetData();
     return true;

@@ -29,9 +29,12 @@ void drawCurve(QPainter& painter, const CGraphPicture& picture, const CGraphMapp
 {
     const CRealArray& a = *picture.pDisplay;
     painter.setPen(pen(QColor(0, 0, 0), printing));
+    // The described displays truncate each value to a logical unit; the added ones leave the
+    // rounding to the pixel, so that a constant with rounding noise stays one straight line.
+    const bool described = picture.nDisplay <= DisplayImag;
     QPolygon curve(a.GetSize());
     for (int i = 0; i < a.GetSize(); ++i)
-        curve[i] = m.ToDevice(10.0 * i, m.LogicalY(a[i]));
+        curve[i] = m.ToDevice(10.0 * i, described ? m.LogicalY(a[i]) : a[i] / m.u);
     const auto defined = [&picture](int i) { return picture.undefined.empty() || !picture.undefined[static_cast<size_t>(i)]; };
     for (int first = 0; first < a.GetSize();) {
         if (!defined(first)) {

@@ -34,6 +34,6 @@ CGraphMapping PictureMapping(const CGraphPicture& picture, QSize pane, bool prin
 // pieces between undefined points; a dot for a value alone) and the red dotted marker,
 // which land where they land without the scale. For the displays beyond the five described
 // ones the vertical axis and the marker run from the pane's top to its bottom, wherever 0
-// lies. Pens are 1 pixel wide on screen and 4 device units (one pixel of the pane) when
+// lies, and values are rounded to the pixel rather than truncated to a logical unit. Pens are 1 pixel wide on screen and 4 device units (one pixel of the pane) when
 // printing, so that lines show on paper.
 void DrawGraph(QPainter& painter, const CGraphPicture& picture, QSize pane, bool printing);

@@ -62,9 +62,9 @@ TEST(ZeroReadout, GivesTheCoordinatesRadiusAngleAndFrequency)
     EXPECT_EQ(zplane::ZeroReadout({-1.0, 0.0}, 0.0), "z = -1 + 0i   |z| = 1   angle = 180\u00b0   f = 0.5 fs");
     const CComplexArray zeros = zerosOf({{0.5, 0.5}, {0.5, -0.5}, {1.0, 1.0}, {-1.0, 0.0}});
     EXPECT_EQ(zplane::SelectionReadout(zeros, 0, 0.0),
-        "zero 0: z = 0.5 + 0.5i   |z| = 0.707107   angle = 45\u00b0   f = 0.125 fs   conjugate: zero 1   mirror 1/z*: zero 2");
+        "zero 0: z = 0.5 + 0.5i   |z| = 0.707107   angle = 45\u00b0   f = 0.125 fs\nconjugate: zero 1   mirror 1/z*: zero 2");
     const std::string real = zplane::SelectionReadout(zeros, 3, 0.0);
-    EXPECT_EQ(real.substr(real.find("   conjugate")), "   conjugate: itself   mirror 1/z*: itself");
+    EXPECT_EQ(real.substr(real.find("\nconjugate")), "\nconjugate: itself   mirror 1/z*: itself");
 }
 
 TEST(ZPlaneScale, CirclesLieAtRoundRadiiWithinTheSquare)

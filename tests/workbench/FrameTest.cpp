@@ -318,16 +318,16 @@ TEST_F(FrameTest, GrowthGoesToTheGraphAndTheNextStartRestoresTheWindowAsItWasClo
     EXPECT_EQ(form->height(), formHeight);
     EXPECT_GT(Frame().GetGraphView()->height(), 270 + 400);
     // Dragged, resized and closed: the next start opens the same.
-    Frame().resize(900, 700);
-    QCoreApplication::processEvents();
     const QList<int> sizes = Frame().GetSplitter()->sizes();
-    Frame().GetSplitter()->setSizes({sizes[0] - 100, sizes[1] + 100});
+    Frame().GetSplitter()->setSizes({sizes[0] - 70, sizes[1] + 70});
+    Frame().resize(1000, 800);
+    QCoreApplication::processEvents();
     const int graphHeight = Frame().GetGraphView()->height();
     ASSERT_TRUE(Frame().close());
     m_pApp = std::make_unique<CFilterApp>();
     ASSERT_TRUE(m_pApp->InitInstance({}));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
     QCoreApplication::processEvents();
-    EXPECT_EQ(Frame().size(), QSize(900, 700));
+    EXPECT_EQ(Frame().size(), QSize(1000, 800));
     EXPECT_EQ(Frame().GetGraphView()->height(), graphHeight);
 }
