@@ -232,7 +232,7 @@ TEST_F(GraphScaleTest, ConstantGroupDelayIsAFlatLineOnRoundTicksAndZerosLeaveGap
     Run(ID_VIEW_GROUPDELAY);
     Run(ID_VIEW_SCALE);
     const CGraphMapping m = Mapping();
-    const int line = m.ToDevice(0, m.LogicalY(50.0)).y();
+    const int line = m.ToDevice(0, 50.0 / m.u).y();  // rounded to the pixel, as drawn
     EXPECT_NEAR(line, Graph()->height() / 2, 2);  // the delay of 50 samples in the middle of the pane
     const QImage image = Image();
     for (int y = 0; y < image.height(); ++y) {
