@@ -127,7 +127,8 @@ void CDataView::OnUpdate(CView*, long)
     m_nXIndex = 0;
     m_dYValue = (*m_pData)[0];
     UpdateData(false);
-    m_pWriteData->setEnabled(m_doc.m_nDisplay == 0);
+    // Write Data edits a filter: there is none to edit before a design or an import.
+    m_pWriteData->setEnabled(m_doc.m_pCoef && m_doc.m_nDisplay == 0);
 }
 
 void CDataView::WriteBox(QLineEdit* box, const QString& text)
