@@ -5,6 +5,23 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace {
+
+// Wraps a value wider than 48 average characters (the lists of band edges) at that width,
+// as tall as its lines need, so that the dialog fits a small screen.
+void wrapIfLong(QLabel* value)
+{
+    value->ensurePolished();  // the style sheet's bold font decides the width
+    const int width = 48 * value->fontMetrics().averageCharWidth();
+    if (value->sizeHint().width() <= width)
+        return;
+    value->setWordWrap(true);
+    value->setFixedWidth(width);
+    value->setMinimumHeight(value->heightForWidth(width));
+}
+
+}  // namespace
+
 CFilterPropertiesDlg::CFilterPropertiesDlg(const std::vector<CReportLine>& lines, QWidget* parent)
     : QDialog(parent)
 {
@@ -18,6 +35,7 @@ CFilterPropertiesDlg::CFilterPropertiesDlg(const std::vector<CReportLine>& lines
             value->setStyleSheet("color: red; font-weight: bold");
             value->setToolTip(tr("The achieved attenuation misses the asked one by more than 1 dB."));
         }
+        wrapIfLong(value);
         form->addRow(tr("%1:", "a figure's name as a label").arg(QString::fromStdString(line.strName)), value);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);

@@ -165,7 +165,12 @@ TEST_F(EquirippleCommand, AsksBeforeDesigningFarBelowTheEstimateAndTheMeasuremen
     ASSERT_TRUE(Doc().m_pCoef);
     EXPECT_EQ(Doc().m_pCoef->GetSize(), 119);
     QString ripple, attenuation;
+    QSize size;
     CModalWatch<CFilterPropertiesDlg> look([&](CFilterPropertiesDlg* dialog) {
+        size = dialog->size();
+        for (const QLabel* label : dialog->findChildren<QLabel*>())  // no line cut off
+            EXPECT_GE(label->height(), label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height())
+                << label->text().toStdString();
         ripple = dialog->GetValue("pass-band ripple")->text();
         attenuation = dialog->GetValue("stop-band attenuation")->text();
         dialog->accept();
@@ -173,4 +178,6 @@ TEST_F(EquirippleCommand, AsksBeforeDesigningFarBelowTheEstimateAndTheMeasuremen
     Run(ID_VIEW_PROPERTIES);
     EXPECT_TRUE(ripple.startsWith("21.8")) << ripple.toStdString();  // asked for 0.1 dB
     EXPECT_TRUE(attenuation.contains("short of the asked 60 dB")) << attenuation.toStdString();
+    EXPECT_LE(size.width(), 760);  // 14 band edges wrap: the figures fit an 800x600 screen
+    EXPECT_LE(size.height(), 560);
 }
