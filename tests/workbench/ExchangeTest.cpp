@@ -154,3 +154,22 @@ TEST_F(ExchangeTest, CtrlShiftCCopiesThePictureFromEitherPane)
         EXPECT_EQ(curveOf(data->data("image/svg+xml"), 31).size(), 31);
     }
 }
+
+TEST_F(ExchangeTest, DisplayCsvNamesEveryColumnWithItsUnit)
+{
+    DesignLowPass();
+    const std::pair<std::vector<int>, const char*> cases[] = {
+        {{}, "index,time_samples,impulse_response\n"},
+        {{ID_VIEW_AMPLITUDE, ID_VIEW_DB}, "index,frequency_fs,amplitude_dB\n"},
+        {{ID_VIEW_GROUPDELAY}, "index,frequency_fs,group_delay_samples\n"},
+    };
+    int file = 0;
+    for (const auto& [commands, header] : cases) {
+        for (int command : commands)
+            Run(command);
+        const QString name = QString("display%1.csv").arg(++file);
+        const auto fileAnswer = AnswerFile(name);
+        Run(ID_FILE_EXPORT_DISPLAY);
+        EXPECT_EQ(exchange::ReadFileBytes(Path(name.toUtf8().constData())).rfind(header, 0), 0u) << header;
+    }
+}
