@@ -127,8 +127,7 @@ void CDataView::OnUpdate(CView*, long)
     m_nXIndex = 0;
     m_dYValue = (*m_pData)[0];
     UpdateData(false);
-    // Write Data edits a filter: there is none to edit before a design or an import.
-    m_pWriteData->setEnabled(m_doc.m_pCoef && m_doc.m_nDisplay == 0);
+    m_pWriteData->setEnabled(m_doc.m_nDisplay == 0);
 }
 
 void CDataView::WriteBox(QLineEdit* box, const QString& text)

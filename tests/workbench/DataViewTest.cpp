@@ -55,18 +55,17 @@ protected:
 
 }  // namespace
 
-TEST_F(DataViewTest, WriteDataWaitsForAFilterAndAFlatOneIsDrawnThroughTheMiddle)
+TEST_F(DataViewTest, WriteDataBeforeAnyDesignInstalls256Zeros)
 {
     EXPECT_EQ(XAxis()->text(), "0");
     EXPECT_EQ(YAxis()->text(), "0");
-    EXPECT_FALSE(Button("IDC_WRITEDATA")->isEnabled());  // an empty document has no filter to edit
     QTest::mouseClick(Button("IDC_WRITEDATA"), Qt::LeftButton);
-    EXPECT_FALSE(Doc().m_pCoef);
-    EXPECT_FALSE(Doc().IsModified());
-    // Once there are coefficients, 256 zeros too, it edits them; a flat array is drawn as
-    // a black line through the middle of the pane.
-    Doc().SetCoefficients(CRealArray(256));
-    EXPECT_TRUE(Button("IDC_WRITEDATA")->isEnabled());
+    ASSERT_TRUE(Doc().m_pCoef);
+    EXPECT_EQ(Doc().m_pCoef->GetSize(), 256);
+    EXPECT_EQ(Doc().m_pCoef->GetMax(), 0.0);
+    EXPECT_EQ(Doc().m_pCoef->GetMin(), 0.0);
+    EXPECT_TRUE(Doc().IsModified());
+    // The flat array is drawn as a black line through the middle of the pane.
     CFilterView* graph = Frame().GetGraphView();
     const QImage image = graph->grab().toImage();
     EXPECT_EQ(image.pixelColor(graph->width() / 2, graph->height() / 2), QColor(Qt::black));

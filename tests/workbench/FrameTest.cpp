@@ -59,7 +59,7 @@ TEST_F(FrameTest, StartsWithABlankGraphAndTheFormAtIndexZero)
     CDataView* form = Frame().GetDataView();
     EXPECT_EQ(form->findChild<QLineEdit*>("IDC_XAXIS")->text(), "0");
     EXPECT_EQ(form->findChild<QLineEdit*>("IDC_YAXIS")->text(), "0");
-    EXPECT_FALSE(form->findChild<QPushButton*>("IDC_WRITEDATA")->isEnabled());  // no filter to edit yet
+    EXPECT_TRUE(form->findChild<QPushButton*>("IDC_WRITEDATA")->isEnabled());
     EXPECT_EQ(Frame().GetActiveView(), Frame().GetGraphView());
     EXPECT_TRUE(Action(ID_FILE_PRINT)->isEnabled());
     EXPECT_FALSE(Action(ID_FILE_SAVETEXT)->isEnabled());
