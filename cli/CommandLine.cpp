@@ -16,10 +16,13 @@ const std::map<std::string, int>& argumentCounts()
     return counts;
 }
 
-// The options whose argument names a file, which cannot be empty.
-bool takesFileName(const std::string& option)
+// The argument of step that names a file, which cannot be empty; null when it names none.
+const std::string* fileNameOf(const CCliStep& step)
 {
-    return option == "--coefficients" || option == "--save" || option == "--export-text";
+    if (step.strOption == "--export")
+        return &step.args[1];
+    const bool named = step.strOption == "--coefficients" || step.strOption == "--save" || step.strOption == "--export-text";
+    return named ? &step.args[0] : nullptr;
 }
 
 void checkWord(const CCliStep& step, const std::string& option, std::initializer_list<const char*> words)
@@ -53,7 +56,7 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
             throw CUsageError(option + " needs " + std::to_string(count->second) + " argument(s)");
         CCliStep step{option, {words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + count->second}};
         i += static_cast<size_t>(count->second);
-        if (takesFileName(option) && step.args[0].empty())
+        if (const std::string* file = fileNameOf(step); file && file->empty())
             throw CUsageError(option + " needs a file name");
         checkWord(step, "--type", {"lowpass", "highpass", "bandpass", "bandstop"});
         checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"});

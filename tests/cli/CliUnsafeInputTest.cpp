@@ -128,8 +128,9 @@ TEST_F(CliTest, WritersLeaveWhatIsNoRegularFileAloneAndTakeTheLongestNames)
     EXPECT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--save", longest}).status, 0);
     EXPECT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--export-text", longest.substr(1) + "t"}).status, 0);
     EXPECT_EQ(folder.Entries(), (std::set<std::string>{longest, longest.substr(1) + "t"}));
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--export-text", ""}, {"--save", ""}, {"--coefficients", ""}, {"", "--info"}}) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"--export-text", ""},
+             {"--save", ""}, {"--coefficients", ""}, {"", "--info"}, {"--export", "full", ""}, {"--export", "csv", ""},
+             {"--export", "q15", ""}, {"--export", "display", ""}}) {
         const RunResult result = Cli(kLowPass31 + args);
         EXPECT_EQ(result.status, 1) << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
