@@ -1,8 +1,9 @@
 // zsolve FILE: reads the polynomial c[0] + c[1] z + ... + c[n-1] z^(n-1) from FILE (a
 // count and n complex records, constant term first: the filter coefficients h[n-1] ..
 // h[0]) and writes its n - 1 roots to "root.bin" in the current directory. On any
-// failure it prints one line on stderr, exits with a non-zero status and leaves an
-// existing "root.bin" as it was.
+// failure, running out of memory included, it prints one line on stderr, exits with
+// status 2 (1 for a wrong command line) and leaves an existing "root.bin" as it was.
+#include "Failure.h"
 #include "Printable.h"
 #include "RecordFile.h"
 #include "RootFinder.h"
@@ -55,13 +56,13 @@ int main(int argc, char** argv)
     if (argc != 2) {
         std::fprintf(stderr, "zsolve: usage: zsolve FILE (writes the roots of the polynomial in FILE to %s)\n",
                      exchange::kRootFile);
-        return 2;
+        return 1;
     }
     try {
         exchange::WriteRecordFile(exchange::kRootFile, Roots(argv[1]));
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "zsolve: %s\n", e.what());
-        return 1;
+    } catch (...) {
+        std::fprintf(stderr, "zsolve: %s\n", text::DescribeCurrentException().English().c_str());
+        return 2;
     }
     return 0;
 }

@@ -2,9 +2,11 @@
 
 #include "TempFolder.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,10 +21,14 @@ std::string contentsOf(const std::string& path)
 }
 
 [[noreturn]] void runChild(const std::string& program, const std::vector<std::string>& args,
-    const std::string& cwd, const TempFolder& capture)
+    const std::string& cwd, const TempFolder& capture, const RunOptions& options)
 {
+    const struct rlimit limit = {options.nAddressSpaceBytes, options.nAddressSpaceBytes};
+    if (options.nAddressSpaceBytes != 0 && ::setrlimit(RLIMIT_AS, &limit) != 0)
+        ::_exit(127);
+    const std::string output = options.strOutput.empty() ? capture / "out" : options.strOutput;
     const int in = ::open("/dev/null", O_RDONLY);
-    const int out = ::open((capture / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int out = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int err = ::open((capture / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0
         || ::chdir(cwd.c_str()) != 0)
@@ -48,16 +54,20 @@ std::string ProgramBesideTest(const std::string& name)
 }
 
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-    const std::string& cwd)
+    const std::string& cwd, const RunOptions& options)
 {
     TempFolder capture;
     const pid_t pid = ::fork();
     if (pid == 0)
-        runChild(program, args, cwd, capture);
+        runChild(program, args, cwd, capture, options);
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    struct rusage usage {};
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
     RunResult result;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    result.peakKiB = usage.ru_maxrss;
     result.out = contentsOf(capture / "out");
     result.err = contentsOf(capture / "err");
     return result;

@@ -742,6 +742,17 @@ Install them as the filter&apos;s coefficients?</translation>
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>an unexpected failure</source>
+        <translation>an unexpected failure</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>it is not a regular file</source>
@@ -911,6 +922,13 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>Stop-band attenuation: %1 dB (double), %2 dB (%3).</source>
         <translation>Stop-band attenuation: %1 dB (double), %2 dB (%3).</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <source>cannot write the standard output: %1</source>
+        <translation>cannot write the standard output: %1</translation>
     </message>
 </context>
 <context>

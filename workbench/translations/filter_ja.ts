@@ -742,6 +742,17 @@ Install them as the filter&apos;s coefficients?</source>
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>メモリが足りません</translation>
+    </message>
+    <message>
+        <source>an unexpected failure</source>
+        <translation>予期しない失敗が起きました</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>it is not a regular file</source>
@@ -911,6 +922,13 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>Stop-band attenuation: %1 dB (double), %2 dB (%3).</source>
         <translation>阻止域減衰量: %1 dB (double)、%2 dB (%3)。</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <source>cannot write the standard output: %1</source>
+        <translation>標準出力に書き込めません: %1</translation>
     </message>
 </context>
 <context>
