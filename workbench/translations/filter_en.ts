@@ -884,6 +884,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>the file is damaged: %1 is not finite</source>
         <translation>the file is damaged: %1 is not finite</translation>
     </message>
+    <message>
+        <source>the file announces %1 elements of %2; the workbench takes at most %3</source>
+        <translation>the file announces %1 elements of %2; the workbench takes at most %3</translation>
+    </message>
 </context>
 <context>
     <name>FixedPoint</name>

@@ -884,6 +884,10 @@ Install them as the filter&apos;s coefficients?</source>
         <source>the file is damaged: %1 is not finite</source>
         <translation>ファイルが壊れています: %1が有限の値ではありません</translation>
     </message>
+    <message>
+        <source>the file announces %1 elements of %2; the workbench takes at most %3</source>
+        <translation>ファイルは%2の要素数を %1 としていますが、扱えるのは %3 までです</translation>
+    </message>
 </context>
 <context>
     <name>FixedPoint</name>
