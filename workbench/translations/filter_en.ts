@@ -646,8 +646,48 @@ Install them as the filter&apos;s coefficients?</translation>
         <translation>the text holds no number</translation>
     </message>
     <message>
-        <source>the scale shift makes a value too large for a double</source>
-        <translation>the scale shift makes a value too large for a double</translation>
+        <source>the scale shift</source>
+        <translation>the scale shift</translation>
+    </message>
+    <message>
+        <source>the time reversal</source>
+        <translation>the time reversal</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>the length</translation>
+    </message>
+    <message>
+        <source>%1 defines %2 a second time (first on line %3)</source>
+        <translation>%1 defines %2 a second time (first on line %3)</translation>
+    </message>
+    <message>
+        <source>the length %1 is not a whole number</source>
+        <translation>the length %1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number, as an element of %2 must be</source>
+        <translation>%1 is not a whole number, as an element of %2 must be</translation>
+    </message>
+    <message>
+        <source>%1 is outside the range of %2, %3 to %4</source>
+        <translation>%1 is outside the range of %2, %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 values, but the text holds %3</source>
+        <translation>%1 gives %2 values, but the text holds %3</translation>
+    </message>
+    <message>
+        <source>the array is declared with %1 elements, but holds %2</source>
+        <translation>the array is declared with %1 elements, but holds %2</translation>
+    </message>
+    <message>
+        <source>%1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>%1 is beyond ±%2, the largest magnitude a coefficient may have</translation>
+    </message>
+    <message>
+        <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
+        <translation>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</translation>
     </message>
 </context>
 <context>

@@ -646,8 +646,48 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>テキストに数値がありません</translation>
     </message>
     <message>
-        <source>the scale shift makes a value too large for a double</source>
-        <translation>スケールシフトで値が double で表せないほど大きくなります</translation>
+        <source>the scale shift</source>
+        <translation>スケールシフト</translation>
+    </message>
+    <message>
+        <source>the time reversal</source>
+        <translation>時間反転</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>%1 defines %2 a second time (first on line %3)</source>
+        <translation>%1 が%2を再び定義しています (最初の定義は %3 行)</translation>
+    </message>
+    <message>
+        <source>the length %1 is not a whole number</source>
+        <translation>長さ %1 が整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number, as an element of %2 must be</source>
+        <translation>%1 が整数ではありません。%2 の要素は整数でなければなりません</translation>
+    </message>
+    <message>
+        <source>%1 is outside the range of %2, %3 to %4</source>
+        <translation>%1 が %2 の範囲 %3 から %4 の外にあります</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 values, but the text holds %3</source>
+        <translation>%1 は値の数を %2 としていますが、テキストには %3 個あります</translation>
+    </message>
+    <message>
+        <source>the array is declared with %1 elements, but holds %2</source>
+        <translation>配列は要素数 %1 で宣言されていますが、値は %2 個あります</translation>
+    </message>
+    <message>
+        <source>%1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>%1 が係数の大きさの上限 ±%2 を超えています</translation>
+    </message>
+    <message>
+        <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
+        <translation>%1 × 2^%2 が係数の大きさの上限 ±%3 を超えています</translation>
     </message>
 </context>
 <context>

@@ -74,7 +74,7 @@ TEST(CoefficientImport, RefusalsNameLineAndColumn)
         {"1 {2}", "line 1, column 3: \"{\" is not a number"},
         {"1 /* open", "line 1, column 3: the comment \"/*\" is not closed"},
         {"  #define X_SCALE_SHIFT 2000\n1", "line 1, column 3: the scale shift \"2000\" is not a whole number from 0 to 1024"},
-        {"#define X_SCALE_SHIFT 1024\n1e300", "line 1, column 1: the scale shift makes a value too large for a double"},
+        {"#define X_SCALE_SHIFT 1024\n1", "line 2, column 1: \"1\" times 2^1024 is beyond \u00b11e+100, the largest magnitude a coefficient may have"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(refusal(c.text), c.message) << c.text;
