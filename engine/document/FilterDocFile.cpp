@@ -2,6 +2,7 @@
 // little-endian 32-bit integers and IEEE 754 doubles.
 #include "CFilterDoc.h"
 
+#include "CoefficientText.h"
 #include "FilterLimits.h"
 #include "Message.h"
 
@@ -147,6 +148,8 @@ void CFilterDoc::LoadDocument(CArchive& ar)
     const std::string bad = nonFiniteValue({low, high, attenuation, &ideal, &coef, &response});
     if (!bad.empty())
         throw CArchiveException(text::Tr("FilterDocFile", "the file is damaged: %1 is not finite").arg(bad));
+    if (const std::string beyond = CheckCoefficientMagnitudes(coef); !beyond.empty())
+        throw CArchiveException(beyond);
     m_nLength = length;
     m_nFilterType = type;
     m_dLowCutoff = low;

@@ -6,6 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
 TEST_F(CliTest, FixedPointHeadersAreHeldToTheirTypeLengthAndDefines)
 {
     const struct {
@@ -37,5 +42,50 @@ TEST_F(CliTest, FixedPointHeadersAreHeldToTheirTypeLengthAndDefines)
             EXPECT_EQ(result.status, 0) << result.err;
             EXPECT_EQ(Printed({"--coefficients", "h.h", "--print"}), c.values) << c.text;
         }
+    }
+}
+
+namespace {
+
+// Every word of text that reads as a number, and whether text names a value that is not.
+std::vector<double> numbersIn(const std::string& text)
+{
+    std::istringstream words(text);
+    std::vector<double> numbers;
+    for (std::string word; words >> word;) {
+        char* end = nullptr;
+        const double x = std::strtod(word.c_str(), &end);
+        if (end != word.c_str() && *end == '\0')
+            numbers.push_back(x);
+    }
+    return numbers;
+}
+
+}  // namespace
+
+TEST_F(CliTest, CoefficientsBeyondWhatTheResponseCanHoldAreRefusedAndTheRestGiveFiniteFigures)
+{
+    exchange::WriteFileAtomically(folder / "huge.txt", "1 1.7976931348623157e308 1");
+    EXPECT_EQ(Cli({"--coefficients", "huge.txt", "--measure"}).err,
+        "filter-cli: --coefficients: \"huge.txt\": line 1, column 3: \"1.7976931348623157e308\" is beyond \u00b11e+100, "
+        "the largest magnitude a coefficient may have\n");
+    ASSERT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--save", "low.flt"}).status, 0);
+    std::string document = exchange::ReadFileBytes(folder / "low.flt");
+    const double huge = 1e300;
+    std::memcpy(&document[296 + 8 * 3], &huge, sizeof huge);  // coefficient 3
+    exchange::WriteFileAtomically(folder / "huge.flt", document);
+    EXPECT_EQ(Cli({"huge.flt", "--measure"}).err, "filter-cli: open: cannot open \"huge.flt\": coefficient 3 is beyond "
+                                                  "\u00b11e+100, the largest magnitude a coefficient may have\n");
+    // The largest coefficients taken, the smallest doubles and zeros: every figure and
+    // every display value is a finite number of its own, none clamped to the largest double.
+    for (const char* text : {"1e100 -1e100 1e100 1e100 -1e100", "4.9e-324 0 -4.9e-324 1e-320", "0 0 0"}) {
+        exchange::WriteFileAtomically(folder / "h.txt", text);
+        const RunResult result = Cli({"--coefficients", "h.txt", "--measure", "--show", "amplitude", "--db", "--print",
+            "--show", "groupdelay", "--print", "--show", "phase", "--print", "--show", "step", "--print"});
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out.find("nan"), std::string::npos) << result.out;
+        EXPECT_EQ(result.out.find("inf"), std::string::npos) << result.out;
+        for (double x : numbersIn(result.out))
+            EXPECT_LT(std::fabs(x), 1e200) << text;
     }
 }

@@ -319,6 +319,10 @@
         <source>The minimum-phase filter could not be rebuilt from the zeros.</source>
         <translation>The minimum-phase filter could not be rebuilt from the zeros.</translation>
     </message>
+    <message>
+        <source>The coefficients were not installed: %1.</source>
+        <translation>The coefficients were not installed: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CFilterPropertiesDlg</name>
@@ -688,6 +692,13 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
         <translation>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientText</name>
+    <message>
+        <source>coefficient %1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>coefficient %1 is beyond ±%2, the largest magnitude a coefficient may have</translation>
     </message>
 </context>
 <context>

@@ -319,6 +319,10 @@
         <source>The minimum-phase filter could not be rebuilt from the zeros.</source>
         <translation>零点から最小位相フィルタを組み立てられませんでした。</translation>
     </message>
+    <message>
+        <source>The coefficients were not installed: %1.</source>
+        <translation>係数を設定しませんでした: %1。</translation>
+    </message>
 </context>
 <context>
     <name>CFilterPropertiesDlg</name>
@@ -688,6 +692,13 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
         <translation>%1 × 2^%2 が係数の大きさの上限 ±%3 を超えています</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientText</name>
+    <message>
+        <source>coefficient %1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>係数 %1 が係数の大きさの上限 ±%2 を超えています</translation>
     </message>
 </context>
 <context>
