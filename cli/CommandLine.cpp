@@ -93,8 +93,9 @@ steps, run left to right on the one document, each as its menu command does:
   --show D            impulse | amplitude | phase | real | imag | groupdelay | step
   --print             the current display array to standard output, one value a line
   --info              length, type, cut-offs, attenuation, array sizes, display, dB flag
-  --sample-rate F     the sampling frequency in Hz for the steps that follow, or none (or 0):
-                      frequencies as fractions of the sampling frequency (the default)
+  --sample-rate F     the sampling frequency in Hz (0.001 to 1e12) for the steps that follow,
+                      or none (or 0): frequencies as fractions of the sampling frequency (the
+                      default)
   --measure           the filter's measurements, one "name: value" line each: design values,
                       achieved pass-band ripple and stop-band attenuation, -3 dB and -6 dB
                       edges, transition width, DC gain, sum of |h|, symmetry, group delay

@@ -86,6 +86,11 @@ CPassBandDesign DesignPassBand(int type, int n, double low, double high, double 
     checkArguments(type, n, low, high, attenuation);
     CComplexArray spectrum(n);
     fillIdealSpectrum(spectrum, type, low, high);
+    const CComplex* bins = spectrum.data();
+    if (std::all_of(bins, bins + n, [](const CComplex& bin) { return bin.re == 0.0; }))
+        throw std::invalid_argument(
+            text::Tr("FilterDesign", "the pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter")
+                .arg(n));
     CComplexArray impulse = spectrum.ifft();
     impulse.Shift(n / 2);
     CRealArray ideal = impulse.Real();

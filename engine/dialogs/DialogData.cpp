@@ -2,6 +2,7 @@
 
 #include "ControlIds.h"
 #include "FilterDesign.h"
+#include "Message.h"
 #include "NumberText.h"
 
 CPassBandTexts WritePassBand(const CPassBandData& data)
@@ -25,8 +26,13 @@ std::optional<CExchangeFailure> ReadPassBand(const CPassBandTexts& texts, CPassB
         return failure;
     if (auto failure = ExchangeDouble(IDC_ATTENUATION, texts.strAttenuation, 0.0, 1000.0, data.m_dOutbandAttn))
         return failure;
-    if (data.m_nType > 1)
-        return ExchangeDouble(IDC_HIGHCUT, texts.strHigh, data.m_dLow, 0.5, data.m_dHigh);
+    if (data.m_nType <= 1)
+        return std::nullopt;
+    const std::optional<double> high = ParseDouble(texts.strHigh);
+    if (!high || !(*high > data.m_dLow && *high <= 0.5))
+        return CExchangeFailure{IDC_HIGHCUT,
+            text::Tr("DialogData", "Please enter a number greater than %1 and at most 0.5.").arg(FormatGeneral(data.m_dLow, 6))};
+    data.m_dHigh = *high;
     return std::nullopt;
 }
 
@@ -59,5 +65,17 @@ std::optional<CExchangeFailure> ReadSampleRate(int nControl, const std::string& 
         sampleRate = 0.0;
         return std::nullopt;
     }
-    return ExchangeDouble(nControl, text, 0.0, kMaxSampleRate, sampleRate);
+    const std::optional<double> rate = ParseDouble(text);
+    if (!rate || !IsSampleRate(*rate))
+        return CExchangeFailure{nControl,
+            text::Tr("DialogData", "Please enter 0 for none or a number between %1 and %2.")
+                .arg(FormatGeneral(kMinSampleRate, 6))
+                .arg(FormatGeneral(kMaxSampleRate, 6))};
+    sampleRate = *rate;
+    return std::nullopt;
+}
+
+bool IsSampleRate(double sampleRate)
+{
+    return sampleRate == 0.0 || (sampleRate >= kMinSampleRate && sampleRate <= kMaxSampleRate);
 }

@@ -89,3 +89,45 @@ TEST_F(CliTest, CoefficientsBeyondWhatTheResponseCanHoldAreRefusedAndTheRestGive
             EXPECT_LT(std::fabs(x), 1e200) << text;
     }
 }
+
+TEST_F(CliTest, SampleRatesAreThoseWhoseTimesAndFrequenciesStayFinite)
+{
+    for (const char* rate : {"4.9e-324", "1e-308", "0.0009", "1e13", "-1", "inf"}) {
+        const RunResult result = Cli({"--sample-rate", rate});
+        EXPECT_EQ(result.status, 2) << rate;
+        EXPECT_EQ(result.err, "filter-cli: --sample-rate: sample rate: Please enter 0 for none or a number between 0.001 "
+                              "and 1e+12.\n");
+    }
+    for (const char* rate : {"0.001", "1e12", "0", "none"}) {
+        const RunResult result = Cli(kLowPass31 + std::vector<std::string>{"--sample-rate", rate, "--measure", "--show",
+            "groupdelay", "--export", "display", "d.csv"});
+        ASSERT_EQ(result.status, 0) << rate << ": " << result.err;
+        const std::string csv = exchange::ReadFileBytes(folder / "d.csv");
+        for (const std::string& text : {result.out, csv}) {
+            EXPECT_EQ(text.find("inf"), std::string::npos) << rate << ": " << text;
+            EXPECT_EQ(text.find("nan"), std::string::npos) << rate << ": " << text;
+        }
+    }
+}
+
+TEST_F(CliTest, ABandOfNoWidthOrOfNoFrequencyPointIsNotDesigned)
+{
+    const struct {
+        std::vector<std::string> design;
+        const char* message;
+    } cases[] = {
+        {{"--type", "bandpass", "--low", "0.2", "--high", "0.2"}, "high cut-off: Please enter a number greater than 0.2 and at most 0.5."},
+        {{"--type", "bandstop", "--low", "0.3", "--high", "0.3"}, "high cut-off: Please enter a number greater than 0.3 and at most 0.5."},
+        // Both edges between the same two of the 31 points: kL = kH = 6.
+        {{"--type", "bandpass", "--low", "0.2", "--high", "0.22"}, "The filter was not designed: the pass band holds none "
+            "of the 31 frequency points the design samples; widen it or lengthen the filter."},
+        {{"--type", "highpass", "--low", "0.49"}, "The filter was not designed: the pass band holds none of the 31 "
+            "frequency points the design samples; widen it or lengthen the filter."},
+    };
+    for (const auto& c : cases) {
+        const RunResult result = Cli(c.design + std::vector<std::string>{"--length", "31", "--design", "--save", "a.flt"});
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.err, std::string("filter-cli: --design: ") + c.message + "\n");
+        EXPECT_FALSE(Exists("a.flt"));
+    }
+}

@@ -713,6 +713,17 @@ Install them as the filter&apos;s coefficients?</translation>
     </message>
 </context>
 <context>
+    <name>DialogData</name>
+    <message>
+        <source>Please enter a number greater than %1 and at most 0.5.</source>
+        <translation>Please enter a number greater than %1 and at most 0.5.</translation>
+    </message>
+    <message>
+        <source>Please enter 0 for none or a number between %1 and %2.</source>
+        <translation>Please enter 0 for none or a number between %1 and %2.</translation>
+    </message>
+</context>
+<context>
     <name>DisplayData</name>
     <message>
         <source>samples</source>
@@ -883,6 +894,10 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
         <translation>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</translation>
+    </message>
+    <message>
+        <source>the pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter</source>
+        <translation>the pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter</translation>
     </message>
 </context>
 <context>

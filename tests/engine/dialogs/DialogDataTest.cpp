@@ -32,7 +32,9 @@ TEST(PassBandDialogData, ChecksTheFieldsInExchangeOrder)
         {{"0.25", "1", "nan", "", 0}, IDC_ATTENUATION},
         {{"0.25", "31", "60", "", BandPass}, IDC_HIGHCUT},
         {{"0.25", "31", "60", "0.2", BandElimination}, IDC_HIGHCUT},
-        {{"0.25", "31", "60", "0.25", BandPass}, 0},
+        {{"0.25", "31", "60", "0.25", BandPass}, IDC_HIGHCUT},  // a band of no width
+        {{"0.25", "31", "60", "0.25", BandElimination}, IDC_HIGHCUT},
+        {{"0.25", "31", "60", "0.26", BandPass}, 0},
         {{"0.25", "31", "60", "junk", HighPass}, 0},
     };
     for (const auto& c : cases) {
