@@ -12,10 +12,12 @@
 TEST_F(CliTest, OutputThatCannotBeWrittenFailsTheStepThatWroteIt)
 {
     const char* const reason = "cannot write the standard output: No space left on device\n";
+    RunOptions full;
+    full.strOutput = "/dev/full";
     for (const char* step : {"--print", "--info", "--measure", "--help", "--version"}) {
         const bool runsSteps = std::string(step) != "--help" && std::string(step) != "--version";
         const RunResult result = RunProgram(ProgramBesideTest("filter-cli"),
-            kLowPass31 + std::vector<std::string>{step, "--save", "a.flt"}, folder.path(), {"/dev/full"});
+            kLowPass31 + std::vector<std::string>{step, "--save", "a.flt"}, folder.path(), full);
         EXPECT_EQ(result.status, 2) << step;
         EXPECT_EQ(result.err, "filter-cli: " + (runsSteps ? std::string(step) + ": " : "") + reason);
         EXPECT_FALSE(Exists("a.flt")) << step;

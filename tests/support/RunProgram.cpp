@@ -3,12 +3,15 @@
 #include "TempFolder.h"
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 
@@ -20,9 +23,35 @@ std::string contentsOf(const std::string& path)
     return text.str();
 }
 
+// The environment of this process with the changes applied, as "NAME=value" words.
+std::vector<std::string> environmentWith(const std::map<std::string, std::optional<std::string>>& changes)
+{
+    std::vector<std::string> words;
+    for (char** variable = environ; *variable; ++variable) {
+        const std::string word = *variable;
+        if (!changes.count(word.substr(0, word.find('='))))
+            words.push_back(word);
+    }
+    for (const auto& [name, value] : changes)
+        if (value)
+            words.push_back(name + "=" + *value);
+    return words;
+}
+
+std::vector<char*> pointersTo(std::vector<std::string>& words)
+{
+    std::vector<char*> pointers;
+    for (std::string& word : words)
+        pointers.push_back(word.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
 [[noreturn]] void runChild(const std::string& program, const std::vector<std::string>& args,
     const std::string& cwd, const TempFolder& capture, const RunOptions& options)
 {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})  // as a shell in a terminal starts it
+        ::signal(signal, SIG_DFL);
     const struct rlimit limit = {options.nAddressSpaceBytes, options.nAddressSpaceBytes};
     if (options.nAddressSpaceBytes != 0 && ::setrlimit(RLIMIT_AS, &limit) != 0)
         ::_exit(127);
@@ -35,11 +64,8 @@ std::string contentsOf(const std::string& path)
         ::_exit(127);
     std::vector<std::string> words{program};
     words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
+    std::vector<std::string> environment = environmentWith(options.environment);
+    ::execve(program.c_str(), pointersTo(words).data(), pointersTo(environment).data());
     ::_exit(127);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,8 @@ struct RunOptions {
     std::string strOutput;
     // A limit of the program's address space (RLIMIT_AS) in bytes; 0: none.
     size_t nAddressSpaceBytes = 0;
+    // Changes of the environment: a variable set to a value, or removed (nullopt).
+    std::map<std::string, std::optional<std::string>> environment;
 };
 
 // The path of program name in the folder of the running test executable, where the build
