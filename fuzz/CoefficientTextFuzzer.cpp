@@ -1,7 +1,6 @@
 // The coefficient-text reader on any text. What it takes must be finite numbers within the
-// largest magnitude a coefficient may have, and
-// written out as the C array export they must read back as the same values rounded to
-// the export's six significant digits.
+// largest magnitude a coefficient may have, and written out as the C array export they must
+// read back as the same values rounded to the export's six significant digits.
 #include "CoefficientText.h"
 #include "FuzzCheck.h"
 #include "NumberText.h"
