@@ -38,6 +38,10 @@ constexpr double kMaxAttenuation = 1000.0;
 // a pass band that holds no bin (all coefficients would be 0): std::invalid_argument with a
 // short reason.
 CPassBandDesign DesignPassBand(int type, int n, double low, double high, double attenuation);
+// True when the pass band of DesignPassBand's type, n, low and high holds at least one of
+// its n bins: a design without one would give all-zero coefficients. Bad arguments, as
+// DesignPassBand takes them: std::invalid_argument.
+bool PassBandHoldsABin(int type, int n, double low, double high);
 
 struct CLengthEstimate {
     int nLength = 0;      // the odd length, when strError is empty

@@ -31,7 +31,9 @@ struct CPassBandTexts {
 CPassBandTexts WritePassBand(const CPassBandData& data);
 // Reads and checks the controls in exchange order: Low (0 .. 0.5), type, Filter Length
 // (1 .. 4096), Outband Attn (0 .. 1000), and for the band types High (above Low, at most
-// 0.5: a band of no width passes or stops nothing). Fields
+// 0.5: a band of no width passes or stops nothing); then refuses a pass band that holds
+// none of the design's bins (PassBandHoldsABin) at High for a band pass, at Low for a high
+// pass. Fields
 // read before a failure keep their new values in data; the first failure is returned.
 std::optional<CExchangeFailure> ReadPassBand(const CPassBandTexts& texts, CPassBandData& data);
 

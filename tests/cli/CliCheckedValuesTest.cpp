@@ -119,10 +119,10 @@ TEST_F(CliTest, ABandOfNoWidthOrOfNoFrequencyPointIsNotDesigned)
         {{"--type", "bandpass", "--low", "0.2", "--high", "0.2"}, "high cut-off: Please enter a number greater than 0.2 and at most 0.5."},
         {{"--type", "bandstop", "--low", "0.3", "--high", "0.3"}, "high cut-off: Please enter a number greater than 0.3 and at most 0.5."},
         // Both edges between the same two of the 31 points: kL = kH = 6.
-        {{"--type", "bandpass", "--low", "0.2", "--high", "0.22"}, "The filter was not designed: the pass band holds none "
-            "of the 31 frequency points the design samples; widen it or lengthen the filter."},
-        {{"--type", "highpass", "--low", "0.49"}, "The filter was not designed: the pass band holds none of the 31 "
+        {{"--type", "bandpass", "--low", "0.2", "--high", "0.22"}, "high cut-off: The pass band holds none of the 31 "
             "frequency points the design samples; widen it or lengthen the filter."},
+        {{"--type", "highpass", "--low", "0.49"}, "low cut-off: The pass band holds none of the 31 frequency points the "
+            "design samples; widen it or lengthen the filter."},
     };
     for (const auto& c : cases) {
         const RunResult result = Cli(c.design + std::vector<std::string>{"--length", "31", "--design", "--save", "a.flt"});

@@ -722,6 +722,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>Please enter 0 for none or a number between %1 and %2.</source>
         <translation>Please enter 0 for none or a number between %1 and %2.</translation>
     </message>
+    <message>
+        <source>The pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter.</source>
+        <translation>The pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter.</translation>
+    </message>
 </context>
 <context>
     <name>DisplayData</name>
@@ -896,8 +900,8 @@ Install them as the filter&apos;s coefficients?</translation>
         <translation>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</translation>
     </message>
     <message>
-        <source>the pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter</source>
-        <translation>the pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter</translation>
+        <source>the pass band holds none of the frequency points of the design</source>
+        <translation>the pass band holds none of the frequency points of the design</translation>
     </message>
 </context>
 <context>

@@ -722,6 +722,10 @@ Install them as the filter&apos;s coefficients?</source>
         <source>Please enter 0 for none or a number between %1 and %2.</source>
         <translation>指定しない場合は 0 を、それ以外は %1 から %2 までの数値を入力してください。</translation>
     </message>
+    <message>
+        <source>The pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter.</source>
+        <translation>通過域に設計で使う %1 個の周波数点が一つも入りません。通過域を広げるかフィルタを長くしてください。</translation>
+    </message>
 </context>
 <context>
     <name>DisplayData</name>
@@ -896,8 +900,8 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>推定フィルタ長は約 %1 で、%2 を超えます。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
     </message>
     <message>
-        <source>the pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter</source>
-        <translation>通過域に設計で使う %1 個の周波数点が一つも入りません。通過域を広げるかフィルタを長くしてください</translation>
+        <source>the pass band holds none of the frequency points of the design</source>
+        <translation>通過域に設計の周波数点が一つも入りません</translation>
     </message>
 </context>
 <context>
