@@ -2,6 +2,7 @@
 #include "CCliRunner.h"
 #include "Failure.h"
 #include "Printable.h"
+#include "Version.h"
 
 #include <cstdio>
 #include <iostream>
@@ -25,7 +26,7 @@ int run(int argc, char** argv)
         return fail(e.what(), 1, " (see filter-cli --help)");
     }
     if (command.bHelp || command.bVersion) {
-        std::cout << (command.bHelp ? UsageText() : "filter-cli 0.12\n");
+        std::cout << (command.bHelp ? std::string(UsageText()) : VersionLine("filter-cli"));
         const std::string failure = FlushOutput(std::cout);
         return failure.empty() ? 0 : fail(failure, 2);
     }

@@ -51,6 +51,7 @@ int main(int argc, char** argv)
         // boxes take the program's title from the application object instead.
         QCoreApplication::setApplicationName("filter");
         QCoreApplication::setOrganizationName("filter-workbench");
+        QGuiApplication::setDesktopFileName("filter-workbench");  // the desktop entry of the window
         return RunGuarded("filter", [display] { return run(display); });
     });
 }

@@ -3,13 +3,17 @@
 // h[0]) and writes its n - 1 roots to "root.bin" in the current directory. On any
 // failure, running out of memory included, it prints one line on stderr, exits with
 // status 2 (1 for a wrong command line) and leaves an existing "root.bin" as it was.
+// "zsolve --help" and "zsolve --version" print what they say.
 #include "Failure.h"
 #include "Printable.h"
 #include "RecordFile.h"
 #include "RootFinder.h"
+#include "Version.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <stdexcept>
 #include <string>
@@ -49,10 +53,34 @@ CComplexArray Roots(const std::string& path)
     }
 }
 
+const char* const kHelp = R"(usage: zsolve FILE
+Finds the roots of the polynomial in FILE, in the format of "beta.bin" that the workbench
+filter writes, and writes them to "root.bin" in the current folder.
+  FILE       a count and that many complex coefficients, constant term first
+  --help     show this text
+  --version  show the version
+Exit status: 0 done; 1 usage error; 2 FILE could not be read or the roots could not be
+found or written ("root.bin" is left as it was).
+)";
+
+// Writes text to the standard output: 0 when it was written, else 2 with the reason.
+int Show(const std::string& text)
+{
+    errno = 0;
+    std::fputs(text.c_str(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "zsolve: cannot write the standard output: %s\n", errno ? std::strerror(errno) : "write error");
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const std::string word = argc == 2 ? argv[1] : "";
+    if (word == "--help" || word == "--version")
+        return Show(word == "--help" ? kHelp : VersionLine("zsolve"));
     if (argc != 2) {
         std::fprintf(stderr, "zsolve: usage: zsolve FILE (writes the roots of the polynomial in FILE to %s)\n",
                      exchange::kRootFile);

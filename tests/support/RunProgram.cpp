@@ -3,12 +3,14 @@
 #include "TempFolder.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -69,6 +71,25 @@ std::vector<char*> pointersTo(std::vector<std::string>& words)
     ::_exit(127);
 }
 
+// How long a program run by a test may take before it counts as hung and is killed.
+constexpr std::chrono::seconds kRunDeadline(60);
+
+// Waits up to deadline for child pid to end, leaving it to be collected; kills it when it
+// is still running then. False when it had to be killed.
+bool awaitEnd(pid_t pid, std::chrono::seconds deadline)
+{
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    siginfo_t info{};
+    while (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0) {
+        if (std::chrono::steady_clock::now() > end) {
+            ::kill(pid, SIGKILL);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string ProgramBesideTest(const std::string& name)
@@ -86,6 +107,7 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     const pid_t pid = ::fork();
     if (pid == 0)
         runChild(program, args, cwd, capture, options);
+    const bool ended = awaitEnd(pid, kRunDeadline);
     int status = 0;
     struct rusage usage {};
     while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
@@ -95,6 +117,6 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     result.peakKiB = usage.ru_maxrss;
     result.out = contentsOf(capture / "out");
-    result.err = contentsOf(capture / "err");
+    result.err = (ended ? "" : "[killed: still running after the test's deadline]\n") + contentsOf(capture / "err");
     return result;
 }
