@@ -24,6 +24,7 @@ public:
     // words. The value is read from the last column named "coefficient" or "value" (case
     // ignored), else from the last column.
     size_t ColumnCount() const;
+    size_t WordCount() const { return m_nWords; }
     size_t ValueColumn() const;
     bool Separated() const { return m_bSeparated; }
     // The fraction bits of the element type a declaration's words name: 15 for int16_t

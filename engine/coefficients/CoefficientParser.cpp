@@ -42,6 +42,7 @@ private:
     void Number();
     double ValueOf(std::string_view token, const CPlace& place) const;
     void Word();
+    void CheckNames(const CPlace& place) const;
     void Mark(char c);
     void Separator(char c, const CPlace& place);
     void StartDeclaration();
@@ -198,11 +199,22 @@ void CScanner::Word()
         m_names.Start(word, place);
     } else if (m_state == State::Names) {
         m_names.Word(word);
+        CheckNames(place);
     } else if (m_state == State::Size && !m_bSizeSeen) {
         Size(word, place);
     } else {
         Unexpected(place, word);
     }
+}
+
+// A first line of more words or columns than a file holds values cannot be a header or
+// a declaration that leads to values, so it is refused where it passes that, without
+// reading the rest of the line.
+void CScanner::CheckNames(const CPlace& place) const
+{
+    const size_t most = static_cast<size_t>(kMaxFilterLength);
+    if (m_names.WordCount() > most || m_names.ColumnCount() > most)
+        Fail(place, text::Tr("CoefficientParser", "the first line holds more than %1 names").arg(kMaxFilterLength));
 }
 
 void CScanner::Mark(char c)
@@ -237,6 +249,7 @@ void CScanner::Separator(char c, const CPlace& place)
 {
     if (m_state == State::Names) {
         m_names.Separator();
+        CheckNames(place);
     } else if (!(m_state == State::Top || (m_state == State::Body && c == ',') || (m_state == State::Closed && c == ';'))) {
         Unexpected(place, std::string_view(c == ',' ? "," : ";"));
     }

@@ -630,6 +630,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <translation>the line holds more values than the header&apos;s %1 columns</translation>
     </message>
     <message>
+        <source>the first line holds more than %1 names</source>
+        <translation>the first line holds more than %1 names</translation>
+    </message>
+    <message>
         <source>more than %1 values</source>
         <translation>more than %1 values</translation>
     </message>

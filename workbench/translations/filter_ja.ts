@@ -630,6 +630,10 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>行の値が見出しの %1 列より多くあります</translation>
     </message>
     <message>
+        <source>the first line holds more than %1 names</source>
+        <translation>1 行目の名前が %1 個を超えています</translation>
+    </message>
+    <message>
         <source>more than %1 values</source>
         <translation>値が %1 個を超えています</translation>
     </message>

@@ -91,6 +91,21 @@ TEST(CoefficientImport, TakesAtMost65535Values)
     EXPECT_EQ(refusal(text + "  1\n"), "line 65536, column 3: more than 65535 values");
 }
 
+TEST(CoefficientImport, AFirstLineOfMoreNamesThanValuesIsRefusedWhereItPassesThem)
+{
+    std::string names = "a", row = "0";
+    for (int i = 1; i < kMaxFilterLength; ++i) {
+        names += ",a";
+        row += i + 1 == kMaxFilterLength ? ",0.5" : ",0";
+    }
+    EXPECT_EQ(read(names + "\n" + row + "\n"), std::vector<double>{0.5});  // the most columns a header may name
+    EXPECT_EQ(refusal(names + ",a\n" + row), "line 1, column 131070: the first line holds more than 65535 names");
+    std::string words = "a";
+    for (int i = 1; i <= kMaxFilterLength; ++i)
+        words += " a";
+    EXPECT_EQ(refusal(words + "\n1"), "line 1, column 131071: the first line holds more than 65535 names");
+}
+
 TEST(CoefficientImport, AMillionBlanksBeforeANumberAreJustBlanks)
 {
     EXPECT_EQ(read(std::string(1000000, ' ') + "0.25\n"), std::vector<double>{0.25});
