@@ -15,6 +15,8 @@ public:
     std::string Run(const CCliCommand& command);
 
 private:
+    // Runs one step and says why it failed; empty when it ran and its output was written.
+    std::string RunGuarded(const CCliStep& step);
     // Runs one step; a failure is recorded in m_ui.
     void RunStep(const CCliStep& step);
     void Command(int id) { m_doc.OnCmdMsg(id, nullptr); }
@@ -33,3 +35,7 @@ private:
     CCliUi m_ui;
     CFilterDoc m_doc;
 };
+
+// Flushes out: empty when all written to it so far was taken, else the reason, as
+// "cannot write the standard output: <the system's reason>".
+std::string FlushOutput(std::ostream& out);
