@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     std::cout.flush();
     if (!error.empty()) {
         std::cerr << "filter-cli: " << exchange::PrintableText(error) << "\n";
-        return 2;
+        return runner.MissedRequirements() ? 3 : 2;
     }
     return 0;
 }

@@ -10,11 +10,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CPassBandDlg::CPassBandDlg(const CPassBandData& data, QWidget* parent)
-    : QDialog(parent), m_data(data), m_pTypes(new QButtonGroup(this))
+CPassBandDlg::CPassBandDlg(const CPassBandData& data, const CPassBandShortest& shortest, QWidget* parent)
+    : QDialog(parent), m_data(data), m_pTypes(new QButtonGroup(this)), m_shortest(shortest),
+      m_pShortest(new QPushButton(tr("Shortest")))
 {
     setWindowTitle(tr("Designating Pass Band"));
     const CPassBandTexts texts = WritePassBand(data);
@@ -36,6 +39,11 @@ CPassBandDlg::CPassBandDlg(const CPassBandData& data, QWidget* parent)
     cutLayout->addRow(new QLabel(tr("As per Sampling Frequency")));
     auto* form = new QFormLayout;
     form->addRow(tr("Filter Length:"), AddEdit(IDC_LENGTH, texts.strLength));
+    m_pShortest->setObjectName(QString("IDC_%1").arg(IDC_SHORTEST));
+    m_pShortest->setAutoDefault(false);
+    m_pShortest->setToolTip(tr("The shortest length whose filter meets the requirements"));
+    connect(m_pShortest, &QPushButton::clicked, this, &CPassBandDlg::FindShortest);
+    form->addRow(QString(), m_pShortest);  // below the length, so that the dialog keeps its width
     form->addRow(tr("Outband Attn:"), AddEdit(IDC_ATTENUATION, texts.strAttenuation));
     QDialogButtonBox* buttons = OkCancelButtons(this, tr("ｷｬﾝｾﾙ"));
     auto* layout = new QVBoxLayout(this);
@@ -57,7 +65,7 @@ QLineEdit* CPassBandDlg::AddEdit(int id, const std::string& text)
 
 void CPassBandDlg::OnTypeChosen(int type) { m_edits.at(IDC_HIGHCUT)->setEnabled(type > 1); }
 
-void CPassBandDlg::accept()
+CPassBandTexts CPassBandDlg::CurrentTexts() const
 {
     CPassBandTexts texts;
     texts.strLow = GetEdit(IDC_LOWCUT)->text().toStdString();
@@ -65,7 +73,26 @@ void CPassBandDlg::accept()
     texts.strLength = GetEdit(IDC_LENGTH)->text().toStdString();
     texts.strAttenuation = GetEdit(IDC_ATTENUATION)->text().toStdString();
     texts.strHigh = GetEdit(IDC_HIGHCUT)->text().toStdString();
-    if (const auto failure = ReadPassBand(texts, m_data)) {
+    return texts;
+}
+
+void CPassBandDlg::FindShortest()
+{
+    CPassBandData conditions = m_data;
+    if (const auto failure = ReadPassBandConditions(CurrentTexts(), conditions)) {
+        ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
+        return;
+    }
+    const CShortestAnswer answer = m_shortest(conditions);
+    if (answer.nLength > 0)
+        GetEdit(IDC_LENGTH)->setText(QString::number(answer.nLength));
+    else if (!answer.strWhy.empty())
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(answer.strWhy));
+}
+
+void CPassBandDlg::accept()
+{
+    if (const auto failure = ReadPassBand(CurrentTexts(), m_data)) {
         ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
         return;
     }
