@@ -190,12 +190,14 @@ std::string VerdictText(const CFilterMeasurement& m, double sampleRate)
         return {};
     if (m.MeetsRequirements())
         return Tr("MeasurementReport", "Meets the requirements");
-    std::string misses;
-    if (m.PassMissed())
-        misses = missOf(TrNoop("MeasurementReport", "pass band"), *m.passExcess, sampleRate);
-    if (m.StopMissed())
-        misses += (misses.empty() ? "" : "; ") + missOf(TrNoop("MeasurementReport", "stop band"), *m.stopExcess, sampleRate);
-    return Tr("MeasurementReport", "Misses: %1").arg(misses);
+    const char* const pass = TrNoop("MeasurementReport", "pass band");
+    const char* const stop = TrNoop("MeasurementReport", "stop band");
+    if (!m.StopMissed())
+        return Tr("MeasurementReport", "Misses: %1").arg(missOf(pass, *m.passExcess, sampleRate));
+    if (!m.PassMissed())
+        return Tr("MeasurementReport", "Misses: %1").arg(missOf(stop, *m.stopExcess, sampleRate));
+    return Tr("MeasurementReport", "Misses: %1")
+        .arg(Tr("MeasurementReport", "%1; %2").arg(missOf(pass, *m.passExcess, sampleRate)).arg(missOf(stop, *m.stopExcess, sampleRate)));
 }
 
 text::CMessage VerdictSummary(const CFilterMeasurement& m, double sampleRate)

@@ -1573,7 +1573,7 @@ Install them as the filter&apos;s coefficients?</source>
     </message>
     <message>
         <source>%1 by %2 dB at %3</source>
-        <translation>%1 が %3 で %2 dB</translation>
+        <translation>%1が %3 で %2 dB 不足</translation>
     </message>
     <message>
         <source>Meets the requirements</source>
@@ -1597,7 +1597,7 @@ Install them as the filter&apos;s coefficients?</source>
     </message>
     <message>
         <source>%1 misses by %2 dB at %3</source>
-        <translation>%1 が %3 で %2 dB 不足</translation>
+        <translation>%1が %3 で %2 dB 不足</translation>
     </message>
     <message>
         <source>%1; %2</source>

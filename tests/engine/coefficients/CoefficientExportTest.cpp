@@ -3,6 +3,7 @@
 #include "CoefficientExport.h"
 #include "CoefficientText.h"
 #include "DisplayCsv.h"
+#include "FilterDesign.h"
 #include "FixedPoint.h"
 #include "MinimumPhase.h"
 #include "NumberText.h"
@@ -175,4 +176,29 @@ TEST(DisplayCsv, AbscissaInFractionsOrSamplesOrInHertzAndSeconds)
     EXPECT_THROW(FormatDisplayCsv(7, values, 1.0, 0.0), std::invalid_argument);
     EXPECT_THROW(FormatDisplayCsv(1, values, 0.0, 0.0), std::invalid_argument);
     EXPECT_THROW(FormatDisplayCsv(1, values, 0.125, -1.0), std::invalid_argument);
+}
+
+TEST(FixedPoint, SaysWhetherTheQuantizedFilterStillMeetsTheRequirements)
+{
+    // A window design of 120 dB meets 110 dB in double precision; rounded to Q15 its stop
+    // band rises to about -95 dB, to Q31 it stays below -110 dB.
+    const CRealArray h = DesignPassBand(LowPass, 301, 0.2, 0.5, 120.0).coefficients;
+    const CRequirements r{LowPass, {0.15, 0.25}, 0.1, 110.0};
+    const struct {
+        int bits;
+        bool meets;
+    } cases[] = {{15, false}, {31, true}};
+    for (const auto& c : cases) {
+        const CQuantization q = QuantizeCoefficients(h, c.bits, r);
+        ASSERT_TRUE(q.exactJudgement && q.quantizedJudgement);
+        EXPECT_TRUE(q.exactJudgement->MeetsRequirements());
+        EXPECT_EQ(q.quantizedJudgement->MeetsRequirements(), c.meets) << c.bits;
+        const std::string line = DescribeQuantization(q).back().English();
+        const std::string name = "Q" + std::to_string(c.bits);
+        EXPECT_EQ(line.rfind("Requirements: " + name + (c.meets ? ": meets the requirements" : ": stop band misses by "), 0), 0u) << line;
+        EXPECT_TRUE(contains(line, "(double: meets the requirements).")) << line;
+    }
+    const std::string header = FormatCoefficientExport(h, ExportFormat::DspQ15, kDefaultBlockSize, r);
+    EXPECT_TRUE(contains(header, "// Requirements: Q15: stop band misses by ")) << header;
+    EXPECT_FALSE(QuantizeCoefficients(h, 15).exactJudgement);
 }
