@@ -3,6 +3,7 @@
 #include "DialogButtons.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
+#include "ShortestLengthButton.h"
 #include "WaitCursor.h"
 
 #include <QButtonGroup>
@@ -11,7 +12,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -95,10 +95,7 @@ QLayout* CEquirippleDlg::CreateConditionForm(const CEquirippleTexts& texts)
     m_pTakeEstimate->setAutoDefault(false);
     connect(m_pTakeEstimate, &QPushButton::clicked, this, &CEquirippleDlg::TakeEstimate);
     grid->addWidget(m_pTakeEstimate, 2, 2);
-    m_pShortest = new QPushButton(tr("Shortest"));
-    m_pShortest->setObjectName(QString("IDC_%1").arg(IDC_SHORTEST));
-    m_pShortest->setAutoDefault(false);
-    m_pShortest->setToolTip(tr("The shortest length whose filter meets the requirements"));
+    m_pShortest = CreateShortestButton(tr("Shortest"));
     connect(m_pShortest, &QPushButton::clicked, this, &CEquirippleDlg::FindShortest);
     grid->addWidget(m_pShortest, 3, 2);  // below Use Estimate, so that the dialog keeps its width
     m_pEstimate = new QLabel;
@@ -169,11 +166,7 @@ void CEquirippleDlg::FindShortest()
         ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
         return;
     }
-    const CShortestAnswer answer = m_shortest(conditions);
-    if (answer.nLength > 0)
-        GetEdit(IDC_LENGTH)->setText(QString::number(answer.nLength));
-    else if (!answer.strWhy.empty())
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(answer.strWhy));
+    ShowShortestAnswer(this, GetEdit(IDC_LENGTH), m_shortest(conditions));
 }
 
 void CEquirippleDlg::accept()

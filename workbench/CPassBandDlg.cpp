@@ -3,6 +3,7 @@
 #include "DialogButtons.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
+#include "ShortestLengthButton.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -10,14 +11,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 CPassBandDlg::CPassBandDlg(const CPassBandData& data, const CPassBandShortest& shortest, QWidget* parent)
     : QDialog(parent), m_data(data), m_pTypes(new QButtonGroup(this)), m_shortest(shortest),
-      m_pShortest(new QPushButton(tr("Shortest")))
+      m_pShortest(CreateShortestButton(tr("Shortest")))
 {
     setWindowTitle(tr("Designating Pass Band"));
     const CPassBandTexts texts = WritePassBand(data);
@@ -39,9 +39,6 @@ CPassBandDlg::CPassBandDlg(const CPassBandData& data, const CPassBandShortest& s
     cutLayout->addRow(new QLabel(tr("As per Sampling Frequency")));
     auto* form = new QFormLayout;
     form->addRow(tr("Filter Length:"), AddEdit(IDC_LENGTH, texts.strLength));
-    m_pShortest->setObjectName(QString("IDC_%1").arg(IDC_SHORTEST));
-    m_pShortest->setAutoDefault(false);
-    m_pShortest->setToolTip(tr("The shortest length whose filter meets the requirements"));
     connect(m_pShortest, &QPushButton::clicked, this, &CPassBandDlg::FindShortest);
     form->addRow(QString(), m_pShortest);  // below the length, so that the dialog keeps its width
     form->addRow(tr("Outband Attn:"), AddEdit(IDC_ATTENUATION, texts.strAttenuation));
@@ -83,11 +80,7 @@ void CPassBandDlg::FindShortest()
         ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
         return;
     }
-    const CShortestAnswer answer = m_shortest(conditions);
-    if (answer.nLength > 0)
-        GetEdit(IDC_LENGTH)->setText(QString::number(answer.nLength));
-    else if (!answer.strWhy.empty())
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(answer.strWhy));
+    ShowShortestAnswer(this, GetEdit(IDC_LENGTH), m_shortest(conditions));
 }
 
 void CPassBandDlg::accept()

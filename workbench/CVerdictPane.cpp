@@ -24,6 +24,7 @@ void CVerdictPane::OnUpdate(CView*, long)
 void CVerdictPane::SetSampleRate(double sampleRate)
 {
     m_dSampleRate = sampleRate;
+    m_measuredRequirements.reset();  // measures afresh, to write the new units
     OnUpdate(nullptr, 0);
 }
 
@@ -37,6 +38,19 @@ void CVerdictPane::showEvent(QShowEvent* event)
 void CVerdictPane::Refresh()
 {
     m_bStale = false;
+    const CRealArray* coefficients = m_doc.m_pCoef.get();
+    std::vector<double> current;
+    if (coefficients)
+        current.assign(coefficients->data(), coefficients->data() + coefficients->GetSize());
+    if (current == m_measuredCoefficients && m_doc.m_requirements == m_measuredRequirements && m_measuredRequirements)
+        return;
+    m_measuredCoefficients = std::move(current);
+    m_measuredRequirements = m_doc.m_requirements;
+    ShowVerdict();
+}
+
+void CVerdictPane::ShowVerdict()
+{
     QString text;
     bool meets = true;
     if (m_doc.m_pCoef && m_doc.m_pCoef->GetSize() > 0 && m_doc.m_requirements) {
@@ -49,5 +63,6 @@ void CVerdictPane::Refresh()
         }
     }
     setText(text);
+    setToolTip(text);
     setStyleSheet(meets ? QString() : QString("color: %1").arg(WarningColour().name()));
 }

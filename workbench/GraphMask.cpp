@@ -43,6 +43,19 @@ bool outside(const CRequirementBand& band, double value, bool decibel)
     return std::fabs(magnitude - band.dGain) > band.dTolerance;
 }
 
+// For each point of picture's display: whether it lies inside a band but outside its tolerance.
+std::vector<bool> outsideTolerance(const CGraphPicture& picture)
+{
+    const std::vector<CRequirementBand> bands = RequirementBands(*picture.requirements);
+    const CRealArray& a = *picture.pDisplay;
+    std::vector<bool> bad(static_cast<size_t>(a.GetSize()));
+    for (int i = 0; i < a.GetSize(); ++i) {
+        const CRequirementBand* band = bandAt(bands, i * picture.dSpacing);
+        bad[static_cast<size_t>(i)] = band && outside(*band, a[i], picture.bDecibel);
+    }
+    return bad;
+}
+
 }  // namespace
 
 QColor WarningColour() { return QColor(235, 90, 0); }
@@ -75,13 +88,8 @@ void DrawCurveOutsideTolerance(QPainter& painter, const CGraphPicture& picture, 
 {
     if (!ShowsMask(picture))
         return;
-    const std::vector<CRequirementBand> bands = RequirementBands(*picture.requirements);
     const CRealArray& a = *picture.pDisplay;
-    std::vector<bool> bad(static_cast<size_t>(a.GetSize()));
-    for (int i = 0; i < a.GetSize(); ++i) {
-        const CRequirementBand* band = bandAt(bands, i * picture.dSpacing);
-        bad[static_cast<size_t>(i)] = band && outside(*band, a[i], picture.bDecibel);
-    }
+    const std::vector<bool> bad = outsideTolerance(picture);
     // Each run of segments that touch a point outside, as a polyline with the curve's pen,
     // so that it covers exactly the curve's own pixels there.
     painter.setPen(QPen(WarningColour(), printing ? 4 : 0));

@@ -51,6 +51,32 @@ std::string refusal(const CShortestResult& result, int limit, double designAtten
     return why;
 }
 
+// The requirements in file, or none and why (empty when there is no such file).
+std::optional<CRequirements> readRequirements(const std::string& file, std::string& why)
+{
+    try {
+        return ReadRequirementsFile(file);
+    } catch (const exchange::FileError& e) {
+        std::error_code error;
+        why = std::filesystem::exists(file, error) ? e.what() : std::string();
+    } catch (const CRequirementsFileError& e) {
+        why = text::Tr("CFilterDoc", "\"%1\" is damaged: %2").arg(exchange::PrintableText(file)).arg(e.what());
+    }
+    return std::nullopt;
+}
+
+// What the status bar says when the file beside a document gave no requirements (why it
+// did not, empty when there is none): whether the stored values gave them instead.
+std::string derivedStatus(bool derived, const std::string& why)
+{
+    const text::CMessage how = derived
+        ? text::Tr("CFilterDoc", "the requirements were derived from the document's type, cut-offs and attenuation")
+        : text::Tr("CFilterDoc", "the document's type, cut-offs and attenuation give none: state them in the View menu");
+    if (why.empty())
+        return text::Tr("CFilterDoc", "No requirements beside the document; %1.").arg(how);
+    return text::Tr("CFilterDoc", "The requirements beside the document were not taken (%1); %2.").arg(why).arg(how);
+}
+
 }  // namespace
 
 CRequirements CFilterDoc::PassBandRequirementsOf(const CPassBandData& data, const std::optional<CPassBandAim>& aim)
@@ -115,29 +141,12 @@ void CFilterDoc::OnOpenDocument(const std::string& path)
 
 void CFilterDoc::TakeLoadedRequirements()
 {
-    if (m_strOpeningPath.empty()) {
-        m_requirements = DerivedRequirements();
-        return;
-    }
-    const std::string file = RequirementsPath(m_strOpeningPath);
     std::string why;
-    try {
-        m_requirements = ReadRequirementsFile(file);
+    if (!m_strOpeningPath.empty() && (m_requirements = readRequirements(RequirementsPath(m_strOpeningPath), why)))
         return;
-    } catch (const exchange::FileError& e) {
-        std::error_code error;
-        why = std::filesystem::exists(file, error) ? e.what() : std::string();
-    } catch (const CRequirementsFileError& e) {
-        why = text::Tr("CFilterDoc", "\"%1\" is damaged: %2").arg(exchange::PrintableText(file)).arg(e.what());
-    }
     m_requirements = DerivedRequirements();
-    const text::CMessage derived = m_requirements
-        ? text::Tr("CFilterDoc", "the requirements were derived from the document's type, cut-offs and attenuation")
-        : text::Tr("CFilterDoc", "the document's type, cut-offs and attenuation give none: state them in the View menu");
-    m_ui.ShowStatus(why.empty() ? text::Tr("CFilterDoc", "No requirements beside the document; %1.").arg(derived)
-                                : text::Tr("CFilterDoc", "The requirements beside the document were not taken (%1); %2.")
-                                      .arg(why)
-                                      .arg(derived));
+    if (!m_strOpeningPath.empty())
+        m_ui.ShowStatus(derivedStatus(m_requirements.has_value(), why));
 }
 
 std::optional<CRequirements> CFilterDoc::DerivedRequirements() const

@@ -17,52 +17,77 @@ constexpr double kTwoPi = 6.283185307179586476925286766559;
 constexpr int kLanes = 4;
 constexpr int kBlock = 256;
 
-// The sums of h[n] t^p e^(-j 2 pi f t), t = n - centre, for p = 0 .. powers - 1, in plain
-// real arithmetic (the library's complex product checks for NaN on every step).
-template <int powers>
-void sums(const std::vector<double>& h, double centre, double f, Complex (&s)[powers])
-{
-    const double w = -kTwoPi * f;
-    double laneRe[kLanes], laneIm[kLanes];  // e^(j w l): lane l's offset from lane 0
-    for (int l = 0; l < kLanes; ++l) {
-        laneRe[l] = std::cos(w * l);
-        laneIm[l] = std::sin(w * l);
+// The rotations of one evaluation: lane l starts kLanes apart from lane 0 by e^(j w l), and
+// every lane steps by e^(j w kLanes).
+struct CRotation {
+    double w;
+    double laneRe[kLanes], laneIm[kLanes];
+    double stepRe, stepIm;
+
+    explicit CRotation(double angle) : w(angle), stepRe(std::cos(angle * kLanes)), stepIm(std::sin(angle * kLanes))
+    {
+        for (int l = 0; l < kLanes; ++l) {
+            laneRe[l] = std::cos(w * l);
+            laneIm[l] = std::sin(w * l);
+        }
     }
-    const double stepRe = std::cos(w * kLanes), stepIm = std::sin(w * kLanes);
+};
+
+// The running sums of h[n] t^p e^(j w t), t = n - centre, for p = 0 .. powers - 1, one
+// per lane, in plain real arithmetic (the library's complex product checks for NaN on
+// every step).
+template <int powers>
+struct CSums {
     double re[powers][kLanes] = {}, im[powers][kLanes] = {};
-    const int n = static_cast<int>(h.size());
-    for (int start = 0; start < n; start += kBlock) {
-        const double baseRe = std::cos(w * (start - centre)), baseIm = std::sin(w * (start - centre));
+
+    // Adds the terms start .. end - 1, their phasors taken afresh at start.
+    void AddBlock(const std::vector<double>& h, double centre, int start, int end, const CRotation& r)
+    {
+        const double baseRe = std::cos(r.w * (start - centre)), baseIm = std::sin(r.w * (start - centre));
         double pRe[kLanes], pIm[kLanes];
         for (int l = 0; l < kLanes; ++l) {
-            pRe[l] = baseRe * laneRe[l] - baseIm * laneIm[l];
-            pIm[l] = baseRe * laneIm[l] + baseIm * laneRe[l];
+            pRe[l] = baseRe * r.laneRe[l] - baseIm * r.laneIm[l];
+            pIm[l] = baseRe * r.laneIm[l] + baseIm * r.laneRe[l];
         }
-        const int end = std::min(n, start + kBlock);
         for (int i = start; i < end; i += kLanes) {
-            for (int l = 0; l < kLanes && i + l < end; ++l) {
-                const double t = i + l - centre;
-                double weight = h[static_cast<size_t>(i + l)];
-                for (int p = 0; p < powers; ++p, weight *= t) {
-                    re[p][l] += weight * pRe[l];
-                    im[p][l] += weight * pIm[l];
-                }
-            }
+            for (int l = 0; l < kLanes && i + l < end; ++l)
+                AddTerm(h[static_cast<size_t>(i + l)], i + l - centre, pRe[l], pIm[l], l);
             for (int l = 0; l < kLanes; ++l) {
-                const double next = pRe[l] * stepRe - pIm[l] * stepIm;
-                pIm[l] = pRe[l] * stepIm + pIm[l] * stepRe;
+                const double next = pRe[l] * r.stepRe - pIm[l] * r.stepIm;
+                pIm[l] = pRe[l] * r.stepIm + pIm[l] * r.stepRe;
                 pRe[l] = next;
             }
         }
     }
-    for (int p = 0; p < powers; ++p) {
+    void AddTerm(double weight, double t, double pRe, double pIm, int lane)
+    {
+        for (int p = 0; p < powers; ++p, weight *= t) {
+            re[p][lane] += weight * pRe;
+            im[p][lane] += weight * pIm;
+        }
+    }
+    Complex Total(int p) const
+    {
         double sumRe = 0.0, sumIm = 0.0;
         for (int l = 0; l < kLanes; ++l) {
             sumRe += re[p][l];
             sumIm += im[p][l];
         }
-        s[p] = Complex(sumRe, sumIm);
+        return Complex(sumRe, sumIm);
     }
+};
+
+// The sums of h[n] t^p e^(-j 2 pi f t), t = n - centre, for p = 0 .. powers - 1.
+template <int powers>
+void sums(const std::vector<double>& h, double centre, double f, Complex (&s)[powers])
+{
+    const CRotation rotation(-kTwoPi * f);
+    CSums<powers> running;
+    const int n = static_cast<int>(h.size());
+    for (int start = 0; start < n; start += kBlock)
+        running.AddBlock(h, centre, start, std::min(n, start + kBlock), rotation);
+    for (int p = 0; p < powers; ++p)
+        s[p] = running.Total(p);
 }
 
 }  // namespace

@@ -135,6 +135,29 @@ int kaiserEstimate(const CRequirements& r, int maxLength)
     return estimate.strError.empty() ? std::min(estimate.nLength, maxLength) : maxLength;
 }
 
+// The equiripple design of request at any length, nullopt where it is refused.
+CLengthDesign equirippleOf(const CEquirippleRequest& request)
+{
+    return [request](int n) -> std::optional<CRealArray> {
+        CEquirippleRequest sized = request;
+        sized.nLength = n;
+        if (std::optional<CEquirippleDesign> d = TryDesignEquiripple(sized))
+            return std::move(d->coefficients);
+        return std::nullopt;
+    };
+}
+
+// The result of two searches of one request over the two parities: the shorter length
+// found (a stopped search wins, so that the stop is told), with the designs of both.
+CShortestResult shorterOf(const CShortestResult& odd, const CShortestResult& even)
+{
+    const bool evenWins = even.bCancelled || (even.nLength && (!odd.nLength || even.nLength < odd.nLength))
+        || (!odd.nLength && !even.nLength && even.nLongestTried > odd.nLongestTried);
+    CShortestResult result = evenWins ? even : odd;
+    result.nDesigns = odd.nDesigns + even.nDesigns;
+    return result;
+}
+
 }  // namespace
 
 CShortestResult FindShortest(const CLengthDesign& design, const CLengthChain& chain, const CRequirements& requirements,
@@ -165,21 +188,11 @@ CShortestResult ShortestEquiripple(const CEquirippleRequest& request, const CSea
     checked.nLength = 1;
     CheckEquirippleRequest(checked);
     const CRequirements requirements = EquirippleRequirements(request);
-    const CLengthDesign design = [&](int n) -> std::optional<CRealArray> {
-        CEquirippleRequest r = request;
-        r.nLength = n;
-        if (std::optional<CEquirippleDesign> d = TryDesignEquiripple(r))
-            return std::move(d->coefficients);
-        return std::nullopt;
-    };
+    const CLengthDesign design = equirippleOf(request);
     const int estimate = kaiserEstimate(requirements, kMaxEquirippleLength);
-    CShortestResult best = FindShortest(design, chainOf(1, kMaxEquirippleLength, estimate), requirements, progress);
-    if (request.nType == HighPass || request.nType == BandElimination || best.bCancelled)
-        return best;
-    CShortestResult even = FindShortest(design, chainOf(0, kMaxEquirippleLength, estimate), requirements, progress);
-    even.nDesigns += best.nDesigns;
-    if (even.bCancelled || (even.nLength && (!best.nLength || even.nLength < best.nLength)))
-        return even;
-    best.nDesigns = even.nDesigns;
-    return best;
+    CShortestResult odd = FindShortest(design, chainOf(1, kMaxEquirippleLength, estimate), requirements, progress);
+    if (request.nType == HighPass || request.nType == BandElimination || odd.bCancelled)
+        return odd;
+    const CShortestResult even = FindShortest(design, chainOf(0, kMaxEquirippleLength, estimate), requirements, progress);
+    return shorterOf(odd, even);
 }

@@ -162,10 +162,6 @@
         <source>Shortest</source>
         <translation>Shortest</translation>
     </message>
-    <message>
-        <source>The shortest length whose filter meets the requirements</source>
-        <translation>The shortest length whose filter meets the requirements</translation>
-    </message>
 </context>
 <context>
     <name>CExportDlg</name>
@@ -515,10 +511,6 @@
     <message>
         <source>Shortest</source>
         <translation>Shortest</translation>
-    </message>
-    <message>
-        <source>The shortest length whose filter meets the requirements</source>
-        <translation>The shortest length whose filter meets the requirements</translation>
     </message>
 </context>
 <context>
@@ -1732,6 +1724,13 @@ Scale</translation>
     <message>
         <source>the field &quot;type&quot; is not lowpass, highpass, bandpass or bandstop</source>
         <translation>the field &quot;type&quot; is not lowpass, highpass, bandpass or bandstop</translation>
+    </message>
+</context>
+<context>
+    <name>ShortestLengthButton</name>
+    <message>
+        <source>The shortest length whose filter meets the requirements</source>
+        <translation>The shortest length whose filter meets the requirements</translation>
     </message>
 </context>
 <context>

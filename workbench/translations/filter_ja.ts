@@ -162,10 +162,6 @@
         <source>Shortest</source>
         <translation>最短長</translation>
     </message>
-    <message>
-        <source>The shortest length whose filter meets the requirements</source>
-        <translation>要件を満たす最も短いフィルタ長を求めます</translation>
-    </message>
 </context>
 <context>
     <name>CExportDlg</name>
@@ -515,10 +511,6 @@
     <message>
         <source>Shortest</source>
         <translation>Shortest</translation>
-    </message>
-    <message>
-        <source>The shortest length whose filter meets the requirements</source>
-        <translation>要件を満たす最も短いフィルタ長を求めます</translation>
     </message>
 </context>
 <context>
@@ -1732,6 +1724,13 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>the field &quot;type&quot; is not lowpass, highpass, bandpass or bandstop</source>
         <translation>項目「type」が lowpass、highpass、bandpass、bandstop のいずれでもありません</translation>
+    </message>
+</context>
+<context>
+    <name>ShortestLengthButton</name>
+    <message>
+        <source>The shortest length whose filter meets the requirements</source>
+        <translation>要件を満たす最も短いフィルタ長を求めます</translation>
     </message>
 </context>
 <context>
