@@ -28,9 +28,10 @@ struct CFigure {
     double dFrequency = 0.0;
 };
 
-// The filter over one band of its requirements: its largest and smallest magnitude in dB,
-// and how far it leaves the band's tolerance at worst (dB outside the limit, where; <= 0
-// when it stays inside).
+// The filter over one band of its requirements: its largest and smallest magnitude in dB
+// (a stop band's smallest only estimated from the grid: nothing judges it), and how far it
+// leaves the band's tolerance at worst (dB outside the limit, where; <= 0 when it stays
+// inside).
 struct CBandResult {
     CRequirementBand band;
     CFigure largest;
