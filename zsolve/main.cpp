@@ -2,10 +2,11 @@
 // count and n complex records, constant term first: the filter coefficients h[n-1] ..
 // h[0]) and writes its n - 1 roots to "root.bin" in the current directory. On any
 // failure it prints one line on stderr, exits with a non-zero status and leaves an
-// existing "root.bin" as it was.
+// existing "root.bin" as it was. "zsolve --help" and "zsolve --version" print what they say.
 #include "Printable.h"
 #include "RecordFile.h"
 #include "RootFinder.h"
+#include "Version.h"
 
 #include <cmath>
 #include <cstdio>
@@ -48,10 +49,25 @@ CComplexArray Roots(const std::string& path)
     }
 }
 
+const char* const kHelp = R"(usage: zsolve FILE
+Finds the roots of the polynomial in FILE, in the format of "beta.bin" that the workbench
+filter writes, and writes them to "root.bin" in the current folder.
+  FILE       a count and that many complex coefficients, constant term first
+  --help     show this text
+  --version  show the version
+Exit status: 0 done; 1 FILE could not be read or the roots could not be found or written
+("root.bin" is left as it was); 2 usage error.
+)";
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const std::string word = argc == 2 ? argv[1] : "";
+    if (word == "--help" || word == "--version") {
+        std::fputs(word == "--help" ? kHelp : VersionLine("zsolve").c_str(), stdout);
+        return 0;
+    }
     if (argc != 2) {
         std::fprintf(stderr, "zsolve: usage: zsolve FILE (writes the roots of the polynomial in FILE to %s)\n",
                      exchange::kRootFile);
