@@ -74,11 +74,14 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--low", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strLow = a[0]; }},
         {"--high", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strHigh = a[0]; }},
         {"--attenuation", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strAttenuation = a[0]; }},
-        {"--design", [](CCliRunner& r, Args) { r.Command(ID_TOOL_PASSBAND); }},
+        {"--design", [](CCliRunner& r, Args) { r.Design(ID_TOOL_PASSBAND); }},
         {"--coefficients", [](CCliRunner& r, Args a) { r.m_ui.SetImportPath(a[0]); r.Command(ID_FILE_IMPORT_COEF); }},
         {"--bands", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strBands = a[0]; }},
         {"--ripple", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strRipple = a[0]; }},
-        {"--equiripple", [](CCliRunner& r, Args) { r.Command(ID_TOOL_EQUIRIPPLE); }},
+        {"--equiripple", [](CCliRunner& r, Args) { r.Design(ID_TOOL_EQUIRIPPLE); }},
+        {"--shortest", [](CCliRunner& r, Args) { r.m_ui.SetShortest(); }},
+        {"--require", [](CCliRunner& r, Args) { r.Command(ID_VIEW_REQUIREMENTS); }},
+        {"--check", [](CCliRunner& r, Args) { r.Check(); }},
         {"--estimate-equiripple", [](CCliRunner& r, Args) { r.PrintEquirippleEstimate(); }},
         {"--db", [](CCliRunner& r, Args) { r.Command(ID_VIEW_DB); }},
         {"--show", [](CCliRunner& r, Args a) { r.Command(kDisplayCommands[indexOf(kDisplayNames, a[0])]); }},
@@ -174,6 +177,34 @@ void CCliRunner::SetSampleRate(const std::string& text)
     double rate = 0.0;
     if (!m_ui.Refused(ReadSampleRate(IDC_SAMPLERATE, text, rate)))
         m_ui.SetSampleRate(rate);
+}
+
+void CCliRunner::Design(int id)
+{
+    Command(id);
+    if (const std::optional<int> n = m_ui.TakeShortest())
+        m_out << *n << "\n";
+}
+
+void CCliRunner::Check()
+{
+    if (!NeedFilter())
+        return;
+    if (m_doc.m_pCoef->GetSize() == 0) {
+        m_ui.ShowError("the filter has no coefficients to measure");
+        return;
+    }
+    if (!m_doc.m_requirements) {
+        m_ui.ShowError("the filter has no requirements to check (--require states them)");
+        return;
+    }
+    const CFilterMeasurement m = m_doc.Measure();
+    for (const std::string& line : MissLines(m, m_ui.SampleRate()))
+        m_out << line << "\n";
+    if (!m.MeetsRequirements()) {
+        m_bMissed = true;
+        m_ui.ShowError("the filter misses its requirements");
+    }
 }
 
 void CCliRunner::PrintMeasurement()

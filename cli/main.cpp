@@ -32,7 +32,7 @@ int run(int argc, char** argv)
     }
     CCliRunner runner(std::cout);
     const std::string error = runner.Run(command);
-    return error.empty() ? 0 : fail(error, 2);
+    return error.empty() ? 0 : fail(error, runner.MissedRequirements() ? 3 : 2);
 }
 
 }  // namespace

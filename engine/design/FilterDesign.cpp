@@ -88,13 +88,6 @@ double KaiserTransitionWidth(double attenuation, int n)
     return kaiserD(attenuation) / (n - 1);
 }
 
-double DesignedCutoff(double f, int n)
-{
-    if (n < 1 || !(f >= 0.0 && f <= 0.5))
-        throw std::invalid_argument("a cut-off needs a length of at least 1 and a frequency of 0 to 0.5");
-    return std::min((std::trunc(f * n) + 0.5) / n, 0.5);
-}
-
 CPassBandDesign DesignPassBand(int type, int n, double low, double high, double attenuation)
 {
     checkArguments(type, n, low, high, attenuation);

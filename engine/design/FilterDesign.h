@@ -15,11 +15,6 @@ double KaiserBeta(double attenuation);
 // std::invalid_argument.
 double KaiserTransitionWidth(double attenuation, int n);
 
-// Where DesignPassBand puts the middle of the transition at cut-off f (0 .. 0.5) for
-// length n (>= 1): between the last bin of the band below, trunc(f n), and the next one,
-// (trunc(f n) + 0.5) / n, at most 0.5. A fraction of the sampling frequency.
-double DesignedCutoff(double f, int n);
-
 struct CPassBandDesign {
     CRealArray ideal;        // the centred ideal impulse response
     CRealArray coefficients; // ideal times the Kaiser window

@@ -54,6 +54,18 @@ std::optional<CExchangeFailure> ReadPassBand(const CPassBandTexts& texts, CPassB
             .arg(data.m_nFilterLength)};
 }
 
+std::optional<CExchangeFailure> ReadPassBandConditions(const CPassBandTexts& texts, CPassBandData& data)
+{
+    int typed = 0;
+    const bool lengthValid = !ExchangeInt(IDC_LENGTH, texts.strLength, 1, kMaxDesignLength, typed);
+    CPassBandTexts conditions = texts;
+    conditions.strLength = lengthValid ? texts.strLength : "1";
+    if (auto failure = ReadPassBand(conditions, data))
+        return failure;
+    data.m_nFilterLength = lengthValid ? typed : 0;
+    return std::nullopt;
+}
+
 CLengthEstimateTexts WriteLengthEstimate(const CLengthEstimateData& data)
 {
     return {FormatDouble(data.m_dInbandRipple), FormatDouble(data.m_dOutbandAttn),

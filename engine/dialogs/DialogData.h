@@ -36,6 +36,9 @@ CPassBandTexts WritePassBand(const CPassBandData& data);
 // pass. Fields
 // read before a failure keep their new values in data; the first failure is returned.
 std::optional<CExchangeFailure> ReadPassBand(const CPassBandTexts& texts, CPassBandData& data);
+// The same for every field but the Filter Length, what the Shortest button needs; the
+// length becomes the one typed when it is valid, else 0.
+std::optional<CExchangeFailure> ReadPassBandConditions(const CPassBandTexts& texts, CPassBandData& data);
 
 // The values of the length-estimation dialog.
 struct CLengthEstimateData {

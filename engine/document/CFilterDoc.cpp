@@ -37,6 +37,7 @@ bool CFilterDoc::OnCmdMsg(int id, CCmdUI* pCmdUI)
         {ID_VIEW_GROUPDELAY, &CFilterDoc::OnViewGroupDelay, &CFilterDoc::OnUpdateViewGroupDelay},
         {ID_VIEW_STEP, &CFilterDoc::OnViewStep, &CFilterDoc::OnUpdateViewStep},
         {ID_VIEW_PROPERTIES, &CFilterDoc::OnViewProperties, &CFilterDoc::OnUpdateViewProperties},
+        {ID_VIEW_REQUIREMENTS, &CFilterDoc::OnViewRequirements, nullptr},
     };
     for (const Entry& entry : kMessageMap) {
         if (entry.id != id)
@@ -85,7 +86,7 @@ CDesignRecord CFilterDoc::GetDesignRecord() const
     return {m_nDesign, m_nFilterType, m_dLowCutoff, m_dHighCutoff, m_dAttenuation};
 }
 
-CFilterMeasurement CFilterDoc::Measure() const { return MeasureFilter(*m_pCoef, GetDesignRecord()); }
+CFilterMeasurement CFilterDoc::Measure() const { return MeasureFilter(*m_pCoef, m_requirements, GetDesignRecord()); }
 
 double CFilterDoc::GetDisplaySpacing() const
 {

@@ -158,5 +158,6 @@ void CFilterDoc::LoadDocument(CArchive& ar)
     m_pIdeal = std::make_unique<CRealArray>(std::move(ideal));
     m_pCoef = std::make_unique<CRealArray>(std::move(coef));
     m_pResponse = std::make_unique<CComplexArray>(std::move(response));
+    TakeLoadedRequirements();
     CoefficientsChanged(DesignNone);
 }

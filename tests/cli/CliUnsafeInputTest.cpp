@@ -168,10 +168,17 @@ TEST_F(CliTest, WritersLeaveWhatIsNoRegularFileAloneAndTakeTheLongestNames)
     }
     EXPECT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--save", "."}).err,
         "filter-cli: --save: cannot write \".\": it is a folder\n");
-    const std::string longest(255, 'n');
-    EXPECT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--save", longest}).status, 0);
+    // The requirements go beside the document under its name and ".requirements.json": the
+    // longest name that leaves room for that saves both; a longer one saves the document
+    // and says that its requirements could not follow.
+    const std::string longest(255, 'n'), longestWithRequirements(255 - 18, 'r');
+    EXPECT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--save", longestWithRequirements}).status, 0);
+    const RunResult tooLong = Cli(kLowPass31 + std::vector<std::string>{"--save", longest});
+    EXPECT_EQ(tooLong.status, 2);
+    EXPECT_NE(tooLong.err.find("The document was saved, but not its requirements: "), std::string::npos) << tooLong.err;
     EXPECT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--export-text", longest.substr(1) + "t"}).status, 0);
-    EXPECT_EQ(folder.Entries(), (std::set<std::string>{longest, longest.substr(1) + "t"}));
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{longest, longest.substr(1) + "t", longestWithRequirements,
+                                    longestWithRequirements + ".requirements.json"}));
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"--export-text", ""},
              {"--save", ""}, {"--coefficients", ""}, {"", "--info"}, {"--export", "full", ""}, {"--export", "csv", ""},
              {"--export", "q15", ""}, {"--export", "display", ""}}) {

@@ -35,7 +35,7 @@ protected:
     void SetUp() override
     {
         TestApplication();
-        m_dialog = std::make_unique<CPassBandDlg>(documentDefaults(), nullptr);
+        m_dialog = std::make_unique<CPassBandDlg>(documentDefaults(), CPassBandShortest(), nullptr);
         m_dialog->show();
     }
     QLineEdit* Edit(int id) { return m_dialog->GetEdit(id); }
@@ -196,3 +196,4 @@ TEST(SampleRateDialog, TakesHertzOrNothingAndRefusesTheRest)
     EXPECT_EQ(dialog.GetSampleRate(), 44100.0);
     EXPECT_EQ(CSampleRateDlg(0.0, nullptr).GetEdit()->text(), "");  // none
 }
+

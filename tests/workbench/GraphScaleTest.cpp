@@ -4,6 +4,7 @@
 #include "CDataView.h"
 #include "CFilterView.h"
 #include "CSampleRateDlg.h"
+#include "GraphMask.h"
 #include "NumberText.h"
 #include "PdfText.h"
 #include "WorkbenchSettings.h"
@@ -80,10 +81,14 @@ TEST_F(GraphScaleTest, ScaleOnAndOffDrawTheSameCurveAxesAndMarker)
         const QImage on = Image();
         Run(ID_VIEW_SCALE);
         EXPECT_GT(countColour(on, kGrid), 100) << display;
-        for (const QColor colour : {QColor(0, 0, 0), QColor(0, 0, 255), QColor(255, 0, 0)})
-            for (int y = 0; y < on.height(); ++y)
-                for (int x = 0; x < on.width(); ++x)
+        // Where the amplitude leaves the requirements' tolerance its curve turns the warning colour.
+        const auto curve = [](QColor c) { return c == QColor(0, 0, 0) || c == WarningColour(); };
+        for (int y = 0; y < on.height(); ++y)
+            for (int x = 0; x < on.width(); ++x) {
+                ASSERT_EQ(curve(on.pixelColor(x, y)), off.pixelColor(x, y) == QColor(0, 0, 0)) << display << " " << x << "," << y;
+                for (const QColor colour : {QColor(0, 0, 255), QColor(255, 0, 0)})
                     ASSERT_EQ(on.pixelColor(x, y) == colour, off.pixelColor(x, y) == colour) << display << " " << x << "," << y;
+            }
     }
 }
 
