@@ -5,6 +5,7 @@
 #include "DialogOpening.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
+#include "ShortestLengthButton.h"
 #include "WaitCursor.h"
 
 #include <QButtonGroup>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace {
 
@@ -30,12 +32,19 @@ const char* const kEdgeLabels[4][4] = {
         QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Stop Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Pass Edge:")},
 };
 
+// Whether two sets of the dialog's texts are the same, field for field.
+bool SameTexts(const CEquirippleTexts& a, const CEquirippleTexts& b)
+{
+    return std::tie(a.nType, a.strEdges, a.strRipple, a.strAttenuation, a.strLength)
+        == std::tie(b.nType, b.strEdges, b.strRipple, b.strAttenuation, b.strLength);
+}
+
 }  // namespace
 
-CEquirippleDlg::CEquirippleDlg(
-    const CEquirippleData& data, double sampleRateHz, CFilterUi::CEquirippleAttempt design, QWidget* parent)
+CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, const CEquirippleShortest& shortest,
+    CFilterUi::CEquirippleAttempt design, QWidget* parent)
     : QDialog(parent), m_data(data), m_dSampleRateHz(sampleRateHz), m_pTypes(new QButtonGroup(this)),
-      m_design(std::move(design))
+      m_shortest(shortest), m_design(std::move(design))
 {
     setWindowTitle(tr("Designing Equiripple Filter"));
     const CEquirippleTexts texts = WriteEquiripple(data, sampleRateHz);
@@ -102,9 +111,12 @@ QLayout* CEquirippleDlg::CreateConditionForm(const CEquirippleTexts& texts)
     m_pTakeEstimate->setAutoDefault(false);
     connect(m_pTakeEstimate, &QPushButton::clicked, this, &CEquirippleDlg::TakeEstimate);
     grid->addWidget(m_pTakeEstimate, 2, 2);
+    m_pShortest = CreateShortestButton(tr("Shortest"));
+    connect(m_pShortest, &QPushButton::clicked, this, &CEquirippleDlg::FindShortest);
+    grid->addWidget(m_pShortest, 3, 2);  // below Use Estimate, so that the dialog keeps its width
     m_pEstimate = new QLabel;
     m_pEstimate->setWordWrap(true);
-    grid->addWidget(m_pEstimate, 3, 0, 1, 3);
+    grid->addWidget(m_pEstimate, 4, 0, 1, 3);
     return grid;
 }
 
@@ -172,6 +184,8 @@ void CEquirippleDlg::TakeEstimate()
 bool CEquirippleDlg::ConfirmLength()
 {
     CatchUpEstimate();
+    if (m_shortestFound && SameTexts(*m_shortestFound, CurrentTexts()))
+        return true;
     if (!IsFarBelowEstimate(m_data.m_nLength, m_nEstimatedLength))
         return true;
     const QString question =
@@ -185,6 +199,19 @@ bool CEquirippleDlg::ConfirmLength()
     GetEdit(IDC_LENGTH)->setFocus(Qt::OtherFocusReason);
     GetEdit(IDC_LENGTH)->selectAll();
     return false;
+}
+
+void CEquirippleDlg::FindShortest()
+{
+    CEquirippleData conditions = m_data;
+    if (const auto failure = ReadEquirippleConditions(CurrentTexts(), m_dSampleRateHz, conditions)) {
+        ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
+        return;
+    }
+    const CShortestAnswer answer = m_shortest(conditions);
+    ShowShortestAnswer(this, GetEdit(IDC_LENGTH), answer);
+    if (answer.nLength > 0)
+        m_shortestFound = CurrentTexts();
 }
 
 void CEquirippleDlg::accept()

@@ -3,7 +3,10 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +23,25 @@ void wrapIfLong(QLabel* value)
     value->setMinimumHeight(value->heightForWidth(width));
 }
 
+// The figures in a frameless area as wide as they are and at most kMaxFiguresHeight
+// pixels high, scrolled when they are taller, so that the dialog fits an 800x600 screen.
+constexpr int kMaxFiguresHeight = 460;
+QScrollArea* scrolled(QFormLayout* form)
+{
+    auto* figures = new QWidget;
+    figures->setLayout(form);
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    area->setWidget(figures);
+    const QSize content = figures->sizeHint();
+    const bool tall = content.height() > kMaxFiguresHeight;
+    area->setMinimumWidth(content.width() + (tall ? area->verticalScrollBar()->sizeHint().width() : 0));
+    area->setMinimumHeight(std::min(content.height(), kMaxFiguresHeight));
+    return area;
+}
+
 }  // namespace
 
 CFilterPropertiesDlg::CFilterPropertiesDlg(const std::vector<CReportLine>& lines, QWidget* parent)
@@ -33,7 +55,7 @@ CFilterPropertiesDlg::CFilterPropertiesDlg(const std::vector<CReportLine>& lines
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         if (line.bMarked) {
             value->setStyleSheet("color: red; font-weight: bold");
-            value->setToolTip(tr("The achieved attenuation misses the asked one by more than 1 dB."));
+            value->setToolTip(tr("The filter misses its requirements here."));
         }
         wrapIfLong(value);
         form->addRow(tr("%1:", "a figure's name as a label").arg(QString::fromStdString(line.strName)), value);
@@ -41,7 +63,7 @@ CFilterPropertiesDlg::CFilterPropertiesDlg(const std::vector<CReportLine>& lines
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
+    layout->addWidget(scrolled(form));
     layout->addWidget(buttons);
 }
 

@@ -7,6 +7,7 @@
 #include "CFilterView.h"
 #include "CSampleRateDlg.h"
 #include "CStatusField.h"
+#include "CVerdictPane.h"
 #include "CWinApp.h"
 #include "FileIo.h"
 #include "MainFrameTables.h"
@@ -59,11 +60,15 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     m_pResult->setObjectName("result");
     statusBar()->insertPermanentWidget(1, m_pResult);  // before the readout
     CreateClient(app, doc);
+    m_pVerdict = new CVerdictPane(doc);  // a view of the document after the result and the readout
+    statusBar()->insertPermanentWidget(3, m_pVerdict);
     AddPane(m_pGraphView, m_pGraphView);
     AddPane(m_pDataView, m_pDataView);
     m_pGraphView->SetSampleRate(LoadSampleRate());
+    m_pVerdict->SetSampleRate(LoadSampleRate());
     m_pGraphView->SetScaleVisible(LoadScaleVisible());
     m_pReadout->setVisible(LoadScaleVisible());
+    m_pVerdict->setVisible(LoadScaleVisible());
     RestoreLayout();
 }
 
@@ -149,6 +154,7 @@ void CMainFrame::OnViewScale()
     const bool visible = !m_pGraphView->IsScaleVisible();
     m_pGraphView->SetScaleVisible(visible);
     m_pReadout->setVisible(visible);
+    m_pVerdict->setVisible(visible);
     SaveScaleVisible(visible);
 }
 
@@ -159,6 +165,7 @@ void CMainFrame::OnViewSampleRate()
         return;
     SaveSampleRate(dialog.GetSampleRate());
     m_pGraphView->SetSampleRate(dialog.GetSampleRate());
+    m_pVerdict->SetSampleRate(dialog.GetSampleRate());
 }
 
 void CMainFrame::OnFileSaveImage()

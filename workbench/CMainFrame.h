@@ -7,6 +7,7 @@ class CDataView;
 class CFilterDoc;
 class CFilterView;
 class CStatusField;
+class CVerdictPane;
 class CWinApp;
 class QLabel;
 class QSplitter;
@@ -15,11 +16,11 @@ class QSplitter;
 // of the screen, then where and as large as it was last closed; menus, accelerators, tool
 // bar and status bar from the workbench's tables, and a splitter with the graph view (270
 // pixels high at first, then as last left) above the data form. When the window grows the
-// graph takes the growth; the form keeps its height. It owns the view options kept
-// in the settings: the graph's scale, with its readout in an extra status-bar pane, and
-// the sample rate; and it saves and copies the graph as a picture, whichever pane is active.
-// A field of the status bar keeps the last result told in passing (the length estimate)
-// in view, where menu prompts do not replace it.
+// graph takes the growth; the form keeps its height. It owns the view options kept in the
+// settings: the graph's scale, with its readout and the verdict on the requirements in
+// extra status-bar panes, and the sample rate; and it saves and copies the graph as a
+// picture, whichever pane is active. A field of the status bar keeps the last result told
+// in passing (the length estimate) in view, where menu prompts do not replace it.
 class CMainFrame : public CFrameWnd {
     Q_OBJECT
 public:
@@ -33,6 +34,7 @@ public:
     CStatusField* GetResultField() const { return m_pResult; }
     // Shows message in the result field until the next one; empty hides the field.
     void ShowResult(const QString& message);
+    CVerdictPane* GetVerdictPane() const { return m_pVerdict; }
 
     // The scale, the sample rate and the graph's picture, besides the frame's own commands.
     bool OnCmdMsg(int id, CCmdUI* ui) override;
@@ -65,4 +67,5 @@ private:
     QLabel* m_pReadout;
     CStatusField* m_pResult;
     bool m_bSplitterPlaced = false;
+    CVerdictPane* m_pVerdict = nullptr;
 };

@@ -39,7 +39,8 @@ void CSampleRateDlg::accept()
     // Only an empty field means none here: a typed 0 is refused with the rest.
     if (ReadSampleRate(IDC_SAMPLERATE, text, rate) || (typed && *typed == 0.0)) {
         ReportExchangeFailure(this, m_pEdit,
-            tr("Please enter a number greater than 0 and at most %1, or leave the field empty for none.")
+            tr("Please enter a number between %1 and %2, or leave the field empty for none.")
+                .arg(QString::fromStdString(FormatGeneral(kMinSampleRate, 6)))
                 .arg(QString::fromStdString(FormatGeneral(kMaxSampleRate, 6))));
         return;
     }

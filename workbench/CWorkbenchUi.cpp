@@ -7,9 +7,11 @@
 #include "CExportDlg.h"
 #include "CPassBandDlg.h"
 #include "CProcessHandle.h"
+#include "CRequirementsDlg.h"
 #include "CWinApp.h"
 #include "WorkbenchSettings.h"
 #include "WaitCursor.h"
+#include "WorkProgress.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,9 +33,9 @@ constexpr int kPollMs = 20;
 
 }  // namespace
 
-bool CWorkbenchUi::DoPassBandDialog(CPassBandData& data)
+bool CWorkbenchUi::DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest)
 {
-    CPassBandDlg dialog(data, m_pFrame);
+    CPassBandDlg dialog(data, shortest, m_pFrame);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.GetData();
@@ -49,9 +51,10 @@ bool CWorkbenchUi::DoLengthEstimateDialog(CLengthEstimateData& data)
     return true;
 }
 
-bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleAttempt& design)
+bool CWorkbenchUi::DoEquirippleDialog(
+    CEquirippleData& data, const CEquirippleShortest& shortest, const CEquirippleAttempt& design)
 {
-    CEquirippleDlg dialog(data, SampleRate(), design, m_pFrame);
+    CEquirippleDlg dialog(data, SampleRate(), shortest, design, m_pFrame);
     const int result = dialog.exec();
     // A dialog that closes right after a question of its own leaves some window managers
     // (openbox) without a window to give the focus to: the frame asks for it.
@@ -60,6 +63,15 @@ bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleAt
     if (result != QDialog::Accepted)
         return false;
     data = dialog.GetData();
+    return true;
+}
+
+bool CWorkbenchUi::DoRequirementsDialog(CRequirements& requirements)
+{
+    CRequirementsDlg dialog(requirements, SampleRate(), m_pFrame);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    requirements = dialog.GetRequirements();
     return true;
 }
 
@@ -74,13 +86,13 @@ std::string CWorkbenchUi::AskTextExportPath(const std::string& defaultName)
     return dialog.selectedFiles().front().toStdString();
 }
 
-bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, const CDesignRecord& design,
+bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
     CCoefficientExportChoice& choice)
 {
     QSettings settings;
     const std::optional<ExportFormat> last = ExportFormatFromName(settings.value(kExportFormatKey).toString().toStdString());
     CCoefficientExportChoice opened{last.value_or(choice.format), settings.value(kBlockSizeKey, choice.nBlockSize).toInt()};
-    CExportDlg dialog(coefficients, design, opened, m_pFrame);
+    CExportDlg dialog(coefficients, requirements, opened, m_pFrame);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     choice = dialog.GetChoice();
@@ -161,6 +173,12 @@ void CWorkbenchUi::ShowStatus(const std::string& message)
 void CWorkbenchUi::ShowFilterProperties(const CFilterMeasurement& measurement)
 {
     CFilterPropertiesDlg(MeasurementReport(measurement, SampleRate()), m_pFrame).exec();
+}
+
+std::unique_ptr<CWorkProgress> CWorkbenchUi::BeginWork(const std::string& title)
+{
+    QWidget* over = QApplication::activeModalWidget();
+    return std::make_unique<CWorkbenchProgress>(over ? over : m_pFrame, QString::fromStdString(title));
 }
 
 double CWorkbenchUi::SampleRate() const { return LoadSampleRate(); }

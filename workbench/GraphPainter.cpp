@@ -1,6 +1,7 @@
 #include "GraphPainter.h"
 
 #include "DisplayData.h"
+#include "GraphMask.h"
 #include "GraphScale.h"
 
 #include <QPainter>
@@ -78,13 +79,16 @@ void DrawGraph(QPainter& painter, const CGraphPicture& picture, QSize pane, bool
         return;
     const CGraphMapping m = PictureMapping(picture, pane, printing);
     painter.save();
-    if (picture.bScale)
+    if (picture.bScale) {
         DrawGraphScale(painter, picture, m, printing);
+        DrawToleranceRegions(painter, picture, m, printing);
+    }
     painter.setPen(pen(QColor(0, 0, 255), printing));
     const auto [bottom, top] = verticalSpan(picture, m);
     painter.drawLine(m.ToDevice(0, bottom), m.ToDevice(0, top));
     painter.drawLine(m.ToDevice(-m.cx, 0), m.ToDevice(m.cx, 0));
     drawCurve(painter, picture, m, printing);
+    DrawCurveOutsideTolerance(painter, picture, m, printing);
     painter.setPen(pen(QColor(255, 0, 0), printing, Qt::DotLine));
     painter.drawLine(m.ToDevice(10.0 * picture.nMarker, bottom), m.ToDevice(10.0 * picture.nMarker, top));
     painter.restore();

@@ -2,9 +2,11 @@
 
 #include "CRealArray.h"
 #include "GraphMapping.h"
+#include "Requirements.h"
 #include "Resource.h"
 
 #include <QSize>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -23,6 +25,7 @@ struct CGraphPicture {
     bool bDecibel = false;
     double dSpacing = 1.0;     // abscissa distance of neighbouring points (DisplaySpacing)
     double dSampleRate = 0.0;  // Hz; 0: fractions of the sampling frequency and samples
+    std::optional<CRequirements> requirements;  // the mask of the amplitude displays (GraphMask)
 };
 
 // The vertical range of picture's values (DisplayValueRange of its display).
@@ -30,10 +33,12 @@ std::pair<double, double> PictureValueRange(const CGraphPicture& picture);
 // The mapping of picture over a pane of pane pixels, 4 times larger when printing.
 CGraphMapping PictureMapping(const CGraphPicture& picture, QSize pane, bool printing);
 // Draws picture over a pane of pane pixels (4 times larger in device units when printing):
-// with the scale on, first the grid and the labels; then the blue axes, the black curve (in
-// pieces between undefined points; a dot for a value alone) and the red dotted marker,
-// which land where they land without the scale. For the displays beyond the five described
-// ones the vertical axis and the marker run from the pane's top to its bottom, wherever 0
-// lies, and values are rounded to the pixel rather than truncated to a logical unit. Pens are 1 pixel wide on screen and 4 device units (one pixel of the pane) when
+// with the scale on, first the grid and the labels, then the requirements' tolerance
+// regions (translucent, so that the labels inside the pane show through); then the blue axes, the black curve (in pieces between undefined points; a dot
+// for a value alone), with the scale on its parts outside the tolerance, and the red dotted
+// marker, which land where they land without the scale. For the displays beyond the five
+// described ones the vertical axis and the marker run from the pane's top to its bottom,
+// wherever 0 lies, and values are rounded to the pixel rather than truncated to a logical
+// unit. Pens are 1 pixel wide on screen and 4 device units (one pixel of the pane) when
 // printing, so that lines show on paper.
 void DrawGraph(QPainter& painter, const CGraphPicture& picture, QSize pane, bool printing);

@@ -28,7 +28,8 @@ void CFilterDoc::OnToolEquiripple()
             return e.what();
         }
     };
-    if (!m_ui.DoEquirippleDialog(data, design) || !designed)
+    const auto shortest = [this](const CEquirippleData& d) { return FindShortestEquiripple(d); };
+    if (!m_ui.DoEquirippleDialog(data, shortest, design) || !designed)
         return;
     m_lastEquiripple = data;
     InstallEquiripple(data, *designed);
@@ -46,6 +47,7 @@ void CFilterDoc::InstallEquiripple(const CEquirippleData& data, const CRealArray
         DesignPassBand(m_nFilterType, m_nLength, m_dLowCutoff, m_dHighCutoff, m_dAttenuation).ideal);
     m_pCoef = std::make_unique<CRealArray>(coefficients);
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
+    m_requirements = EquirippleRequirements(EquirippleRequestOf(data));
     CoefficientsChanged(DesignMinimax);
     SetModifiedFlag(true);
 }

@@ -4,6 +4,7 @@
 #include "CExportDlg.h"
 #include "CLengthEstimateDlg.h"
 #include "CPassBandDlg.h"
+#include "CRequirementsDlg.h"
 #include "CSampleRateDlg.h"
 #include "Resource.h"
 #include "WorkbenchSettings.h"
@@ -39,7 +40,7 @@ protected:
     void SetUp() override
     {
         TestApplication();
-        m_dialog = std::make_unique<CPassBandDlg>(documentDefaults(), nullptr);
+        m_dialog = std::make_unique<CPassBandDlg>(documentDefaults(), CPassBandShortest(), nullptr);
         m_dialog->show();
     }
     QLineEdit* Edit(int id) { return m_dialog->GetEdit(id); }
@@ -127,14 +128,17 @@ TEST_F(PassBandDialog, FieldsAreCheckedInExchangeOrderAndOnlyTheFirstBadOneIsRep
     EXPECT_EQ(data.m_dHigh, 0.5);  // not exchanged for a low pass
 }
 
-TEST_F(PassBandDialog, BandTypesNeedAHighCutOffBetweenLowAndHalf)
+TEST_F(PassBandDialog, BandTypesNeedAHighCutOffAboveLowUpToHalf)
 {
     Fill("0.1", "64", "50");
     ChooseType(2);
-    EXPECT_EQ(pressOk(*m_dialog), "High: Please enter a number between 0.1 and 0.5.");  // left empty
+    EXPECT_EQ(pressOk(*m_dialog), "High: Please enter a number greater than 0.1 and at most 0.5.");  // left empty
     ExpectRefusedAt(IDC_HIGHCUT);
-    Edit(IDC_HIGHCUT)->setText("0.05");
-    EXPECT_EQ(pressOk(*m_dialog), "High: Please enter a number between 0.1 and 0.5.");
+    for (const char* bad : {"0.05", "0.1", "0.51"}) {  // 0.1: a band of no width
+        Edit(IDC_HIGHCUT)->setText(bad);
+        EXPECT_EQ(pressOk(*m_dialog), "High: Please enter a number greater than 0.1 and at most 0.5.") << bad;
+        ExpectRefusedAt(IDC_HIGHCUT);
+    }
     Edit(IDC_HIGHCUT)->setText("0.2");
     EXPECT_EQ(pressOk(*m_dialog), "");
     EXPECT_EQ(m_dialog->GetData().m_nType, 2);
@@ -190,10 +194,10 @@ TEST(SampleRateDialog, TakesHertzOrAnEmptyFieldAndRefusesTheRestAndZero)
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Sampling Frequency");
     EXPECT_EQ(dialog.GetEdit()->text(), "48000");
-    for (const char* bad : {"-5", "abc", "2e12", "0", "0.0"}) {
+    for (const char* bad : {"-5", "abc", "2e12", "0", "0.0", "1e-308"}) {
         dialog.GetEdit()->setText(bad);
         EXPECT_EQ(pressOk(dialog),
-            "Sampling Frequency: Please enter a number greater than 0 and at most 1e+12, or leave the field empty for none.")
+            "Sampling Frequency: Please enter a number between 0.001 and 1e+12, or leave the field empty for none.")
             << bad;
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
@@ -212,15 +216,20 @@ TEST(DialogOpening, EveryDialogOpensOnItsFirstFieldReadyToTypeOverAndShowsItsTit
         std::function<QWidget*(QDialog*)> firstField;
     };
     const CCase cases[] = {
-        {[] { return new CPassBandDlg(documentDefaults(), nullptr); },
+        {[] { return new CPassBandDlg(documentDefaults(), CPassBandShortest(), nullptr); },
             [](QDialog* d) { return static_cast<CPassBandDlg*>(d)->GetEdit(IDC_LOWCUT); }},
         {[] { return new CLengthEstimateDlg(CLengthEstimateData(), nullptr); },
             [](QDialog* d) { return static_cast<CLengthEstimateDlg*>(d)->GetEdit(IDC_RIPPLE); }},
-        {[] { return new CEquirippleDlg(CEquirippleData(), 0.0, [](const CEquirippleData&) { return std::string(); }, nullptr); },
+        {[] {
+             return new CEquirippleDlg(CEquirippleData(), 0.0, CEquirippleShortest(),
+                 [](const CEquirippleData&) { return std::string(); }, nullptr);
+         },
             [](QDialog* d) { return static_cast<CEquirippleDlg*>(d)->GetEdit(IDC_EDGE1); }},
+        {[] { return new CRequirementsDlg(CRequirements(), 0.0, nullptr); },
+            [](QDialog* d) { return static_cast<CRequirementsDlg*>(d)->GetEdit(IDC_EDGE1); }},
         {[] { return new CSampleRateDlg(48000.0, nullptr); },
             [](QDialog* d) { return static_cast<CSampleRateDlg*>(d)->GetEdit(); }},
-        {[&coefficients] { return new CExportDlg(coefficients, CDesignRecord(), CCoefficientExportChoice(), nullptr); },
+        {[&coefficients] { return new CExportDlg(coefficients, std::nullopt, CCoefficientExportChoice(), nullptr); },
             [](QDialog* d) { return static_cast<CExportDlg*>(d)->GetFormatBox(); }},
     };
     QFont titleFont = QApplication::font();

@@ -24,7 +24,7 @@ protected:
             m_designed.push_back(values.m_nLength);
             return std::string();
         };
-        m_dialog = std::make_unique<CEquirippleDlg>(data, sampleRateHz, design, nullptr);
+        m_dialog = std::make_unique<CEquirippleDlg>(data, sampleRateHz, m_shortest, design, nullptr);
         m_dialog->show();
     }
     QLineEdit* Edit(int id) { return m_dialog->GetEdit(id); }
@@ -42,7 +42,8 @@ protected:
     }
 
     std::unique_ptr<CEquirippleDlg> m_dialog;
-    std::vector<int> m_designed;  // the lengths OK designed
+    CEquirippleShortest m_shortest;  // what the Shortest button asks, set before Open
+    std::vector<int> m_designed;     // the lengths OK designed
 };
 
 QString pressOk(QDialog& dialog)
@@ -98,6 +99,30 @@ TEST_F(EquirippleDialog, RefusesABadFieldSelectingItAndReadsHzAsFractions)
     EXPECT_EQ(m_dialog->result(), QDialog::Accepted);
     EXPECT_EQ(m_dialog->GetData().m_dEdges[1], 0.25);
     EXPECT_EQ(m_designed, std::vector<int>({75}));  // designed once, after every field passed
+}
+
+TEST_F(EquirippleDialog, ALengthShortestFoundIsDesignedUnquestionedUntilTheValuesChange)
+{
+    m_shortest = [](const CEquirippleData&) { return CShortestAnswer{20, ""}; };  // far below the estimate, 60
+    Open(0.0);
+    m_dialog->GetShortestButton()->click();
+    EXPECT_EQ(Edit(IDC_LENGTH)->text(), "20");
+    int questions = 0;
+    {
+        CModalWatch<QMessageBox> no(
+            [&questions](QMessageBox* box) {
+                ++questions;
+                box->button(QMessageBox::No)->click();
+            },
+            ModalExpected::Maybe);
+        m_dialog->accept();  // measured to meet the requirements: no question
+        EXPECT_EQ(questions, 0);
+        EXPECT_EQ(m_designed, std::vector<int>({20}));
+        Edit(IDC_ATTENUATION)->setText("61");  // other values: 20 is only far below their estimate
+        m_dialog->accept();
+    }
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(m_designed, std::vector<int>({20}));
 }
 
 class EquirippleCommand : public WorkbenchTest {};
@@ -177,7 +202,7 @@ TEST_F(EquirippleCommand, AsksBeforeDesigningFarBelowTheEstimateAndTheMeasuremen
     });
     Run(ID_VIEW_PROPERTIES);
     EXPECT_TRUE(ripple.startsWith("21.8")) << ripple.toStdString();  // asked for 0.1 dB
-    EXPECT_TRUE(attenuation.contains("short of the asked 60 dB")) << attenuation.toStdString();
+    EXPECT_TRUE(attenuation.contains("60 dB asked; misses by")) << attenuation.toStdString();
     EXPECT_LE(size.width(), 760);  // 14 band edges wrap: the figures fit an 800x600 screen
     EXPECT_LE(size.height(), 560);
 }
