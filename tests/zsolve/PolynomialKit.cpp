@@ -3,6 +3,7 @@
 #include "Kaizer.h"
 
 #include <cmath>
+#include <future>
 #include <mps/mps.h>
 #include <random>
 #include <stdexcept>
@@ -14,10 +15,11 @@ namespace {
 using LongComplex = std::complex<long double>;
 
 // Horner's rule in long double at z (|z| <= 1) or on the reversed polynomial at 1/z:
-// value, derivative with respect to that variable, and sum |c_k| |var|^k.
+// value, derivative with respect to that variable, sum |c_k| |var|^k and sum |var|^(2k).
 struct Horner {
     LongComplex value, derivative;
     long double bound = 0.0L;
+    long double powers = 0.0L;
     bool reversed = false;
 };
 
@@ -36,6 +38,7 @@ Horner Evaluate(const CComplexArray& c, Complex z)
         const long double nvr = vr * wr - vi * wi + cr, nvi = vr * wi + vi * wr + ci;
         dr = ndr, di = ndi, vr = nvr, vi = nvi;
         h.bound = h.bound * wa + std::sqrt(cr * cr + ci * ci);
+        h.powers = h.powers * wa * wa + 1.0L;
     }
     h.value = LongComplex(vr, vi);
     h.derivative = LongComplex(dr, di);
@@ -90,14 +93,35 @@ long double BackwardError(const CComplexArray& c, Complex z)
     return std::abs(h.value) / h.bound;
 }
 
+BackwardErrors MaxBackwardErrors(const CComplexArray& c, const CComplexArray& roots)
+{
+    long double norm = 0.0L;
+    for (int k = 0; k < c.GetSize(); ++k)
+        norm += static_cast<long double>(c[k].re) * c[k].re + static_cast<long double>(c[k].im) * c[k].im;
+    norm = std::sqrt(norm);
+    // The roots in two halves, one on a thread of its own: the long filters' checks take seconds.
+    const auto worstOf = [&](int begin, int end) {
+        BackwardErrors worst;
+        for (int i = begin; i < end; ++i) {
+            if (!std::isfinite(roots[i].re))
+                continue;
+            const Horner h = Evaluate(c, Complex(roots[i].re, roots[i].im));
+            worst.componentwise = std::fmax(worst.componentwise, static_cast<double>(std::abs(h.value) / h.bound));
+            worst.normwise = std::fmax(worst.normwise,
+                                       static_cast<double>(std::abs(h.value) / (norm * std::sqrt(h.powers))));
+        }
+        return worst;
+    };
+    const int half = roots.GetSize() / 2;
+    std::future<BackwardErrors> first = std::async(std::launch::async, worstOf, 0, half);
+    const BackwardErrors second = worstOf(half, roots.GetSize());
+    const BackwardErrors one = first.get();
+    return {std::fmax(one.componentwise, second.componentwise), std::fmax(one.normwise, second.normwise)};
+}
+
 double MaxBackwardError(const CComplexArray& c, const CComplexArray& roots)
 {
-    long double worst = 0.0L;
-    for (int i = 0; i < roots.GetSize(); ++i) {
-        if (std::isfinite(roots[i].re))
-            worst = std::fmax(worst, BackwardError(c, Complex(roots[i].re, roots[i].im)));
-    }
-    return static_cast<double>(worst);
+    return MaxBackwardErrors(c, roots).componentwise;
 }
 
 double UnitCircleDistance(const CComplexArray& roots, int& onCircle)
