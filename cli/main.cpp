@@ -1,6 +1,7 @@
 // filter-cli: the filter document's commands from the command line, for scripts and tests.
 #include "CCliRunner.h"
 #include "Printable.h"
+#include "Version.h"
 
 #include <iostream>
 
@@ -14,7 +15,7 @@ int main(int argc, char** argv)
         return 1;
     }
     if (command.bHelp || command.bVersion) {
-        std::cout << (command.bHelp ? UsageText() : "filter-cli 0.12\n");
+        std::cout << (command.bHelp ? std::string(UsageText()) : VersionLine("filter-cli"));
         return 0;
     }
     CCliRunner runner(std::cout);

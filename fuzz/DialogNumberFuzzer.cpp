@@ -5,6 +5,7 @@
 #include "DialogData.h"
 #include "FilterDesign.h"
 #include "FuzzCheck.h"
+#include "NumberText.h"
 
 #include <algorithm>
 #include <cmath>

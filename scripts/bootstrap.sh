@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Installs what this machine lacks (Debian 12, as root), builds, and then either runs all
-# tests (test) or starts the workbench (run).
-#   scripts/bootstrap.sh test   install, build, run every test, also under the sanitizers,
-#                               and run every fuzz target for FUZZ_SECONDS (default 30)
-#   scripts/bootstrap.sh run    install, build, start the workbench
+# tests (test), starts the workbench (run) or makes the Debian package (package).
+#   scripts/bootstrap.sh test     install, build, run every test, also under the sanitizers,
+#                                 run every fuzz target for FUZZ_SECONDS (default 30), and
+#                                 make and check the package
+#   scripts/bootstrap.sh run      install, build, start the workbench
+#   scripts/bootstrap.sh package  install, build, make build/filter-workbench_VERSION_ARCH.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-test}
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libfftw3-dev libmps-dev
           libgmp-dev googletest libgtest-dev libbenchmark-dev fonts-noto-cjk clang libclang-rt-14-dev
-          qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n)
+          qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+          dpkg-dev file lintian appstream desktop-file-utils)
 fuzz_targets=(fuzz_document fuzz_zsolve fuzz_root_file fuzz_coefficient_text fuzz_dialog_numbers)
 
 install_missing() {
@@ -64,6 +67,14 @@ fuzz_all() {
   return $status
 }
 
+# Makes the Debian package from the Release build in build/ (CPack, dependencies from
+# dpkg-shlibdeps) and prints its path.
+make_package() {
+  rm -f build/filter-workbench_*.deb
+  (cd build && cpack -G DEB) >build/cpack.log 2>&1 || { cat build/cpack.log >&2; return 1; }
+  ls build/filter-workbench_*.deb
+}
+
 install_missing
 case "$mode" in
   test)
@@ -80,6 +91,8 @@ case "$mode" in
     ctest --test-dir build-sanitize -j2 --output-on-failure || status=1
     echo "== fuzz targets, ${FUZZ_SECONDS}s each (clang, AddressSanitizer, UndefinedBehaviorSanitizer)"
     fuzz_all || status=1
+    echo "== package: contents, lintian, appstreamcli, desktop-file-validate, programs from a scratch root"
+    if deb=$(make_package); then bash packaging/check-package.sh "$deb" || status=1; else status=1; fi
     echo "== wall time: ${SECONDS}s"
     exit $status
     ;;
@@ -87,8 +100,13 @@ case "$mode" in
     build build all -DCMAKE_BUILD_TYPE=Release
     exec build/bin/filter "${@:2}"
     ;;
+  package)
+    build build package-contents -DCMAKE_BUILD_TYPE=Release
+    deb=$(make_package)
+    echo "Made $deb; install it with: apt install ./$deb"
+    ;;
   *)
-    echo "usage: $0 test|run" >&2
+    echo "usage: $0 test|run|package" >&2
     exit 1
     ;;
 esac

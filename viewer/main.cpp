@@ -2,6 +2,7 @@
 #include "CZeroplotApp.h"
 
 #include "Display.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -11,8 +12,8 @@
 
 namespace {
 
-// Reads the command line: --help, and the framework's optional file. nullopt when the
-// program ends here, with status set: the help shown (0) or the line refused (1).
+// Reads the command line: --help, --version, and the framework's optional file. nullopt when
+// the program ends here, with status set: the help or version shown (0) or the line refused (1).
 std::optional<QStringList> readCommandLine(int& status)
 {
     QCommandLineParser parser;
@@ -21,6 +22,7 @@ std::optional<QStringList> readCommandLine(int& status)
         "starts, from \"root.bin\" in the current folder, where the workbench filter writes them when it shows the "
         "zeros.");
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument("file", "A file to open as the document, which names the window; the zeros come from "
                                          "\"root.bin\" all the same.", "[file]");
     const bool parsed = parser.parse(QCoreApplication::arguments());
@@ -32,6 +34,8 @@ std::optional<QStringList> readCommandLine(int& status)
         std::fprintf(stderr, "Zeroplot: %s\n", qPrintable(error));
     else if (parser.isSet("help") || parser.isSet("help-all"))
         std::fputs(qPrintable(parser.helpText()), stdout);
+    else if (parser.isSet("version"))
+        std::fputs(VersionLine("Zeroplot").c_str(), stdout);
     else
         return parser.positionalArguments();
     return std::nullopt;
@@ -48,6 +52,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName("Zeroplot");
     QCoreApplication::setApplicationVersion("1.0.0.1");
     QCoreApplication::setOrganizationName("filter-workbench");
+    QGuiApplication::setDesktopFileName("filter-workbench-zeroplot");  // the desktop entry of the window
     int status = 0;
     const std::optional<QStringList> files = readCommandLine(status);
     if (!files)

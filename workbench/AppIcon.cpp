@@ -1,16 +1,18 @@
 #include "AppIcon.h"
 
+#include <QBuffer>
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 #include <cmath>
 
-QImage DrawAppIcon(int size)
+namespace {
+
+// Paints the icon on a square of 64 x 64 units at the painter's origin.
+void PaintAppIcon(QPainter& p)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 64.0, size / 64.0);
     p.setPen(QPen(QColor(90, 90, 90), 2));
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(3, 3, 58, 58), 6, 6);
@@ -29,7 +31,37 @@ QImage DrawAppIcon(int size)
     p.drawPath(response);
     p.setPen(QPen(QColor(255, 0, 0), 2, Qt::DotLine));
     p.drawLine(QPointF(26, 8), QPointF(26, 56));
+}
+
+}  // namespace
+
+QImage DrawAppIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.scale(size / 64.0, size / 64.0);
+    PaintAppIcon(p);
     return image;
+}
+
+QByteArray AppIconSvg()
+{
+    QBuffer buffer;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(64, 64));
+    generator.setResolution(96);  // one user unit a CSS pixel
+    generator.setViewBox(QRect(0, 0, 64, 64));
+    generator.setTitle("Filter");
+    QPainter p(&generator);
+    // No text is drawn, but the generator writes the font of every state: a valid one.
+    QFont font("sans-serif");
+    font.setPixelSize(10);
+    p.setFont(font);
+    PaintAppIcon(p);
+    p.end();
+    return buffer.data();
 }
 
 QIcon AppIcon()

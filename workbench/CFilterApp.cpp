@@ -5,6 +5,7 @@
 #include "CAboutDlg.h"
 #include "CFilterDoc.h"
 #include "CMainFrame.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 
@@ -43,7 +44,7 @@ bool CFilterApp::OnCmdMsg(int id, CCmdUI* pCmdUI)
 void CFilterApp::OnAppAbout()
 {
     CAboutDlg(&GetFrame(), QCoreApplication::translate("CFilterApp", "ﾊﾞｰｼﾞｮﾝ情報(Filter)"), AppIcon(),
-        QCoreApplication::translate("CFilterApp", "Filter: FIR filter design workbench, version 0.12"),
+        QCoreApplication::translate("CFilterApp", "Filter: FIR filter design workbench, version %1").arg(kFilterVersion),
         QCoreApplication::translate("CFilterApp", "Kaiser-window and equiripple design"))
         .exec();
 }

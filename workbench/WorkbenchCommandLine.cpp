@@ -1,5 +1,7 @@
 #include "WorkbenchCommandLine.h"
 
+#include "Version.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -17,6 +19,7 @@ void describe(QCommandLineParser& parser)
     parser.setApplicationDescription(CTexts::tr("FIR filter design workbench: designs filters by the window method or "
                                                 "as equiripple filters and shows their responses and zeros."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOption(QCommandLineOption(kLanguage,
         CTexts::tr("Show the workbench in <language>: ja (Japanese) or en (English). Without this option the first of "
                    "the user's languages decides (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): Japanese for ja and where no "
@@ -47,6 +50,8 @@ CWorkbenchCommandLine ReadWorkbenchCommandLine(const QStringList& arguments, con
         line.strError = CTexts::tr("Unknown language \"%1\": use ja or en.").arg(name);
     else if (parser.isSet("help") || parser.isSet("help-all"))
         line.strHelp = parser.helpText();
+    else if (parser.isSet("version"))
+        line.strHelp = QString::fromStdString(VersionLine("filter"));
     else if (parser.positionalArguments().size() > 1)
         line.strError = CTexts::tr("Give one document at most.");
     else

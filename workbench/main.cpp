@@ -17,6 +17,7 @@ int main(int argc, char** argv)
         display ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName("filter");
     QCoreApplication::setOrganizationName("filter-workbench");
+    QGuiApplication::setDesktopFileName("filter-workbench");  // the desktop entry of the window
     // No display name: the platform would append it to every dialog's title. Message boxes
     // take the program's title from the application object instead.
     const CWorkbenchCommandLine line =

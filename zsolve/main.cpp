@@ -4,10 +4,12 @@
 // any failure it prints one line on stderr, exits with a non-zero status and leaves an
 // existing "root.bin" as it was. With --progress it also prints on stderr, as the count
 // changes (at most every tenth of a second, and once at the end of each stage), the lines
-// "zsolve: F of N roots found" and then "zsolve: C of N roots certified".
+// "zsolve: F of N roots found" and then "zsolve: C of N roots certified". "zsolve --help"
+// and "zsolve --version" print what they say.
 #include "Printable.h"
 #include "RecordFile.h"
 #include "RootFinder.h"
+#include "Version.h"
 
 #include <chrono>
 #include <cmath>
@@ -85,10 +87,26 @@ CComplexArray Roots(const std::string& path, bool progress)
     }
 }
 
+const char* const kHelp = R"(usage: zsolve [--progress] FILE
+Finds the roots of the polynomial in FILE, in the format of "beta.bin" that the workbench
+filter writes, and writes them to "root.bin" in the current folder.
+  FILE       a count and that many complex coefficients, constant term first
+  --progress print the roots found, then the roots certified, of all on standard error
+  --help     show this text
+  --version  show the version
+Exit status: 0 done; 1 FILE could not be read or the roots could not be found or written
+("root.bin" is left as it was); 2 usage error.
+)";
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    const std::string word = argc == 2 ? argv[1] : "";
+    if (word == "--help" || word == "--version") {
+        std::fputs(word == "--help" ? kHelp : VersionLine("zsolve").c_str(), stdout);
+        return 0;
+    }
     const bool progress = argc == 3 && std::strcmp(argv[1], "--progress") == 0;
     if (argc != 2 + progress) {
         std::fprintf(stderr, "zsolve: usage: zsolve [--progress] FILE (writes the roots of the polynomial in FILE to %s)\n",

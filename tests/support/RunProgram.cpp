@@ -2,10 +2,13 @@
 
 #include "TempFolder.h"
 
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -37,6 +40,25 @@ std::string contentsOf(const std::string& path)
     ::_exit(127);
 }
 
+// How long a program run by a test may take before it counts as hung and is killed.
+constexpr std::chrono::seconds kRunDeadline(60);
+
+// Waits up to deadline for child pid to end, leaving it to be collected; kills it when it
+// is still running then. False when it had to be killed.
+bool awaitEnd(pid_t pid, std::chrono::seconds deadline)
+{
+    const auto end = std::chrono::steady_clock::now() + deadline;
+    siginfo_t info{};
+    while (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == 0) {
+        if (std::chrono::steady_clock::now() > end) {
+            ::kill(pid, SIGKILL);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string ProgramBesideTest(const std::string& name)
@@ -54,11 +76,12 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     const pid_t pid = ::fork();
     if (pid == 0)
         runChild(program, args, cwd, capture);
+    const bool ended = awaitEnd(pid, kRunDeadline);
     int status = 0;
     ::waitpid(pid, &status, 0);
     RunResult result;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = contentsOf(capture / "out");
-    result.err = contentsOf(capture / "err");
+    result.err = (ended ? "" : "[killed: still running after the test's deadline]\n") + contentsOf(capture / "err");
     return result;
 }

@@ -15,6 +15,7 @@ struct RunResult {
 // puts every program.
 std::string ProgramBesideTest(const std::string& name);
 
-// Runs program with args in folder cwd, without standard input, and waits for its end.
+// Runs program with args in folder cwd, without standard input, and waits for its end; a
+// program still running after a minute is killed (status -1, a note first in err).
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
     const std::string& cwd);

@@ -3,6 +3,7 @@
 #include "../support/TempFolder.h"
 
 #include "CComplex.h"
+#include "ModalWatch.h"
 
 #include <QApplication>
 
@@ -24,8 +25,10 @@ public:
     static QApplication& Application()
     {
         static QtTestEnvironment* environment = Register();
-        if (!environment->m_app)
+        if (!environment->m_app) {
             environment->m_app = std::make_unique<QApplication>(s_argc, s_argv);
+            CModalGuard::Start();
+        }
         return *environment->m_app;
     }
     void TearDown() override { m_app.reset(); }

@@ -18,7 +18,6 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -58,9 +57,7 @@ protected:
     // A low pass of length taps designed through the pass-band dialog.
     void Design(int taps)
     {
-        QTimer::singleShot(0, [taps] {
-            auto* dialog = qobject_cast<CPassBandDlg*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
+        CModalWatch<CPassBandDlg> answer([taps](CPassBandDlg* dialog) {
             dialog->GetEdit(IDC_LOWCUT)->setText("0.2");
             dialog->GetEdit(IDC_LENGTH)->setText(QString::number(taps));
             dialog->GetEdit(IDC_ATTENUATION)->setText("50");
@@ -140,10 +137,8 @@ TEST_F(ZeroDisplay, ClosingTheWorkbenchEndsItsViewer)
 {
     Design(31);
     const pid_t viewer = ShowZeros();
-    QTimer::singleShot(0, [] {
-        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(question, nullptr) << "no question whether to save the new design";
-        question->button(QMessageBox::No)->click();
+    CModalWatch<QMessageBox> question([](QMessageBox* box) {  // whether to save the new design
+        box->button(QMessageBox::No)->click();
     });
     EXPECT_TRUE(m_app->GetFrame().close());
     m_app.reset();

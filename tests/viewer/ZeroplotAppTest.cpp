@@ -24,7 +24,6 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -46,7 +45,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_app.InitInstance({}));
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame())) << "the Zeroplot window was not shown in 5 s";
     }
 
     CMainFrame& Frame() { return static_cast<CMainFrame&>(*m_app.GetMainFrame()); }
@@ -69,17 +68,12 @@ protected:
     // Triggers command id and, once its modal dialog shows, hands that to answer.
     void WithModalDialog(int id, const std::function<void(QDialog&)>& answer)
     {
-        bool seen = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            seen = true;
+        CModalWatch<QDialog> watch([&answer](QDialog* dialog) {
             answer(*dialog);
             if (dialog->isVisible())
                 dialog->reject();
         });
         Action(id)->trigger();
-        EXPECT_TRUE(seen);
     }
 
     // Saves the view's picture at size to path through File, Save Image.
@@ -90,11 +84,8 @@ protected:
             dialog->GetHeightBox()->setValue(size.height());
             dialog->accept();
         });
-        CModalWatch<QFileDialog> fileAnswer([path](QFileDialog* dialog) {
-            dialog->selectFile(QString::fromStdString(path));
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-            Action(ID_FILE_SAVE_IMAGE)->trigger();
+        CFileWatch fileAnswer(QString::fromStdString(path));
+        Action(ID_FILE_SAVE_IMAGE)->trigger();
     }
 
     QApplication& m_qt = TestApplication();

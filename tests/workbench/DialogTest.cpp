@@ -14,7 +14,7 @@ namespace {
 // Presses OK on dialog; returns the message a refusal showed (empty when accepted).
 QString pressOk(QDialog& dialog)
 {
-    CMessageWatch message;
+    CMessageWatch message(ModalExpected::Maybe);
     dialog.accept();
     return message.Text();
 }

@@ -29,10 +29,7 @@ protected:
     // Runs command id and answers its file dialog with path.
     void RunWithFile(int id, const QString& path)
     {
-        CModalWatch<QFileDialog> answer([path](QFileDialog* dialog) {
-            dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
+        CFileWatch answer(path);
         Run(id);
     }
     QString Path(const char* name) const { return m_dir.filePath(name); }

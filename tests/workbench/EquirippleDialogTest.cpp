@@ -29,6 +29,7 @@ protected:
         waited.start();
         while (Estimate() == before && waited.elapsed() < 5000)
             QTest::qWait(20);
+        EXPECT_NE(Estimate(), before) << "the estimate line did not change in 5 s";
         EXPECT_GE(waited.elapsed(), CEquirippleDlg::kEstimateDelayMs - 50);
         return Estimate();
     }
@@ -38,7 +39,7 @@ protected:
 
 QString pressOk(QDialog& dialog)
 {
-    CMessageWatch message;
+    CMessageWatch message(ModalExpected::Maybe);
     dialog.accept();
     return message.Text();
 }
@@ -68,7 +69,6 @@ TEST_F(EquirippleDialog, EstimateFollowsTheConditionsAndItsButtonTakesIt)
     EXPECT_TRUE(first.startsWith("Estimated Length: ")) << first.toStdString();
     Edit(IDC_RIPPLE)->setText("0.001");
     const QString second = NextEstimate(first);
-    EXPECT_NE(second, first);
     QTest::mouseClick(m_dialog->GetEstimateButton(), Qt::LeftButton);
     EXPECT_EQ("Estimated Length: " + Edit(IDC_LENGTH)->text(), second);
     Edit(IDC_ATTENUATION)->setText("");

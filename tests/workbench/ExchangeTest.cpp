@@ -22,13 +22,9 @@ namespace {
 class ExchangeTest : public WorkbenchTest {
 protected:
     // Answers the next file dialog with the file name in the test's folder.
-    std::unique_ptr<CModalWatch<QFileDialog>> AnswerFile(const QString& name)
+    std::unique_ptr<CFileWatch> AnswerFile(const QString& name)
     {
-        const QString path = m_dir.filePath(name);
-        return std::make_unique<CModalWatch<QFileDialog>>([path](QFileDialog* dialog) {
-            dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
+        return std::make_unique<CFileWatch>(m_dir.filePath(name));
     }
     // Saves the graph as name at size through its menu command.
     void SaveImage(const QString& name, const QSize& size)
@@ -144,7 +140,7 @@ TEST_F(ExchangeTest, CtrlShiftCCopiesThePictureFromEitherPane)
 {
     DesignLowPass();
     Frame().activateWindow();  // the offscreen platform gives the activation back to no window
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame())) << "the workbench window did not become active in 5 s";
     for (QWidget* target : {static_cast<QWidget*>(Frame().GetGraphView()), Frame().GetDataView()->findChild<QWidget*>("IDC_XAXIS")}) {
         QApplication::clipboard()->clear();
         target->setFocus();

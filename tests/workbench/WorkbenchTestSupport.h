@@ -34,19 +34,21 @@ inline QApplication& TestApplication()
     if (!application) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
         application = new QApplication(argc, argv);
+        CModalGuard::Start();
         QApplication::setApplicationName("filter-test");
         QApplication::setApplicationDisplayName("Filter");
     }
     return *application;
 }
 
-// Answers the next message box with OK and keeps its text.
+// Answers the next message box with OK and keeps its text (empty while none came).
 class CMessageWatch {
 public:
-    CMessageWatch() : m_watch([this](QMessageBox* box) {
-        m_strText = box->text();
-        box->accept();
-    }) {}
+    explicit CMessageWatch(ModalExpected expected = ModalExpected::Always)
+        : m_watch([this](QMessageBox* box) {
+              m_strText = box->text();
+              box->accept();
+          }, expected) {}
     const QString& Text() const { return m_strText; }
 
 private:
@@ -64,7 +66,7 @@ protected:
         m_pApp = std::make_unique<CFilterApp>();
         ASSERT_TRUE(m_pApp->InitInstance({}));
         Frame().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame())) << "the workbench window did not become active in 5 s";
         QCoreApplication::processEvents();
     }
     void TearDown() override

@@ -1,6 +1,7 @@
 // The solver against independent facts: MPSolve's roots, the backward error computed in
 // long double, roots known by construction.
 #include "PolynomialKit.h"
+#include "Polish.h"
 #include "RootFinder.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +177,28 @@ TEST(RootFinder, ZerosAtBothEndsGiveRootsAtZeroAndInfinity)
     for (int i = 0; i < roots.GetSize(); ++i)
         infinite += roots[i].re == std::numeric_limits<double>::infinity() && roots[i].im == 0.0;
     EXPECT_EQ(infinite, 2);
+}
+
+TEST(RootFinder, PolishingTakesANewtonStepOnlyWhenItIsShortAgainstTheNearestOtherRoot)
+{
+    const zsolve::CPolynomial p({1.1, -2.1, 1.0});  // (z - 1) (z - 1.1)
+    const struct {
+        double start, polished;
+    } cases[] = {
+        // p(1.001) = 0.001 * -0.099 and p'(1.001) = -0.098: a step of 0.00101 towards 1, short
+        // against the 0.099 to the other root.
+        {1.001, 1.001 - 0.099e-3 / 0.098},
+        // p(1.075) = 0.075 * -0.025 and p'(1.075) = 0.05: the step of 0.0375 would land at
+        // 1.1125, past the other root 0.025 away; the root stays.
+        {1.075, 1.075},
+    };
+    for (const auto& c : cases) {
+        std::vector<Complex> z = {c.start, 1.1};
+        zsolve::PolishRoots(p, z);
+        EXPECT_NEAR(z[0].real(), c.polished, 1e-12) << c.start;
+        EXPECT_EQ(z[0].imag(), 0.0) << c.start;
+        EXPECT_NEAR(z[1].real(), 1.1, 1e-15);  // a root stays where it is
+    }
 }
 
 TEST(RootFinder, SmallCases)

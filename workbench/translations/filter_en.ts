@@ -221,8 +221,8 @@
         <translation>About Filter</translation>
     </message>
     <message>
-        <source>Filter: FIR filter design workbench, version 0.12</source>
-        <translation>Filter: FIR filter design workbench, version 0.12</translation>
+        <source>Filter: FIR filter design workbench, version %1</source>
+        <translation>Filter: FIR filter design workbench, version %1</translation>
     </message>
     <message>
         <source>Kaiser-window and equiripple design</source>

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <complex>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -63,27 +65,52 @@ TEST(FixedPoint, Q15ValuesAsWorkedOutByHand)
     EXPECT_THROW(QuantizeCoefficients(array({NAN}), 15), std::invalid_argument);
 }
 
-TEST(FixedPoint, ErrorsAgreeWithATransformByDefinition)
+TEST(FixedPoint, ErrorsAgreeWithATransformByDefinitionInTheCoefficientsOwnScale)
 {
-    const CRealArray h = array({0.5, -0.25, 1.0, 0.3, -1.0});
-    const CQuantization q = QuantizeCoefficients(h, 15);
-    EXPECT_EQ(q.dMaxCoefficientError, 1.0 / 32768);  // the saturated 1.0
-    const double quantized[] = {0.5, -0.25, 32767.0 / 32768, 9830.0 / 32768, -1.0};
-    ASSERT_EQ(q.nGridPoints, 4097);
-    double peak = 0.0;
-    for (int k = 0; k < q.nGridPoints; ++k) {
-        std::complex<double> exact, rounded;
-        for (int n = 0; n < 5; ++n) {
-            const std::complex<double> w = std::polar(1.0, -2.0 * M_PI * k * n / 8192.0);
-            exact += h[n] * w;
-            rounded += quantized[n] * w;
+    const CDesignRecord lowPass{DesignKaiser, LowPass, 0.1, 0.5, 20.0};
+    const struct {
+        CRealArray h;
+        CDesignRecord design;
+        std::vector<double> quantized;  // the Q15 values worked out by hand, in the scale of h
+        double coefficientError;
+        std::string errorLine;
+        std::optional<std::pair<double, double>> stopBandDb;  // of h and of the quantized filter
+    } cases[] = {
+        {array({0.5, -0.25, 1.0, 0.3, -1.0}), CDesignRecord(), {0.5, -0.25, 32767.0 / 32768, 9830.0 / 32768, -1.0},
+            1.0 / 32768, "Largest coefficient error: 3.05e-05.", std::nullopt},  // the saturated 1.0
+        // Divided by 2: 24576, -9830 and 3277 stand for twice their value / 32768; -0.6
+        // lies 0.4 of a step of 2 / 32768 from its value. |H| of 1.5 - 0.6 z^-1 + 0.2 z^-2
+        // falls up to f = 0.088 and then rises to the largest of its stop band at f = 1/2,
+        // where it is the sum of the magnitudes.
+        {array({1.5, -0.6, 0.2}), lowPass, {1.5, -9830.0 / 16384, 3277.0 / 16384}, 0.4 / 16384,
+            "Largest coefficient error: 2.44e-05.",
+            std::pair(-20 * std::log10(2.3), -20 * std::log10((24576 + 9830 + 3277) / 16384.0))},
+    };
+    for (const auto& c : cases) {
+        const int n = c.h.GetSize();
+        const CQuantization q = QuantizeCoefficients(c.h, 15, c.design);
+        EXPECT_NEAR(q.dMaxCoefficientError, c.coefficientError, 1e-16) << n;
+        ASSERT_EQ(q.nGridPoints, 4097);
+        double peak = 0.0;
+        for (int k = 0; k < q.nGridPoints; ++k) {
+            std::complex<double> exact, rounded;
+            for (int i = 0; i < n; ++i) {
+                const std::complex<double> w = std::polar(1.0, -2.0 * M_PI * k * i / 8192.0);
+                exact += c.h[i] * w;
+                rounded += c.quantized[static_cast<size_t>(i)] * w;
+            }
+            peak = std::max(peak, std::abs(std::abs(exact) - std::abs(rounded)));
         }
-        peak = std::max(peak, std::abs(std::abs(exact) - std::abs(rounded)));
+        EXPECT_NEAR(q.dPeakAmplitudeError, peak, 1e-13) << n;
+        EXPECT_EQ(DescribeQuantization(q)[3].str(), c.errorLine);
+        ASSERT_EQ(q.dStopBandDb.has_value(), c.stopBandDb.has_value()) << n;
+        if (c.stopBandDb) {
+            EXPECT_NEAR(*q.dStopBandDb, c.stopBandDb->first, 1e-9);
+            EXPECT_NEAR(*q.dQuantizedStopBandDb, c.stopBandDb->second, 1e-9);
+        }
     }
-    EXPECT_NEAR(q.dPeakAmplitudeError, peak, 1e-13);
-    const std::vector<text::CMessage> lines = DescribeQuantization(q);
+    const std::vector<text::CMessage> lines = DescribeQuantization(QuantizeCoefficients(cases[0].h, 15));
     EXPECT_EQ(lines[2].str(), "Rounded to nearest; 1 of 5 values saturated at the format's limits.");
-    EXPECT_EQ(lines[3].str(), "Largest coefficient error: 3.05e-05.");
 }
 
 TEST(CoefficientExport, Q15HeaderSaysWhatQuantizationDid)

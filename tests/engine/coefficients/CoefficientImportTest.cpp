@@ -37,6 +37,7 @@ TEST(CoefficientImport, ReadsTheFormsUsersBring)
     } cases[] = {
         {"1, 2;3\n 4\t5e-1", {1, 2, 3, 4, 0.5}},
         {"# taps\n// more\n1 /* 2\n 3 */ 4 # 5\r\n", {1, 4}},
+        {"1 /*/ 2 */ 3 /**/ 4", {1, 3, 4}},  // the "/" of "/*/" opens, it does not close
         {"index,coefficient\n0,0.5\n1,-0.25\n", {0.5, -0.25}},
         {"n value extra\n0 1.5 9\n1 2.5 9\n", {1.5, 2.5}},
         {"tap; weight\n0; 1e-3\n", {1e-3}},
@@ -73,6 +74,7 @@ TEST(CoefficientImport, RefusalsNameLineAndColumn)
         {"{1} {2}", "line 1, column 5: \"{\" after the end of the array"},
         {"1 {2}", "line 1, column 3: \"{\" is not a number"},
         {"1 /* open", "line 1, column 3: the comment \"/*\" is not closed"},
+        {"1 /*/ 2", "line 1, column 3: the comment \"/*\" is not closed"},
         {"  #define X_SCALE_SHIFT 2000\n1", "line 1, column 3: the scale shift \"2000\" is not a whole number from 0 to 1024"},
         {"#define X_SCALE_SHIFT 1024\n1e300", "line 1, column 1: the scale shift makes a value too large for a double"},
     };

@@ -2,6 +2,7 @@
 // coefficients summed by its definition in long double, Chebyshev polynomials, and the
 // coefficients of an independent implementation (tests/data/equiripple/generate.py).
 #include "Barycentric.h"
+#include "ReferenceSelection.h"
 #include "EquirippleDesign.h"
 #include "FilterTypes.h"
 
@@ -133,6 +134,27 @@ TEST(EquirippleDesign, BarycentricFormStaysExactForThousandsOfClusteredNodes)
         EXPECT_NEAR(t(at), std::cos(m * std::acos(at)), 1e-11) << at;
     }
     EXPECT_EQ(t(x[17]), y[17]);
+}
+
+TEST(EquirippleDesign, NextReferenceDropsTheSmallestPeaksKeepingTheSignsAlternating)
+{
+    // Peaks of the weighted error on a grid of one band, zeros between them, all above the
+    // levelled deviation 0.4; more of them than the previous reference has points.
+    const struct {
+        std::vector<double> e;
+        std::vector<int> previous, next;
+    } cases[] = {
+        // The smallest, 0.5, lies inside: it goes with the smaller of its neighbours, -0.7.
+        {{0, 1.0, 0, -1.1, 0, 0.5, 0, -0.7, 0, 1.2, 0, -0.9, 0}, {1, 3, 5, 7}, {1, 3, 9, 11}},
+        // The smallest, 0.3, lies at an end and goes alone; of the four left, the smaller end.
+        {{0, 0.3, 0, -1.0, 0, 0.8, 0, -0.9, 0, 1.1, 0}, {1, 3, 5}, {5, 7, 9}},
+    };
+    for (const auto& c : cases) {
+        equiripple::CGrid grid;
+        grid.bandStart = {0, static_cast<int>(c.e.size())};
+        const std::vector<double> noRounding(c.e.size(), 0.0);
+        EXPECT_EQ(equiripple::NextReference(grid, c.e, noRounding, 0.4, c.previous), c.next);
+    }
 }
 
 TEST(EquirippleDesign, ResultSatisfiesTheAlternationTheoremForEveryTypeAndParity)

@@ -91,6 +91,28 @@ TEST(Measurement, TwoTapFiltersHaveTheEdgesGainsAndDelayOfTheirClosedForms)
     EXPECT_NEAR(m.dDelayMin, (0.25 - 0.5 * c) / (1.25 - c), 2e-3);
 }
 
+TEST(Measurement, SymmetryTakesInTheMiddleTapAndOnlyLinearPhaseHasAConstantDelay)
+{
+    const struct {
+        std::vector<double> h;
+        int symmetry;
+        double delayMin, delayMax;
+    } cases[] = {
+        {{1, 5, 1}, Symmetric, 1.0, 1.0},
+        {{1, 0, -1}, Antisymmetric, 1.0, 1.0},
+        // H = e^-jw (5 + 2j sin w): |H|^2 = 25 + 4 sin^2 w stays within 3 dB everywhere, and
+        // the delay 1 - 10 cos w / (25 + 4 sin^2 w) runs from 0.6 at DC to 1.4 at half the
+        // sampling frequency. An antisymmetric filter needs a zero middle tap.
+        {{1, 5, -1}, Asymmetric, 0.6, 1.4},
+    };
+    for (const auto& c : cases) {
+        const CFilterMeasurement m = MeasureFilter(arrayOf(c.h), CDesignRecord());
+        EXPECT_EQ(m.nSymmetry, c.symmetry) << c.h[1] << " " << c.h[2];
+        EXPECT_NEAR(m.dDelayMin, c.delayMin, 1e-9) << c.h[1] << " " << c.h[2];
+        EXPECT_NEAR(m.dDelayMax, c.delayMax, 1e-9) << c.h[1] << " " << c.h[2];
+    }
+}
+
 TEST(Measurement, MovingAverageRippleAndStopBandFollowItsClosedForm)
 {
     // 33 taps of 1/33: |H(f)| = |sin(33 pi f) / (33 sin(pi f))|. Cut-off half a bin, 21 dB:
