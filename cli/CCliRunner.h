@@ -3,6 +3,10 @@
 #include "CCliUi.h"
 #include "CFilterDoc.h"
 #include "CommandLine.h"
+#include "ExchangeFolder.h"
+
+#include <functional>
+#include <memory>
 
 #include <ostream>
 
@@ -21,6 +25,9 @@ private:
     bool NeedFilter();
     void PrintInfo();
     void PrintDisplay();
+    // Runs work (a step that exchanges files with the root finder) in the exchange folder;
+    // a folder that cannot be made or entered is the step's failure.
+    void InExchangeFolder(const std::function<void()>& work);
     void PrintZeros();
     void PrintMeasurement();
     void SetSampleRate(const std::string& text);
@@ -32,4 +39,6 @@ private:
     std::ostream& m_out;
     CCliUi m_ui;
     CFilterDoc m_doc;
+    // --exchange-dir's folder, else a private temporary one.
+    std::unique_ptr<CExchangeFolder> m_exchange;
 };
