@@ -65,6 +65,7 @@ CRealArray Equiripple(int type, int length, std::vector<double> edges)
     request.nType = type;
     request.nLength = length;
     request.edges = std::move(edges);
+    request.dAttenuation = 80.0;  // with transitions of 0.0008, the length the design needs
     return DesignEquiripple(request).coefficients;
 }
 
@@ -73,18 +74,18 @@ struct LongCase {
     std::function<CRealArray()> filter;
 };
 
-// The design at the longest length the program makes it: 65535 taps for Kaiser designs,
-// 4095 (the longest odd length) for equiripple designs.
+// The designs at the longest lengths the program makes them: 65535 and 65534 taps for
+// Kaiser designs, 4095 (the longest odd length) for equiripple designs.
 const LongCase kCases[] = {
     {"KaiserLowPass", [] { return Kaiser(LowPass, kLongest, 0.25, 0.0); }},
     {"KaiserHighPass", [] { return Kaiser(HighPass, kLongest, 0.3, 0.0); }},
     {"KaiserBandPass", [] { return Kaiser(BandPass, kLongest, 0.1, 0.3); }},
     {"KaiserBandStop", [] { return Kaiser(BandElimination, kLongest, 0.15, 0.35); }},
-    {"KaiserEvenLowPass", [] { return Kaiser(LowPass, 4096, 0.2, 0.0); }},
-    {"EquirippleLowPass", [] { return Equiripple(LowPass, 4095, {0.2, 0.21}); }},
-    {"EquirippleBandStop", [] { return Equiripple(BandElimination, 4095, {0.1, 0.11, 0.3, 0.31}); }},
+    {"KaiserEvenLowPass", [] { return Kaiser(LowPass, kLongest - 1, 0.2, 0.0); }},
+    {"EquirippleLowPass", [] { return Equiripple(LowPass, 4095, {0.2, 0.2008}); }},
+    {"EquirippleBandStop", [] { return Equiripple(BandElimination, 4095, {0.1, 0.1008, 0.3, 0.3008}); }},
     {"MinimumPhaseKaiserLowPass", [] { return MinimumPhaseOf(Kaiser(LowPass, kLongest, 0.25, 0.0)); }},
-    {"MinimumPhaseEquiripple", [] { return MinimumPhaseOf(Equiripple(BandPass, 4095, {0.1, 0.11, 0.2, 0.21})); }},
+    {"MinimumPhaseEquiripple", [] { return MinimumPhaseOf(Equiripple(BandPass, 4095, {0.1, 0.1008, 0.2, 0.2008})); }},
     {"DoubleZerosOnTheCircle", [] { return Squared(Kaiser(LowPass, (kLongest + 1) / 2, 0.25, 0.0)); }},
 };
 
