@@ -17,7 +17,7 @@ protected:
         TestApplication();
         CEquirippleData data;
         data.m_nLength = 31;
-        m_dialog = std::make_unique<CEquirippleDlg>(data, sampleRateHz, nullptr);
+        m_dialog = std::make_unique<CEquirippleDlg>(data, sampleRateHz, CEquirippleShortest(), nullptr);
         m_dialog->show();
     }
     QLineEdit* Edit(int id) { return m_dialog->GetEdit(id); }
