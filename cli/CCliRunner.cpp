@@ -31,7 +31,7 @@ std::string sizeOf(const CRealArray* a) { return a ? std::to_string(a->GetSize()
 
 }  // namespace
 
-CCliRunner::CCliRunner(std::ostream& out) : m_out(out), m_doc(m_ui) {}
+CCliRunner::CCliRunner(std::ostream& out) : m_out(out), m_doc(m_ui), m_exchange(std::make_unique<CExchangeFolder>()) {}
 
 std::string CCliRunner::Run(const CCliCommand& command)
 {
@@ -42,6 +42,9 @@ std::string CCliRunner::Run(const CCliCommand& command)
             return "open: " + text::DescribeCurrentException().str();
         }
     }
+    for (const CCliStep& step : command.steps)
+        if (step.strOption == "--exchange-dir")
+            m_exchange = std::make_unique<CExchangeFolder>(step.args[0]);
     for (const CCliStep& step : command.steps) {
         const std::string error = RunGuarded(step);
         if (!error.empty())
@@ -94,8 +97,9 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--export-text", [](CCliRunner& r, Args a) { r.ExportText(a[0]); }},
         {"--export", [](CCliRunner& r, Args a) { r.Export(a[0], a[1]); }},
         {"--block-size", [](CCliRunner& r, Args a) { r.m_ui.SetBlockSize(a[0]); }},
-        {"--zeros", [](CCliRunner& r, Args) { r.PrintZeros(); }},
-        {"--minimum-phase", [](CCliRunner& r, Args) { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }},
+        {"--zeros", [](CCliRunner& r, Args) { r.InExchangeFolder([&r] { r.PrintZeros(); }); }},
+        {"--minimum-phase", [](CCliRunner& r, Args) { r.InExchangeFolder([&r] { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }); }},
+        {"--exchange-dir", [](CCliRunner&, Args) {}},  // taken before the steps run
     };
     kActions.at(step.strOption)(*this, step.args);
 }
@@ -161,6 +165,15 @@ void CCliRunner::PrintEquirippleEstimate()
     if (const std::optional<int> n = m_ui.EstimateEquiripple(m_doc.EquirippleDialogData())) {
         m_out << *n << "\n";
         m_ui.PassBand().strLength = FormatInt(*n);
+    }
+}
+
+void CCliRunner::InExchangeFolder(const std::function<void()>& work)
+{
+    try {
+        m_exchange->Within(work);
+    } catch (const std::runtime_error& e) {
+        m_ui.ShowError(e.what());
     }
 }
 
