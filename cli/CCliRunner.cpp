@@ -31,7 +31,7 @@ std::string sizeOf(const CRealArray* a) { return a ? std::to_string(a->GetSize()
 
 }  // namespace
 
-CCliRunner::CCliRunner(std::ostream& out) : m_out(out), m_doc(m_ui) {}
+CCliRunner::CCliRunner(std::ostream& out) : m_out(out), m_doc(m_ui), m_exchange(std::make_unique<CExchangeFolder>()) {}
 
 std::string CCliRunner::Run(const CCliCommand& command)
 {
@@ -42,6 +42,9 @@ std::string CCliRunner::Run(const CCliCommand& command)
             return "open: " + text::DescribeCurrentException().str();
         }
     }
+    for (const CCliStep& step : command.steps)
+        if (step.strOption == "--exchange-dir")
+            m_exchange = std::make_unique<CExchangeFolder>(step.args[0]);
     for (const CCliStep& step : command.steps) {
         const std::string error = RunGuarded(step);
         if (!error.empty())
@@ -54,6 +57,7 @@ std::string CCliRunner::Run(const CCliCommand& command)
 // reach the standard output.
 std::string CCliRunner::RunGuarded(const CCliStep& step)
 {
+    errno = 0;
     try {
         RunStep(step);
     } catch (...) {
@@ -93,8 +97,9 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--export-text", [](CCliRunner& r, Args a) { r.ExportText(a[0]); }},
         {"--export", [](CCliRunner& r, Args a) { r.Export(a[0], a[1]); }},
         {"--block-size", [](CCliRunner& r, Args a) { r.m_ui.SetBlockSize(a[0]); }},
-        {"--zeros", [](CCliRunner& r, Args) { r.PrintZeros(); }},
-        {"--minimum-phase", [](CCliRunner& r, Args) { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }},
+        {"--zeros", [](CCliRunner& r, Args) { r.InExchangeFolder([&r] { r.PrintZeros(); }); }},
+        {"--minimum-phase", [](CCliRunner& r, Args) { r.InExchangeFolder([&r] { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }); }},
+        {"--exchange-dir", [](CCliRunner&, Args) {}},  // taken before the steps run
     };
     kActions.at(step.strOption)(*this, step.args);
 }
@@ -163,6 +168,15 @@ void CCliRunner::PrintEquirippleEstimate()
     }
 }
 
+void CCliRunner::InExchangeFolder(const std::function<void()>& work)
+{
+    try {
+        m_exchange->Within(work);
+    } catch (const std::runtime_error& e) {
+        m_ui.ShowError(e.what());
+    }
+}
+
 void CCliRunner::PrintZeros()
 {
     if (!NeedFilter() || !m_doc.ComputeRoots())
@@ -220,7 +234,9 @@ void CCliRunner::PrintMeasurement()
 
 std::string FlushOutput(std::ostream& out)
 {
-    errno = 0;
+    // A write that failed before (a long text fills the buffer) left its reason in errno.
+    if (out.good())
+        errno = 0;
     if (out.flush())
         return {};
     const int error = errno;

@@ -121,11 +121,32 @@ bool CWorkbenchUi::ConfirmImport(const std::string& path, int count)
 
 bool CWorkbenchUi::WaitForRootFinder(CProcessHandle& process)
 {
+    m_rootProgress = {};
     return WaitCancellable(process, QCoreApplication::translate("CWorkbenchUi", "Finding the zeros of the filter..."));
+}
+
+void CWorkbenchUi::ShowRootFinderProgress(const CRootFinderProgress& progress)
+{
+    m_rootProgress = progress;
+}
+
+void CWorkbenchUi::ShowProgressIn(QProgressDialog& dialog, const QString& text) const
+{
+    if (m_rootProgress.total <= 0)
+        return;
+    dialog.setLabelText(text + "\n"
+        + QCoreApplication::translate("CWorkbenchUi", "%1 of %2 zeros found, %3 certified")
+              .arg(m_rootProgress.found)
+              .arg(m_rootProgress.total)
+              .arg(m_rootProgress.certified));
+    // Half the bar for finding the zeros, half for certifying them.
+    dialog.setMaximum(2 * m_rootProgress.total);
+    dialog.setValue(m_rootProgress.found + m_rootProgress.certified);
 }
 
 bool CWorkbenchUi::WaitForExchange(CWaitable& lock)
 {
+    m_rootProgress = {};
     return WaitCancellable(lock,
         QCoreApplication::translate("CWorkbenchUi", "Waiting for another root finding in this folder..."));
 }
@@ -148,6 +169,7 @@ bool CWorkbenchUi::WaitCancellable(CWaitable& task, const QString& text)
     while (!progress.wasCanceled()) {
         if (task.WaitFor(kPollMs))
             return true;
+        ShowProgressIn(progress, text);
         QApplication::processEvents();
     }
     return false;

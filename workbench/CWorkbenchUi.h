@@ -1,8 +1,10 @@
 #pragma once
 
 #include "CFilterUi.h"
+#include "RootFinderProgress.h"
 
 class CMainFrame;
+class QProgressDialog;
 class QString;
 
 // The workbench's answers to the document's questions: the design and requirements
@@ -32,8 +34,11 @@ public:
     // A question box naming the file and the count, OK or Cancel.
     bool ConfirmImport(const std::string& path, int count) override;
     // The wait cursor while the root finder runs; after kProgressDelayMs a modal progress
-    // dialog whose Cancel gives up the wait (false).
+    // dialog whose Cancel gives up the wait (false), showing how many zeros are certified
+    // of all once the root finder tells.
     bool WaitForRootFinder(CProcessHandle& process) override;
+    // Keeps the progress for the dialog of WaitForRootFinder.
+    void ShowRootFinderProgress(const CRootFinderProgress& progress) override;
     // The same wait while another root finding in the folder holds the exchange.
     bool WaitForExchange(CWaitable& lock) override;
     void ShowError(const std::string& message) override;
@@ -50,6 +55,9 @@ public:
 
 private:
     bool WaitCancellable(CWaitable& task, const QString& text);
+    // Shows m_rootProgress in the dialog, once the root finder has told any.
+    void ShowProgressIn(QProgressDialog& dialog, const QString& text) const;
 
     CMainFrame* m_pFrame = nullptr;
+    CRootFinderProgress m_rootProgress;
 };

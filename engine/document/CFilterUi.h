@@ -13,6 +13,7 @@
 #include <string>
 
 class CProcessHandle;
+struct CRootFinderProgress;
 struct CFilterMeasurement;
 
 // A long computation as the user follows it; it ends when the object is destroyed.
@@ -63,6 +64,9 @@ public:
     // Waits, without a time limit, until the root finder has ended. False when the user
     // gave up waiting; the caller then ends the process.
     virtual bool WaitForRootFinder(CProcessHandle& process) = 0;
+    // How far the root finder has come, told while WaitForRootFinder waits (from within
+    // the process handle's wait) whenever it reports. Without a user to tell, nothing.
+    virtual void ShowRootFinderProgress(const CRootFinderProgress&) {}
     // Waits, without a time limit, until another root finding in the same folder has
     // ended (lock.WaitFor reports it), in the same way as for the root finder. False when
     // the user gave up waiting. Without a user to ask, it simply waits.

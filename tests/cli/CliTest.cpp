@@ -144,14 +144,27 @@ TEST_F(CliTest, ExportedTextReadsBackAsCoefficients)
     EXPECT_FALSE(Exists("x.txt"));
 }
 
-TEST_F(CliTest, ZerosAndMinimumPhaseGoThroughTheRootFinder)
+// The names in folder dir, sorted.
+std::set<std::string> Listing(const std::filesystem::path& dir)
 {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST_F(CliTest, ZerosAndMinimumPhaseGoThroughTheRootFinderInAPrivateFolder)
+{
+    // The private exchange folders are made under TMPDIR, which the program inherits.
+    std::filesystem::create_directory(folder / "tmp");
+    const char* const oldTmp = std::getenv("TMPDIR");
+    const std::string savedTmp = oldTmp ? oldTmp : "";
+    ::setenv("TMPDIR", (folder / "tmp").c_str(), 1);
     exchange::WriteFileAtomically(folder / "h.txt", "1 -2.5 1");  // zeros 2 and 0.5
     const std::vector<double> zeros = Printed({"--coefficients", "h.txt", "--zeros"});
     ASSERT_EQ(zeros.size(), 4u);
     EXPECT_NEAR(std::min(zeros[0], zeros[2]), 0.5, 1e-14);
     EXPECT_NEAR(std::max(zeros[0], zeros[2]), 2.0, 1e-14);
-    EXPECT_EQ(exchange::ReadFileBytes(folder / "beta.bin").size(), 50u);
     exchange::WriteFileAtomically(folder / "g.txt", "1 -2");
     const std::vector<double> minimum = Printed({"--coefficients", "g.txt", "--minimum-phase", "--print"});
     ASSERT_EQ(minimum.size(), 2u);
@@ -163,6 +176,26 @@ TEST_F(CliTest, ZerosAndMinimumPhaseGoThroughTheRootFinder)
     // One line: the step that failed, with the root finder's own reason.
     EXPECT_EQ(failed.err, "filter-cli: --zeros: The root finder zsolve failed: \"beta.bin\": all coefficients are zero.\n");
     EXPECT_EQ(failed.out, "");
+    oldTmp ? ::setenv("TMPDIR", savedTmp.c_str(), 1) : ::unsetenv("TMPDIR");
+    // Nothing left where it ran, nor in the temporary folder, after success and failure.
+    EXPECT_EQ(Listing(folder.path()), (std::set<std::string>{"g.txt", "h.txt", "tmp", "zero.txt"}));
+    EXPECT_TRUE(Listing(folder / "tmp").empty());
+}
+
+TEST_F(CliTest, ExchangeDirKeepsTheExchangeFilesThereAndAMissingOneFailsTheStep)
+{
+    exchange::WriteFileAtomically(folder / "h.txt", "1 -2.5 1");
+    std::filesystem::create_directory(folder / "ex");
+    // Named after the step it serves: the folder holds for every step.
+    EXPECT_EQ(Printed({"--coefficients", "h.txt", "--zeros", "--exchange-dir", "ex"}).size(), 4u);
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "ex/beta.bin").size(), 50u);
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "ex/root.bin").size(), 34u);
+    EXPECT_EQ(Listing(folder.path()), (std::set<std::string>{"ex", "h.txt"}));
+    const RunResult missing = Cli({"--exchange-dir", "nowhere", "--coefficients", "h.txt", "--zeros", "--info"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err.rfind("filter-cli: --zeros: cannot enter the exchange folder \"nowhere\": ", 0), 0u)
+        << missing.err;
+    EXPECT_EQ(missing.out, "");
 }
 
 TEST_F(CliTest, EveryExportFormatWritesAFileThatReadsBack)

@@ -194,7 +194,7 @@ TEST(RootFinder, PolishingTakesANewtonStepOnlyWhenItIsShortAgainstTheNearestOthe
     };
     for (const auto& c : cases) {
         std::vector<Complex> z = {c.start, 1.1};
-        zsolve::PolishRoots(p, z);
+        zsolve::PolishRoots(p, z, {0, 1});
         EXPECT_NEAR(z[0].real(), c.polished, 1e-12) << c.start;
         EXPECT_EQ(z[0].imag(), 0.0) << c.start;
         EXPECT_NEAR(z[1].real(), 1.1, 1e-15);  // a root stays where it is

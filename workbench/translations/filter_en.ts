@@ -707,6 +707,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <translation>Finding the zeros of the filter...</translation>
     </message>
     <message>
+        <source>%1 of %2 zeros found, %3 certified</source>
+        <translation>%1 of %2 zeros found, %3 certified</translation>
+    </message>
+    <message>
         <source>Waiting for another root finding in this folder...</source>
         <translation>Waiting for another root finding in this folder...</translation>
     </message>

@@ -707,6 +707,10 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>フィルタの零点を計算しています...</translation>
     </message>
     <message>
+        <source>%1 of %2 zeros found, %3 certified</source>
+        <translation>%2 個の零点のうち %1 個を計算、%3 個を検証済み</translation>
+    </message>
+    <message>
         <source>Waiting for another root finding in this folder...</source>
         <translation>このフォルダで実行中の別の零点計算を待っています...</translation>
     </message>

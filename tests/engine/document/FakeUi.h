@@ -3,6 +3,7 @@
 #include "CFilterUi.h"
 #include "CProcessHandle.h"
 #include "FilterMeasurement.h"
+#include "RootFinderProgress.h"
 
 #include <functional>
 #include <memory>
@@ -82,6 +83,7 @@ public:
         ++rootFinderRuns;
         return process.WaitFor(-1);
     }
+    void ShowRootFinderProgress(const CRootFinderProgress& progress) override { rootProgress.push_back(progress); }
     bool WaitForExchange(CWaitable& lock) override
     {
         ++exchangeWaits;
@@ -135,6 +137,7 @@ public:
     std::string importPath;
     int importedCount = -1;
     int rootFinderRuns = 0;
+    std::vector<CRootFinderProgress> rootProgress;  // as the root finder told it
     int exchangeWaits = 0;
     bool giveUpExchangeWait = false;
     std::function<void()> whileWaitingForExchange;
