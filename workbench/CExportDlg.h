@@ -5,12 +5,12 @@
 #include <QDialog>
 
 class QComboBox;
-class QLabel;
+class QPlainTextEdit;
 class QSpinBox;
 
 // "Export Coefficients": the format, the block size of the DSP headers' state buffer, and
 // what the chosen format does to the coefficients (the quantization's figures for fixed
-// point), shown before anything is written.
+// point), shown before anything is written. Opens with the focus on the format.
 class CExportDlg : public QDialog {
     Q_OBJECT
 public:
@@ -23,15 +23,19 @@ public:
     CCoefficientExportChoice GetChoice() const;
     QComboBox* GetFormatBox() const { return m_pFormat; }
     QSpinBox* GetBlockSizeBox() const { return m_pBlockSize; }
-    QLabel* GetFigures() const { return m_pFigures; }
+    // The figures, in a read-only box that opens tall enough to show them whole and scrolls
+    // when the dialog is made smaller.
+    QPlainTextEdit* GetFigures() const { return m_pFigures; }
 
 private:
     // Shows what the chosen format does; the block size counts for the DSP headers only.
     void OnFormatChosen();
+    // Makes the figures' box at least as tall as its text needs at the box's width.
+    void FitFigures();
 
     const CRealArray& m_coefficients;
     const std::optional<CRequirements> m_requirements;
     QComboBox* m_pFormat;
     QSpinBox* m_pBlockSize;
-    QLabel* m_pFigures;
+    QPlainTextEdit* m_pFigures;
 };

@@ -2,7 +2,7 @@
 
 #include "CEquirippleDlg.h"
 #include "CFilterPropertiesDlg.h"
-#include "CFrameWnd.h"
+#include "CMainFrame.h"
 #include "CLengthEstimateDlg.h"
 #include "CExportDlg.h"
 #include "CPassBandDlg.h"
@@ -51,14 +51,18 @@ bool CWorkbenchUi::DoLengthEstimateDialog(CLengthEstimateData& data)
     return true;
 }
 
-bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest)
+bool CWorkbenchUi::DoEquirippleDialog(
+    CEquirippleData& data, const CEquirippleShortest& shortest, const CEquirippleAttempt& design)
 {
-    CEquirippleDlg dialog(data, SampleRate(), shortest, m_pFrame);
-    if (dialog.exec() != QDialog::Accepted)
+    CEquirippleDlg dialog(data, SampleRate(), shortest, design, m_pFrame);
+    const int result = dialog.exec();
+    // A dialog that closes right after a question of its own leaves some window managers
+    // (openbox) without a window to give the focus to: the frame asks for it.
+    if (m_pFrame)
+        m_pFrame->activateWindow();
+    if (result != QDialog::Accepted)
         return false;
     data = dialog.GetData();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QTimer::singleShot(0, [] { QApplication::restoreOverrideCursor(); });
     return true;
 }
 
@@ -185,7 +189,7 @@ void CWorkbenchUi::ShowStatusError(const std::string& message)
 void CWorkbenchUi::ShowStatus(const std::string& message)
 {
     if (m_pFrame)
-        m_pFrame->ShowStatusMessage(QString::fromStdString(message));
+        m_pFrame->ShowResult(QString::fromStdString(message));
 }
 
 void CWorkbenchUi::ShowFilterProperties(const CFilterMeasurement& measurement)

@@ -3,7 +3,7 @@
 #include "CFilterUi.h"
 #include "RootFinderProgress.h"
 
-class CFrameWnd;
+class CMainFrame;
 class QProgressDialog;
 class QString;
 
@@ -13,13 +13,13 @@ class QString;
 class CWorkbenchUi : public CFilterUi {
 public:
     // The window the dialogs belong to and whose status bar shows passing failures.
-    void SetFrame(CFrameWnd* frame) { m_pFrame = frame; }
+    void SetFrame(CMainFrame* frame) { m_pFrame = frame; }
 
     bool DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
-    // After OK the wait cursor shows until the event loop runs again, that is while the
-    // document designs the filter.
-    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest) override;
+    // The dialog designs on OK, with the wait cursor, and stays open on a failure.
+    bool DoEquirippleDialog(
+        CEquirippleData& data, const CEquirippleShortest& shortest, const CEquirippleAttempt& design) override;
     // The requirements dialog, its edges in Hz when a sample rate is set.
     bool DoRequirementsDialog(CRequirements& requirements) override;
     // A save dialog starting at defaultName, with no type filter; gives a name typed
@@ -43,6 +43,7 @@ public:
     bool WaitForExchange(CWaitable& lock) override;
     void ShowError(const std::string& message) override;
     void ShowStatusError(const std::string& message) override;
+    // In the status bar's result field, where it stays until the next result or design.
     void ShowStatus(const std::string& message) override;
     // The Filter Properties dialog, in the units of the sample rate setting.
     void ShowFilterProperties(const CFilterMeasurement& measurement) override;
@@ -57,6 +58,6 @@ private:
     // Shows m_rootProgress in the dialog, once the root finder has told any.
     void ShowProgressIn(QProgressDialog& dialog, const QString& text) const;
 
-    CFrameWnd* m_pFrame = nullptr;
+    CMainFrame* m_pFrame = nullptr;
     CRootFinderProgress m_rootProgress;
 };

@@ -69,7 +69,7 @@ TEST_F(CliTest, AFailingStepStopsTheRunAndKeepsWhatCameBefore)
         {{"--length", "5000", "--design"}, "--design: filter length: Please enter an integer between 1 and 4096.\n"},
         {{"--type", "bandpass", "--low", "0.1", "--design"}, "--design: high cut-off: Please enter a number greater than 0.1 and at most 0.5.\n"},
         {{"--attenuation", "inf", "--design"}, "--design: attenuation: Please enter a number between 0 and 1000.\n"},
-        {{"--estimate", "0", "60", "0.05"}, "--estimate: in-band ripple: No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.\n"},
+        {{"--estimate", "0", "60", "0.05"}, "--estimate: in-band ripple: Please enter a number greater than 0 and at most 200.\n"},
         {{"--sample-rate", "-1"}, "--sample-rate: sample rate: Please enter 0 for none or a number between 0.001 and 1e+12.\n"},
         {{"--coefficients", "missing.txt"}, "--coefficients: cannot open \"missing.txt\": No such file or directory\n"},
         {{"--save", "no/such/folder.flt"}, "--save: cannot create \"no/such/folder.flt\": No such file or directory\n"},
@@ -220,7 +220,7 @@ TEST_F(CliTest, EveryExportFormatWritesAFileThatReadsBack)
     }
     EXPECT_NE(exchange::ReadFileBytes(folder / "dsp-q31.out").find("#define BETA_DSP_Q31_BLOCK_SIZE 48\n"), std::string::npos);
     const std::string display = exchange::ReadFileBytes(folder / "display.csv");
-    EXPECT_EQ(display.rfind("index,frequency,value\n0,0,", 0), 0u);
+    EXPECT_EQ(display.rfind("index,frequency_fs,phase_rad\n0,0,", 0), 0u);
     EXPECT_EQ(std::count(display.begin(), display.end(), '\n'), 63);
 }
 
@@ -290,7 +290,7 @@ TEST_F(CliTest, ExportsMeasureTheQuantizedDesignAndTakeTheSampleRate)
     EXPECT_NE(header.find(" dB (double), "), std::string::npos) << header;
     EXPECT_NE(header.find(" dB (Q15)."), std::string::npos);
     // Bin k of the 124-point response lies at k / 124 of 48 kHz.
-    EXPECT_EQ(exchange::ReadFileBytes(folder / "d.csv").rfind("index,frequency,value\n0,0,", 0), 0u);
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "d.csv").rfind("index,frequency_Hz,amplitude\n0,0,", 0), 0u);
     EXPECT_NE(exchange::ReadFileBytes(folder / "d.csv").find("\n31,12000,"), std::string::npos);
 
     // Coefficients of no known design have no stop band to measure.

@@ -159,6 +159,14 @@
         <translation>Estimated Length: %1</translation>
     </message>
     <message>
+        <source>These conditions need about %1 taps by the length estimate. A design of %2 taps will miss the ripple and attenuation by far.
+
+Design %2 taps all the same?</source>
+        <translation>These conditions need about %1 taps by the length estimate. A design of %2 taps will miss the ripple and attenuation by far.
+
+Design %2 taps all the same?</translation>
+    </message>
+    <message>
         <source>Shortest</source>
         <translation>Shortest</translation>
     </message>
@@ -398,6 +406,10 @@
         <source>[%1]  %2 = %3  %4</source>
         <translation>[%1]  %2 = %3  %4</translation>
     </message>
+    <message>
+        <source>undefined</source>
+        <translation>undefined</translation>
+    </message>
 </context>
 <context>
     <name>CHeaderExport</name>
@@ -456,6 +468,10 @@
     <message>
         <source>The image was not saved: %1.</source>
         <translation>The image was not saved: %1.</translation>
+    </message>
+    <message>
+        <source>Graph copied</source>
+        <translation>Graph copied</translation>
     </message>
 </context>
 <context>
@@ -640,6 +656,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Please enter a number between %1 and %2, or leave the field empty for none.</source>
+        <translation>Please enter a number between %1 and %2, or leave the field empty for none.</translation>
     </message>
 </context>
 <context>
@@ -854,6 +874,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Please enter an integer between %1 and %2.</translation>
     </message>
+    <message>
+        <source>Please enter a number greater than %1 and at most %2.</source>
+        <translation>Please enter a number greater than %1 and at most %2.</translation>
+    </message>
 </context>
 <context>
     <name>DialogData</name>
@@ -948,6 +972,13 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
         <translation>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFailure</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1554,6 +1585,10 @@ Scale</translation>
     <message>
         <source>%1 to %2 within 3 dB of the largest amplitude</source>
         <translation>%1 to %2 within 3 dB of the largest amplitude</translation>
+    </message>
+    <message>
+        <source>undefined within 3 dB of the largest amplitude</source>
+        <translation>undefined within 3 dB of the largest amplitude</translation>
     </message>
     <message>
         <source>Kaiser window</source>

@@ -6,6 +6,7 @@
 #include "FilterTypes.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -72,7 +73,7 @@ CLengthEstimate lengthByFormula(const CEquirippleRequest& request)
     if (!std::isfinite(length))
         return {0, text::Tr("EquirippleRequest", "No finite filter length meets these conditions.")};
     if (length > kMaxFilterLength)
-        return {0,
+        return {static_cast<int>(std::min(std::round(length), double(INT_MAX))),
             text::Tr("EquirippleRequest",
                 "The estimated filter length, about %1, exceeds %2; allow a wider transition band, "
                 "more ripple or less attenuation.")

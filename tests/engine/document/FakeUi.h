@@ -35,7 +35,10 @@ public:
             refusals.push_back(failure->strMessage);
         return !failure;
     }
-    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest) override
+    // Reads the texts as the dialog does (pressing Shortest first with askShortest) and
+    // designs once; a failed design is recorded as the dialog's message (the dialog would
+    // stay open) and the dialog then cancelled.
+    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest, const CEquirippleAttempt& design) override
     {
         equirippleOpenedWith = WriteEquiripple(data, 0.0);
         if (!confirm)
@@ -43,7 +46,12 @@ public:
         CEquirippleTexts texts = equirippleTexts ? equirippleTexts(equirippleOpenedWith) : equirippleOpenedWith;
         if (askShortest && !PressShortest(ReadEquirippleConditions(texts, 0.0, data), [&] { return shortest(data); }, texts.strLength))
             return false;
-        return !ReadEquiripple(texts, 0.0, data);
+        if (ReadEquiripple(texts, 0.0, data))
+            return false;
+        const std::string failure = design(data);
+        if (!failure.empty())
+            refusals.push_back(failure);
+        return failure.empty();
     }
     bool DoRequirementsDialog(CRequirements& r) override
     {
