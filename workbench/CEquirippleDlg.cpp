@@ -164,6 +164,17 @@ void CEquirippleDlg::UpdateEstimate()
         m_pEstimate->setText(
             tr("Estimated Length: %1").arg(m_nEstimate > 0 ? QString::number(m_nEstimate) : QStringLiteral("-")));
     m_pTakeEstimate->setEnabled(m_nEstimate > 0);
+    GrowToFit();
+}
+
+// A longer estimate line (a refusal wraps to more lines) grows the dialog, so that its last
+// lines never hide behind the buttons; the dialog does not shrink under the user's hands.
+void CEquirippleDlg::GrowToFit()
+{
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
 }
 
 void CEquirippleDlg::CatchUpEstimate()

@@ -62,6 +62,7 @@ private:
     // kEstimateDelayMs: the estimate designs the filter, up to about a second at 4096
     // coefficients.
     void UpdateEstimate();
+    void GrowToFit();
     void TakeEstimate();
     // The estimate of the conditions typed now, waiting for none that is pending.
     void CatchUpEstimate();

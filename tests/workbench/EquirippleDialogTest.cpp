@@ -5,6 +5,7 @@
 #include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"
 
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
@@ -83,6 +84,21 @@ TEST_F(EquirippleDialog, EstimateFollowsTheConditionsAndItsButtonTakesIt)
     Edit(IDC_ATTENUATION)->setText("");
     EXPECT_EQ(NextEstimate(second), "Estimated Length: -");
     EXPECT_FALSE(m_dialog->GetEstimateButton()->isEnabled());
+}
+
+TEST_F(EquirippleDialog, ALongEstimateLineIsShownWholeAboveTheButtons)
+{
+    Open(48000.0);
+    Edit(IDC_EDGE1)->setText("4800");
+    const QString before = Estimate();
+    Edit(IDC_EDGE2)->setText("4801");  // about 130000 taps: a refusal of several lines
+    EXPECT_GT(NextEstimate(before).size(), 100);
+    QTest::qWait(0);
+    const QLabel* line = m_dialog->GetEstimateLabel();
+    EXPECT_GE(line->height(), line->heightForWidth(line->width()));
+    const QDialogButtonBox* buttons = m_dialog->findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_LE(line->mapTo(m_dialog.get(), QPoint(0, line->height())).y(), buttons->geometry().top());
 }
 
 TEST_F(EquirippleDialog, RefusesABadFieldSelectingItAndReadsHzAsFractions)
