@@ -1,6 +1,8 @@
 #include "Reciprocals.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zsolve {
 
@@ -34,7 +36,12 @@ __attribute__((target_clones("avx2", "default"))) void AddReciprocals(const doub
 double ReciprocalScale(Complex z)
 {
     const double magnitude = std::fmax(std::fabs(z.real()), std::fabs(z.imag()));
-    return magnitude == 0.0 ? 1.0 : std::ldexp(1.0, -std::ilogb(magnitude));
+    // A point that is 0, infinite or not a number has no power of two to bring it near 1
+    // (ilogb would give INT_MIN or INT_MAX); 1 leaves its sums as they are.
+    if (magnitude == 0.0 || !std::isfinite(magnitude))
+        return 1.0;
+    // A subnormal point would need a power of two beyond the double range: the largest one.
+    return std::ldexp(1.0, std::min(-std::ilogb(magnitude), std::numeric_limits<double>::max_exponent - 1));
 }
 
 }  // namespace zsolve

@@ -13,7 +13,7 @@ constexpr int kLanes = 4;
 void AddReciprocals(const double* xr, const double* xi, int begin, int end, Complex z, double scale, double* sr,
                     double* si);
 
-// The power of two that brings z near 1 (1 for z = 0): multiplying the differences of
+// The power of two that brings z near 1 (1 for z = 0 and for a z that is not finite): multiplying the differences of
 // points near z by it keeps their squares in range without changing a sum's value.
 double ReciprocalScale(Complex z);
 
