@@ -86,8 +86,10 @@ CLengthEstimate lengthByFormula(const CEquirippleRequest& request)
 
 double PassDeviation(double rippleDb)
 {
-    const double p = std::pow(10.0, rippleDb / 20.0);
-    return (p - 1.0) / (p + 1.0);
+    // (p - 1) / (p + 1) for p = 10^(ripple / 20), with p - 1 by expm1 so that a tiny ripple
+    // keeps a tolerance above 0 instead of rounding p to 1.
+    const double pMinusOne = std::expm1(rippleDb * std::log(10.0) / 20.0);
+    return pMinusOne / (pMinusOne + 2.0);
 }
 
 double StopDeviation(double attenuationDb) { return std::pow(10.0, -attenuationDb / 20.0); }
