@@ -18,6 +18,8 @@ struct HornerLanes {
     double wr[kBlock] = {}, wi[kBlock] = {}, wa[kBlock] = {};
     double vr[kBlock], vi[kBlock], dr[kBlock], di[kBlock], b[kBlock];
 
+    Complex Derivative(int l) const { return {dr[l], di[l]}; }
+
     // Built twice, with AVX2 and without; the processor picks at load time. Without FMA
     // both do the same IEEE operations, so the results are the same bit for bit.
     __attribute__((target_clones("avx2", "default"))) void Run(const double* re, const double* im,
@@ -56,6 +58,8 @@ constexpr int kValueBlock = 16;
 struct ValueLanes {
     double wr[kValueBlock] = {}, wi[kValueBlock] = {}, wa[kValueBlock] = {};
     double vr[kValueBlock], vi[kValueBlock], b[kValueBlock];
+
+    Complex Derivative(int) const { return 0.0; }  // values only
 
     __attribute__((target_clones("avx2", "default"))) void Run(const double* re, const double* im,
                                                                 const double* mod, int first, int step,
@@ -122,39 +126,20 @@ void CPolynomial::Evaluate(const std::vector<Complex>& z, const int* index, int 
         for (size_t b = 0; b < list.size(); b += block) {
             const int n = static_cast<int>(std::min(block, list.size() - b));
             if (derivative)
-                EvaluateBlock(z, list.data() + b, n, far, out);
+                EvaluateLanes<HornerLanes>(z, list.data() + b, n, far, out);
             else
-                EvaluateValues(z, list.data() + b, n, far, out);
+                EvaluateLanes<ValueLanes>(z, list.data() + b, n, far, out);
         }
     }
 }
 
-void CPolynomial::EvaluateValues(const std::vector<Complex>& z, const int* index, int count, bool outside,
-                                 std::vector<HornerValue>& out) const
-{
-    ValueLanes lanes;
-    for (int l = 0; l < count; ++l) {
-        const Complex w = outside ? 1.0 / z[index[l]] : z[index[l]];
-        lanes.wr[l] = w.real();
-        lanes.wi[l] = w.imag();
-        lanes.wa[l] = std::abs(w);
-    }
-    const int d = Degree();
-    lanes.Run(m_re.data(), m_im.data(), m_abs.data(), outside ? 0 : d, outside ? 1 : -1, d);
-    for (int l = 0; l < count; ++l) {
-        HornerValue& h = out[index[l]];
-        h.w = Complex(lanes.wr[l], lanes.wi[l]);
-        h.outside = outside;
-        h.value = Complex(lanes.vr[l], lanes.vi[l]);
-        h.derivative = 0.0;
-        h.bound = lanes.b[l];
-    }
-}
-
-void CPolynomial::EvaluateBlock(const std::vector<Complex>& z, const int* index, int count, bool outside,
+// Horner's rule by lanes at count points z[index[...]] (their reciprocals when outside):
+// the value, its rounding bound and, where the lanes compute it, the derivative.
+template <class Lanes>
+void CPolynomial::EvaluateLanes(const std::vector<Complex>& z, const int* index, int count, bool outside,
                                 std::vector<HornerValue>& out) const
 {
-    HornerLanes lanes;
+    Lanes lanes;
     for (int l = 0; l < count; ++l) {
         const Complex w = outside ? 1.0 / z[index[l]] : z[index[l]];
         lanes.wr[l] = w.real();
@@ -168,7 +153,7 @@ void CPolynomial::EvaluateBlock(const std::vector<Complex>& z, const int* index,
         h.w = Complex(lanes.wr[l], lanes.wi[l]);
         h.outside = outside;
         h.value = Complex(lanes.vr[l], lanes.vi[l]);
-        h.derivative = Complex(lanes.dr[l], lanes.di[l]);
+        h.derivative = lanes.Derivative(l);
         h.bound = lanes.b[l];
     }
 }

@@ -58,10 +58,9 @@ public:
     LongComplex PreciseNewtonStep(const HornerValue& h, LongComplex value, LongComplex& base) const;
 
 private:
-    void EvaluateBlock(const std::vector<Complex>& z, const int* index, int count, bool outside,
+    template <class Lanes>
+    void EvaluateLanes(const std::vector<Complex>& z, const int* index, int count, bool outside,
                        std::vector<HornerValue>& out) const;
-    void EvaluateValues(const std::vector<Complex>& z, const int* index, int count, bool outside,
-                        std::vector<HornerValue>& out) const;
 
     std::vector<double> m_re;
     std::vector<double> m_im;
