@@ -77,7 +77,7 @@ std::optional<CExchangeFailure> ReadEquiripple(const CEquirippleTexts& texts, do
         return failure;
     if (auto failure = ExchangeInt(IDC_LENGTH, texts.strLength, 1, kMaxEquirippleLength, data.m_nLength))
         return failure;
-    if (const std::string problem = EquirippleLengthProblem(data.m_nType, data.m_nLength); !problem.empty())
+    if (const std::string problem = EquirippleLengthProblem(EquirippleRequestOf(data)); !problem.empty())
         return CExchangeFailure{IDC_LENGTH, problem};
     return std::nullopt;
 }
