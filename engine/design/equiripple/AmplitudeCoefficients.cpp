@@ -99,7 +99,7 @@ double LargestCoefficientError(const CApproximation& a, const CRealArray& h)
     const CComplexArray spectrum = padded.fft();
     double largest = -HUGE_VAL;
     for (const CBand& band : a.bands) {
-        const int first = std::max(static_cast<int>(std::ceil(band.lo * m)), a.bProportional ? 1 : 0);
+        const int first = std::max(static_cast<int>(std::ceil(band.lo * m)), IsProportional(a, band) ? 1 : 0);
         const int last = static_cast<int>(std::floor(band.hi * m));
         for (int k = first; k <= last; ++k) {
             const double f = static_cast<double>(k) / m;
@@ -108,8 +108,9 @@ double LargestCoefficientError(const CApproximation& a, const CRealArray& h)
             const double c = std::cos(angle), s = std::sin(angle);
             const CComplex z = spectrum[k];
             const double amplitude = a.bAntisymmetric ? z.re * s + z.im * c : z.re * c - z.im * s;
-            const double desired = a.bProportional ? band.gain * f : band.gain;
-            const double weight = a.bProportional ? band.weight / f : band.weight;
+            const bool proportional = IsProportional(a, band);
+            const double desired = proportional ? band.gain * f : band.gain;
+            const double weight = proportional ? band.weight / f : band.weight;
             largest = std::max(largest, std::abs(weight * (desired - amplitude)) - weight * rounding);
         }
     }

@@ -26,6 +26,8 @@ int FreeTerms(const CApproximation& a)
     return a.bAntisymmetric ? (a.nLength - 1) / 2 : (a.nLength + 1) / 2;
 }
 
+bool IsProportional(const CApproximation& a, const CBand& band) { return a.bProportional && band.gain != 0.0; }
+
 double Factor(const CApproximation& a, double f)
 {
     if (!a.bAntisymmetric)
@@ -36,7 +38,7 @@ double Factor(const CApproximation& a, double f)
 CReduced ReducedAt(const CApproximation& a, const CBand& band, double f)
 {
     const double x = std::cos(2.0 * kPi * f);
-    if (a.bProportional) {
+    if (IsProportional(a, band)) {
         const double q = factorOverFrequency(a, f);
         return {x, band.gain / q, band.weight * q};
     }

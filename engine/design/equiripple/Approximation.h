@@ -6,8 +6,8 @@ namespace equiripple {
 
 // One band of the approximation: frequencies lo .. hi (fractions of the sampling
 // frequency, 0 <= lo < hi <= 0.5), the amplitude wanted there (or, in a proportional
-// problem, its slope: gain * f) and the weight of its error (> 0; in a proportional
-// problem weight / f).
+// band, its slope: gain * f) and the weight of its error (> 0; in a proportional band
+// weight / f).
 struct CBand {
     double lo;
     double hi;
@@ -23,12 +23,17 @@ struct CBand {
 struct CApproximation {
     int nLength = 1;
     bool bAntisymmetric = false;
-    bool bProportional = false;  // D = gain f, W = weight / f: a differentiator
+    // A differentiator: in its bands of gain other than 0 (proportional bands) D = gain f
+    // and W = weight / f, a relative error; its bands of gain 0 keep D = 0 and W = weight.
+    bool bProportional = false;
     std::vector<CBand> bands;    // increasing, not overlapping
 };
 
 // The number of coefficients of P: (N + 1) / 2, N / 2, (N - 1) / 2, N / 2 in the order above.
 int FreeTerms(const CApproximation& a);
+
+// Whether band of a is proportional: D = gain f, W = weight / f.
+bool IsProportional(const CApproximation& a, const CBand& band);
 
 // Q(f) for 0 <= f <= 0.5.
 double Factor(const CApproximation& a, double f);

@@ -10,8 +10,9 @@
 
 // One band of a multiband filter or a differentiator: frequencies dFrom .. dTo (fractions
 // of the sampling frequency, 0 <= dFrom < dTo <= 0.5), the amplitude wanted there (for a
-// differentiator: dGain times the frequency) and the weight of its error (> 0; for a
-// differentiator divided by the frequency, so that the error is relative).
+// differentiator: dGain times the frequency) and the weight of its error (> 0; in a
+// differentiator's band of gain other than 0 divided by the frequency, so that the error
+// is relative; a band of gain 0 keeps its weight, as there is nothing to be relative to).
 struct CEquirippleBand {
     double dFrom = 0.0;
     double dTo = 0.5;
@@ -56,8 +57,9 @@ struct CEquirippleDesign {
     std::vector<double> extremalFrequencies;
     std::vector<double> extremalErrors;
     // The largest |A - D| in each band of the design, in increasing frequency, from the
-    // extrema of the error on the continuous bands; for a differentiator relative to the
-    // frequency, |A / f - gain|. A half-band filter has its two bands.
+    // extrema of the error on the continuous bands; in a differentiator's bands of gain
+    // other than 0 relative to the frequency, |A / f - gain|. A half-band filter has its
+    // two bands.
     std::vector<double> bandDeviations;
     double dPassDeviation = 0.0;  // the largest of them in bands of gain > 0
     double dStopDeviation = 0.0;  // the largest of them in bands of gain 0

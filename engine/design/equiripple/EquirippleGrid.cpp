@@ -25,7 +25,7 @@ double crowded(double t, bool atLo, bool atHi)
 std::pair<double, double> coveredPart(const CApproximation& a, const CBand& band, double spacing)
 {
     double lo = band.lo, hi = band.hi;
-    if (lo == 0.0 && FactorVanishesAtZero(a) && !a.bProportional)
+    if (lo == 0.0 && FactorVanishesAtZero(a) && !IsProportional(a, band))
         lo = std::min(0.25 * spacing, 0.5 * hi);
     if (hi == 0.5 && FactorVanishesAtHalf(a))
         hi = std::max(0.5 - 0.25 * spacing, 0.5 * (lo + 0.5));

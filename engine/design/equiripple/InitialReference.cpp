@@ -16,7 +16,7 @@ CEquilibriumMeasure measureOf(const CApproximation& a, const CGrid& grid, int r)
     std::vector<CMeasureBand> bands;
     for (size_t b = 0; b < a.bands.size(); ++b) {
         const double middle = 0.5 * (grid.lo[b] + grid.hi[b]);
-        bands.push_back({grid.lo[b], grid.hi[b], a.bands[b].weight / (a.bProportional ? middle : 1.0)});
+        bands.push_back({grid.lo[b], grid.hi[b], a.bands[b].weight / (IsProportional(a, a.bands[b]) ? middle : 1.0)});
     }
     return CEquilibriumMeasure(bands, r);
 }
@@ -49,6 +49,32 @@ std::vector<CExtremum> placed(const CEquilibriumMeasure& measure, const CGrid& g
     return reference;
 }
 
+// Below this size relative to the largest weighted gain the levelled deviation of a
+// reference is taken for rounding of 0.
+constexpr double kDegenerate = 1e-13;
+
+// Whether the levelled deviation delta of a reference is only rounding of 0. So it is on
+// a reference symmetric about f = 0.25 in a problem symmetric about it (an odd-length
+// Hilbert transformer with a band symmetric about 0.25, for one), and so it stays on the
+// references that follow: their errors are symmetric too.
+bool degenerate(const CApproximation& a, double delta)
+{
+    double scale = 0.0;
+    for (const CBand& band : a.bands)
+        scale = std::max(scale, std::abs(band.gain) * band.weight);
+    return !(delta > kDegenerate * scale);
+}
+
+// The points of counts with one more in the last band, the last left out: no longer
+// symmetric.
+std::vector<CExtremum> asymmetric(const CEquilibriumMeasure& measure, const CGrid& grid, std::vector<int> counts)
+{
+    ++counts.back();
+    std::vector<CExtremum> reference = placed(measure, grid, counts);
+    reference.pop_back();
+    return reference;
+}
+
 }  // namespace
 
 std::vector<CExtremum> StartingReference(const CApproximation& a, const CGrid& grid, int r, int maxMoves)
@@ -75,6 +101,8 @@ std::vector<CExtremum> StartingReference(const CApproximation& a, const CGrid& g
             break;
         counts = bestCounts;
     }
+    if (degenerate(a, bestDelta))
+        return asymmetric(measure, grid, counts);
     return best;
 }
 

@@ -15,7 +15,8 @@ namespace equiripple {
 // measure from one end of the band to the other. Then points move one at a time between
 // neighbouring bands while that raises the levelled deviation (a lower bound of the best
 // error), at most maxMoves times: rounding the shares is what the measure predicts least
-// well.
+// well. Where that reference levels to 0 (a problem and reference symmetric about 0.25,
+// on which the exchange would stay), one more point is placed and the last left out.
 std::vector<CExtremum> StartingReference(const CApproximation& a, const CGrid& grid, int r, int maxMoves);
 
 }  // namespace equiripple
