@@ -19,7 +19,9 @@ at random with a fixed seed, kept where scipy converges). Each design is a line 
     type=lowpass length=31 ripple=0.1 attenuation=60 edges=0.2,0.25 [weights=1,30]
     type=multiband length=101 bands=0:0.1:1:1;0.15:0.3:0:10   (from:to:gain:weight)
 
-followed by scipy's coefficients, one per line.
+followed by scipy's coefficients, one per line. The new types are designed on a grid of
+256 points per coefficient (scipy's default is 16), so that scipy's peak error between grid
+points lies within a small fraction of the optimum's.
 """
 import numpy as np
 from scipy.signal import remez
@@ -54,7 +56,7 @@ TYPES = [
     dict(type="hilbert", length=64, edges=[0.03, 0.5]),
     dict(type="hilbert", length=101, edges=[0.02, 0.4]),
     dict(type="halfband", length=63, edges=[0.2]),
-    dict(type="halfband", length=31, edges=[0.1]),
+    dict(type="halfband", length=31, edges=[0.17]),
 ]
 
 
@@ -97,9 +99,9 @@ def header(d):
     return " ".join(fields)
 
 
-def design(d):
+def design(d, density):
     bands, desired, weight, kind = arguments(d)
-    return remez(d["length"], bands, desired, weight=weight, type=kind, fs=1.0, grid_density=16, maxiter=100)
+    return remez(d["length"], bands, desired, weight=weight, type=kind, fs=1.0, grid_density=density, maxiter=100)
 
 
 def random_requests(count, seed=19):
@@ -135,11 +137,11 @@ def random_requests(count, seed=19):
     return out
 
 
-def write(name, designs, skip_failures=False):
+def write(name, designs, skip_failures=False, density=16):
     with open(name, "w") as out:
         for d in designs:
             try:
-                h = design(d)
+                h = design(d, density)
             except ValueError:
                 if skip_failures:
                     continue
@@ -150,7 +152,7 @@ def write(name, designs, skip_failures=False):
 
 def main():
     write("classic.txt", CLASSIC)
-    write("types.txt", TYPES)
+    write("types.txt", TYPES, density=256)
     write("random.txt", random_requests(40), skip_failures=True)
 
 
