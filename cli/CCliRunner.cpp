@@ -63,6 +63,7 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--coefficients", [](CCliRunner& r, Args a) { r.m_ui.SetImportPath(a[0]); r.Command(ID_FILE_IMPORT_COEF); }},
         {"--bands", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strBands = a[0]; }},
         {"--ripple", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strRipple = a[0]; }},
+        {"--weights", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strWeights = a[0]; }},
         {"--equiripple", [](CCliRunner& r, Args) { r.Command(ID_TOOL_EQUIRIPPLE); }},
         {"--estimate-equiripple", [](CCliRunner& r, Args) { r.PrintEquirippleEstimate(); }},
         {"--db", [](CCliRunner& r, Args) { r.Command(ID_VIEW_DB); }},

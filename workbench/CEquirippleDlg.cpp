@@ -85,16 +85,21 @@ QLayout* CEquirippleDlg::CreateConditionForm(const CEquirippleTexts& texts)
     grid->addWidget(new QLabel(tr("Outband Attn.:")), 1, 0);
     grid->addWidget(AddEdit(IDC_ATTENUATION, texts.strAttenuation), 1, 1);
     grid->addWidget(new QLabel(tr("dB")), 1, 2);
-    grid->addWidget(new QLabel(tr("Filter Length:")), 2, 0);
-    grid->addWidget(AddEdit(IDC_LENGTH, texts.strLength), 2, 1);
+    grid->addWidget(new QLabel(tr("Band Weights:")), 2, 0);
+    // Empty: the weights of ripple and attenuation.
+    QLineEdit* weights = AddEdit(IDC_WEIGHTS, texts.strWeights);
+    weights->setPlaceholderText(tr("from ripple and attenuation"));
+    grid->addWidget(weights, 2, 1);
+    grid->addWidget(new QLabel(tr("Filter Length:")), 3, 0);
+    grid->addWidget(AddEdit(IDC_LENGTH, texts.strLength), 3, 1);
     m_pTakeEstimate = new QPushButton(tr("Use Estimate"));
     m_pTakeEstimate->setObjectName(QString("IDC_%1").arg(IDC_ESTIMATE));
     m_pTakeEstimate->setAutoDefault(false);
     connect(m_pTakeEstimate, &QPushButton::clicked, this, &CEquirippleDlg::TakeEstimate);
-    grid->addWidget(m_pTakeEstimate, 2, 2);
+    grid->addWidget(m_pTakeEstimate, 3, 2);
     m_pEstimate = new QLabel;
     m_pEstimate->setWordWrap(true);
-    grid->addWidget(m_pEstimate, 3, 0, 1, 3);
+    grid->addWidget(m_pEstimate, 4, 0, 1, 3);
     return grid;
 }
 
@@ -117,6 +122,7 @@ CEquirippleTexts CEquirippleDlg::CurrentTexts() const
     texts.strRipple = GetEdit(IDC_RIPPLE)->text().toStdString();
     texts.strAttenuation = GetEdit(IDC_ATTENUATION)->text().toStdString();
     texts.strLength = GetEdit(IDC_LENGTH)->text().toStdString();
+    texts.strWeights = GetEdit(IDC_WEIGHTS)->text().toStdString();
     return texts;
 }
 

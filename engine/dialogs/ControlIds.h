@@ -18,4 +18,5 @@ enum : int {
     IDC_EDGE3 = 1103,
     IDC_EDGE4 = 1104,
     IDC_ESTIMATE = 1105,
+    IDC_WEIGHTS = 1106,  // the equiripple dialog's band weights
 };

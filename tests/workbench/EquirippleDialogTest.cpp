@@ -86,9 +86,17 @@ TEST_F(EquirippleDialog, RefusesABadFieldSelectingItAndReadsHzAsFractions)
     EXPECT_EQ(Edit(IDC_EDGE2)->selectedText(), "9000");
     EXPECT_TRUE(m_dialog->isVisible());
     Edit(IDC_EDGE2)->setText("12000");
+    // The band weights: empty shows where the weights come from; a low pass takes two.
+    EXPECT_EQ(Edit(IDC_WEIGHTS)->text(), "");
+    EXPECT_EQ(Edit(IDC_WEIGHTS)->placeholderText(), "from ripple and attenuation");
+    Edit(IDC_WEIGHTS)->setText("1,30,1");
+    EXPECT_TRUE(pressOk(*m_dialog).startsWith("Please enter 2 weights, one for each band"));
+    EXPECT_EQ(m_dialog->focusWidget(), Edit(IDC_WEIGHTS));
+    Edit(IDC_WEIGHTS)->setText("1,30");
     EXPECT_EQ(pressOk(*m_dialog), "");
     EXPECT_EQ(m_dialog->result(), QDialog::Accepted);
     EXPECT_EQ(m_dialog->GetData().m_dEdges[1], 0.25);
+    EXPECT_EQ(m_dialog->GetData().m_weights, std::vector<double>({1.0, 30.0}));
 }
 
 class EquirippleCommand : public WorkbenchTest {};
