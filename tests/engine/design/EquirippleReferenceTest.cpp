@@ -104,3 +104,46 @@ TEST(EquirippleReference, ReproducersMeetTheAlternationTheoremOnTheContinuousBan
         EXPECT_LE(PeakWeightedError(r, ToVector(d.coefficients)), level * (1.0 + 1e-6));
     }
 }
+
+// A length the type cannot have is refused with the length that would do; a malformed
+// request is an invalid argument.
+TEST(EquirippleReference, NewTypesRefuseWhatTheirLengthCannotGiveAndSayWhatWould)
+{
+    auto withBands = [](int type, int n, std::vector<CEquirippleBand> bands) {
+        CEquirippleRequest r;
+        r.nType = type;
+        r.nLength = n;
+        r.bands = std::move(bands);
+        return r;
+    };
+    auto withEdges = [](int type, int n, std::vector<double> edges) {
+        CEquirippleRequest r;
+        r.nType = type;
+        r.nLength = n;
+        r.edges = std::move(edges);
+        return r;
+    };
+    const struct {
+        CEquirippleRequest request;
+        const char* says;
+    } refused[] = {
+        {withEdges(Hilbert, 31, {0.05, 0.5}), "Use an even length, such as 32."},
+        {withBands(Differentiator, 33, {{0.0, 0.5, 1.0, 1.0}}), "Use an even length, such as 34."},
+        {withEdges(HalfBand, 33, {0.2}), "Use 31 or 35."},
+        {withBands(Multiband, 40, {{0.0, 0.2, 0.0, 1.0}, {0.3, 0.5, 1.0, 1.0}}), "Use an odd length, such as 41."},
+        {withEdges(Hilbert, 1, {0.05, 0.45}), "Use a length of at least 2."},
+    };
+    for (const auto& c : refused) {
+        try {
+            DesignEquiripple(c.request);
+            ADD_FAILURE() << "designed: " << c.says;
+        } catch (const CEquirippleRefusal& e) {
+            EXPECT_NE(std::string(e.what()).find(c.says), std::string::npos) << e.what();
+        }
+    }
+    const std::vector<CEquirippleBand> seven(7, CEquirippleBand{0.0, 0.01, 1.0, 1.0});
+    EXPECT_THROW(DesignEquiripple(withBands(Multiband, 31, seven)), std::invalid_argument);
+    EXPECT_THROW(DesignEquiripple(withBands(Multiband, 31, {{0.0, 0.3, 1.0, 1.0}, {0.2, 0.5, 0.0, 1.0}})), std::invalid_argument);
+    EXPECT_THROW(DesignEquiripple(withEdges(HalfBand, 31, {0.25})), std::invalid_argument);
+    EXPECT_THROW(DesignEquiripple(withBands(Differentiator, 32, {{0.0, 0.5, 1.0, 0.0}})), std::invalid_argument);
+}
