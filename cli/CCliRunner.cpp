@@ -1,9 +1,12 @@
 #include "CCliRunner.h"
 
+#include "Failure.h"
 #include "MeasurementReport.h"
 #include "NumberText.h"
 #include "Resource.h"
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <map>
 
@@ -35,17 +38,29 @@ std::string CCliRunner::Run(const CCliCommand& command)
     if (!command.strDocument.empty()) {
         try {
             m_doc.OnOpenDocument(command.strDocument);
-        } catch (const std::runtime_error& e) {
-            return std::string("open: ") + e.what();
+        } catch (...) {
+            return "open: " + text::DescribeCurrentException().str();
         }
     }
     for (const CCliStep& step : command.steps) {
-        RunStep(step);
-        const std::string error = m_ui.TakeError();
+        const std::string error = RunGuarded(step);
         if (!error.empty())
             return step.strOption + ": " + error;
     }
     return {};
+}
+
+// A step's failure: what it reported, an exception that left it, or output that did not
+// reach the standard output.
+std::string CCliRunner::RunGuarded(const CCliStep& step)
+{
+    try {
+        RunStep(step);
+    } catch (...) {
+        m_ui.ShowError(text::DescribeCurrentException());
+    }
+    const std::string error = m_ui.TakeError();
+    return error.empty() ? FlushOutput(m_out) : error;
 }
 
 void CCliRunner::RunStep(const CCliStep& step)
@@ -59,12 +74,15 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--low", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strLow = a[0]; }},
         {"--high", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strHigh = a[0]; }},
         {"--attenuation", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strAttenuation = a[0]; }},
-        {"--design", [](CCliRunner& r, Args) { r.Command(ID_TOOL_PASSBAND); }},
+        {"--design", [](CCliRunner& r, Args) { r.Design(ID_TOOL_PASSBAND); }},
         {"--coefficients", [](CCliRunner& r, Args a) { r.m_ui.SetImportPath(a[0]); r.Command(ID_FILE_IMPORT_COEF); }},
         {"--bands", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strBands = a[0]; }},
         {"--ripple", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strRipple = a[0]; }},
         {"--weights", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strWeights = a[0]; }},
-        {"--equiripple", [](CCliRunner& r, Args) { r.Command(ID_TOOL_EQUIRIPPLE); }},
+        {"--equiripple", [](CCliRunner& r, Args) { r.Design(ID_TOOL_EQUIRIPPLE); }},
+        {"--shortest", [](CCliRunner& r, Args) { r.m_ui.SetShortest(); }},
+        {"--require", [](CCliRunner& r, Args) { r.Command(ID_VIEW_REQUIREMENTS); }},
+        {"--check", [](CCliRunner& r, Args) { r.Check(); }},
         {"--estimate-equiripple", [](CCliRunner& r, Args) { r.PrintEquirippleEstimate(); }},
         {"--db", [](CCliRunner& r, Args) { r.Command(ID_VIEW_DB); }},
         {"--show", [](CCliRunner& r, Args a) { r.Command(kDisplayCommands[indexOf(kDisplayNames, a[0])]); }},
@@ -162,6 +180,34 @@ void CCliRunner::SetSampleRate(const std::string& text)
         m_ui.SetSampleRate(rate);
 }
 
+void CCliRunner::Design(int id)
+{
+    Command(id);
+    if (const std::optional<int> n = m_ui.TakeShortest())
+        m_out << *n << "\n";
+}
+
+void CCliRunner::Check()
+{
+    if (!NeedFilter())
+        return;
+    if (m_doc.m_pCoef->GetSize() == 0) {
+        m_ui.ShowError("the filter has no coefficients to measure");
+        return;
+    }
+    if (!m_doc.m_requirements) {
+        m_ui.ShowError("the filter has no requirements to check (--require states them)");
+        return;
+    }
+    const CFilterMeasurement m = m_doc.Measure();
+    for (const std::string& line : MissLines(m, m_ui.SampleRate()))
+        m_out << line << "\n";
+    if (!m.MeetsRequirements()) {
+        m_bMissed = true;
+        m_ui.ShowError("the filter misses its requirements");
+    }
+}
+
 void CCliRunner::PrintMeasurement()
 {
     if (!NeedFilter())
@@ -171,4 +217,14 @@ void CCliRunner::PrintMeasurement()
         m_out << FormatReport(MeasurementReport(*measurement, m_ui.SampleRate()));
     else
         m_ui.ShowError("the filter has no coefficients to measure");
+}
+
+std::string FlushOutput(std::ostream& out)
+{
+    errno = 0;
+    if (out.flush())
+        return {};
+    const int error = errno;
+    return text::Tr("CCliRunner", "cannot write the standard output: %1")
+        .arg(error ? std::strerror(error) : text::Tr("CCliRunner", "write error").str());
 }

@@ -13,8 +13,12 @@ public:
     // Opens the document (if named) and runs the steps in order, stopping at the first
     // that fails. Returns its message, prefixed by the step's option; empty when all ran.
     std::string Run(const CCliCommand& command);
+    // True when the step that stopped the run was a --check the filter failed.
+    bool MissedRequirements() const { return m_bMissed; }
 
 private:
+    // Runs one step and says why it failed; empty when it ran and its output was written.
+    std::string RunGuarded(const CCliStep& step);
     // Runs one step; a failure is recorded in m_ui.
     void RunStep(const CCliStep& step);
     void Command(int id) { m_doc.OnCmdMsg(id, nullptr); }
@@ -23,6 +27,9 @@ private:
     void PrintDisplay();
     void PrintZeros();
     void PrintMeasurement();
+    // Runs design command id and prints the length it found when it looked for the shortest.
+    void Design(int id);
+    void Check();
     void SetSampleRate(const std::string& text);
     void PrintEquirippleEstimate();
     void Save(const std::string& path);
@@ -32,4 +39,9 @@ private:
     std::ostream& m_out;
     CCliUi m_ui;
     CFilterDoc m_doc;
+    bool m_bMissed = false;
 };
+
+// Flushes out: empty when all written to it so far was taken, else the reason, as
+// "cannot write the standard output: <the system's reason>".
+std::string FlushOutput(std::ostream& out);

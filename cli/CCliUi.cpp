@@ -3,11 +3,13 @@
 #include "CProcessHandle.h"
 #include "DataExchange.h"
 #include "NumberText.h"
+#include "RequirementsDialogData.h"
 #include "Resource.h"
 
 #include <algorithm>
 #include <map>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -46,7 +48,24 @@ bool CCliUi::Refused(const std::optional<CExchangeFailure>& failure)
     return failure.has_value();
 }
 
-bool CCliUi::DoPassBandDialog(CPassBandData& data)
+std::optional<int> CCliUi::TakeShortest()
+{
+    std::optional<int> found;
+    found.swap(m_shortest);
+    return found;
+}
+
+bool CCliUi::TookShortest(const CShortestAnswer& answer)
+{
+    if (!answer.nLength) {
+        ShowError(answer.strWhy.empty() ? "the search for the shortest filter was stopped" : answer.strWhy);
+        return false;
+    }
+    m_shortest = answer.nLength;
+    return true;
+}
+
+bool CCliUi::DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest)
 {
     CPassBandTexts texts = WritePassBand(data);
     texts.nType = m_passBand.nType.value_or(0);
@@ -55,7 +74,12 @@ bool CCliUi::DoPassBandDialog(CPassBandData& data)
     texts.strLength = m_passBand.strLength.value_or(texts.strLength);
     texts.strAttenuation = m_passBand.strAttenuation.value_or(texts.strAttenuation);
     m_passBand = PassBandFields();
-    return !Refused(ReadPassBand(texts, data));
+    if (!std::exchange(m_bShortest, false))
+        return !Refused(ReadPassBand(texts, data));
+    if (Refused(ReadPassBandConditions(texts, data)) || !TookShortest(shortest(data)))
+        return false;
+    data.m_nFilterLength = *m_shortest;
+    return true;
 }
 
 bool CCliUi::DoLengthEstimateDialog(CLengthEstimateData& data)
@@ -71,26 +95,47 @@ std::optional<CEquirippleTexts> CCliUi::EquirippleTexts(const CEquirippleData& d
     texts.strAttenuation = m_passBand.strAttenuation.value_or(texts.strAttenuation);
     texts.strLength = m_passBand.strLength.value_or(texts.strLength);
     texts.strWeights = m_passBand.strWeights.value_or(texts.strWeights);
-    if (!m_passBand.strBands)
-        return texts;
-    std::vector<std::string> edges;
-    std::istringstream list(*m_passBand.strBands);
-    for (std::string edge; std::getline(list, edge, ',');)
-        edges.push_back(edge);
-    const size_t wanted = static_cast<size_t>(EquirippleEdgeCount(texts.nType));
-    if (edges.size() != wanted) {
-        ShowError("--bands gives " + std::to_string(edges.size()) + " edge(s); this filter type needs " + std::to_string(wanted));
+    if (!TakeBands(texts.nType, texts.strEdges))
         return std::nullopt;
-    }
-    std::copy(edges.begin(), edges.end(), texts.strEdges.begin());
     return texts;
 }
 
-bool CCliUi::DoEquirippleDialog(CEquirippleData& data)
+bool CCliUi::TakeBands(int type, std::array<std::string, 4>& edges)
+{
+    if (!m_passBand.strBands)
+        return true;
+    std::vector<std::string> given;
+    std::istringstream list(*m_passBand.strBands);
+    for (std::string edge; std::getline(list, edge, ',');)
+        given.push_back(edge);
+    const size_t wanted = static_cast<size_t>(EquirippleEdgeCount(type));
+    if (given.size() != wanted) {
+        ShowError("--bands gives " + std::to_string(given.size()) + " edge(s); this filter type needs " + std::to_string(wanted));
+        return false;
+    }
+    std::copy(given.begin(), given.end(), edges.begin());
+    return true;
+}
+
+bool CCliUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest)
 {
     const std::optional<CEquirippleTexts> texts = EquirippleTexts(data);
     m_passBand = PassBandFields();
-    return texts && !Refused(ReadEquiripple(*texts, 0.0, data));
+    if (!std::exchange(m_bShortest, false))
+        return texts && !Refused(ReadEquiripple(*texts, 0.0, data));
+    if (!texts || Refused(ReadEquirippleConditions(*texts, 0.0, data)) || !TookShortest(shortest(data)))
+        return false;
+    data.m_nLength = *m_shortest;
+    return true;
+}
+
+bool CCliUi::DoRequirementsDialog(CRequirements& requirements)
+{
+    CRequirementsTexts texts = WriteRequirements(requirements, 0.0);
+    texts.nType = m_passBand.nType.value_or(texts.nType);
+    texts.strRipple = m_passBand.strRipple.value_or(texts.strRipple);
+    texts.strAttenuation = m_passBand.strAttenuation.value_or(texts.strAttenuation);
+    return TakeBands(texts.nType, texts.strEdges) && !Refused(ReadRequirements(texts, 0.0, requirements));
 }
 
 std::optional<int> CCliUi::EstimateEquiripple(const CEquirippleData& data)
@@ -109,7 +154,7 @@ std::optional<int> CCliUi::EstimateEquiripple(const CEquirippleData& data)
 
 std::string CCliUi::AskTextExportPath(const std::string&) { return m_strExportPath; }
 
-bool CCliUi::DoExportDialog(const CRealArray&, const CDesignRecord&, CCoefficientExportChoice& choice)
+bool CCliUi::DoExportDialog(const CRealArray&, const std::optional<CRequirements>&, CCoefficientExportChoice& choice)
 {
     const std::optional<int> blockSize = ParseInt(m_strBlockSize);
     if (!blockSize || *blockSize < 1 || *blockSize > kMaxBlockSize) {

@@ -28,21 +28,28 @@ public:
     void SetImportPath(const std::string& path) { m_strImportPath = path; }
     // The sampling frequency of the steps that follow, in Hz; 0 for none.
     void SetSampleRate(double sampleRate) { m_dSampleRate = sampleRate; }
+    // The next design dialog looks for the shortest length instead of taking one.
+    void SetShortest() { m_bShortest = true; }
+    // The length the last design dialog found, if it looked for one; clears it.
+    std::optional<int> TakeShortest();
     // The first failure since the last call, or empty; clears it.
     std::string TakeError();
     // The measurement the last Filter Properties command showed, if any; clears it.
     std::optional<CFilterMeasurement> TakeMeasurement();
 
-    bool DoPassBandDialog(CPassBandData& data) override;
+    bool DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
-    bool DoEquirippleDialog(CEquirippleData& data) override;
+    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest) override;
+    // Takes the --type, --bands, --ripple and --attenuation given so far over those the
+    // dialog opens with (the edges as fractions of the sampling frequency).
+    bool DoRequirementsDialog(CRequirements& requirements) override;
     // The equiripple length estimate of the fields given so far, the rest as the dialog
     // would open on data; nullopt (and a failure recorded) when a field is refused.
     std::optional<int> EstimateEquiripple(const CEquirippleData& data);
     std::string AskTextExportPath(const std::string& defaultName) override;
     // Answers with the format and block size set; a block size that is not an integer
     // in 1 .. kMaxBlockSize is refused.
-    bool DoExportDialog(const CRealArray& coefficients, const CDesignRecord& design,
+    bool DoExportDialog(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
         CCoefficientExportChoice& choice) override;
     std::string AskImportPath() override { return m_strImportPath; }
     bool ConfirmImport(const std::string&, int) override { return true; }
@@ -61,6 +68,12 @@ private:
     // The equiripple dialog's texts on data with the fields given; nullopt (and a failure
     // recorded) when --bands does not give the type's number of edges.
     std::optional<CEquirippleTexts> EquirippleTexts(const CEquirippleData& data);
+    // The edges --bands gives, over edges, for a filter of type; false (and a failure
+    // recorded) when it gives another number than the type has.
+    bool TakeBands(int type, std::array<std::string, 4>& edges);
+    // The length answer found, as the dialog's field: true when there is one, else the
+    // reason is recorded.
+    bool TookShortest(const CShortestAnswer& answer);
 
     PassBandFields m_passBand;
     CLengthEstimateTexts m_lengthEstimate;
@@ -71,4 +84,6 @@ private:
     std::string m_strError;
     std::optional<CFilterMeasurement> m_measurement;
     double m_dSampleRate = 0.0;
+    bool m_bShortest = false;
+    std::optional<int> m_shortest;
 };

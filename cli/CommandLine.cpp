@@ -13,14 +13,17 @@ const std::map<std::string, int>& argumentCounts()
         {"--show", 1}, {"--print", 0}, {"--info", 0}, {"--save", 1}, {"--export-text", 1},
         {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}, {"--sample-rate", 1},
         {"--measure", 0}, {"--bands", 1}, {"--ripple", 1}, {"--equiripple", 0}, {"--estimate-equiripple", 0},
-        {"--weights", 1}};
+        {"--weights", 1}, {"--shortest", 0}, {"--require", 0}, {"--check", 0}};
     return counts;
 }
 
-// The options whose argument names a file, which cannot be empty.
-bool takesFileName(const std::string& option)
+// The argument of step that names a file, which cannot be empty; null when it names none.
+const std::string* fileNameOf(const CCliStep& step)
 {
-    return option == "--coefficients" || option == "--save" || option == "--export-text";
+    if (step.strOption == "--export")
+        return &step.args[1];
+    const bool named = step.strOption == "--coefficients" || step.strOption == "--save" || step.strOption == "--export-text";
+    return named ? &step.args[0] : nullptr;
 }
 
 void checkWord(const CCliStep& step, const std::string& option, std::initializer_list<const char*> words)
@@ -54,7 +57,7 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
             throw CUsageError(option + " needs " + std::to_string(count->second) + " argument(s)");
         CCliStep step{option, {words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + count->second}};
         i += static_cast<size_t>(count->second);
-        if (takesFileName(option) && step.args[0].empty())
+        if (const std::string* file = fileNameOf(step); file && file->empty())
             throw CUsageError(option + " needs a file name");
         checkWord(step, "--type", {"lowpass", "highpass", "bandpass", "bandstop"});
         checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"});
@@ -87,6 +90,16 @@ steps, run left to right on the one document, each as its menu command does:
                       --ripple and --attenuation, checked as its dialog checks them
   --estimate-equiripple  print the length an equiripple design of those fields needs, and
                       make it the --length of the next one
+  --shortest          the next --design or --equiripple looks for the shortest length whose
+                      filter meets the requirements that design sets, each length designed
+                      and measured, and prints it on a line of its own (--length is then
+                      not needed; --design tries odd lengths up to 4095, --equiripple up to
+                      4096, odd ones only for highpass and bandstop)
+  --require           make the --type, --bands, --ripple and --attenuation given so far the
+                      filter's requirements (for coefficients imported or written); every
+                      design sets them too: --equiripple from its fields, --design from its
+                      cut-offs and attenuation with the transition width and ripple of the
+                      last --estimate or --require
   --coefficients FILE install coefficients from a text file: numbers separated by white
                       space, commas or semicolons; "#", "//" and "/* */" comments; a CSV
                       header line; a C array as --export-text and --export write it
@@ -94,11 +107,16 @@ steps, run left to right on the one document, each as its menu command does:
   --show D            impulse | amplitude | phase | real | imag | groupdelay | step
   --print             the current display array to standard output, one value a line
   --info              length, type, cut-offs, attenuation, array sizes, display, dB flag
-  --sample-rate F     the sampling frequency in Hz for the steps that follow, or none (or 0):
-                      frequencies as fractions of the sampling frequency (the default)
+  --sample-rate F     the sampling frequency in Hz (0.001 to 1e12) for the steps that follow,
+                      or none (or 0): frequencies as fractions of the sampling frequency (the
+                      default)
   --measure           the filter's measurements, one "name: value" line each: design values,
-                      achieved pass-band ripple and stop-band attenuation, -3 dB and -6 dB
-                      edges, transition width, DC gain, sum of |h|, symmetry, group delay
+                      the requirements, the pass-band ripple and deviation and the stop-band
+                      attenuation each with where it lies and its verdict (meets, or misses
+                      by X dB at F), the verdict, transition widths, -3 dB and -6 dB edges,
+                      DC gain, sum of |h|, symmetry, group delay
+  --check             print one line per band kind the filter misses its requirements in,
+                      and stop with exit status 3 when there is one
   --save FILE         save the document
   --export-text FILE  the coefficients as a C array text file
   --export F FILE     the coefficients in format F: full (17 digits a line) | csv |
@@ -111,6 +129,7 @@ steps, run left to right on the one document, each as its menu command does:
   --minimum-phase     convert the filter to minimum phase
   --help, --version
 Exit status: 0 done; 1 usage error; 2 a step failed (its message names it; the steps
-before it kept their effects, none after it ran).
+before it kept their effects, none after it ran); 3 --check found the filter missing its
+requirements (the steps after it did not run).
 )";
 }

@@ -24,14 +24,15 @@ public:
     virtual void Serialize(CArchive& ar) = 0;
 
     // File Open: loads path through Serialize, then takes its name and clears the modified
-    // flag. Only a regular file of at most kMaxDocumentBytes is read. Throws
+    // flag. Only a regular file of at most kMaxDocumentBytes is read, and only as far as
+    // Serialize reads it. Throws
     // exchange::FileError or CArchiveException, naming the file and the reason; the
     // document then keeps its previous contents and name.
-    void OnOpenDocument(const std::string& path);
+    virtual void OnOpenDocument(const std::string& path);
     // File Save: stores through Serialize and replaces path atomically, then takes its
     // name and clears the modified flag. Throws exchange::FileError, or CArchiveException
     // when Serialize refuses to store; the previous file then stays as it was.
-    void OnSaveDocument(const std::string& path);
+    virtual void OnSaveDocument(const std::string& path);
 
     const std::string& GetPathName() const { return m_strPathName; }
     // The file name of the path, or "Untitled" for a document never saved or opened.

@@ -18,11 +18,15 @@ namespace {
 // A user who cancels every dialog and reads no message.
 class CAbsentUi : public CFilterUi {
 public:
-    bool DoPassBandDialog(CPassBandData&) override { return false; }
+    bool DoPassBandDialog(CPassBandData&, const CPassBandShortest&) override { return false; }
     bool DoLengthEstimateDialog(CLengthEstimateData&) override { return false; }
-    bool DoEquirippleDialog(CEquirippleData&) override { return false; }
+    bool DoEquirippleDialog(CEquirippleData&, const CEquirippleShortest&) override { return false; }
+    bool DoRequirementsDialog(CRequirements&) override { return false; }
     std::string AskTextExportPath(const std::string&) override { return {}; }
-    bool DoExportDialog(const CRealArray&, const CDesignRecord&, CCoefficientExportChoice&) override { return false; }
+    bool DoExportDialog(const CRealArray&, const std::optional<CRequirements>&, CCoefficientExportChoice&) override
+    {
+        return false;
+    }
     std::string AskImportPath() override { return {}; }
     bool ConfirmImport(const std::string&, int) override { return false; }
     bool WaitForRootFinder(CProcessHandle&) override { return false; }
@@ -76,6 +80,20 @@ void checkDesign(const CFilterDoc& doc)
     }
 }
 
+// The requirements the stored values give, when they give any, are well formed, and every
+// figure measured against them is finite.
+void checkRequirements(const CFilterDoc& doc)
+{
+    const std::optional<CRequirements> r = doc.DerivedRequirements();
+    if (!r || doc.m_pCoef->GetSize() == 0)
+        return;
+    CheckRequirements(*r);
+    const CFilterMeasurement m = MeasureFilter(*doc.m_pCoef, r);
+    for (const CBandResult& band : m.bands)
+        FUZZ_CHECK(std::isfinite(band.largest.dDb) && std::isfinite(band.smallest.dDb) && std::isfinite(band.excess.dDb)
+            && band.largest.dFrequency >= band.band.dFrom && band.largest.dFrequency <= band.band.dTo);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -97,5 +115,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     checkDisplays(doc);
     checkTextExport(*doc.m_pCoef);
     checkDesign(doc);
+    checkRequirements(doc);
     return 0;
 }

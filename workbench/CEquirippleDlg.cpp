@@ -3,6 +3,7 @@
 #include "DialogButtons.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
+#include "ShortestLengthButton.h"
 #include "WaitCursor.h"
 
 #include <QButtonGroup>
@@ -29,8 +30,10 @@ const char* const kEdgeLabels[4][4] = {
 
 }  // namespace
 
-CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, QWidget* parent)
-    : QDialog(parent), m_data(data), m_dSampleRateHz(sampleRateHz), m_pTypes(new QButtonGroup(this))
+CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, const CEquirippleShortest& shortest,
+    QWidget* parent)
+    : QDialog(parent), m_data(data), m_dSampleRateHz(sampleRateHz), m_pTypes(new QButtonGroup(this)),
+      m_shortest(shortest)
 {
     setWindowTitle(tr("Designing Equiripple Filter"));
     const CEquirippleTexts texts = WriteEquiripple(data, sampleRateHz);
@@ -97,9 +100,12 @@ QLayout* CEquirippleDlg::CreateConditionForm(const CEquirippleTexts& texts)
     m_pTakeEstimate->setAutoDefault(false);
     connect(m_pTakeEstimate, &QPushButton::clicked, this, &CEquirippleDlg::TakeEstimate);
     grid->addWidget(m_pTakeEstimate, 3, 2);
+    m_pShortest = CreateShortestButton(tr("Shortest"));
+    connect(m_pShortest, &QPushButton::clicked, this, &CEquirippleDlg::FindShortest);
+    grid->addWidget(m_pShortest, 4, 2);  // below Use Estimate, so that the dialog keeps its width
     m_pEstimate = new QLabel;
     m_pEstimate->setWordWrap(true);
-    grid->addWidget(m_pEstimate, 4, 0, 1, 3);
+    grid->addWidget(m_pEstimate, 5, 0, 1, 3);
     return grid;
 }
 
@@ -157,6 +163,16 @@ void CEquirippleDlg::TakeEstimate()
     }
     if (m_nEstimate > 0)
         GetEdit(IDC_LENGTH)->setText(QString::number(m_nEstimate));
+}
+
+void CEquirippleDlg::FindShortest()
+{
+    CEquirippleData conditions = m_data;
+    if (const auto failure = ReadEquirippleConditions(CurrentTexts(), m_dSampleRateHz, conditions)) {
+        ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
+        return;
+    }
+    ShowShortestAnswer(this, GetEdit(IDC_LENGTH), m_shortest(conditions));
 }
 
 void CEquirippleDlg::accept()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EquirippleDialogData.h"
+#include "ShortestButton.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -16,13 +17,15 @@ class QPushButton;
 // "Designing Equiripple Filter": filter type, band edges (fractions of the sampling
 // frequency, or Hz when a sample rate is set), in-band ripple, out-of-band attenuation and
 // filter length, with the length estimate of the values typed so far and a button that
-// takes it. Opens with the controls WriteEquiripple gives for its data; OK reads them back
-// with ReadEquiripple and stays open on the first refused field.
+// takes it, and a Shortest button that asks shortest for the shortest length meeting the
+// requirements the values state. Opens with the controls WriteEquiripple gives for its
+// data; OK reads them back with ReadEquiripple and stays open on the first refused field.
 class CEquirippleDlg : public QDialog {
     Q_OBJECT
 public:
     // sampleRateHz > 0 shows the edges in Hz; 0 as fractions of the sampling frequency.
-    CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, QWidget* parent);
+    CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, const CEquirippleShortest& shortest,
+        QWidget* parent);
 
     // The values read by the last accepted OK.
     const CEquirippleData& GetData() const { return m_data; }
@@ -33,6 +36,7 @@ public:
     QLabel* GetEdgeLabel(int i) const { return m_edgeLabels.at(static_cast<size_t>(i)); }
     QLabel* GetEstimateLabel() const { return m_pEstimate; }
     QPushButton* GetEstimateButton() const { return m_pTakeEstimate; }
+    QPushButton* GetShortestButton() const { return m_pShortest; }
 
     void accept() override;
 
@@ -51,6 +55,7 @@ private:
     // coefficients.
     void UpdateEstimate();
     void TakeEstimate();
+    void FindShortest();
 
     CEquirippleData m_data;
     double m_dSampleRateHz;
@@ -59,6 +64,8 @@ private:
     QButtonGroup* m_pTypes;
     QLabel* m_pEstimate = nullptr;
     QPushButton* m_pTakeEstimate = nullptr;
+    CEquirippleShortest m_shortest;
+    QPushButton* m_pShortest = nullptr;
     int m_nEstimate = 0;  // the estimate shown, 0 when there is none
     QTimer m_estimateDelay;
 };

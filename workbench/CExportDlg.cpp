@@ -25,9 +25,9 @@ QStringList formatTexts()
 
 }  // namespace
 
-CExportDlg::CExportDlg(const CRealArray& coefficients, const CDesignRecord& design,
+CExportDlg::CExportDlg(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
     const CCoefficientExportChoice& choice, QWidget* parent)
-    : QDialog(parent), m_coefficients(coefficients), m_design(design), m_pFormat(new QComboBox), m_pBlockSize(new QSpinBox),
+    : QDialog(parent), m_coefficients(coefficients), m_requirements(requirements), m_pFormat(new QComboBox), m_pBlockSize(new QSpinBox),
       m_pFigures(new QLabel)
 {
     setWindowTitle(tr("Export Coefficients"));
@@ -64,7 +64,7 @@ void CExportDlg::OnFormatChosen()
     m_pBlockSize->setEnabled(IsDspFormat(format));
     QStringList lines;
     try {
-        for (const std::string& line : DescribeExport(m_coefficients, format, m_design))
+        for (const std::string& line : DescribeExport(m_coefficients, format, m_requirements))
             lines << QString::fromStdString(line);
     } catch (const std::invalid_argument& e) {
         lines << tr("These coefficients cannot be exported: %1.").arg(QString::fromStdString(e.what()));

@@ -14,10 +14,10 @@ class QSpinBox;
 class CExportDlg : public QDialog {
     Q_OBJECT
 public:
-    // Opens on choice for the coefficients to export (at least one, all finite), designed
-    // as design says.
-    CExportDlg(const CRealArray& coefficients, const CDesignRecord& design, const CCoefficientExportChoice& choice,
-        QWidget* parent);
+    // Opens on choice for the coefficients to export (at least one, all finite), judged
+    // against requirements when there are any.
+    CExportDlg(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
+        const CCoefficientExportChoice& choice, QWidget* parent);
 
     // The choice the controls show.
     CCoefficientExportChoice GetChoice() const;
@@ -30,7 +30,7 @@ private:
     void OnFormatChosen();
 
     const CRealArray& m_coefficients;
-    const CDesignRecord m_design;
+    const std::optional<CRequirements> m_requirements;
     QComboBox* m_pFormat;
     QSpinBox* m_pBlockSize;
     QLabel* m_pFigures;

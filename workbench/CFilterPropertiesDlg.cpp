@@ -16,7 +16,7 @@ CFilterPropertiesDlg::CFilterPropertiesDlg(const std::vector<CReportLine>& lines
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         if (line.bMarked) {
             value->setStyleSheet("color: red; font-weight: bold");
-            value->setToolTip(tr("The achieved attenuation misses the asked one by more than 1 dB."));
+            value->setToolTip(tr("The filter misses its requirements here."));
         }
         form->addRow(tr("%1:", "a figure's name as a label").arg(QString::fromStdString(line.strName)), value);
     }

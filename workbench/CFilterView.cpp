@@ -80,6 +80,7 @@ CGraphPicture CFilterView::GetPicture() const
     picture.bDecibel = m_doc.m_bDecibel == 1;
     picture.dSpacing = picture.pDisplay && picture.pDisplay->GetSize() > 0 ? m_doc.GetDisplaySpacing() : 1.0;
     picture.dSampleRate = m_dSampleRate;
+    picture.requirements = m_doc.m_requirements;
     return picture;
 }
 

@@ -6,6 +6,7 @@
 #include "CFilterDoc.h"
 #include "CFilterView.h"
 #include "CSampleRateDlg.h"
+#include "CVerdictPane.h"
 #include "CWinApp.h"
 #include "FileIo.h"
 #include "MainFrameTables.h"
@@ -53,11 +54,15 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     m_pReadout->setMinimumWidth(m_pReadout->fontMetrics().horizontalAdvance("[00000]  f = 0.000000 kHz  -000.000 dB"));
     statusBar()->insertPermanentWidget(1, m_pReadout);  // after the message pane, before the indicators
     CreateClient(app, doc);
+    m_pVerdict = new CVerdictPane(doc);  // a view of the document after the two panes
+    statusBar()->insertPermanentWidget(2, m_pVerdict);
     AddPane(m_pGraphView, m_pGraphView);
     AddPane(m_pDataView, m_pDataView);
     m_pGraphView->SetSampleRate(LoadSampleRate());
+    m_pVerdict->SetSampleRate(LoadSampleRate());
     m_pGraphView->SetScaleVisible(LoadScaleVisible());
     m_pReadout->setVisible(LoadScaleVisible());
+    m_pVerdict->setVisible(LoadScaleVisible());
     move(0, 0);  // the window frame at the top-left corner of the screen
     resize(600, 450);
 }
@@ -112,6 +117,7 @@ void CMainFrame::OnViewScale()
     const bool visible = !m_pGraphView->IsScaleVisible();
     m_pGraphView->SetScaleVisible(visible);
     m_pReadout->setVisible(visible);
+    m_pVerdict->setVisible(visible);
     SaveScaleVisible(visible);
 }
 
@@ -122,6 +128,7 @@ void CMainFrame::OnViewSampleRate()
         return;
     SaveSampleRate(dialog.GetSampleRate());
     m_pGraphView->SetSampleRate(dialog.GetSampleRate());
+    m_pVerdict->SetSampleRate(dialog.GetSampleRate());
 }
 
 void CMainFrame::OnFileSaveImage()

@@ -6,6 +6,7 @@
 class CDataView;
 class CFilterDoc;
 class CFilterView;
+class CVerdictPane;
 class CWinApp;
 class QLabel;
 class QSplitter;
@@ -13,8 +14,9 @@ class QSplitter;
 // The workbench's main window: 600 x 450 pixels at the top-left corner of the screen,
 // menus, accelerators, tool bar and status bar from the workbench's tables, and a splitter
 // with the graph view (270 pixels high) above the data form. It owns the view options kept
-// in the settings: the graph's scale, with its readout in an extra status-bar pane, and
-// the sample rate; and it saves and copies the graph as a picture, whichever pane is active.
+// in the settings: the graph's scale, with its readout and the verdict on the requirements
+// in extra status-bar panes, and the sample rate; and it saves and copies the graph as a
+// picture, whichever pane is active.
 class CMainFrame : public CFrameWnd {
     Q_OBJECT
 public:
@@ -24,6 +26,7 @@ public:
     CDataView* GetDataView() const { return m_pDataView; }
     QSplitter* GetSplitter() const { return m_pSplitter; }
     QLabel* GetReadoutPane() const { return m_pReadout; }
+    CVerdictPane* GetVerdictPane() const { return m_pVerdict; }
 
     // The scale, the sample rate and the graph's picture, besides the frame's own commands.
     bool OnCmdMsg(int id, CCmdUI* ui) override;
@@ -46,4 +49,5 @@ private:
     CFilterView* m_pGraphView;
     CDataView* m_pDataView;
     QLabel* m_pReadout;
+    CVerdictPane* m_pVerdict = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "DialogButtons.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
+#include "ShortestLengthButton.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -10,11 +11,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CPassBandDlg::CPassBandDlg(const CPassBandData& data, QWidget* parent)
-    : QDialog(parent), m_data(data), m_pTypes(new QButtonGroup(this))
+CPassBandDlg::CPassBandDlg(const CPassBandData& data, const CPassBandShortest& shortest, QWidget* parent)
+    : QDialog(parent), m_data(data), m_pTypes(new QButtonGroup(this)), m_shortest(shortest),
+      m_pShortest(CreateShortestButton(tr("Shortest")))
 {
     setWindowTitle(tr("Designating Pass Band"));
     const CPassBandTexts texts = WritePassBand(data);
@@ -36,6 +39,8 @@ CPassBandDlg::CPassBandDlg(const CPassBandData& data, QWidget* parent)
     cutLayout->addRow(new QLabel(tr("As per Sampling Frequency")));
     auto* form = new QFormLayout;
     form->addRow(tr("Filter Length:"), AddEdit(IDC_LENGTH, texts.strLength));
+    connect(m_pShortest, &QPushButton::clicked, this, &CPassBandDlg::FindShortest);
+    form->addRow(QString(), m_pShortest);  // below the length, so that the dialog keeps its width
     form->addRow(tr("Outband Attn:"), AddEdit(IDC_ATTENUATION, texts.strAttenuation));
     QDialogButtonBox* buttons = OkCancelButtons(this, tr("ｷｬﾝｾﾙ"));
     auto* layout = new QVBoxLayout(this);
@@ -57,7 +62,7 @@ QLineEdit* CPassBandDlg::AddEdit(int id, const std::string& text)
 
 void CPassBandDlg::OnTypeChosen(int type) { m_edits.at(IDC_HIGHCUT)->setEnabled(type > 1); }
 
-void CPassBandDlg::accept()
+CPassBandTexts CPassBandDlg::CurrentTexts() const
 {
     CPassBandTexts texts;
     texts.strLow = GetEdit(IDC_LOWCUT)->text().toStdString();
@@ -65,7 +70,22 @@ void CPassBandDlg::accept()
     texts.strLength = GetEdit(IDC_LENGTH)->text().toStdString();
     texts.strAttenuation = GetEdit(IDC_ATTENUATION)->text().toStdString();
     texts.strHigh = GetEdit(IDC_HIGHCUT)->text().toStdString();
-    if (const auto failure = ReadPassBand(texts, m_data)) {
+    return texts;
+}
+
+void CPassBandDlg::FindShortest()
+{
+    CPassBandData conditions = m_data;
+    if (const auto failure = ReadPassBandConditions(CurrentTexts(), conditions)) {
+        ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
+        return;
+    }
+    ShowShortestAnswer(this, GetEdit(IDC_LENGTH), m_shortest(conditions));
+}
+
+void CPassBandDlg::accept()
+{
+    if (const auto failure = ReadPassBand(CurrentTexts(), m_data)) {
         ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
         return;
     }

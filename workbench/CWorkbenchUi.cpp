@@ -7,9 +7,11 @@
 #include "CExportDlg.h"
 #include "CPassBandDlg.h"
 #include "CProcessHandle.h"
+#include "CRequirementsDlg.h"
 #include "CWinApp.h"
 #include "WorkbenchSettings.h"
 #include "WaitCursor.h"
+#include "WorkProgress.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,9 +33,9 @@ constexpr int kPollMs = 20;
 
 }  // namespace
 
-bool CWorkbenchUi::DoPassBandDialog(CPassBandData& data)
+bool CWorkbenchUi::DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest)
 {
-    CPassBandDlg dialog(data, m_pFrame);
+    CPassBandDlg dialog(data, shortest, m_pFrame);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.GetData();
@@ -49,14 +51,23 @@ bool CWorkbenchUi::DoLengthEstimateDialog(CLengthEstimateData& data)
     return true;
 }
 
-bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data)
+bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest)
 {
-    CEquirippleDlg dialog(data, SampleRate(), m_pFrame);
+    CEquirippleDlg dialog(data, SampleRate(), shortest, m_pFrame);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     data = dialog.GetData();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QTimer::singleShot(0, [] { QApplication::restoreOverrideCursor(); });
+    return true;
+}
+
+bool CWorkbenchUi::DoRequirementsDialog(CRequirements& requirements)
+{
+    CRequirementsDlg dialog(requirements, SampleRate(), m_pFrame);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    requirements = dialog.GetRequirements();
     return true;
 }
 
@@ -71,13 +82,13 @@ std::string CWorkbenchUi::AskTextExportPath(const std::string& defaultName)
     return dialog.selectedFiles().front().toStdString();
 }
 
-bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, const CDesignRecord& design,
+bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
     CCoefficientExportChoice& choice)
 {
     QSettings settings;
     const std::optional<ExportFormat> last = ExportFormatFromName(settings.value(kExportFormatKey).toString().toStdString());
     CCoefficientExportChoice opened{last.value_or(choice.format), settings.value(kBlockSizeKey, choice.nBlockSize).toInt()};
-    CExportDlg dialog(coefficients, design, opened, m_pFrame);
+    CExportDlg dialog(coefficients, requirements, opened, m_pFrame);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     choice = dialog.GetChoice();
@@ -158,6 +169,12 @@ void CWorkbenchUi::ShowStatus(const std::string& message)
 void CWorkbenchUi::ShowFilterProperties(const CFilterMeasurement& measurement)
 {
     CFilterPropertiesDlg(MeasurementReport(measurement, SampleRate()), m_pFrame).exec();
+}
+
+std::unique_ptr<CWorkProgress> CWorkbenchUi::BeginWork(const std::string& title)
+{
+    QWidget* over = QApplication::activeModalWidget();
+    return std::make_unique<CWorkbenchProgress>(over ? over : m_pFrame, QString::fromStdString(title));
 }
 
 double CWorkbenchUi::SampleRate() const { return LoadSampleRate(); }

@@ -1,5 +1,6 @@
 #include "GraphPainter.h"
 
+#include "GraphMask.h"
 #include "GraphScale.h"
 
 #include <QPainter>
@@ -41,12 +42,15 @@ void DrawGraph(QPainter& painter, const CGraphPicture& picture, QSize pane, bool
         return;
     const CGraphMapping m = PictureMapping(picture, pane, printing);
     painter.save();
-    if (picture.bScale)
+    if (picture.bScale) {
         DrawGraphScale(painter, picture, m, printing);
+        DrawToleranceRegions(painter, picture, m, printing);
+    }
     painter.setPen(pen(QColor(0, 0, 255), printing));
     painter.drawLine(m.ToDevice(0, -m.cy), m.ToDevice(0, m.cy));
     painter.drawLine(m.ToDevice(-m.cx, 0), m.ToDevice(m.cx, 0));
     drawCurve(painter, *picture.pDisplay, m, printing);
+    DrawCurveOutsideTolerance(painter, picture, m, printing);
     painter.setPen(pen(QColor(255, 0, 0), printing, Qt::DotLine));
     painter.drawLine(m.ToDevice(10.0 * picture.nMarker, -m.cy), m.ToDevice(10.0 * picture.nMarker, m.cy));
     painter.restore();

@@ -2,9 +2,11 @@
 
 #include "CRealArray.h"
 #include "GraphMapping.h"
+#include "Requirements.h"
 #include "Resource.h"
 
 #include <QSize>
+#include <optional>
 
 class QPainter;
 
@@ -19,13 +21,15 @@ struct CGraphPicture {
     bool bDecibel = false;
     double dSpacing = 1.0;     // abscissa distance of neighbouring points (DisplaySpacing)
     double dSampleRate = 0.0;  // Hz; 0: fractions of the sampling frequency and samples
+    std::optional<CRequirements> requirements;  // the mask of the amplitude displays (GraphMask)
 };
 
 // The mapping of picture over a pane of pane pixels, 4 times larger when printing.
 CGraphMapping PictureMapping(const CGraphPicture& picture, QSize pane, bool printing);
 // Draws picture over a pane of pane pixels (4 times larger in device units when printing):
-// with the scale on, first the grid and the labels; then the blue axes, the black curve
-// (a dot when the array holds one value) and the red dotted marker, which land where they
-// land without the scale. Pens are 1 pixel wide on screen and 4 device units (one pixel of
+// with the scale on, first the grid and the labels and the requirements' tolerance
+// regions; then the blue axes, the black curve (a dot when the array holds one value), with
+// the scale on its parts outside the tolerance, and the red dotted marker, which land where
+// they land without the scale. Pens are 1 pixel wide on screen and 4 device units (one pixel of
 // the pane) when printing, so that lines show on paper.
 void DrawGraph(QPainter& painter, const CGraphPicture& picture, QSize pane, bool printing);

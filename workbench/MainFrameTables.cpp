@@ -51,6 +51,7 @@ std::vector<CMenuItem> WorkbenchMenus()
             {},
             {CTables::tr("零点表示"), ID_VIEW_ZERO, {}},
             {CTables::tr("フィルタ特性の測定(&P)..."), ID_VIEW_PROPERTIES, {}},
+            {CTables::tr("フィルタの要件(&Q)..."), ID_VIEW_REQUIREMENTS, {}},
             {},
             {CTables::tr("ﾂｰﾙ ﾊﾞｰ(&T)"), ID_VIEW_TOOLBAR, {}},
             {CTables::tr("ｽﾃｰﾀｽ ﾊﾞｰ(&S)"), ID_VIEW_STATUS_BAR, {}},
@@ -125,6 +126,7 @@ std::map<int, QString> WorkbenchPrompts()
         {ID_VIEW_SCALE, CTables::tr("グラフに目盛と数値を表示し、マウス位置の値を読み取ります\n目盛表示")},
         {ID_VIEW_SAMPLERATE, CTables::tr("周波数と時間の表示に使うサンプリング周波数を指定します")},
         {ID_VIEW_PROPERTIES, CTables::tr("フィルタのリップル、減衰量、帯域端などを測定して表示します")},
+        {ID_VIEW_REQUIREMENTS, CTables::tr("フィルタが満たすべき帯域端、リップル、減衰量を表示し変更します")},
     };
 }
 

@@ -70,12 +70,13 @@ std::string floatValue(double value)
 }
 
 // The element values of taps in the stored order, and the lines that describe rounding.
-void fillDspValues(const CRealArray& taps, int fractionBits, const CDesignRecord& design, CHeader& header)
+void fillDspValues(const CRealArray& taps, int fractionBits, const std::optional<CRequirements>& requirements,
+    CHeader& header)
 {
     std::vector<text::CMessage> rounding = {DescribeFloatRounding(taps)};
     std::vector<std::int64_t> fixed;
     if (fractionBits != 0) {
-        const CQuantization q = QuantizeCoefficients(taps, fractionBits, design);
+        const CQuantization q = QuantizeCoefficients(taps, fractionBits, requirements);
         rounding = DescribeQuantization(q);
         fixed = q.values;
         header.defines.emplace_back("SCALE_SHIFT", std::to_string(q.nShift));
@@ -115,10 +116,10 @@ std::vector<std::string> dspUsage(const std::string& kind, const std::string& ty
 
 }  // namespace
 
-std::string FixedPointHeader(const CRealArray& h, int fractionBits, const CDesignRecord& design,
-    const std::string& baseName)
+std::string FixedPointHeader(const CRealArray& h, int fractionBits,
+    const std::optional<CRequirements>& requirements, const std::string& baseName)
 {
-    const CQuantization q = QuantizeCoefficients(h, fractionBits, design);
+    const CQuantization q = QuantizeCoefficients(h, fractionBits, requirements);
     CHeader header;
     header.strName = baseName;
     header.comment = {"Coefficients h[0] .. h[" + std::to_string(h.GetSize() - 1) + "] of an FIR filter with "
@@ -136,8 +137,8 @@ std::string FixedPointHeader(const CRealArray& h, int fractionBits, const CDesig
     return headerText(header);
 }
 
-std::string DspHeader(const CRealArray& h, int fractionBits, int blockSize, const CDesignRecord& design,
-    const std::string& baseName)
+std::string DspHeader(const CRealArray& h, int fractionBits, int blockSize,
+    const std::optional<CRequirements>& requirements, const std::string& baseName)
 {
     const std::string kind = fractionBits == 0 ? "f32" : "q" + std::to_string(fractionBits);
     const std::string type = kind == "f32" ? "float32_t" : kind + "_t";
@@ -149,7 +150,7 @@ std::string DspHeader(const CRealArray& h, int fractionBits, int blockSize, cons
     header.strInclude = "\"arm_math.h\"";
     header.defines = {{"NUM_TAPS", std::to_string(taps.GetSize())}, {"BLOCK_SIZE", std::to_string(blockSize)},
         {"STATE_SIZE", "(" + prefix + "NUM_TAPS + " + prefix + "BLOCK_SIZE - 1)"}, {"TIME_REVERSED", "1"}};
-    fillDspValues(taps, fractionBits, design, header);
+    fillDspValues(taps, fractionBits, requirements, header);
     const std::vector<std::string> usage = dspUsage(kind, type, baseName, prefix);
     header.comment.insert(header.comment.end(), usage.begin(), usage.end());
     header.strType = type;

@@ -92,13 +92,14 @@ bool IsDspFormat(ExportFormat format)
 
 std::string ExportFileName(ExportFormat format) { return entryOf(format).fileName; }
 
-std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format, const CDesignRecord& design)
+std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format,
+    const std::optional<CRequirements>& requirements)
 {
     checkCoefficients(h);
     const int bits = ExportFractionBits(format);
     if (bits != 0) {
         const std::vector<text::CMessage> lines = DescribeQuantization(
-            QuantizeCoefficients(IsDspFormat(format) ? detail::DspTaps(h, bits) : h, bits, design));
+            QuantizeCoefficients(IsDspFormat(format) ? detail::DspTaps(h, bits) : h, bits, requirements));
         return std::vector<std::string>(lines.begin(), lines.end());
     }
     if (format == ExportFormat::DspF32)
@@ -107,7 +108,7 @@ std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format
 }
 
 std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, int blockSize,
-    const CDesignRecord& design)
+    const std::optional<CRequirements>& requirements)
 {
     checkCoefficients(h);
     if (blockSize < 1 || blockSize > kMaxBlockSize)
@@ -118,7 +119,7 @@ std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, in
     case ExportFormat::Full: return fullText(h);
     case ExportFormat::Csv: return csvText(h);
     case ExportFormat::Q15:
-    case ExportFormat::Q31: return detail::FixedPointHeader(h, ExportFractionBits(format), design, baseName);
-    default: return detail::DspHeader(h, ExportFractionBits(format), blockSize, design, baseName);
+    case ExportFormat::Q31: return detail::FixedPointHeader(h, ExportFractionBits(format), requirements, baseName);
+    default: return detail::DspHeader(h, ExportFractionBits(format), blockSize, requirements, baseName);
     }
 }

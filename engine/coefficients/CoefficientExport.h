@@ -44,15 +44,17 @@ std::string ExportFileName(ExportFormat format);
 
 // What format does to the coefficients h (as FormatCoefficientExport takes them), as lines
 // of text in the user's language for the export dialog: the figures of the quantization for the
-// fixed-point formats (with the stop-band attenuations when design is known), the rounding
+// fixed-point formats (judged against the requirements when there are any), the rounding
 // or precision for the others.
-std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format, const CDesignRecord& design = {});
+std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format,
+    const std::optional<CRequirements>& requirements = std::nullopt);
 
 // The file of the coefficients h[0 .. N-1] (1 <= N <= 65535, all finite) in format; lines
 // end in "\n". The fixed-point headers are quantized by QuantizeCoefficients and describe
-// the result in their comment, measured against design when it is known. The DSP headers hold the taps time-reversed (element k is
+// the result in their comment, judged against the requirements when there are any. The
+// DSP headers hold the taps time-reversed (element k is
 // h[numTaps - 1 - k]), Q15 padded with zero taps after h[N-1] to an even count of at least
 // 4, and size the state buffer numTaps + blockSize - 1 for blockSize (1 .. kMaxBlockSize).
 // Bad arguments: std::invalid_argument with a plain message.
 std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, int blockSize,
-    const CDesignRecord& design = {});
+    const std::optional<CRequirements>& requirements = std::nullopt);

@@ -1,6 +1,7 @@
 #include "FixedPoint.h"
 
 #include "CComplexArray.h"
+#include "MeasurementReport.h"
 #include "NumberText.h"
 
 #include <algorithm>
@@ -89,9 +90,26 @@ text::CMessage amplitudeLine(const CQuantization& q)
         .arg(q.nGridPoints);
 }
 
+// With requirements: the stop-band attenuation before and after quantization (where there
+// is a stop band) and whether each still meets the requirements, added to lines.
+void appendJudgementLines(const CQuantization& q, const std::string& name, std::vector<text::CMessage>& lines)
+{
+    if (!q.exactJudgement || !q.quantizedJudgement)
+        return;
+    if (q.exactJudgement->stopLargest && q.quantizedJudgement->stopLargest)
+        lines.push_back(text::Tr("FixedPoint", "Stop-band attenuation: %1 dB (double), %2 dB (%3).")
+                            .arg(FormatGeneral(-q.exactJudgement->stopLargest->dDb, 4))
+                            .arg(FormatGeneral(-q.quantizedJudgement->stopLargest->dDb, 4))
+                            .arg(name));
+    lines.push_back(text::Tr("FixedPoint", "Requirements: %1: %2 (double: %3).")
+                        .arg(name)
+                        .arg(VerdictSummary(*q.quantizedJudgement, 0.0))
+                        .arg(VerdictSummary(*q.exactJudgement, 0.0)));
+}
+
 }  // namespace
 
-CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const CDesignRecord& design)
+CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const std::optional<CRequirements>& requirements)
 {
     if (fractionBits != 15 && fractionBits != 31)
         throw std::invalid_argument("the fixed-point format must have 15 or 31 fraction bits");
@@ -109,9 +127,9 @@ CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const 
         q.dMaxCoefficientError = std::max(q.dMaxCoefficientError, std::abs(h[n] - quantized[n]));
     }
     measureAmplitude(h, quantized, q);
-    if (design.nMethod != DesignNone) {
-        q.dStopBandDb = MeasureFilter(h, design).stopAttenuation;
-        q.dQuantizedStopBandDb = MeasureFilter(quantized, design).stopAttenuation;
+    if (requirements) {
+        q.exactJudgement = JudgeFilter(h, *requirements);
+        q.quantizedJudgement = JudgeFilter(quantized, *requirements);
     }
     return q;
 }
@@ -131,10 +149,6 @@ std::vector<text::CMessage> DescribeQuantization(const CQuantization& q)
         text::Tr("FixedPoint", "Largest coefficient error: %1.").arg(figure(q.dMaxCoefficientError)),
         amplitudeLine(q),
     };
-    if (q.dStopBandDb && q.dQuantizedStopBandDb)
-        lines.push_back(text::Tr("FixedPoint", "Stop-band attenuation: %1 dB (double), %2 dB (%3).")
-                            .arg(FormatGeneral(*q.dStopBandDb, 4))
-                            .arg(FormatGeneral(*q.dQuantizedStopBandDb, 4))
-                            .arg(name));
+    appendJudgementLines(q, name, lines);
     return lines;
 }

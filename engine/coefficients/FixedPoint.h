@@ -28,21 +28,24 @@ struct CQuantization {
     // Frequencies of that grid: k / (2 (nGridPoints - 1)) of the sampling frequency,
     // k = 0 .. nGridPoints - 1.
     int nGridPoints = 0;
-    // Stop-band attenuations in dB of the double and of the quantized filter, when measured.
-    std::optional<double> dStopBandDb;
-    std::optional<double> dQuantizedStopBandDb;
+    // The double and the quantized filter (in the coefficients' own scale) judged against
+    // the requirements, when there are any.
+    std::optional<CFilterMeasurement> exactJudgement;
+    std::optional<CFilterMeasurement> quantizedJudgement;
 };
 
 // Rounds coefficients h (at least one, finite) to Q15 or Q31 (fractionBits 15 or 31):
 // divided by the least power of two 2^k, k >= 0, with max |h| <= 2^k, then
 // q[n] = round(h[n] 2^(fractionBits - k)), halves away from zero, held within
 // -2^fractionBits .. 2^fractionBits - 1 (saturated values counted). The errors are taken
-// on a grid of at least 4097 frequencies from 0 to half the sampling frequency. When design
-// is known, the stop-band attenuations of h and of the quantized filter are measured
-// against it (MeasureFilter). Bad arguments: std::invalid_argument.
-CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const CDesignRecord& design = {});
+// on a grid of at least 4097 frequencies from 0 to half the sampling frequency. With
+// requirements (well formed), h and the quantized filter are judged against them
+// (JudgeFilter). Bad arguments: std::invalid_argument.
+CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits,
+    const std::optional<CRequirements>& requirements = std::nullopt);
 
 // The figures of q as short lines of text, for the export dialog (in the user's language)
 // and the comment of an exported header (in English): format, scaling, saturation, largest
-// coefficient error, peak amplitude error and, when measured, the stop-band attenuations.
+// coefficient error, peak amplitude error and, when judged, the stop-band attenuations and
+// whether each filter meets the requirements ("Q15: stop band misses by 5.8 dB at 0.302").
 std::vector<text::CMessage> DescribeQuantization(const CQuantization& q);

@@ -18,5 +18,6 @@ enum : int {
     IDC_EDGE3 = 1103,
     IDC_EDGE4 = 1104,
     IDC_ESTIMATE = 1105,
-    IDC_WEIGHTS = 1106,  // the equiripple dialog's band weights
+    IDC_SHORTEST = 1106,  // the design dialogs' button that finds the shortest length
+    IDC_WEIGHTS = 1107,  // the equiripple dialog's band weights
 };

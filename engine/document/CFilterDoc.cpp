@@ -1,6 +1,7 @@
 #include "CFilterDoc.h"
 
 #include "CFilterUi.h"
+#include "CoefficientText.h"
 #include "DisplayData.h"
 #include "Resource.h"
 
@@ -36,6 +37,7 @@ bool CFilterDoc::OnCmdMsg(int id, CCmdUI* pCmdUI)
         {ID_VIEW_GROUPDELAY, &CFilterDoc::OnViewGroupDelay, &CFilterDoc::OnUpdateViewGroupDelay},
         {ID_VIEW_STEP, &CFilterDoc::OnViewStep, &CFilterDoc::OnUpdateViewStep},
         {ID_VIEW_PROPERTIES, &CFilterDoc::OnViewProperties, &CFilterDoc::OnUpdateViewProperties},
+        {ID_VIEW_REQUIREMENTS, &CFilterDoc::OnViewRequirements, nullptr},
     };
     for (const Entry& entry : kMessageMap) {
         if (entry.id != id)
@@ -51,6 +53,10 @@ bool CFilterDoc::OnCmdMsg(int id, CCmdUI* pCmdUI)
 
 void CFilterDoc::SetCoefficients(const CRealArray& coef)
 {
+    if (const std::string beyond = CheckCoefficientMagnitudes(coef); !beyond.empty()) {
+        m_ui.ShowError(text::Tr("CFilterDoc", "The coefficients were not installed: %1.").arg(beyond));
+        return;
+    }
     m_nLength = coef.GetSize();
     m_pCoef = std::make_unique<CRealArray>(coef);
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
@@ -80,7 +86,7 @@ CDesignRecord CFilterDoc::GetDesignRecord() const
     return {m_nDesign, m_nFilterType, m_dLowCutoff, m_dHighCutoff, m_dAttenuation};
 }
 
-CFilterMeasurement CFilterDoc::Measure() const { return MeasureFilter(*m_pCoef, GetDesignRecord()); }
+CFilterMeasurement CFilterDoc::Measure() const { return MeasureFilter(*m_pCoef, m_requirements, GetDesignRecord()); }
 
 double CFilterDoc::GetDisplaySpacing() const
 {

@@ -7,6 +7,8 @@
 #include "EquirippleDialogData.h"
 #include "FilterMeasurement.h"
 #include "Message.h"
+#include "Requirements.h"
+#include "ShortestButton.h"
 
 #include <functional>
 #include <memory>
@@ -27,9 +29,18 @@ public:
 
     bool OnNewDocument() override;
     void Serialize(CArchive& ar) override;
+    // Opens the document with its requirements from the file beside it (RequirementsPath)
+    // or, where there is none or it is damaged, derived from the stored type, cut-offs and
+    // attenuation as a pass-band design would set them, telling so in the status bar.
+    void OnOpenDocument(const std::string& path) override;
+    // Saves the document, then its requirements beside it; a failure of the latter is
+    // shown (the document itself is saved).
+    void OnSaveDocument(const std::string& path) override;
     bool OnCmdMsg(int id, CCmdUI* pCmdUI) override;
 
-    // Installs a copy of coef as the coefficients and brings every derived member up to date.
+    // Installs a copy of coef as the coefficients and brings every derived member up to
+    // date. Coefficients beyond kMaxCoefficientMagnitude are refused with a message and
+    // change nothing.
     void SetCoefficients(const CRealArray& coef);
     // Ends the zero viewer if it still runs, and lets go of its handle.
     void StopViewer();
@@ -39,9 +50,13 @@ public:
     // of the current folder (exchange::CExchangeLock), waiting through the user interface
     // while another exchange there holds it.
     bool ComputeRoots();
+    // The requirements of the document's stored type, cut-offs and attenuation, as a
+    // pass-band design without an aim sets them; none where those values are out of range.
+    std::optional<CRequirements> DerivedRequirements() const;
     // The design the coefficients came from, as far as the document knows it.
     CDesignRecord GetDesignRecord() const;
-    // Measures the current coefficients against that design. Needs m_pCoef (N >= 1).
+    // Measures the current coefficients against the requirements. Needs m_pCoef (N >= 1,
+    // finite).
     CFilterMeasurement Measure() const;
     // The abscissa distance of neighbouring points of the display array (DisplaySpacing):
     // 1 sample, or a fraction of the sampling frequency. Needs the display's source array.
@@ -64,6 +79,7 @@ public:
     void OnViewZero();
     void OnToolMinPhase();
     void OnToolEquiripple();
+    void OnViewRequirements();
     void OnFileSaveText();
     void OnFileExportCoef();
     void OnFileImportCoef();
@@ -96,6 +112,19 @@ public:
     std::unique_ptr<CProcessHandle> m_hViewer;
     // How the coefficients were made (DesignMethod); not saved with the document.
     int m_nDesign = DesignNone;
+    // What the filter must achieve: set by every design and by the requirements dialog,
+    // kept by every other change of the coefficients, saved beside the document. None
+    // before the first design, or when a document opened gives none.
+    std::optional<CRequirements> m_requirements;
+    // The transition width (fraction of the sampling frequency) and ripple (dB) a pass-band
+    // design sets its requirements with: those of the last length estimate or of the
+    // requirements last stated, whichever came later. Unset, it uses Kaiser's transition
+    // width for its length and attenuation and the ripple of equal deviations.
+    struct CPassBandAim {
+        double dTransition;
+        double dRipple;
+    };
+    std::optional<CPassBandAim> m_passBandAim;
 
 private:
     // After new coefficients and their response, made by design (DesignMethod): drops the
@@ -119,7 +148,23 @@ private:
     // attenuation, the ideal response of that type and those cut-offs.
     void InstallEquiripple(const CEquirippleData& data, const CRealArray& coefficients);
 
+    // The requirements a pass-band design of data sets (its length as given there) with aim,
+    // or without one Kaiser's width for that length. Values out of range:
+    // std::invalid_argument.
+    static CRequirements PassBandRequirementsOf(const CPassBandData& data, const std::optional<CPassBandAim>& aim);
+
+    // The answers of the design dialogs' Shortest buttons, followed through m_ui.
+    CShortestAnswer FindShortestPassBand(const CPassBandData& data);
+    CShortestAnswer FindShortestEquiripple(const CEquirippleData& data);
+    // After a load, before the views learn of it: the requirements from the file beside the
+    // document being opened, else derived from the values loaded (telling why in the status
+    // bar when a document is opened).
+    void TakeLoadedRequirements();
+    // Makes r the requirements and the aim of the next pass-band design, and updates the views.
+    void SetRequirements(const CRequirements& r);
+
     CEquirippleData m_lastEquiripple;
+    std::string m_strOpeningPath;  // the document OnOpenDocument is loading, while it does
 
     CFilterUi& m_ui;
 };

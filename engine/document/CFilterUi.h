@@ -4,12 +4,23 @@
 #include "CWaitable.h"
 #include "DialogData.h"
 #include "EquirippleDialogData.h"
+#include "Requirements.h"
+#include "ShortestButton.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 
 class CProcessHandle;
-struct CDesignRecord;
 struct CFilterMeasurement;
+
+// A long computation as the user follows it; it ends when the object is destroyed.
+class CWorkProgress {
+public:
+    virtual ~CWorkProgress() = default;
+    // Says what the work does now; false when the user asked to stop it.
+    virtual bool Continue(const std::string& status) = 0;
+};
 
 // What the filter document's commands ask of the user and tell the user. The workbench
 // answers with its dialogs, cursor and status bar; filter-cli and the tests without any.
@@ -18,19 +29,22 @@ public:
     virtual ~CFilterUi() = default;
 
     // Runs the pass-band dialog opened on data. True when the user confirmed and data
-    // holds the values read by ReadPassBand; false when cancelled.
-    virtual bool DoPassBandDialog(CPassBandData& data) = 0;
+    // holds the values read by ReadPassBand; false when cancelled. Its Shortest button
+    // asks shortest for a length.
+    virtual bool DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest) = 0;
     // Runs the length-estimation dialog opened on data, as above with ReadLengthEstimate.
     virtual bool DoLengthEstimateDialog(CLengthEstimateData& data) = 0;
     // Runs the equiripple dialog opened on data, as above with ReadEquiripple.
-    virtual bool DoEquirippleDialog(CEquirippleData& data) = 0;
+    virtual bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest) = 0;
+    // Runs the requirements dialog opened on requirements, as above with ReadRequirements.
+    virtual bool DoRequirementsDialog(CRequirements& requirements) = 0;
     // Asks for the file of an export: a save dialog starting at defaultName that asks
     // before overwriting. Empty when cancelled.
     virtual std::string AskTextExportPath(const std::string& defaultName) = 0;
     // Runs the coefficient export dialog opened on choice, which shows what each format
-    // does to coefficients (measured against design when it is known). True when the user
+    // does to coefficients (judged against the requirements, if any). True when the user
     // confirmed and choice holds the format and block size; false when cancelled.
-    virtual bool DoExportDialog(const CRealArray& coefficients, const CDesignRecord& design,
+    virtual bool DoExportDialog(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
         CCoefficientExportChoice& choice) = 0;
     // Asks for the text file to import coefficients from. Empty when cancelled.
     virtual std::string AskImportPath() = 0;
@@ -52,7 +66,13 @@ public:
     virtual void ShowStatus(const std::string& message) = 0;
     // Shows the measurements of the current coefficients (the Filter Properties dialog).
     virtual void ShowFilterProperties(const CFilterMeasurement& measurement) = 0;
+    // Starts following a long computation titled title. The workbench shows its progress,
+    // with a way to stop it, once it has run for kWorkProgressDelayMs; without a user to ask
+    // the work simply runs to its end.
+    virtual std::unique_ptr<CWorkProgress> BeginWork(const std::string& title);
     // The sampling frequency the user works with, in Hz; 0 for none (frequencies as
     // fractions of the sampling frequency, times in samples).
     virtual double SampleRate() const = 0;
+
+    static constexpr int kWorkProgressDelayMs = 500;
 };

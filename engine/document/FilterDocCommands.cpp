@@ -9,6 +9,7 @@
 #include "Message.h"
 #include "Resource.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
@@ -24,6 +25,7 @@ void CFilterDoc::OnToolLength()
     }
     m_dAttenuation = data.m_dOutbandAttn;
     m_nLength = estimate.nLength;
+    m_passBandAim = CPassBandAim{data.m_dTransition, std::min(data.m_dInbandRipple, kMaxRequirementRipple)};
     m_ui.ShowStatus(m_nLength > kMaxDesignLength
             ? text::Tr("CFilterDoc", "Estimated length: %1 taps, more than the %2 the pass-band design accepts")
                   .arg(m_nLength)
@@ -38,7 +40,7 @@ void CFilterDoc::OnToolPassband()
     data.m_dOutbandAttn = m_dAttenuation;
     data.m_dLow = m_dLowCutoff;
     data.m_dHigh = m_dHighCutoff;
-    if (!m_ui.DoPassBandDialog(data))
+    if (!m_ui.DoPassBandDialog(data, [this](const CPassBandData& d) { return FindShortestPassBand(d); }))
         return;
     std::optional<CPassBandDesign> design;  // CRealArray's assignment keeps its size: emplace
     try {
@@ -55,6 +57,7 @@ void CFilterDoc::OnToolPassband()
     m_pIdeal = std::make_unique<CRealArray>(std::move(design->ideal));
     m_pCoef = std::make_unique<CRealArray>(std::move(design->coefficients));
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
+    m_requirements = PassBandRequirementsOf(data, m_passBandAim);
     CoefficientsChanged(DesignKaiser);
     SetModifiedFlag(true);
 }

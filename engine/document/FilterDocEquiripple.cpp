@@ -17,7 +17,7 @@ CEquirippleData CFilterDoc::EquirippleDialogData() const
 void CFilterDoc::OnToolEquiripple()
 {
     CEquirippleData data = EquirippleDialogData();
-    if (!m_ui.DoEquirippleDialog(data))
+    if (!m_ui.DoEquirippleDialog(data, [this](const CEquirippleData& d) { return FindShortestEquiripple(d); }))
         return;
     m_lastEquiripple = data;
     try {
@@ -39,6 +39,7 @@ void CFilterDoc::InstallEquiripple(const CEquirippleData& data, const CRealArray
         DesignPassBand(m_nFilterType, m_nLength, m_dLowCutoff, m_dHighCutoff, m_dAttenuation).ideal);
     m_pCoef = std::make_unique<CRealArray>(coefficients);
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
+    m_requirements = EquirippleRequirements(EquirippleRequestOf(data));
     CoefficientsChanged(DesignMinimax);
     SetModifiedFlag(true);
 }

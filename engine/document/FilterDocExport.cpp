@@ -31,13 +31,12 @@ void CFilterDoc::OnFileExportCoef()
     if (!m_pCoef)
         return;
     CCoefficientExportChoice choice;
-    const CDesignRecord design = GetDesignRecord();
-    if (!m_ui.DoExportDialog(*m_pCoef, design, choice))
+    if (!m_ui.DoExportDialog(*m_pCoef, m_requirements, choice))
         return;
     const std::string path = m_ui.AskTextExportPath(ExportFileName(choice.format));
     if (path.empty())
         return;
-    WriteExport(path, [&] { return FormatCoefficientExport(*m_pCoef, choice.format, choice.nBlockSize, design); },
+    WriteExport(path, [&] { return FormatCoefficientExport(*m_pCoef, choice.format, choice.nBlockSize, m_requirements); },
         text::Tr("CFilterDoc", "The coefficients were not exported: %1."));
 }
 

@@ -26,6 +26,7 @@ enum : int {
     ID_FILE_IMPORT_COEF = 32811,
     ID_FILE_EXPORT_DISPLAY = 32812,
     ID_TOOL_EQUIRIPPLE = 32830,
+    ID_VIEW_REQUIREMENTS = 32840,
 };
 
 // Command identifiers of the workbench's frame: the graph's scale and sample rate, and the

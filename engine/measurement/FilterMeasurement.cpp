@@ -1,7 +1,7 @@
 #include "FilterMeasurement.h"
 
+#include "CComplexArray.h"
 #include "DisplayData.h"
-#include "FilterDesign.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,101 +12,195 @@ namespace {
 
 constexpr double kSymmetryTolerance = 1e-9;
 constexpr int kMaxMeasuredLength = 1 << 26;
+// Steps of the search for the frequency where the magnitude enters a band's tolerance, and
+// how close it brings the frequency.
+constexpr int kCrossingSteps = 12;
+constexpr double kCrossingResolution = 1e-10;
 
-using Magnitudes = CRealArray;
+// The filter as it is measured: divided by a power of two (exactly) so that its largest
+// coefficient lies in 0.5 .. 1 and no sum over it overflows or underflows; figures in dB
+// add the scale back.
+struct CMeasured {
+    const CResponseProbe& probe;
+    CMagnitudeGrid grid;
+    double scale;
 
-void checkRecord(const CDesignRecord& d)
+    CFigure Figure(const CExtreme& e) const
+    {
+        return {std::clamp(MagnitudeDb(e.dMagnitude) + 20.0 * std::log10(scale), kZeroMagnitudeDb, -kZeroMagnitudeDb),
+            e.dFrequency};
+    }
+    // band as the divided filter sees it.
+    CRequirementBand Divided(const CRequirementBand& band) const
+    {
+        return {band.dFrom, band.dTo, band.dGain / scale, band.dTolerance / scale};
+    }
+};
+
+// The power of two by which coefficients h (finite) are divided to be measured.
+double scaleOf(const CRealArray& h)
 {
-    if (d.nType < LowPass || d.nType > BandElimination)
-        throw std::invalid_argument("filter type must be 0 to 3");
-    if (!(d.dLow >= 0.0 && d.dLow <= 0.5) || (d.nType >= BandPass && !(d.dHigh >= d.dLow && d.dHigh <= 0.5)))
-        throw std::invalid_argument("cut-offs must lie in 0 .. 0.5, the high one above the low one");
-    if (!(d.dAttenuation >= 0.0) || !std::isfinite(d.dAttenuation))
-        throw std::invalid_argument("attenuation must be finite and not negative");
+    double largest = 0.0;
+    for (int i = 0; i < h.GetSize(); ++i)
+        largest = std::max(largest, std::fabs(h[i]));
+    int exponent = 0;
+    std::frexp(largest, &exponent);
+    return largest > 0.0 ? std::ldexp(1.0, exponent) : 1.0;
 }
 
-double decibel(double magnitude) { return magnitude > 0.0 ? 20.0 * std::log10(magnitude) : kZeroMagnitudeDb; }
-
-// The grid indices inside band: first .. last, last < first when there are none.
-std::pair<int, int> indicesOf(const CFilterBand& band, int m)
+CRealArray divided(const CRealArray& h, double scale)
 {
-    if (band.dFrom > band.dTo)
-        return {1, 0};
-    return {static_cast<int>(std::ceil(band.dFrom * m)), static_cast<int>(std::floor(band.dTo * m))};
+    CRealArray d(h);
+    d.scale(1.0 / scale);
+    return d;
+}
+
+// |z| by the plain formula where its squares neither overflow nor underflow (the library's
+// hypot costs several times as much), else by hypot.
+double modulus(const CComplex& z)
+{
+    const double m = std::sqrt(z.re * z.re + z.im * z.im);
+    return m < 1e150 && m > 1e-150 ? m : z.abs();
+}
+
+// The magnitude on the grid k / m, k = 0 .. m / 2, and for a filter that is not
+// symmetric the group delay there too.
+CGridResponse gridOf(const CRealArray& h, int m, bool withDelay)
+{
+    if (withDelay)
+        return GridResponse(h, m);
+    CComplexArray x(m);
+    x = h;
+    const CComplexArray response = x.fft();
+    CRealArray magnitude(m / 2 + 1);
+    for (int k = 0; k < magnitude.GetSize(); ++k)
+        magnitude[k] = modulus(response[k]);
+    return {std::move(magnitude), CRealArray(0)};
+}
+
+CBandResult judgeBand(const CMeasured& f, const CRequirementBand& band)
+{
+    const CBandExtremes e = FindBandExtremes(f.probe, f.grid, band.dFrom, band.dTo, !band.IsStop());
+    CBandResult r{band, f.Figure(e.largest), f.Figure(e.smallest), {}};
+    r.excess = {r.largest.dDb - MagnitudeDb(band.dGain + band.dTolerance), r.largest.dFrequency};
+    if (band.dGain - band.dTolerance > 0.0) {
+        const double below = MagnitudeDb(band.dGain - band.dTolerance) - r.smallest.dDb;
+        if (below > r.excess.dDb)
+            r.excess = {below, r.smallest.dFrequency};
+    }
+    return r;
+}
+
+// a becomes b where b is larger (sign +1) or smaller (sign -1), or where a is unset.
+void keep(std::optional<CFigure>& a, const CFigure& b, double sign)
+{
+    if (!a || sign * b.dDb > sign * a->dDb)
+        a = b;
+}
+
+// The figures over all pass bands and over all stop bands.
+void combineBands(CFilterMeasurement& r)
+{
+    for (const CBandResult& b : r.bands) {
+        if (b.band.IsStop()) {
+            keep(r.stopLargest, b.largest, 1.0);
+            keep(r.stopExcess, b.excess, 1.0);
+            continue;
+        }
+        keep(r.passLargest, b.largest, 1.0);
+        keep(r.passSmallest, b.smallest, -1.0);
+        keep(r.passExcess, b.excess, 1.0);
+        const double gain = MagnitudeDb(b.band.dGain);
+        keep(r.passDeviation, {std::fabs(b.largest.dDb - gain), b.largest.dFrequency}, 1.0);
+        keep(r.passDeviation, {std::fabs(b.smallest.dDb - gain), b.smallest.dFrequency}, 1.0);
+    }
+    if (r.passLargest)
+        r.passRipple = r.passLargest->dDb - r.passSmallest->dDb;
+}
+
+bool inside(const CRequirementBand& band, double magnitude)
+{
+    return std::fabs(magnitude - band.dGain) <= band.dTolerance;
+}
+
+// Where the magnitude enters band's tolerance between fIn (inside) and fOut (outside):
+// regula falsi (Illinois) on the margin to the tolerance.
+double enteringAt(const CResponseProbe& probe, const CRequirementBand& band, double fIn, double fOut)
+{
+    const auto margin = [&](double f) { return band.dTolerance - std::fabs(probe.Magnitude(f) - band.dGain); };
+    double mIn = margin(fIn), mOut = margin(fOut);
+    for (int step = 0; step < kCrossingSteps && mIn > 0.0 && mOut < 0.0 && std::fabs(fOut - fIn) > kCrossingResolution;
+         ++step) {
+        const double f = fIn + (fOut - fIn) * mIn / (mIn - mOut);
+        const double v = margin(f);
+        if (v >= 0.0) {
+            fIn = f;
+            mIn = v;
+            mOut *= 0.5;
+        } else {
+            fOut = f;
+            mOut = v;
+            mIn *= 0.5;
+        }
+    }
+    return fIn;
+}
+
+// The edge of band's tolerance nearest to the middle of the transition beside it (band
+// lies above the middle when above): walking on the grid from the middle towards band and
+// no farther than band's far end, or across the transition when the middle already lies
+// inside (then no farther than limit). Unset when the walk never comes inside.
+std::optional<double> toleranceEdge(const CMeasured& f, const CRequirementBand& original, bool above, double middle,
+    double limit)
+{
+    const CResponseProbe& probe = f.probe;
+    const CMagnitudeGrid& grid = f.grid;
+    const CRequirementBand band = f.Divided(original);
+    const auto index = [&](double f) { return std::clamp(static_cast<int>(std::lround(f * grid.m)), 0, grid.m / 2); };
+    const int start = index(middle);
+    const bool startInside = inside(band, grid.magnitude[start]);
+    const int step = (above == startInside) ? -1 : 1;
+    const int end = index(startInside ? limit : (above ? band.dTo : band.dFrom));
+    int k = start;
+    for (; (end - k) * step > 0; k += step) {
+        if (inside(band, grid.magnitude[k + step]) == startInside)
+            continue;
+        const double f0 = static_cast<double>(k) / grid.m, f1 = static_cast<double>(k + step) / grid.m;
+        return startInside ? enteringAt(probe, band, f0, f1) : enteringAt(probe, band, f1, f0);
+    }
+    if (startInside)
+        return static_cast<double>(k) / grid.m;
+    return std::nullopt;
+}
+
+void measureTransitions(const CMeasured& f, CFilterMeasurement& r)
+{
+    for (size_t k = 0; k + 1 < r.bands.size(); ++k) {
+        const CRequirementBand& below = r.bands[k].band;
+        const CRequirementBand& above = r.bands[k + 1].band;
+        if (below.IsStop() == above.IsStop())
+            continue;
+        const double middle = 0.5 * (below.dTo + above.dFrom);
+        const bool passAbove = below.IsStop();
+        const std::optional<double> p =
+            toleranceEdge(f, passAbove ? above : below, passAbove, middle, passAbove ? below.dFrom : above.dTo);
+        const std::optional<double> s =
+            toleranceEdge(f, passAbove ? below : above, !passAbove, middle, passAbove ? above.dTo : below.dFrom);
+        if (!p || !s)
+            r.transitionWidths.push_back(std::nullopt);
+        else
+            r.transitionWidths.push_back(std::max(0.0, passAbove ? *p - *s : *s - *p));
+    }
 }
 
 // Where the magnitudes cross level, by linear interpolation, in increasing frequency.
-std::vector<double> crossings(const Magnitudes& mag, int m, double level)
+std::vector<double> crossings(const CRealArray& mag, int m, double level)
 {
     std::vector<double> found;
     for (int k = 1; k < mag.GetSize(); ++k)
         if ((mag[k - 1] >= level) != (mag[k] >= level))
             found.push_back((k - 1 + (level - mag[k - 1]) / (mag[k] - mag[k - 1])) / m);
     return found;
-}
-
-// The extremes of the magnitude over the pass bands and the stop bands.
-struct CBandExtremes {
-    double passMin = HUGE_VAL, passMax = -HUGE_VAL, stopMax = -HUGE_VAL, passDeviationDb = 0.0;
-    bool anyPass = false, anyStop = false;
-};
-
-CBandExtremes bandExtremes(const Magnitudes& mag, int m, const CDesignBands& design)
-{
-    CBandExtremes e;
-    for (const CFilterBand& band : design.bands) {
-        const auto [first, last] = indicesOf(band, m);
-        for (int k = first; k <= last; ++k) {
-            const double a = mag[k];
-            (band.bPass ? e.anyPass : e.anyStop) = true;
-            if (!band.bPass) {
-                e.stopMax = std::max(e.stopMax, a);
-                continue;
-            }
-            e.passMin = std::min(e.passMin, a);
-            e.passMax = std::max(e.passMax, a);
-            e.passDeviationDb = std::max(e.passDeviationDb, std::fabs(decibel(a)));
-        }
-    }
-    return e;
-}
-
-// The width of the transition at centre between bands below and above: from the first grid
-// point, walking from the centre into the pass band, where the magnitude is within
-// tolerance of 1, to the first, walking into the stop band, where it is at most tolerance.
-// Unset when either walk reaches the far end of its band first.
-std::optional<double> transitionWidth(const Magnitudes& mag, int m, double centre, const CFilterBand& below,
-    const CFilterBand& above, double tolerance)
-{
-    const auto meets = [&](const CFilterBand& band, int k) {
-        const double a = mag[k];
-        return band.bPass ? std::fabs(a - 1.0) <= tolerance : a <= tolerance;
-    };
-    const int middle = static_cast<int>(std::lround(centre * m));
-    int low = middle, high = middle;
-    const int lowest = indicesOf(below, m).first, highest = indicesOf(above, m).second;
-    while (low >= lowest && !meets(below, low))
-        --low;
-    while (high <= highest && !meets(above, high))
-        ++high;
-    if (low < lowest || high > highest)
-        return std::nullopt;
-    return static_cast<double>(high - low) / m;
-}
-
-void measureBands(const Magnitudes& mag, int m, CFilterMeasurement& r)
-{
-    const CBandExtremes e = bandExtremes(mag, m, r.bands);
-    if (e.anyPass) {
-        r.passRipple = decibel(e.passMax) - decibel(e.passMin);
-        r.passDeviation = e.passDeviationDb;
-    }
-    if (e.anyStop)
-        r.stopAttenuation = -decibel(e.stopMax);
-    const double tolerance = std::pow(10.0, -r.design.dAttenuation / 20.0);
-    const std::vector<CFilterBand>& bands = r.bands.bands;
-    for (size_t k = 0; k < r.bands.centres.size(); ++k)
-        r.transitionWidths.push_back(transitionWidth(mag, m, r.bands.centres[k], bands[k], bands[k + 1], tolerance));
 }
 
 int symmetryOf(const CRealArray& h)
@@ -138,35 +232,42 @@ void measureDelay(const CGridResponse& grid, double level, CFilterMeasurement& r
     }
 }
 
-}  // namespace
-
-CDesignBands DesignBands(const CDesignRecord& design, int n)
+void checkArguments(const CRealArray& h, const std::optional<CRequirements>& requirements)
 {
-    CDesignBands result;
-    if (design.nMethod == DesignNone)
-        return result;
-    checkRecord(design);
-    std::vector<double> cutoffs = {design.dLow};
-    if (design.nType >= BandPass)
-        cutoffs.push_back(design.dHigh);
-    for (double f : cutoffs)
-        result.centres.push_back(design.nMethod == DesignKaiser ? DesignedCutoff(f, n) : f);
-    // A single coefficient has no transition to speak of: everything is excluded.
-    result.dWidth = n >= 2 ? KaiserTransitionWidth(design.dAttenuation, n) : HUGE_VAL;
-    bool pass = design.nType == LowPass || design.nType == BandElimination;
-    double from = 0.0;
-    for (double centre : result.centres) {
-        result.bands.push_back({from, centre - result.dWidth / 2, pass});
-        from = centre + result.dWidth / 2;
-        pass = !pass;
-    }
-    result.bands.push_back({from, 0.5, pass});
-    return result;
+    MeasurementGridSize(h.GetSize());
+    for (int i = 0; i < h.GetSize(); ++i)
+        if (!std::isfinite(h[i]))
+            throw std::invalid_argument("coefficients to measure must be finite");
+    if (requirements)
+        CheckRequirements(*requirements);
 }
 
-bool CFilterMeasurement::AttenuationMissed() const
+// The band figures against the requirements, if any.
+void judgeBands(const CMeasured& f, CFilterMeasurement& r)
 {
-    return design.nMethod != DesignNone && stopAttenuation && *stopAttenuation < design.dAttenuation - 1.0;
+    if (!r.requirements)
+        return;
+    for (const CRequirementBand& band : RequirementBands(*r.requirements))
+        r.bands.push_back(judgeBand(f, band));
+    combineBands(r);
+}
+
+void measurePeak(const CMeasured& f, CFilterMeasurement& r)
+{
+    const CRealArray& mag = f.grid.magnitude;
+    const int m = f.grid.m;
+    const double* begin = mag.data();
+    const double* largest = std::max_element(begin, begin + mag.GetSize());
+    r.peak = f.Figure({*largest, static_cast<double>(largest - begin) / m});
+    r.edges3dB = crossings(mag, m, *largest * std::pow(10.0, -3.0 / 20.0));
+    r.edges6dB = crossings(mag, m, *largest * std::pow(10.0, -6.0 / 20.0));
+}
+
+}  // namespace
+
+bool CFilterMeasurement::MeetsRequirements() const
+{
+    return requirements && !PassMissed() && !StopMissed();
 }
 
 int MeasurementGridSize(int n)
@@ -179,23 +280,49 @@ int MeasurementGridSize(int n)
     return m;
 }
 
-CFilterMeasurement MeasureFilter(const CRealArray& coefficients, const CDesignRecord& design)
+double MagnitudeDb(double magnitude)
 {
-    const int m = MeasurementGridSize(coefficients.GetSize());
+    if (!(magnitude > 0.0))
+        return kZeroMagnitudeDb;
+    return std::min(20.0 * std::log10(magnitude), -kZeroMagnitudeDb);
+}
+
+CFilterMeasurement MeasureFilter(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
+    const CDesignRecord& design)
+{
+    checkArguments(coefficients, requirements);
     CFilterMeasurement r;
     r.nLength = coefficients.GetSize();
     r.design = design;
-    r.bands = DesignBands(design, r.nLength);
-    const CGridResponse grid = GridResponse(coefficients, m);
-    const Magnitudes& mag = grid.magnitude;
-    const double peak = mag.GetMax();
-    r.edges3dB = crossings(mag, m, peak * std::pow(10.0, -3.0 / 20.0));
-    r.edges6dB = crossings(mag, m, peak * std::pow(10.0, -6.0 / 20.0));
-    measureBands(mag, m, r);
-    const double* h = coefficients.data();
-    r.dDcGain = std::accumulate(h, h + r.nLength, 0.0);
-    r.dAbsSum = std::accumulate(h, h + r.nLength, 0.0, [](double sum, double v) { return sum + std::fabs(v); });
+    r.requirements = requirements;
     r.nSymmetry = symmetryOf(coefficients);
-    measureDelay(grid, peak * std::pow(10.0, -3.0 / 20.0), r);
+    const int m = MeasurementGridSize(r.nLength);
+    const double scale = scaleOf(coefficients);
+    const CRealArray h = divided(coefficients, scale);
+    const CGridResponse grid = gridOf(h, m, r.nSymmetry == Asymmetric);
+    const CResponseProbe probe(h);
+    const CMeasured measured{probe, {grid.magnitude, m}, scale};
+    judgeBands(measured, r);
+    measureTransitions(measured, r);
+    measurePeak(measured, r);
+    const double* c = coefficients.data();
+    r.dDcGain = std::accumulate(c, c + r.nLength, 0.0);
+    r.dAbsSum = std::accumulate(c, c + r.nLength, 0.0, [](double sum, double v) { return sum + std::fabs(v); });
+    measureDelay(grid, grid.magnitude.GetMax() * std::pow(10.0, -3.0 / 20.0), r);
+    return r;
+}
+
+CFilterMeasurement JudgeFilter(const CRealArray& coefficients, const CRequirements& requirements)
+{
+    checkArguments(coefficients, requirements);
+    CFilterMeasurement r;
+    r.nLength = coefficients.GetSize();
+    r.requirements = requirements;
+    const int m = MeasurementGridSize(r.nLength);
+    const double scale = scaleOf(coefficients);
+    const CRealArray h = divided(coefficients, scale);
+    const CGridResponse grid = gridOf(h, m, false);
+    const CResponseProbe probe(h);
+    judgeBands({probe, {grid.magnitude, m}, scale}, r);
     return r;
 }

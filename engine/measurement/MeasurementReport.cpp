@@ -12,19 +12,26 @@ using text::Tr;
 using text::TrNoop;
 
 const char* const kNotDesigned = TrNoop("MeasurementReport",
-    "unknown: the coefficients were not designed here (they were written, converted to minimum phase or loaded)");
-const char* const kUnknown = TrNoop("MeasurementReport", "unknown");
+    "not designed here (the coefficients were written, converted to minimum phase or loaded)");
+const char* const kNoRequirements = TrNoop("MeasurementReport", "unknown: the filter has no requirements");
 const char* const kTypeNames[] = {TrNoop("MeasurementReport", "low pass"), TrNoop("MeasurementReport", "high pass"),
     TrNoop("MeasurementReport", "band pass"), TrNoop("MeasurementReport", "band elimination")};
 constexpr size_t kMaxListed = 8;
 
 std::string number(double v) { return FormatGeneral(v, 6); }
+std::string decibels(double v) { return FormatGeneral(v, 3); }
 
 std::string frequency(double f, double sampleRate)
 {
     if (!(sampleRate > 0.0))
         return number(f);
     return Tr("MeasurementReport", "%1 (%2)").arg(number(f)).arg(FormatFrequency(f, sampleRate));
+}
+
+// A frequency as short as the status bar wants it: in Hz with a sample rate, else the fraction.
+std::string shortFrequency(double f, double sampleRate)
+{
+    return sampleRate > 0.0 ? FormatFrequency(f, sampleRate) : number(f);
 }
 
 std::string frequencies(const std::vector<double>& list, double sampleRate)
@@ -41,6 +48,8 @@ std::string frequencies(const std::vector<double>& list, double sampleRate)
 
 std::string widths(const std::vector<std::optional<double>>& list, double sampleRate)
 {
+    if (list.empty())
+        return Tr("MeasurementReport", kNoRequirements);
     std::string text;
     for (size_t i = 0; i < list.size(); ++i)
         text += (i ? ", " : "")
@@ -48,58 +57,72 @@ std::string widths(const std::vector<std::optional<double>>& list, double sample
     return text;
 }
 
-// A figure in dB, or why there is none: no pass band (pass) or stop band outside the transitions.
-std::string decibels(const std::optional<double>& v, bool pass)
+// "meets", or "misses by X dB at F" for an excess above 0.
+std::string verdict(const CFigure& excess, double sampleRate)
 {
-    if (v)
-        return Tr("MeasurementReport", "%1 dB").arg(number(*v));
-    return pass ? Tr("MeasurementReport", "none: no pass band outside the transitions")
-                : Tr("MeasurementReport", "none: no stop band outside the transitions");
+    if (excess.dDb <= 0.0)
+        return Tr("MeasurementReport", "meets");
+    return Tr("MeasurementReport", "misses by %1 dB at %2").arg(decibels(excess.dDb)).arg(frequency(excess.dFrequency, sampleRate));
 }
 
-std::string cutoff(double f, double centre, double sampleRate)
+void addDesign(std::vector<CReportLine>& lines, const CDesignRecord& d, double sampleRate)
 {
-    const std::string text = frequency(f, sampleRate);
-    if (centre == f)
-        return text;
-    return Tr("MeasurementReport", "%1, transition centred at %2").arg(text).arg(number(centre));
-}
-
-void addDesign(std::vector<CReportLine>& lines, const CFilterMeasurement& m, double sampleRate)
-{
-    const CDesignRecord& d = m.design;
     lines.push_back({Tr("MeasurementReport", "type"), Tr("MeasurementReport", kTypeNames[d.nType])});
-    lines.push_back({Tr("MeasurementReport", "low cut-off"), cutoff(d.dLow, m.bands.centres.at(0), sampleRate)});
+    lines.push_back({Tr("MeasurementReport", "low cut-off"), frequency(d.dLow, sampleRate)});
     if (d.nType >= BandPass)
-        lines.push_back({Tr("MeasurementReport", "high cut-off"), cutoff(d.dHigh, m.bands.centres.at(1), sampleRate)});
+        lines.push_back({Tr("MeasurementReport", "high cut-off"), frequency(d.dHigh, sampleRate)});
     lines.push_back(
-        {Tr("MeasurementReport", "asked attenuation"), Tr("MeasurementReport", "%1 dB").arg(number(d.dAttenuation))});
+        {Tr("MeasurementReport", "design attenuation"), Tr("MeasurementReport", "%1 dB").arg(number(d.dAttenuation))});
     if (d.nMethod == DesignKaiser)
         lines.push_back({Tr("MeasurementReport", "Kaiser beta"), number(KaiserBeta(d.dAttenuation))});
-    lines.push_back({Tr("MeasurementReport", "excluded transition width"),
-        Tr("MeasurementReport", "%1 (Kaiser's formula)").arg(frequency(m.bands.dWidth, sampleRate))});
 }
 
-void addAchieved(std::vector<CReportLine>& lines, const CFilterMeasurement& m)
+void addPassBand(std::vector<CReportLine>& lines, const CFilterMeasurement& m, double sampleRate)
 {
-    if (m.design.nMethod == DesignNone) {
-        for (const char* name :
-            {TrNoop("MeasurementReport", "pass-band ripple"), TrNoop("MeasurementReport", "pass-band deviation"),
-                TrNoop("MeasurementReport", "stop-band attenuation")})
-            lines.push_back({Tr("MeasurementReport", name), Tr("MeasurementReport", kUnknown)});
+    const double asked = m.requirements->dRipple;
+    const double over = *m.passRipple - asked;
+    std::string ripple = Tr("MeasurementReport", "%1 dB peak-to-peak, from %2 dB at %3 to %4 dB at %5")
+                             .arg(number(*m.passRipple))
+                             .arg(decibels(m.passSmallest->dDb))
+                             .arg(frequency(m.passSmallest->dFrequency, sampleRate))
+                             .arg(decibels(m.passLargest->dDb))
+                             .arg(frequency(m.passLargest->dFrequency, sampleRate));
+    ripple = over > 0.0 ? Tr("MeasurementReport", "%1; misses the asked %2 dB by %3 dB").arg(ripple).arg(number(asked)).arg(decibels(over)).str()
+                        : Tr("MeasurementReport", "%1; meets the asked %2 dB").arg(ripple).arg(number(asked)).str();
+    lines.push_back({Tr("MeasurementReport", "pass-band ripple"), ripple, over > 0.0});
+    lines.push_back({Tr("MeasurementReport", "pass-band deviation"),
+        Tr("MeasurementReport", "%1 dB from 0 dB at %2; %3")
+            .arg(number(m.passDeviation->dDb))
+            .arg(frequency(m.passDeviation->dFrequency, sampleRate))
+            .arg(verdict(*m.passExcess, sampleRate)),
+        m.PassMissed()});
+}
+
+void addStopBand(std::vector<CReportLine>& lines, const CFilterMeasurement& m, double sampleRate)
+{
+    lines.push_back({Tr("MeasurementReport", "stop-band attenuation"),
+        Tr("MeasurementReport", "%1 dB at %2, %3 dB asked; %4")
+            .arg(number(-m.stopLargest->dDb))
+            .arg(frequency(m.stopLargest->dFrequency, sampleRate))
+            .arg(number(m.requirements->dAttenuation))
+            .arg(verdict(*m.stopExcess, sampleRate)),
+        m.StopMissed()});
+}
+
+void addAchieved(std::vector<CReportLine>& lines, const CFilterMeasurement& m, double sampleRate)
+{
+    if (!m.requirements) {
+        for (const char* name : {TrNoop("MeasurementReport", "pass-band ripple"),
+                 TrNoop("MeasurementReport", "pass-band deviation"), TrNoop("MeasurementReport", "stop-band attenuation")})
+            lines.push_back({Tr("MeasurementReport", name), Tr("MeasurementReport", kNoRequirements)});
         return;
     }
-    lines.push_back({Tr("MeasurementReport", "pass-band ripple"),
-        m.passRipple ? Tr("MeasurementReport", "%1 dB peak-to-peak").arg(number(*m.passRipple)).str()
-                     : decibels(m.passRipple, true)});
-    lines.push_back({Tr("MeasurementReport", "pass-band deviation"), decibels(m.passDeviation, true)});
-    CReportLine stop{
-        Tr("MeasurementReport", "stop-band attenuation"), decibels(m.stopAttenuation, false), m.AttenuationMissed()};
-    if (stop.bMarked)
-        stop.strValue = Tr("MeasurementReport", "%1, more than 1 dB short of the asked %2 dB")
-                            .arg(stop.strValue)
-                            .arg(number(m.design.dAttenuation));
-    lines.push_back(stop);
+    lines.push_back({Tr("MeasurementReport", "requirements"), DescribeRequirements(*m.requirements, sampleRate)});
+    if (m.passRipple)
+        addPassBand(lines, m, sampleRate);
+    if (m.stopLargest)
+        addStopBand(lines, m, sampleRate);
+    lines.push_back({Tr("MeasurementReport", "verdict"), VerdictText(m, sampleRate), !m.MeetsRequirements()});
 }
 
 std::string groupDelay(const CFilterMeasurement& m, double sampleRate)
@@ -116,12 +139,26 @@ std::string groupDelay(const CFilterMeasurement& m, double sampleRate)
         .arg(samples(m.dDelayMax));
 }
 
-// The figures nobody can know for coefficients that were not designed here.
-void addUnknownDesign(std::vector<CReportLine>& lines)
+void addEdges(std::vector<CReportLine>& lines, const CFilterMeasurement& m, double sampleRate)
 {
-    for (const char* name : {TrNoop("MeasurementReport", "type"), TrNoop("MeasurementReport", "cut-offs"),
-             TrNoop("MeasurementReport", "asked attenuation")})
-        lines.push_back({Tr("MeasurementReport", name), Tr("MeasurementReport", kUnknown)});
+    const auto edges = [&](const std::vector<double>& list, int below) {
+        return Tr("MeasurementReport", "%1; %2 dB below the peak gain of %3 dB at %4")
+            .arg(frequencies(list, sampleRate))
+            .arg(below)
+            .arg(decibels(m.peak.dDb))
+            .arg(frequency(m.peak.dFrequency, sampleRate));
+    };
+    lines.push_back({Tr("MeasurementReport", "-3 dB edges"), edges(m.edges3dB, 3)});
+    lines.push_back({Tr("MeasurementReport", "-6 dB edges"), edges(m.edges6dB, 6)});
+}
+
+// "pass band by 0.777 dB at 0.416667" for a band kind that misses.
+std::string missOf(const char* kind, const CFigure& excess, double sampleRate)
+{
+    return Tr("MeasurementReport", "%1 by %2 dB at %3")
+        .arg(Tr("MeasurementReport", kind))
+        .arg(decibels(excess.dDb))
+        .arg(shortFrequency(excess.dFrequency, sampleRate));
 }
 
 }  // namespace
@@ -134,14 +171,10 @@ std::vector<CReportLine> MeasurementReport(const CFilterMeasurement& m, double s
     std::vector<CReportLine> lines = {{Tr("MeasurementReport", "length"), std::to_string(m.nLength)},
         {Tr("MeasurementReport", "design"), Tr("MeasurementReport", methods[m.design.nMethod])}};
     if (designed)
-        addDesign(lines, m, sampleRate);
-    else
-        addUnknownDesign(lines);
-    addAchieved(lines, m);
-    lines.push_back({Tr("MeasurementReport", "-3 dB edges"), frequencies(m.edges3dB, sampleRate)});
-    lines.push_back({Tr("MeasurementReport", "-6 dB edges"), frequencies(m.edges6dB, sampleRate)});
-    lines.push_back({Tr("MeasurementReport", "transition width"),
-        designed ? widths(m.transitionWidths, sampleRate) : Tr("MeasurementReport", kUnknown).str()});
+        addDesign(lines, m.design, sampleRate);
+    addAchieved(lines, m, sampleRate);
+    lines.push_back({Tr("MeasurementReport", "transition width"), widths(m.transitionWidths, sampleRate)});
+    addEdges(lines, m, sampleRate);
     lines.push_back({Tr("MeasurementReport", "DC gain"), number(m.dDcGain)});
     lines.push_back({Tr("MeasurementReport", "sum of |h|"), number(m.dAbsSum)});
     const char* const symmetry[] = {TrNoop("MeasurementReport", "no"),
@@ -149,6 +182,70 @@ std::vector<CReportLine> MeasurementReport(const CFilterMeasurement& m, double s
     lines.push_back({Tr("MeasurementReport", "symmetric"), Tr("MeasurementReport", symmetry[m.nSymmetry])});
     lines.push_back({Tr("MeasurementReport", "group delay"), groupDelay(m, sampleRate)});
     return lines;
+}
+
+std::string VerdictText(const CFilterMeasurement& m, double sampleRate)
+{
+    if (!m.requirements)
+        return {};
+    if (m.MeetsRequirements())
+        return Tr("MeasurementReport", "Meets the requirements");
+    const char* const pass = TrNoop("MeasurementReport", "pass band");
+    const char* const stop = TrNoop("MeasurementReport", "stop band");
+    if (!m.StopMissed())
+        return Tr("MeasurementReport", "Misses: %1").arg(missOf(pass, *m.passExcess, sampleRate));
+    if (!m.PassMissed())
+        return Tr("MeasurementReport", "Misses: %1").arg(missOf(stop, *m.stopExcess, sampleRate));
+    return Tr("MeasurementReport", "Misses: %1")
+        .arg(Tr("MeasurementReport", "%1; %2").arg(missOf(pass, *m.passExcess, sampleRate)).arg(missOf(stop, *m.stopExcess, sampleRate)));
+}
+
+text::CMessage VerdictSummary(const CFilterMeasurement& m, double sampleRate)
+{
+    if (!m.requirements)
+        return CMessage::Verbatim("");
+    if (m.MeetsRequirements())
+        return Tr("MeasurementReport", "meets the requirements");
+    const auto miss = [sampleRate](const char* kind, const CFigure& excess) {
+        return Tr("MeasurementReport", "%1 misses by %2 dB at %3")
+            .arg(Tr("MeasurementReport", kind))
+            .arg(decibels(excess.dDb))
+            .arg(shortFrequency(excess.dFrequency, sampleRate));
+    };
+    if (!m.StopMissed())
+        return miss(TrNoop("MeasurementReport", "pass band"), *m.passExcess);
+    if (!m.PassMissed())
+        return miss(TrNoop("MeasurementReport", "stop band"), *m.stopExcess);
+    return Tr("MeasurementReport", "%1; %2")
+        .arg(miss(TrNoop("MeasurementReport", "pass band"), *m.passExcess))
+        .arg(miss(TrNoop("MeasurementReport", "stop band"), *m.stopExcess));
+}
+
+std::vector<std::string> MissLines(const CFilterMeasurement& m, double sampleRate)
+{
+    std::vector<std::string> lines;
+    if (m.PassMissed())
+        lines.push_back(Tr("MeasurementReport", "pass band: %1").arg(verdict(*m.passExcess, sampleRate)));
+    if (m.StopMissed())
+        lines.push_back(Tr("MeasurementReport", "stop band: %1").arg(verdict(*m.stopExcess, sampleRate)));
+    return lines;
+}
+
+std::string DescribeRequirements(const CRequirements& r, double sampleRate)
+{
+    std::string bands;
+    for (const CRequirementBand& band : RequirementBands(r))
+        bands += (bands.empty() ? "" : ", ")
+            + Tr("MeasurementReport", "%1 %2 .. %3")
+                  .arg(band.IsStop() ? Tr("MeasurementReport", "stop band") : Tr("MeasurementReport", "pass band"))
+                  .arg(shortFrequency(band.dFrom, sampleRate))
+                  .arg(shortFrequency(band.dTo, sampleRate))
+                  .str();
+    return Tr("MeasurementReport", "%1; %2; ripple %3 dB; attenuation %4 dB")
+        .arg(Tr("MeasurementReport", kTypeNames[r.nType]))
+        .arg(bands)
+        .arg(number(r.dRipple))
+        .arg(number(r.dAttenuation));
 }
 
 std::string FormatReport(const std::vector<CReportLine>& lines)

@@ -17,7 +17,7 @@ protected:
         TestApplication();
         CEquirippleData data;
         data.m_nLength = 31;
-        m_dialog = std::make_unique<CEquirippleDlg>(data, sampleRateHz, nullptr);
+        m_dialog = std::make_unique<CEquirippleDlg>(data, sampleRateHz, CEquirippleShortest(), nullptr);
         m_dialog->show();
     }
     QLineEdit* Edit(int id) { return m_dialog->GetEdit(id); }
@@ -60,6 +60,28 @@ TEST_F(EquirippleDialog, LabelsAndEnablesTheBandEdgesOfTheChosenType)
     EXPECT_EQ(m_dialog->GetEdgeLabel(0)->text(), "Lower Pass Edge:");
     EXPECT_EQ(m_dialog->GetEdgeLabel(3)->text(), "Upper Pass Edge:");
     EXPECT_TRUE(Edit(IDC_EDGE4)->isEnabled());
+}
+
+TEST_F(EquirippleDialog, LaysOutEveryControlWithoutOverlap)
+{
+    Open(0.0);
+    QList<QWidget*> shown;
+    for (QWidget* w : m_dialog->findChildren<QWidget*>())
+        if (w->isVisible() && (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)))
+            shown.append(w);
+    const auto onDialog = [this](QWidget* w) { return QRect(w->mapTo(m_dialog.get(), QPoint(0, 0)), w->size()); };
+    for (int i = 0; i < shown.size(); ++i)
+        for (int j = i + 1; j < shown.size(); ++j)
+            EXPECT_FALSE(onDialog(shown[i]).intersects(onDialog(shown[j])))
+                << shown[i]->objectName().toStdString() << " '" << shown[i]->property("text").toString().toStdString()
+                << "' overlaps " << shown[j]->objectName().toStdString() << " '"
+                << shown[j]->property("text").toString().toStdString() << "'";
+    // Use Estimate beside the length, Shortest below it, the weights above both.
+    const QRect length = onDialog(Edit(IDC_LENGTH));
+    const QRect shortest = onDialog(m_dialog->findChild<QPushButton*>(QString("IDC_%1").arg(IDC_SHORTEST)));
+    EXPECT_EQ(onDialog(m_dialog->GetEstimateButton()).center().y(), length.center().y());
+    EXPECT_GT(shortest.top(), length.bottom());
+    EXPECT_LT(onDialog(Edit(IDC_WEIGHTS)).bottom(), length.top());
 }
 
 TEST_F(EquirippleDialog, EstimateFollowsTheConditionsAndItsButtonTakesIt)

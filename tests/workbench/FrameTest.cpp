@@ -77,7 +77,7 @@ TEST_F(FrameTest, MenusCarryTheirTextsInOrder)
     // The described items in their order, the added ones after their kin.
     EXPECT_EQ(itemTexts(menus[1]->menu()),
         QStringList({"表示データ選択", "振幅特性dB表示", "目盛表示(&G)", "サンプリング周波数の指定(&R)...", "-",
-            "零点表示", "フィルタ特性の測定(&P)...", "-", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}));
+            "零点表示", "フィルタ特性の測定(&P)...", "フィルタの要件(&Q)...", "-", "ﾂｰﾙ ﾊﾞｰ(&T)", "ｽﾃｰﾀｽ ﾊﾞｰ(&S)"}));
     EXPECT_EQ(itemTexts(menus[1]->menu()->actions()[0]->menu()),
         QStringList({"インパルス応答", "周波数-振幅特性", "周波数-位相特性", "周波数特性（実部）", "周波数特性（虚部）",
             "周波数-群遅延特性", "ステップ応答"}));
@@ -249,7 +249,7 @@ TEST_F(FrameTest, FilterPropertiesReportTheDesignAndMarkAMissedAttenuation)
     EXPECT_EQ(design, "Kaiser window");
     EXPECT_TRUE(cutoff.startsWith("0.25 (12 kHz)")) << cutoff.toStdString();
     EXPECT_TRUE(marked);
-    EXPECT_TRUE(stop.contains("short of the asked 60 dB")) << stop.toStdString();
+    EXPECT_TRUE(stop.contains(", 60 dB asked; misses by ")) << stop.toStdString();
 }
 
 TEST_F(FrameTest, FormSurvivesEnlargingDraggingTheSplitterAndShrinkingAndItsHandleShows)

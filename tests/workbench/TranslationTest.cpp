@@ -1,5 +1,7 @@
 // The workbench in both languages: the translation files are whole and match the code,
 // menus keep their mnemonics and accelerators, and the language follows the user's.
+#include "CRequirementsDlg.h"
+#include "CVerdictPane.h"
 #include "RunProgram.h"
 #include "TempFolder.h"
 #include "WorkbenchCommandLine.h"
@@ -7,12 +9,14 @@
 #include "WorkbenchTestSupport.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <fstream>
 #include <map>
+#include <new>
 #include <set>
 
 namespace {
@@ -157,6 +161,23 @@ protected:
     }
 };
 
+// An object whose every event fails for want of memory.
+class CFailingObject : public QObject {
+public:
+    bool event(QEvent*) override { throw std::bad_alloc(); }
+};
+
+TEST_P(LanguageTest, AFailureLeavingAnEventHandlerIsShownAndTheWorkbenchGoesOn)
+{
+    CMessageWatch box;
+    CFailingObject failing;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&failing, &event));
+    EXPECT_EQ(box.Text(), GetParam() == WorkbenchLanguage::Japanese ? QString("メモリが足りません。") : QString("Not enough memory."));
+    DesignLowPass();
+    EXPECT_EQ(Doc().m_nLength, 31);
+}
+
 TEST_P(LanguageTest, NoMenuHasTwoItemsOfOneMnemonic)
 {
     std::vector<QMenu*> menus;
@@ -178,6 +199,26 @@ TEST_P(LanguageTest, NoMenuHasTwoItemsOfOneMnemonic)
         }
     }
     EXPECT_EQ(menus.size(), 5u);  // four menus and the display submenu
+}
+
+TEST_P(LanguageTest, RequirementsDialogAndVerdictSpeakTheLanguage)
+{
+    const bool japanese = GetParam() == WorkbenchLanguage::Japanese;
+    DesignLowPass();
+    QString title;
+    QStringList labels;
+    CModalWatch<CRequirementsDlg> look([&](CRequirementsDlg* dialog) {
+        title = dialog->windowTitle();
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            labels << label->text();
+        dialog->reject();
+    });
+    Run(ID_VIEW_REQUIREMENTS);
+    EXPECT_EQ(title, japanese ? "フィルタの要件" : "Filter Requirements");
+    EXPECT_TRUE(labels.contains(japanese ? "通過域リップル:" : "Pass-Band Ripple:")) << labels.join("|").toStdString();
+    Run(ID_VIEW_SCALE);
+    EXPECT_TRUE(Frame().GetVerdictPane()->text().startsWith(japanese ? "要件を満たしていません: 通過域が " : "Misses: pass band by "))
+        << Frame().GetVerdictPane()->text().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, LanguageTest,

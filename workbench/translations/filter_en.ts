@@ -166,6 +166,10 @@
         <source>from ripple and attenuation</source>
         <translation>from ripple and attenuation</translation>
     </message>
+    <message>
+        <source>Shortest</source>
+        <translation>Shortest</translation>
+    </message>
 </context>
 <context>
     <name>CExportDlg</name>
@@ -327,6 +331,58 @@
         <source>The minimum-phase filter could not be rebuilt from the zeros.</source>
         <translation>The minimum-phase filter could not be rebuilt from the zeros.</translation>
     </message>
+    <message>
+        <source>The coefficients were not installed: %1.</source>
+        <translation>The coefficients were not installed: %1.</translation>
+    </message>
+    <message>
+        <source>Designing and measuring %1 taps...</source>
+        <translation>Designing and measuring %1 taps...</translation>
+    </message>
+    <message>
+        <source>No length up to %1 gives a design that meets the requirements.</source>
+        <translation>No length up to %1 gives a design that meets the requirements.</translation>
+    </message>
+    <message>
+        <source>No length up to %1 meets the requirements: at %2 taps the filter still misses them (%3).</source>
+        <translation>No length up to %1 meets the requirements: at %2 taps the filter still misses them (%3).</translation>
+    </message>
+    <message>
+        <source>A window design deviates in its pass band about as far as in its stop band: for a ripple of %1 dB raise the attenuation to at least %2 dB.</source>
+        <translation>A window design deviates in its pass band about as far as in its stop band: for a ripple of %1 dB raise the attenuation to at least %2 dB.</translation>
+    </message>
+    <message>
+        <source>The search needs the transition width to reach: enter a length whose Kaiser transition width to aim at, estimate the length first, or state the requirements (View menu).</source>
+        <translation>The search needs the transition width to reach: enter a length whose Kaiser transition width to aim at, estimate the length first, or state the requirements (View menu).</translation>
+    </message>
+    <message>
+        <source>Shortest filter</source>
+        <translation>Shortest filter</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged: %2</source>
+        <translation>&quot;%1&quot; is damaged: %2</translation>
+    </message>
+    <message>
+        <source>the requirements were derived from the document&apos;s type, cut-offs and attenuation</source>
+        <translation>the requirements were derived from the document&apos;s type, cut-offs and attenuation</translation>
+    </message>
+    <message>
+        <source>the document&apos;s type, cut-offs and attenuation give none: state them in the View menu</source>
+        <translation>the document&apos;s type, cut-offs and attenuation give none: state them in the View menu</translation>
+    </message>
+    <message>
+        <source>No requirements beside the document; %1.</source>
+        <translation>No requirements beside the document; %1.</translation>
+    </message>
+    <message>
+        <source>The requirements beside the document were not taken (%1); %2.</source>
+        <translation>The requirements beside the document were not taken (%1); %2.</translation>
+    </message>
+    <message>
+        <source>The document was saved, but not its requirements: %1.</source>
+        <translation>The document was saved, but not its requirements: %1.</translation>
+    </message>
 </context>
 <context>
     <name>CFilterPropertiesDlg</name>
@@ -335,13 +391,13 @@
         <translation>Filter Properties</translation>
     </message>
     <message>
-        <source>The achieved attenuation misses the asked one by more than 1 dB.</source>
-        <translation>The achieved attenuation misses the asked one by more than 1 dB.</translation>
-    </message>
-    <message>
         <source>%1:</source>
         <comment>a figure&apos;s name as a label</comment>
         <translation>%1:</translation>
+    </message>
+    <message>
+        <source>The filter misses its requirements here.</source>
+        <translation>The filter misses its requirements here.</translation>
     </message>
 </context>
 <context>
@@ -464,6 +520,10 @@
         <source>ｷｬﾝｾﾙ</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Shortest</source>
+        <translation>Shortest</translation>
+    </message>
 </context>
 <context>
     <name>CPictureDlg</name>
@@ -486,6 +546,85 @@
     <message>
         <source> pixels</source>
         <translation> pixels</translation>
+    </message>
+</context>
+<context>
+    <name>CRequirementsDlg</name>
+    <message>
+        <source>Pass Band Edge:</source>
+        <translation>Pass Band Edge:</translation>
+    </message>
+    <message>
+        <source>Stop Band Edge:</source>
+        <translation>Stop Band Edge:</translation>
+    </message>
+    <message>
+        <source>Lower Stop Edge:</source>
+        <translation>Lower Stop Edge:</translation>
+    </message>
+    <message>
+        <source>Lower Pass Edge:</source>
+        <translation>Lower Pass Edge:</translation>
+    </message>
+    <message>
+        <source>Upper Pass Edge:</source>
+        <translation>Upper Pass Edge:</translation>
+    </message>
+    <message>
+        <source>Upper Stop Edge:</source>
+        <translation>Upper Stop Edge:</translation>
+    </message>
+    <message>
+        <source>Filter Requirements</source>
+        <translation>Filter Requirements</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Type of Filter</source>
+        <translation>Type of Filter</translation>
+    </message>
+    <message>
+        <source>Low Pass Filter</source>
+        <translation>Low Pass Filter</translation>
+    </message>
+    <message>
+        <source>High Pass Filter</source>
+        <translation>High Pass Filter</translation>
+    </message>
+    <message>
+        <source>Band Pass Filter</source>
+        <translation>Band Pass Filter</translation>
+    </message>
+    <message>
+        <source>Band Elimination Filter</source>
+        <translation>Band Elimination Filter</translation>
+    </message>
+    <message>
+        <source>Band Edges</source>
+        <translation>Band Edges</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>As per Sampling Frequency</source>
+        <translation>As per Sampling Frequency</translation>
+    </message>
+    <message>
+        <source>Pass-Band Ripple:</source>
+        <translation>Pass-Band Ripple:</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Stop-Band Attenuation:</source>
+        <translation>Stop-Band Attenuation:</translation>
     </message>
 </context>
 <context>
@@ -634,6 +773,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <translation>the line holds more values than the header&apos;s %1 columns</translation>
     </message>
     <message>
+        <source>the first line holds more than %1 names</source>
+        <translation>the first line holds more than %1 names</translation>
+    </message>
+    <message>
         <source>more than %1 values</source>
         <translation>more than %1 values</translation>
     </message>
@@ -654,8 +797,55 @@ Install them as the filter&apos;s coefficients?</translation>
         <translation>the text holds no number</translation>
     </message>
     <message>
-        <source>the scale shift makes a value too large for a double</source>
-        <translation>the scale shift makes a value too large for a double</translation>
+        <source>the scale shift</source>
+        <translation>the scale shift</translation>
+    </message>
+    <message>
+        <source>the time reversal</source>
+        <translation>the time reversal</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>the length</translation>
+    </message>
+    <message>
+        <source>%1 defines %2 a second time (first on line %3)</source>
+        <translation>%1 defines %2 a second time (first on line %3)</translation>
+    </message>
+    <message>
+        <source>the length %1 is not a whole number</source>
+        <translation>the length %1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number, as an element of %2 must be</source>
+        <translation>%1 is not a whole number, as an element of %2 must be</translation>
+    </message>
+    <message>
+        <source>%1 is outside the range of %2, %3 to %4</source>
+        <translation>%1 is outside the range of %2, %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 values, but the text holds %3</source>
+        <translation>%1 gives %2 values, but the text holds %3</translation>
+    </message>
+    <message>
+        <source>the array is declared with %1 elements, but holds %2</source>
+        <translation>the array is declared with %1 elements, but holds %2</translation>
+    </message>
+    <message>
+        <source>%1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>%1 is beyond ±%2, the largest magnitude a coefficient may have</translation>
+    </message>
+    <message>
+        <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
+        <translation>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientText</name>
+    <message>
+        <source>coefficient %1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>coefficient %1 is beyond ±%2, the largest magnitude a coefficient may have</translation>
     </message>
 </context>
 <context>
@@ -667,6 +857,21 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Please enter an integer between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogData</name>
+    <message>
+        <source>Please enter a number greater than %1 and at most 0.5.</source>
+        <translation>Please enter a number greater than %1 and at most 0.5.</translation>
+    </message>
+    <message>
+        <source>Please enter 0 for none or a number between %1 and %2.</source>
+        <translation>Please enter 0 for none or a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>The pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter.</source>
+        <translation>The pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter.</translation>
     </message>
 </context>
 <context>
@@ -798,6 +1003,17 @@ Install them as the filter&apos;s coefficients?</translation>
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>an unexpected failure</source>
+        <translation>an unexpected failure</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>it is not a regular file</source>
@@ -878,6 +1094,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
         <translation>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</translation>
     </message>
+    <message>
+        <source>the pass band holds none of the frequency points of the design</source>
+        <translation>the pass band holds none of the frequency points of the design</translation>
+    </message>
 </context>
 <context>
     <name>FilterDocFile</name>
@@ -929,6 +1149,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>the file is damaged: %1 is not finite</source>
         <translation>the file is damaged: %1 is not finite</translation>
     </message>
+    <message>
+        <source>the file announces %1 elements of %2; the workbench takes at most %3</source>
+        <translation>the file announces %1 elements of %2; the workbench takes at most %3</translation>
+    </message>
 </context>
 <context>
     <name>FixedPoint</name>
@@ -967,6 +1191,17 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>Stop-band attenuation: %1 dB (double), %2 dB (%3).</source>
         <translation>Stop-band attenuation: %1 dB (double), %2 dB (%3).</translation>
+    </message>
+    <message>
+        <source>Requirements: %1: %2 (double: %3).</source>
+        <translation>Requirements: %1: %2 (double: %3).</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <source>cannot write the standard output: %1</source>
+        <translation>cannot write the standard output: %1</translation>
     </message>
 </context>
 <context>
@@ -1281,17 +1516,17 @@ Scale</translation>
         <source>SCRL</source>
         <translation>SCRL</translation>
     </message>
+    <message>
+        <source>フィルタの要件(&amp;Q)...</source>
+        <translation>Filter Re&amp;quirements...</translation>
+    </message>
+    <message>
+        <source>フィルタが満たすべき帯域端、リップル、減衰量を表示し変更します</source>
+        <translation>Shows and changes the band edges, ripple and attenuation the filter must meet</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementReport</name>
-    <message>
-        <source>unknown: the coefficients were not designed here (they were written, converted to minimum phase or loaded)</source>
-        <translation>unknown: the coefficients were not designed here (they were written, converted to minimum phase or loaded)</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation>unknown</translation>
-    </message>
     <message>
         <source>low pass</source>
         <translation>low pass</translation>
@@ -1329,18 +1564,6 @@ Scale</translation>
         <translation>%1 dB</translation>
     </message>
     <message>
-        <source>none: no pass band outside the transitions</source>
-        <translation>none: no pass band outside the transitions</translation>
-    </message>
-    <message>
-        <source>none: no stop band outside the transitions</source>
-        <translation>none: no stop band outside the transitions</translation>
-    </message>
-    <message>
-        <source>%1, transition centred at %2</source>
-        <translation>%1, transition centred at %2</translation>
-    </message>
-    <message>
         <source>type</source>
         <translation>type</translation>
     </message>
@@ -1353,20 +1576,8 @@ Scale</translation>
         <translation>high cut-off</translation>
     </message>
     <message>
-        <source>asked attenuation</source>
-        <translation>asked attenuation</translation>
-    </message>
-    <message>
         <source>Kaiser beta</source>
         <translation>Kaiser beta</translation>
-    </message>
-    <message>
-        <source>excluded transition width</source>
-        <translation>excluded transition width</translation>
-    </message>
-    <message>
-        <source>%1 (Kaiser&apos;s formula)</source>
-        <translation>%1 (Kaiser&apos;s formula)</translation>
     </message>
     <message>
         <source>pass-band ripple</source>
@@ -1379,14 +1590,6 @@ Scale</translation>
     <message>
         <source>stop-band attenuation</source>
         <translation>stop-band attenuation</translation>
-    </message>
-    <message>
-        <source>%1 dB peak-to-peak</source>
-        <translation>%1 dB peak-to-peak</translation>
-    </message>
-    <message>
-        <source>%1, more than 1 dB short of the asked %2 dB</source>
-        <translation>%1, more than 1 dB short of the asked %2 dB</translation>
     </message>
     <message>
         <source>%1 samples</source>
@@ -1403,10 +1606,6 @@ Scale</translation>
     <message>
         <source>%1 to %2 within 3 dB of the largest amplitude</source>
         <translation>%1 to %2 within 3 dB of the largest amplitude</translation>
-    </message>
-    <message>
-        <source>cut-offs</source>
-        <translation>cut-offs</translation>
     </message>
     <message>
         <source>Kaiser window</source>
@@ -1464,6 +1663,106 @@ Scale</translation>
         <source>group delay</source>
         <translation>group delay</translation>
     </message>
+    <message>
+        <source>not designed here (the coefficients were written, converted to minimum phase or loaded)</source>
+        <translation>not designed here (the coefficients were written, converted to minimum phase or loaded)</translation>
+    </message>
+    <message>
+        <source>unknown: the filter has no requirements</source>
+        <translation>unknown: the filter has no requirements</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>meets</translation>
+    </message>
+    <message>
+        <source>misses by %1 dB at %2</source>
+        <translation>misses by %1 dB at %2</translation>
+    </message>
+    <message>
+        <source>design attenuation</source>
+        <translation>design attenuation</translation>
+    </message>
+    <message>
+        <source>%1 dB peak-to-peak, from %2 dB at %3 to %4 dB at %5</source>
+        <translation>%1 dB peak-to-peak, from %2 dB at %3 to %4 dB at %5</translation>
+    </message>
+    <message>
+        <source>%1; misses the asked %2 dB by %3 dB</source>
+        <translation>%1; misses the asked %2 dB by %3 dB</translation>
+    </message>
+    <message>
+        <source>%1; meets the asked %2 dB</source>
+        <translation>%1; meets the asked %2 dB</translation>
+    </message>
+    <message>
+        <source>%1 dB from 0 dB at %2; %3</source>
+        <translation>%1 dB from 0 dB at %2; %3</translation>
+    </message>
+    <message>
+        <source>%1 dB at %2, %3 dB asked; %4</source>
+        <translation>%1 dB at %2, %3 dB asked; %4</translation>
+    </message>
+    <message>
+        <source>requirements</source>
+        <translation>requirements</translation>
+    </message>
+    <message>
+        <source>verdict</source>
+        <translation>verdict</translation>
+    </message>
+    <message>
+        <source>%1; %2 dB below the peak gain of %3 dB at %4</source>
+        <translation>%1; %2 dB below the peak gain of %3 dB at %4</translation>
+    </message>
+    <message>
+        <source>%1 by %2 dB at %3</source>
+        <translation>%1 by %2 dB at %3</translation>
+    </message>
+    <message>
+        <source>Meets the requirements</source>
+        <translation>Meets the requirements</translation>
+    </message>
+    <message>
+        <source>pass band</source>
+        <translation>pass band</translation>
+    </message>
+    <message>
+        <source>stop band</source>
+        <translation>stop band</translation>
+    </message>
+    <message>
+        <source>Misses: %1</source>
+        <translation>Misses: %1</translation>
+    </message>
+    <message>
+        <source>meets the requirements</source>
+        <translation>meets the requirements</translation>
+    </message>
+    <message>
+        <source>%1 misses by %2 dB at %3</source>
+        <translation>%1 misses by %2 dB at %3</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>pass band: %1</source>
+        <translation>pass band: %1</translation>
+    </message>
+    <message>
+        <source>stop band: %1</source>
+        <translation>stop band: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 .. %3</source>
+        <translation>%1 %2 .. %3</translation>
+    </message>
+    <message>
+        <source>%1; %2; ripple %3 dB; attenuation %4 dB</source>
+        <translation>%1; %2; ripple %3 dB; attenuation %4 dB</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -1504,6 +1803,86 @@ Scale</translation>
     <message>
         <source>&quot;%1&quot;: the file is too short to hold a count</source>
         <translation>&quot;%1&quot;: the file is too short to hold a count</translation>
+    </message>
+</context>
+<context>
+    <name>Requirements</name>
+    <message>
+        <source>a band filter needs 4 band edges</source>
+        <translation>a band filter needs 4 band edges</translation>
+    </message>
+    <message>
+        <source>this filter type needs 2 band edges</source>
+        <translation>this filter type needs 2 band edges</translation>
+    </message>
+    <message>
+        <source>band edges must lie within 0 .. 0.5, none below the one before</source>
+        <translation>band edges must lie within 0 .. 0.5, none below the one before</translation>
+    </message>
+    <message>
+        <source>filter type must be 0 to 3</source>
+        <translation>filter type must be 0 to 3</translation>
+    </message>
+    <message>
+        <source>the pass-band ripple must be above 0 and at most %1 dB</source>
+        <translation>the pass-band ripple must be above 0 and at most %1 dB</translation>
+    </message>
+    <message>
+        <source>the stop-band attenuation must be 0 to %1 dB</source>
+        <translation>the stop-band attenuation must be 0 to %1 dB</translation>
+    </message>
+    <message>
+        <source>the cut-offs must lie within 0 .. 0.5, the high one above the low one</source>
+        <translation>the cut-offs must lie within 0 .. 0.5, the high one above the low one</translation>
+    </message>
+    <message>
+        <source>a transition width, ripple and attenuation must be positive</source>
+        <translation>a transition width, ripple and attenuation must be positive</translation>
+    </message>
+</context>
+<context>
+    <name>RequirementsDialogData</name>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>Please enter a number between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RequirementsFile</name>
+    <message>
+        <source>the field &quot;%1&quot; is missing or not a number</source>
+        <translation>the field &quot;%1&quot; is missing or not a number</translation>
+    </message>
+    <message>
+        <source>not a requirements file</source>
+        <translation>not a requirements file</translation>
+    </message>
+    <message>
+        <source>a version of the requirements file this program does not know</source>
+        <translation>a version of the requirements file this program does not know</translation>
+    </message>
+    <message>
+        <source>the field &quot;edges&quot; is missing or not a list</source>
+        <translation>the field &quot;edges&quot; is missing or not a list</translation>
+    </message>
+    <message>
+        <source>a band edge is not a number</source>
+        <translation>a band edge is not a number</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>the field &quot;type&quot; is not lowpass, highpass, bandpass or bandstop</source>
+        <translation>the field &quot;type&quot; is not lowpass, highpass, bandpass or bandstop</translation>
+    </message>
+</context>
+<context>
+    <name>ShortestLengthButton</name>
+    <message>
+        <source>The shortest length whose filter meets the requirements</source>
+        <translation>The shortest length whose filter meets the requirements</translation>
     </message>
 </context>
 <context>

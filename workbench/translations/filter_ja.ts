@@ -166,6 +166,10 @@
         <source>from ripple and attenuation</source>
         <translation>リップルと減衰量から</translation>
     </message>
+    <message>
+        <source>Shortest</source>
+        <translation>最短長</translation>
+    </message>
 </context>
 <context>
     <name>CExportDlg</name>
@@ -327,6 +331,58 @@
         <source>The minimum-phase filter could not be rebuilt from the zeros.</source>
         <translation>零点から最小位相フィルタを組み立てられませんでした。</translation>
     </message>
+    <message>
+        <source>The coefficients were not installed: %1.</source>
+        <translation>係数を設定しませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Designing and measuring %1 taps...</source>
+        <translation>%1 タップのフィルタを設計して測定しています...</translation>
+    </message>
+    <message>
+        <source>No length up to %1 gives a design that meets the requirements.</source>
+        <translation>%1 タップまでのどの長さでも要件を満たす設計が得られません。</translation>
+    </message>
+    <message>
+        <source>No length up to %1 meets the requirements: at %2 taps the filter still misses them (%3).</source>
+        <translation>%1 タップまでのどの長さでも要件を満たせません。%2 タップでもまだ満たしていません (%3)。</translation>
+    </message>
+    <message>
+        <source>A window design deviates in its pass band about as far as in its stop band: for a ripple of %1 dB raise the attenuation to at least %2 dB.</source>
+        <translation>窓関数による設計では通過域の偏差が阻止域とほぼ同じになります。リップル %1 dB には減衰量を %2 dB 以上にしてください。</translation>
+    </message>
+    <message>
+        <source>The search needs the transition width to reach: enter a length whose Kaiser transition width to aim at, estimate the length first, or state the requirements (View menu).</source>
+        <translation>探索には目標とする遷移帯域幅が必要です。その Kaiser 遷移帯域幅を目標とするフィルタ長を入力するか、先にフィルタ長を推定するか、要件を指定してください (表示メニュー)。</translation>
+    </message>
+    <message>
+        <source>Shortest filter</source>
+        <translation>最短のフィルタ</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is damaged: %2</source>
+        <translation>「%1」は壊れています: %2</translation>
+    </message>
+    <message>
+        <source>the requirements were derived from the document&apos;s type, cut-offs and attenuation</source>
+        <translation>要件はドキュメントの種類、遮断周波数、減衰量から求めました</translation>
+    </message>
+    <message>
+        <source>the document&apos;s type, cut-offs and attenuation give none: state them in the View menu</source>
+        <translation>ドキュメントの種類、遮断周波数、減衰量からは要件が求まりません。表示メニューで指定してください</translation>
+    </message>
+    <message>
+        <source>No requirements beside the document; %1.</source>
+        <translation>ドキュメントの横に要件のファイルがありません。%1。</translation>
+    </message>
+    <message>
+        <source>The requirements beside the document were not taken (%1); %2.</source>
+        <translation>ドキュメントの横の要件を読み込みませんでした (%1)。%2。</translation>
+    </message>
+    <message>
+        <source>The document was saved, but not its requirements: %1.</source>
+        <translation>ドキュメントは保存しましたが、要件は保存できませんでした: %1。</translation>
+    </message>
 </context>
 <context>
     <name>CFilterPropertiesDlg</name>
@@ -335,13 +391,13 @@
         <translation>フィルタ特性</translation>
     </message>
     <message>
-        <source>The achieved attenuation misses the asked one by more than 1 dB.</source>
-        <translation>実際の減衰量が指定した減衰量に 1 dB 以上届いていません。</translation>
-    </message>
-    <message>
         <source>%1:</source>
         <comment>a figure&apos;s name as a label</comment>
         <translation>%1:</translation>
+    </message>
+    <message>
+        <source>The filter misses its requirements here.</source>
+        <translation>フィルタはここで要件を満たしていません。</translation>
     </message>
 </context>
 <context>
@@ -464,6 +520,10 @@
         <source>ｷｬﾝｾﾙ</source>
         <translation>ｷｬﾝｾﾙ</translation>
     </message>
+    <message>
+        <source>Shortest</source>
+        <translation>Shortest</translation>
+    </message>
 </context>
 <context>
     <name>CPictureDlg</name>
@@ -486,6 +546,85 @@
     <message>
         <source> pixels</source>
         <translation> ピクセル</translation>
+    </message>
+</context>
+<context>
+    <name>CRequirementsDlg</name>
+    <message>
+        <source>Pass Band Edge:</source>
+        <translation>通過域端:</translation>
+    </message>
+    <message>
+        <source>Stop Band Edge:</source>
+        <translation>阻止域端:</translation>
+    </message>
+    <message>
+        <source>Lower Stop Edge:</source>
+        <translation>下側阻止域端:</translation>
+    </message>
+    <message>
+        <source>Lower Pass Edge:</source>
+        <translation>下側通過域端:</translation>
+    </message>
+    <message>
+        <source>Upper Pass Edge:</source>
+        <translation>上側通過域端:</translation>
+    </message>
+    <message>
+        <source>Upper Stop Edge:</source>
+        <translation>上側阻止域端:</translation>
+    </message>
+    <message>
+        <source>Filter Requirements</source>
+        <translation>フィルタの要件</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+    <message>
+        <source>Type of Filter</source>
+        <translation>フィルタの種類</translation>
+    </message>
+    <message>
+        <source>Low Pass Filter</source>
+        <translation>低域通過フィルタ</translation>
+    </message>
+    <message>
+        <source>High Pass Filter</source>
+        <translation>高域通過フィルタ</translation>
+    </message>
+    <message>
+        <source>Band Pass Filter</source>
+        <translation>帯域通過フィルタ</translation>
+    </message>
+    <message>
+        <source>Band Elimination Filter</source>
+        <translation>帯域阻止フィルタ</translation>
+    </message>
+    <message>
+        <source>Band Edges</source>
+        <translation>帯域端</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Hz</translation>
+    </message>
+    <message>
+        <source>As per Sampling Frequency</source>
+        <translation>サンプリング周波数に対する比</translation>
+    </message>
+    <message>
+        <source>Pass-Band Ripple:</source>
+        <translation>通過域リップル:</translation>
+    </message>
+    <message>
+        <source>dB</source>
+        <translation>dB</translation>
+    </message>
+    <message>
+        <source>Stop-Band Attenuation:</source>
+        <translation>阻止域減衰量:</translation>
     </message>
 </context>
 <context>
@@ -634,6 +773,10 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>行の値が見出しの %1 列より多くあります</translation>
     </message>
     <message>
+        <source>the first line holds more than %1 names</source>
+        <translation>1 行目の名前が %1 個を超えています</translation>
+    </message>
+    <message>
         <source>more than %1 values</source>
         <translation>値が %1 個を超えています</translation>
     </message>
@@ -654,8 +797,55 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>テキストに数値がありません</translation>
     </message>
     <message>
-        <source>the scale shift makes a value too large for a double</source>
-        <translation>スケールシフトで値が double で表せないほど大きくなります</translation>
+        <source>the scale shift</source>
+        <translation>スケールシフト</translation>
+    </message>
+    <message>
+        <source>the time reversal</source>
+        <translation>時間反転</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>%1 defines %2 a second time (first on line %3)</source>
+        <translation>%1 が%2を再び定義しています (最初の定義は %3 行)</translation>
+    </message>
+    <message>
+        <source>the length %1 is not a whole number</source>
+        <translation>長さ %1 が整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number, as an element of %2 must be</source>
+        <translation>%1 が整数ではありません。%2 の要素は整数でなければなりません</translation>
+    </message>
+    <message>
+        <source>%1 is outside the range of %2, %3 to %4</source>
+        <translation>%1 が %2 の範囲 %3 から %4 の外にあります</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 values, but the text holds %3</source>
+        <translation>%1 は値の数を %2 としていますが、テキストには %3 個あります</translation>
+    </message>
+    <message>
+        <source>the array is declared with %1 elements, but holds %2</source>
+        <translation>配列は要素数 %1 で宣言されていますが、値は %2 個あります</translation>
+    </message>
+    <message>
+        <source>%1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>%1 が係数の大きさの上限 ±%2 を超えています</translation>
+    </message>
+    <message>
+        <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
+        <translation>%1 × 2^%2 が係数の大きさの上限 ±%3 を超えています</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientText</name>
+    <message>
+        <source>coefficient %1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>係数 %1 が係数の大きさの上限 ±%2 を超えています</translation>
     </message>
 </context>
 <context>
@@ -667,6 +857,21 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>DialogData</name>
+    <message>
+        <source>Please enter a number greater than %1 and at most 0.5.</source>
+        <translation>%1 より大きく 0.5 以下の数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter 0 for none or a number between %1 and %2.</source>
+        <translation>指定しない場合は 0 を、それ以外は %1 から %2 までの数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>The pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter.</source>
+        <translation>通過域に設計で使う %1 個の周波数点が一つも入りません。通過域を広げるかフィルタを長くしてください。</translation>
     </message>
 </context>
 <context>
@@ -798,6 +1003,17 @@ Install them as the filter&apos;s coefficients?</source>
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>メモリが足りません</translation>
+    </message>
+    <message>
+        <source>an unexpected failure</source>
+        <translation>予期しない失敗が起きました</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>it is not a regular file</source>
@@ -878,6 +1094,10 @@ Install them as the filter&apos;s coefficients?</source>
         <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
         <translation>推定フィルタ長は約 %1 で、%2 を超えます。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
     </message>
+    <message>
+        <source>the pass band holds none of the frequency points of the design</source>
+        <translation>通過域に設計の周波数点が一つも入りません</translation>
+    </message>
 </context>
 <context>
     <name>FilterDocFile</name>
@@ -929,6 +1149,10 @@ Install them as the filter&apos;s coefficients?</source>
         <source>the file is damaged: %1 is not finite</source>
         <translation>ファイルが壊れています: %1が有限の値ではありません</translation>
     </message>
+    <message>
+        <source>the file announces %1 elements of %2; the workbench takes at most %3</source>
+        <translation>ファイルは%2の要素数を %1 としていますが、扱えるのは %3 までです</translation>
+    </message>
 </context>
 <context>
     <name>FixedPoint</name>
@@ -967,6 +1191,17 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>Stop-band attenuation: %1 dB (double), %2 dB (%3).</source>
         <translation>阻止域減衰量: %1 dB (double)、%2 dB (%3)。</translation>
+    </message>
+    <message>
+        <source>Requirements: %1: %2 (double: %3).</source>
+        <translation>要件: %1: %2 (double: %3)。</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <source>cannot write the standard output: %1</source>
+        <translation>標準出力に書き込めません: %1</translation>
     </message>
 </context>
 <context>
@@ -1281,17 +1516,17 @@ Install them as the filter&apos;s coefficients?</source>
         <source>SCRL</source>
         <translation>SCRL</translation>
     </message>
+    <message>
+        <source>フィルタの要件(&amp;Q)...</source>
+        <translation>フィルタの要件(&amp;Q)...</translation>
+    </message>
+    <message>
+        <source>フィルタが満たすべき帯域端、リップル、減衰量を表示し変更します</source>
+        <translation>フィルタが満たすべき帯域端、リップル、減衰量を表示し変更します</translation>
+    </message>
 </context>
 <context>
     <name>MeasurementReport</name>
-    <message>
-        <source>unknown: the coefficients were not designed here (they were written, converted to minimum phase or loaded)</source>
-        <translation>不明: この係数はここで設計したものではありません (データの書き込み、最小位相化、または読み込みによるものです)</translation>
-    </message>
-    <message>
-        <source>unknown</source>
-        <translation>不明</translation>
-    </message>
     <message>
         <source>low pass</source>
         <translation>低域通過</translation>
@@ -1329,18 +1564,6 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>%1 dB</translation>
     </message>
     <message>
-        <source>none: no pass band outside the transitions</source>
-        <translation>なし: 遷移帯域の外に通過域がありません</translation>
-    </message>
-    <message>
-        <source>none: no stop band outside the transitions</source>
-        <translation>なし: 遷移帯域の外に阻止域がありません</translation>
-    </message>
-    <message>
-        <source>%1, transition centred at %2</source>
-        <translation>%1 (遷移帯域の中心 %2)</translation>
-    </message>
-    <message>
         <source>type</source>
         <translation>種類</translation>
     </message>
@@ -1353,20 +1576,8 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>上側遮断周波数</translation>
     </message>
     <message>
-        <source>asked attenuation</source>
-        <translation>指定した減衰量</translation>
-    </message>
-    <message>
         <source>Kaiser beta</source>
         <translation>カイザー窓の β</translation>
-    </message>
-    <message>
-        <source>excluded transition width</source>
-        <translation>除外した遷移帯域幅</translation>
-    </message>
-    <message>
-        <source>%1 (Kaiser&apos;s formula)</source>
-        <translation>%1 (カイザーの式)</translation>
     </message>
     <message>
         <source>pass-band ripple</source>
@@ -1379,14 +1590,6 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>stop-band attenuation</source>
         <translation>阻止域減衰量</translation>
-    </message>
-    <message>
-        <source>%1 dB peak-to-peak</source>
-        <translation>%1 dB (ピーク間)</translation>
-    </message>
-    <message>
-        <source>%1, more than 1 dB short of the asked %2 dB</source>
-        <translation>%1 (指定した %2 dB に 1 dB 以上届きません)</translation>
     </message>
     <message>
         <source>%1 samples</source>
@@ -1403,10 +1606,6 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>%1 to %2 within 3 dB of the largest amplitude</source>
         <translation>%1 から %2 (最大振幅から 3 dB 以内)</translation>
-    </message>
-    <message>
-        <source>cut-offs</source>
-        <translation>遮断周波数</translation>
     </message>
     <message>
         <source>Kaiser window</source>
@@ -1464,6 +1663,106 @@ Install them as the filter&apos;s coefficients?</source>
         <source>group delay</source>
         <translation>群遅延</translation>
     </message>
+    <message>
+        <source>not designed here (the coefficients were written, converted to minimum phase or loaded)</source>
+        <translation>ここで設計したものではありません (係数は書き込み、最小位相化、読み込みによるものです)</translation>
+    </message>
+    <message>
+        <source>unknown: the filter has no requirements</source>
+        <translation>不明: フィルタに要件がありません</translation>
+    </message>
+    <message>
+        <source>meets</source>
+        <translation>満たしています</translation>
+    </message>
+    <message>
+        <source>misses by %1 dB at %2</source>
+        <translation>%2 で %1 dB 不足しています</translation>
+    </message>
+    <message>
+        <source>design attenuation</source>
+        <translation>設計の減衰量</translation>
+    </message>
+    <message>
+        <source>%1 dB peak-to-peak, from %2 dB at %3 to %4 dB at %5</source>
+        <translation>ピーク間 %1 dB (%3 で %2 dB から %5 で %4 dB まで)</translation>
+    </message>
+    <message>
+        <source>%1; misses the asked %2 dB by %3 dB</source>
+        <translation>%1。要求の %2 dB を %3 dB 超えています</translation>
+    </message>
+    <message>
+        <source>%1; meets the asked %2 dB</source>
+        <translation>%1。要求の %2 dB を満たしています</translation>
+    </message>
+    <message>
+        <source>%1 dB from 0 dB at %2; %3</source>
+        <translation>%2 で 0 dB から %1 dB。%3</translation>
+    </message>
+    <message>
+        <source>%1 dB at %2, %3 dB asked; %4</source>
+        <translation>%2 で %1 dB (要求 %3 dB)。%4</translation>
+    </message>
+    <message>
+        <source>requirements</source>
+        <translation>要件</translation>
+    </message>
+    <message>
+        <source>verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>%1; %2 dB below the peak gain of %3 dB at %4</source>
+        <translation>%1 (%4 の最大利得 %3 dB から %2 dB 下)</translation>
+    </message>
+    <message>
+        <source>%1 by %2 dB at %3</source>
+        <translation>%1が %3 で %2 dB 不足</translation>
+    </message>
+    <message>
+        <source>Meets the requirements</source>
+        <translation>要件を満たしています</translation>
+    </message>
+    <message>
+        <source>pass band</source>
+        <translation>通過域</translation>
+    </message>
+    <message>
+        <source>stop band</source>
+        <translation>阻止域</translation>
+    </message>
+    <message>
+        <source>Misses: %1</source>
+        <translation>要件を満たしていません: %1</translation>
+    </message>
+    <message>
+        <source>meets the requirements</source>
+        <translation>要件を満たしています</translation>
+    </message>
+    <message>
+        <source>%1 misses by %2 dB at %3</source>
+        <translation>%1が %3 で %2 dB 不足</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1、%2</translation>
+    </message>
+    <message>
+        <source>pass band: %1</source>
+        <translation>通過域: %1</translation>
+    </message>
+    <message>
+        <source>stop band: %1</source>
+        <translation>阻止域: %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 .. %3</source>
+        <translation>%1 %2 から %3</translation>
+    </message>
+    <message>
+        <source>%1; %2; ripple %3 dB; attenuation %4 dB</source>
+        <translation>%1。%2。リップル %3 dB、減衰量 %4 dB</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -1504,6 +1803,86 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>&quot;%1&quot;: the file is too short to hold a count</source>
         <translation>「%1」: ファイルが短すぎて個数を読めません</translation>
+    </message>
+</context>
+<context>
+    <name>Requirements</name>
+    <message>
+        <source>a band filter needs 4 band edges</source>
+        <translation>帯域通過・帯域阻止フィルタには帯域端が 4 つ必要です</translation>
+    </message>
+    <message>
+        <source>this filter type needs 2 band edges</source>
+        <translation>この種類のフィルタには帯域端が 2 つ必要です</translation>
+    </message>
+    <message>
+        <source>band edges must lie within 0 .. 0.5, none below the one before</source>
+        <translation>帯域端は 0 から 0.5 の範囲で、前の帯域端より小さくないものでなければなりません</translation>
+    </message>
+    <message>
+        <source>filter type must be 0 to 3</source>
+        <translation>フィルタの種類は 0 から 3 まででなければなりません</translation>
+    </message>
+    <message>
+        <source>the pass-band ripple must be above 0 and at most %1 dB</source>
+        <translation>通過域リップルは 0 より大きく %1 dB 以下でなければなりません</translation>
+    </message>
+    <message>
+        <source>the stop-band attenuation must be 0 to %1 dB</source>
+        <translation>阻止域減衰量は 0 から %1 dB まででなければなりません</translation>
+    </message>
+    <message>
+        <source>the cut-offs must lie within 0 .. 0.5, the high one above the low one</source>
+        <translation>遮断周波数は 0 から 0.5 の範囲で、高い方が低い方以上でなければなりません</translation>
+    </message>
+    <message>
+        <source>a transition width, ripple and attenuation must be positive</source>
+        <translation>遷移帯域幅、リップル、減衰量は正でなければなりません</translation>
+    </message>
+</context>
+<context>
+    <name>RequirementsDialogData</name>
+    <message>
+        <source>Please enter a number between %1 and %2.</source>
+        <translation>%1 から %2 までの数値を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>RequirementsFile</name>
+    <message>
+        <source>the field &quot;%1&quot; is missing or not a number</source>
+        <translation>項目「%1」がないか、数値ではありません</translation>
+    </message>
+    <message>
+        <source>not a requirements file</source>
+        <translation>要件のファイルではありません</translation>
+    </message>
+    <message>
+        <source>a version of the requirements file this program does not know</source>
+        <translation>このプログラムが知らない版の要件ファイルです</translation>
+    </message>
+    <message>
+        <source>the field &quot;edges&quot; is missing or not a list</source>
+        <translation>項目「edges」がないか、リストではありません</translation>
+    </message>
+    <message>
+        <source>a band edge is not a number</source>
+        <translation>帯域端が数値ではありません</translation>
+    </message>
+    <message>
+        <source>not a JSON object</source>
+        <translation>JSON のオブジェクトではありません</translation>
+    </message>
+    <message>
+        <source>the field &quot;type&quot; is not lowpass, highpass, bandpass or bandstop</source>
+        <translation>項目「type」が lowpass、highpass、bandpass、bandstop のいずれでもありません</translation>
+    </message>
+</context>
+<context>
+    <name>ShortestLengthButton</name>
+    <message>
+        <source>The shortest length whose filter meets the requirements</source>
+        <translation>要件を満たす最も短いフィルタ長を求めます</translation>
     </message>
 </context>
 <context>

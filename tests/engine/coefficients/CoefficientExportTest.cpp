@@ -3,6 +3,7 @@
 #include "CoefficientExport.h"
 #include "CoefficientText.h"
 #include "DisplayCsv.h"
+#include "FilterDesign.h"
 #include "FixedPoint.h"
 #include "MinimumPhase.h"
 #include "NumberText.h"
@@ -67,16 +68,16 @@ TEST(FixedPoint, Q15ValuesAsWorkedOutByHand)
 
 TEST(FixedPoint, ErrorsAgreeWithATransformByDefinitionInTheCoefficientsOwnScale)
 {
-    const CDesignRecord lowPass{DesignKaiser, LowPass, 0.1, 0.5, 20.0};
+    const CRequirements lowPass{LowPass, {0.05, 0.3}, 1.0, 20.0};
     const struct {
         CRealArray h;
-        CDesignRecord design;
+        std::optional<CRequirements> requirements;
         std::vector<double> quantized;  // the Q15 values worked out by hand, in the scale of h
         double coefficientError;
         std::string errorLine;
         std::optional<std::pair<double, double>> stopBandDb;  // of h and of the quantized filter
     } cases[] = {
-        {array({0.5, -0.25, 1.0, 0.3, -1.0}), CDesignRecord(), {0.5, -0.25, 32767.0 / 32768, 9830.0 / 32768, -1.0},
+        {array({0.5, -0.25, 1.0, 0.3, -1.0}), std::nullopt, {0.5, -0.25, 32767.0 / 32768, 9830.0 / 32768, -1.0},
             1.0 / 32768, "Largest coefficient error: 3.05e-05.", std::nullopt},  // the saturated 1.0
         // Divided by 2: 24576, -9830 and 3277 stand for twice their value / 32768; -0.6
         // lies 0.4 of a step of 2 / 32768 from its value. |H| of 1.5 - 0.6 z^-1 + 0.2 z^-2
@@ -88,7 +89,7 @@ TEST(FixedPoint, ErrorsAgreeWithATransformByDefinitionInTheCoefficientsOwnScale)
     };
     for (const auto& c : cases) {
         const int n = c.h.GetSize();
-        const CQuantization q = QuantizeCoefficients(c.h, 15, c.design);
+        const CQuantization q = QuantizeCoefficients(c.h, 15, c.requirements);
         EXPECT_NEAR(q.dMaxCoefficientError, c.coefficientError, 1e-16) << n;
         ASSERT_EQ(q.nGridPoints, 4097);
         double peak = 0.0;
@@ -103,10 +104,10 @@ TEST(FixedPoint, ErrorsAgreeWithATransformByDefinitionInTheCoefficientsOwnScale)
         }
         EXPECT_NEAR(q.dPeakAmplitudeError, peak, 1e-13) << n;
         EXPECT_EQ(DescribeQuantization(q)[3].str(), c.errorLine);
-        ASSERT_EQ(q.dStopBandDb.has_value(), c.stopBandDb.has_value()) << n;
-        if (c.stopBandDb) {
-            EXPECT_NEAR(*q.dStopBandDb, c.stopBandDb->first, 1e-9);
-            EXPECT_NEAR(*q.dQuantizedStopBandDb, c.stopBandDb->second, 1e-9);
+        ASSERT_EQ(q.exactJudgement.has_value(), c.stopBandDb.has_value()) << n;
+        if (c.stopBandDb) {  // attenuations: the negatives of the stop bands' largest magnitudes
+            EXPECT_NEAR(-q.exactJudgement->stopLargest->dDb, c.stopBandDb->first, 1e-9);
+            EXPECT_NEAR(-q.quantizedJudgement->stopLargest->dDb, c.stopBandDb->second, 1e-9);
         }
     }
     const std::vector<text::CMessage> lines = DescribeQuantization(QuantizeCoefficients(cases[0].h, 15));
@@ -124,11 +125,11 @@ TEST(CoefficientExport, Q15HeaderSaysWhatQuantizationDid)
         EXPECT_TRUE(contains(header, line)) << line;
     const CRealArray back = ParseCoefficientText(header);
     EXPECT_EQ(back[1], -9830.0 / 16384);
-    // The largest doubles need the largest shift, and still read back.
-    const CRealArray huge = array({1.7976931348623157e308, -1e308});
+    // Coefficients near the largest a filter may have need a large shift, and still read back.
+    const CRealArray huge = array({1e99, -1e98});
     const std::string hugeHeader = FormatCoefficientExport(huge, ExportFormat::Q31, 1);
-    EXPECT_TRUE(contains(hugeHeader, "divided by 2^1024 to fit; multiply the filter's output by 2^1024.")) << hugeHeader;
-    EXPECT_NEAR(ParseCoefficientText(hugeHeader)[1] / -1e308, 1.0, 1e-9);
+    EXPECT_TRUE(contains(hugeHeader, "divided by 2^329 to fit; multiply the filter's output by 2^329.")) << hugeHeader;
+    EXPECT_NEAR(ParseCoefficientText(hugeHeader)[1] / -1e98, 1.0, 1e-8);
 }
 
 TEST(CoefficientExport, DspHeadersHoldTheTapsTimeReversed)
@@ -173,7 +174,7 @@ TEST(CoefficientExport, Q15ForTheDspLibraryHasAnEvenNumberOfAtLeastFourTaps)
 
 TEST(CoefficientExport, FullAndCsvReadBackBitForBit)
 {
-    const CRealArray h = array({0.1, -2.0 / 3.0, 4.9406564584124654e-324, -0.0, 1.7976931348623157e308, 1e-300, 12345.678901234567});
+    const CRealArray h = array({0.1, -2.0 / 3.0, 4.9406564584124654e-324, -0.0, 1e100, 1e-300, 12345.678901234567});
     for (ExportFormat format : {ExportFormat::Full, ExportFormat::Csv}) {
         const CRealArray back = ParseCoefficientText(FormatCoefficientExport(h, format, kDefaultBlockSize));
         ASSERT_EQ(back.GetSize(), h.GetSize());
@@ -202,4 +203,29 @@ TEST(DisplayCsv, AbscissaInFractionsOrSamplesOrInHertzAndSeconds)
     EXPECT_THROW(FormatDisplayCsv(7, values, 1.0, 0.0), std::invalid_argument);
     EXPECT_THROW(FormatDisplayCsv(1, values, 0.0, 0.0), std::invalid_argument);
     EXPECT_THROW(FormatDisplayCsv(1, values, 0.125, -1.0), std::invalid_argument);
+}
+
+TEST(FixedPoint, SaysWhetherTheQuantizedFilterStillMeetsTheRequirements)
+{
+    // A window design of 120 dB meets 110 dB in double precision; rounded to Q15 its stop
+    // band rises to about -95 dB, to Q31 it stays below -110 dB.
+    const CRealArray h = DesignPassBand(LowPass, 301, 0.2, 0.5, 120.0).coefficients;
+    const CRequirements r{LowPass, {0.15, 0.25}, 0.1, 110.0};
+    const struct {
+        int bits;
+        bool meets;
+    } cases[] = {{15, false}, {31, true}};
+    for (const auto& c : cases) {
+        const CQuantization q = QuantizeCoefficients(h, c.bits, r);
+        ASSERT_TRUE(q.exactJudgement && q.quantizedJudgement);
+        EXPECT_TRUE(q.exactJudgement->MeetsRequirements());
+        EXPECT_EQ(q.quantizedJudgement->MeetsRequirements(), c.meets) << c.bits;
+        const std::string line = DescribeQuantization(q).back().English();
+        const std::string name = "Q" + std::to_string(c.bits);
+        EXPECT_EQ(line.rfind("Requirements: " + name + (c.meets ? ": meets the requirements" : ": stop band misses by "), 0), 0u) << line;
+        EXPECT_TRUE(contains(line, "(double: meets the requirements).")) << line;
+    }
+    const std::string header = FormatCoefficientExport(h, ExportFormat::DspQ15, kDefaultBlockSize, r);
+    EXPECT_TRUE(contains(header, "// Requirements: Q15: stop band misses by ")) << header;
+    EXPECT_FALSE(QuantizeCoefficients(h, 15).exactJudgement);
 }

@@ -5,6 +5,8 @@
 #include "FilterMeasurement.h"
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,12 +14,15 @@
 // check them; messages are collected.
 class FakeUi : public CFilterUi {
 public:
-    bool DoPassBandDialog(CPassBandData& data) override
+    // With askShortest, the dialog's Shortest button is pressed before OK.
+    bool DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest) override
     {
         passBandOpenedWith = WritePassBand(data);
         if (!confirm)
             return false;
         CPassBandTexts texts = passBandTexts ? passBandTexts(passBandOpenedWith) : passBandOpenedWith;
+        if (askShortest && !PressShortest(ReadPassBandConditions(texts, data), [&] { return shortest(data); }, texts.strLength))
+            return false;
         return !ReadPassBand(texts, data);
     }
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override
@@ -29,20 +34,32 @@ public:
             refusals.push_back(failure->strMessage);
         return !failure;
     }
-    bool DoEquirippleDialog(CEquirippleData& data) override
+    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest) override
     {
         equirippleOpenedWith = WriteEquiripple(data, 0.0);
         if (!confirm)
             return false;
-        return !ReadEquiripple(equirippleTexts ? equirippleTexts(equirippleOpenedWith) : equirippleOpenedWith, 0.0, data);
+        CEquirippleTexts texts = equirippleTexts ? equirippleTexts(equirippleOpenedWith) : equirippleOpenedWith;
+        if (askShortest && !PressShortest(ReadEquirippleConditions(texts, 0.0, data), [&] { return shortest(data); }, texts.strLength))
+            return false;
+        return !ReadEquiripple(texts, 0.0, data);
+    }
+    bool DoRequirementsDialog(CRequirements& r) override
+    {
+        requirementsOpenedWith = r;
+        if (!confirm)
+            return false;
+        r = requirementsTyped;
+        return true;
     }
     std::string AskTextExportPath(const std::string& defaultName) override
     {
         askedDefaultName = defaultName;
         return exportPath;
     }
-    bool DoExportDialog(const CRealArray&, const CDesignRecord&, CCoefficientExportChoice& choice) override
+    bool DoExportDialog(const CRealArray&, const std::optional<CRequirements>& r, CCoefficientExportChoice& choice) override
     {
+        exportRequirements = r;
         choice = exportChoice;
         return confirm;
     }
@@ -69,8 +86,35 @@ public:
     void ShowStatus(const std::string& message) override { statuses.push_back(message); }
     void ShowFilterProperties(const CFilterMeasurement& m) override { measurements.push_back(m); }
     double SampleRate() const override { return sampleRate; }
+    std::unique_ptr<CWorkProgress> BeginWork(const std::string& title) override
+    {
+        workTitles.push_back(title);
+        return CFilterUi::BeginWork(title);
+    }
+
+    // The Shortest button: the answer's length goes into the length field; no length ends
+    // the dialog as a cancel, keeping the reason.
+    bool PressShortest(const std::optional<CExchangeFailure>& refused, const std::function<CShortestAnswer()>& ask,
+        std::string& lengthField)
+    {
+        if (refused) {
+            refusals.push_back(refused->strMessage);
+            return false;
+        }
+        const CShortestAnswer answer = ask();
+        shortestAnswers.push_back(answer);
+        if (answer.nLength > 0)
+            lengthField = std::to_string(answer.nLength);
+        return answer.nLength > 0;
+    }
 
     bool confirm = true;
+    bool askShortest = false;
+    std::vector<CShortestAnswer> shortestAnswers;
+    std::vector<std::string> workTitles;
+    std::optional<CRequirements> requirementsOpenedWith;
+    CRequirements requirementsTyped;
+    std::optional<CRequirements> exportRequirements;
     double sampleRate = 0.0;
     std::function<CPassBandTexts(CPassBandTexts)> passBandTexts;
     CPassBandTexts passBandOpenedWith;

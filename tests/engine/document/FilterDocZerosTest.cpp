@@ -300,6 +300,8 @@ TEST_F(ZerosTest, MinimumPhaseKeepsTheAmplitudeOfADesignedFilter)
     ui.passBandTexts = Typed(LowPass, "31", "0.25");
     doc.OnToolPassband();
     const CComplexArray before = *doc.m_pResponse;
+    const std::optional<CRequirements> designed = doc.m_requirements;
+    const CFilterMeasurement linear = doc.Measure();
     doc.OnToolMinPhase();
     double peak = 0.0;
     for (int k = 0; k < before.GetSize(); ++k)
@@ -315,5 +317,10 @@ TEST_F(ZerosTest, MinimumPhaseKeepsTheAmplitudeOfADesignedFilter)
     doc.OnViewGroupDelay();
     for (int k = 0; k < 24; ++k)
         EXPECT_LT((*doc.m_pDisplay)[k], 15.0) << k;
-    EXPECT_EQ(doc.Measure().design.nMethod, DesignNone);
+    // The requirements stay, and so, with the amplitude, do the band figures.
+    const CFilterMeasurement minimum = doc.Measure();
+    EXPECT_EQ(minimum.design.nMethod, DesignNone);
+    EXPECT_EQ(doc.m_requirements, designed);
+    EXPECT_NEAR(minimum.stopLargest->dDb, linear.stopLargest->dDb, 1e-6);
+    EXPECT_NEAR(*minimum.passRipple, *linear.passRipple, 1e-6);
 }

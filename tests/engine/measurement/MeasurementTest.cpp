@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -44,9 +45,9 @@ CRealArray textbookKaiser(int n, double fc, double a)
 
 double kaiserWidth(double a, int n) { return (a > 21 ? (a - 7.95) / 14.36 : 0.9222) / (n - 1); }
 
-CDesignRecord kaiserRecord(int type, double low, double high, double attenuation)
+CRequirements lowPass(double passEdge, double stopEdge, double ripple, double attenuation)
 {
-    return {DesignKaiser, type, low, high, attenuation};
+    return {LowPass, {passEdge, stopEdge}, ripple, attenuation};
 }
 
 double db(double v) { return 20 * std::log10(v); }
@@ -74,7 +75,7 @@ TEST(Measurement, TwoTapFiltersHaveTheEdgesGainsAndDelayOfTheirClosedForms)
             1.5, 0.0, 1.0 / 3, Asymmetric},
     };
     for (const auto& c : cases) {
-        const CFilterMeasurement m = MeasureFilter(arrayOf(c.h), CDesignRecord());
+        const CFilterMeasurement m = MeasureFilter(arrayOf(c.h), std::nullopt);
         ASSERT_EQ(m.edges3dB.size(), 1u);
         ASSERT_EQ(m.edges6dB.size(), 1u);
         EXPECT_NEAR(m.edges3dB[0], c.edge3, 1e-7) << c.h[1];
@@ -83,11 +84,12 @@ TEST(Measurement, TwoTapFiltersHaveTheEdgesGainsAndDelayOfTheirClosedForms)
         EXPECT_DOUBLE_EQ(m.dAbsSum, c.absSum);
         EXPECT_EQ(m.nSymmetry, c.symmetry);
         EXPECT_NEAR(m.dDelayMax, c.delayMax, 1e-12);
-        EXPECT_FALSE(m.passRipple || m.stopAttenuation || m.AttenuationMissed());
+        EXPECT_FALSE(m.passRipple || m.stopLargest || m.MeetsRequirements());
+        EXPECT_NEAR(m.peak.dDb, db(c.h[0] + c.h[1] > 0 ? std::fabs(c.h[0] + c.h[1]) : 1.0), 1e-9);
     }
     // The lowest delay of 1 + z^-1 / 2 within 3 dB, at the -3 dB edge: that of its zero.
     const double w = 2 * M_PI * cases[2].edge3, c = std::cos(w - M_PI);
-    const CFilterMeasurement m = MeasureFilter(arrayOf(cases[2].h), CDesignRecord());
+    const CFilterMeasurement m = MeasureFilter(arrayOf(cases[2].h), std::nullopt);
     EXPECT_NEAR(m.dDelayMin, (0.25 - 0.5 * c) / (1.25 - c), 2e-3);
 }
 
@@ -106,48 +108,52 @@ TEST(Measurement, SymmetryTakesInTheMiddleTapAndOnlyLinearPhaseHasAConstantDelay
         {{1, 5, -1}, Asymmetric, 0.6, 1.4},
     };
     for (const auto& c : cases) {
-        const CFilterMeasurement m = MeasureFilter(arrayOf(c.h), CDesignRecord());
+        const CFilterMeasurement m = MeasureFilter(arrayOf(c.h), std::nullopt);
         EXPECT_EQ(m.nSymmetry, c.symmetry) << c.h[1] << " " << c.h[2];
         EXPECT_NEAR(m.dDelayMin, c.delayMin, 1e-9) << c.h[1] << " " << c.h[2];
         EXPECT_NEAR(m.dDelayMax, c.delayMax, 1e-9) << c.h[1] << " " << c.h[2];
     }
 }
 
-TEST(Measurement, MovingAverageRippleAndStopBandFollowItsClosedForm)
+TEST(Measurement, MovingAverageExtremesAreThoseOfItsClosedFormBetweenGridPoints)
 {
-    // 33 taps of 1/33: |H(f)| = |sin(33 pi f) / (33 sin(pi f))|. Cut-off half a bin, 21 dB:
-    // pass band 0 .. 0.5/33 - w/2, stop band from 0.5/33 + w/2, w = 0.9222 / 32.
-    const int n = 33, gridSize = 8192;
-    const CFilterMeasurement m = MeasureFilter(arrayOf(std::vector<double>(n, 1.0 / n)), kaiserRecord(LowPass, 0.5 / n, 0.5, 21.0));
-    ASSERT_EQ(MeasurementGridSize(n), gridSize);
-    const double w = 0.9222 / 32, passEnd = 0.5 / n - w / 2, stopStart = 0.5 / n + w / 2;
-    double passMin = 1.0, stopMax = 0.0;
-    for (int k = 0; k <= gridSize / 2; ++k) {
-        const double f = double(k) / gridSize;
-        const double a = k == 0 ? 1.0 : std::fabs(std::sin(n * M_PI * f) / (n * std::sin(M_PI * f)));
-        if (f <= passEnd)
-            passMin = std::min(passMin, a);
-        if (f >= stopStart)
-            stopMax = std::max(stopMax, a);
+    // 33 taps of 1/33: |H(f)| = |sin(33 pi f) / (33 sin(pi f))|. Its first side lobe peaks
+    // between the points of the measurement grid; the edges lie off the grid too.
+    const int n = 33;
+    const double passEdge = 0.007, stopEdge = 0.0411;
+    const CFilterMeasurement m = MeasureFilter(arrayOf(std::vector<double>(n, 1.0 / n)), lowPass(passEdge, stopEdge, 0.1, 21.0));
+    const auto a = [n](double f) { return f == 0 ? 1.0 : std::fabs(std::sin(n * M_PI * f) / (n * std::sin(M_PI * f))); };
+    double stopMax = 0.0, where = 0.0;
+    for (int k = 0; k <= 1 << 22; ++k) {
+        const double f = stopEdge + (0.5 - stopEdge) * k / double(1 << 22);
+        if (a(f) > stopMax)
+            std::tie(stopMax, where) = std::make_pair(a(f), f);
     }
-    EXPECT_NEAR(*m.passRipple, -db(passMin), 1e-9);
-    EXPECT_NEAR(*m.passDeviation, -db(passMin), 1e-9);
-    EXPECT_NEAR(*m.stopAttenuation, -db(stopMax), 1e-9);
-    EXPECT_NEAR(*m.stopAttenuation, 13.2, 0.1);  // the first side lobe of a moving average
-    EXPECT_TRUE(m.AttenuationMissed());  // 21 dB asked
+    EXPECT_NEAR(m.passSmallest->dDb, db(a(passEdge)), 1e-9);  // the pass band falls to its edge
+    EXPECT_EQ(m.passSmallest->dFrequency, passEdge);
+    EXPECT_NEAR(m.passLargest->dDb, 0.0, 1e-12);
+    EXPECT_NEAR(m.stopLargest->dDb, db(stopMax), 1e-7);
+    EXPECT_NEAR(m.stopLargest->dFrequency, where, 1e-6);
+    EXPECT_NEAR(-m.stopLargest->dDb, 13.2, 0.1);  // the first side lobe of a moving average
+    EXPECT_NEAR(m.stopExcess->dDb, 21.0 + m.stopLargest->dDb, 1e-12);
+    EXPECT_TRUE(m.StopMissed());
+    EXPECT_FALSE(m.MeetsRequirements());
 }
 
 TEST(Measurement, KaiserDesignsReachTheAttenuationAndTransitionOfKaisersFormula)
 {
     for (int n : {61, 101, 201}) {
         for (double band : {0.1, 0.25}) {
-            const double fc = (std::trunc(band * n) + 0.5) / n;  // where the bands centre it
+            const double fc = (std::trunc(band * n) + 0.5) / n;
             for (double a : {21.0, 30.0, 40.0, 50.0, 60.0, 80.0, 100.0}) {
-                const CFilterMeasurement m = MeasureFilter(textbookKaiser(n, fc, a), kaiserRecord(LowPass, fc, 0.5, a));
+                const double w = kaiserWidth(a, n), deviation = std::pow(10, -a / 20);
+                const double ripple = db((1 + deviation) / (1 - deviation));
+                const CFilterMeasurement m = MeasureFilter(textbookKaiser(n, fc, a), lowPass(fc - w / 2, fc + w / 2, ripple, a));
                 SCOPED_TRACE(testing::Message() << n << " " << fc << " " << a);
-                EXPECT_NEAR(*m.stopAttenuation, a, 1.5);
-                ASSERT_TRUE(m.transitionWidths.at(0));
-                EXPECT_NEAR(*m.transitionWidths[0] / kaiserWidth(a, n), 1.0, 0.05);
+                EXPECT_NEAR(-m.stopLargest->dDb, a, 1.5);
+                ASSERT_EQ(m.transitionWidths.size(), 1u);
+                ASSERT_TRUE(m.transitionWidths[0]);
+                EXPECT_NEAR(*m.transitionWidths[0] / w, 1.0, 0.07);
                 EXPECT_EQ(m.nSymmetry, Symmetric);
                 EXPECT_EQ(m.dDelayMin, (n - 1) / 2.0);
             }
@@ -155,44 +161,29 @@ TEST(Measurement, KaiserDesignsReachTheAttenuationAndTransitionOfKaisersFormula)
     }
 }
 
-TEST(Measurement, BandsAlternateByTypeAroundTheDesignedCutOffs)
-{
-    const CDesignBands bands = DesignBands(kaiserRecord(BandPass, 0.1, 0.3, 60.0), 101);
-    const double w = kaiserWidth(60.0, 101), c0 = 10.5 / 101, c1 = 30.5 / 101;
-    ASSERT_EQ(bands.centres, std::vector<double>({c0, c1}));
-    EXPECT_DOUBLE_EQ(bands.dWidth, w);
-    const double expected[][3] = {{0.0, c0 - w / 2, 0}, {c0 + w / 2, c1 - w / 2, 1}, {c1 + w / 2, 0.5, 0}};
-    ASSERT_EQ(bands.bands.size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_DOUBLE_EQ(bands.bands[i].dFrom, expected[i][0]);
-        EXPECT_DOUBLE_EQ(bands.bands[i].dTo, expected[i][1]);
-        EXPECT_EQ(bands.bands[i].bPass, expected[i][2] == 1);
-    }
-    const CDesignBands elimination = DesignBands(kaiserRecord(BandElimination, 0.1, 0.3, 60.0), 101);
-    EXPECT_TRUE(elimination.bands[0].bPass && !elimination.bands[1].bPass && elimination.bands[2].bPass);
-    EXPECT_FALSE(DesignBands(kaiserRecord(HighPass, 0.25, 0.5, 60.0), 31).bands[0].bPass);
-    EXPECT_TRUE(DesignBands(CDesignRecord(), 31).bands.empty());
-    for (const CFilterBand& band : DesignBands(kaiserRecord(LowPass, 0.25, 0.5, 60.0), 1).bands)
-        EXPECT_GT(band.dFrom, band.dTo);  // one coefficient: every band excluded
-    EXPECT_THROW(DesignBands(kaiserRecord(4, 0.1, 0.3, 60.0), 31), std::invalid_argument);
-    EXPECT_THROW(DesignBands(kaiserRecord(BandPass, 0.3, 0.1, 60.0), 31), std::invalid_argument);
-}
-
-TEST(MeasurementReport, SaysWhichFiguresItCannotKnowAndMarksAMissedAttenuation)
+TEST(MeasurementReport, ListsTheRequirementsAndAVerdictForEachFigure)
 {
     const CRealArray h = textbookKaiser(61, 15.5 / 61, 30.0);
-    const std::vector<CReportLine> unknown = MeasurementReport(MeasureFilter(h, CDesignRecord()), 0.0);
-    for (const char* name : {"type", "cut-offs", "asked attenuation", "pass-band ripple", "pass-band deviation",
-             "stop-band attenuation", "transition width"})
-        EXPECT_EQ(lineNamed(unknown, name).strValue, "unknown") << name;
-    EXPECT_EQ(lineNamed(unknown, "design").strValue.rfind("unknown: the coefficients were not designed here", 0), 0u);
+    const std::vector<CReportLine> unknown = MeasurementReport(MeasureFilter(h, std::nullopt), 0.0);
+    for (const char* name : {"pass-band ripple", "pass-band deviation", "stop-band attenuation", "transition width"})
+        EXPECT_EQ(lineNamed(unknown, name).strValue, "unknown: the filter has no requirements") << name;
+    EXPECT_EQ(lineNamed(unknown, "design").strValue.rfind("not designed here", 0), 0u);
     EXPECT_EQ(lineNamed(unknown, "symmetric").strValue, "yes (linear phase)");
 
-    const std::vector<CReportLine> missed = MeasurementReport(MeasureFilter(h, kaiserRecord(LowPass, 0.25, 0.5, 100.0)), 48000.0);
+    const CFilterMeasurement m = MeasureFilter(h, lowPass(0.2, 0.3, 1.0, 100.0), {DesignKaiser, LowPass, 0.25, 0.5, 30.0});
+    const std::vector<CReportLine> missed = MeasurementReport(m, 48000.0);
     for (const CReportLine& line : missed)
-        EXPECT_EQ(line.bMarked, line.strName == "stop-band attenuation") << line.strName;
-    EXPECT_NE(lineNamed(missed, "stop-band attenuation").strValue.find("short of the asked 100 dB"), std::string::npos);
-    EXPECT_EQ(lineNamed(missed, "low cut-off").strValue, "0.25 (12 kHz), transition centred at 0.254098");
+        EXPECT_EQ(line.bMarked, line.strName == "stop-band attenuation" || line.strName == "verdict") << line.strName;
+    const std::string stop = lineNamed(missed, "stop-band attenuation").strValue;
+    EXPECT_NE(stop.find(", 100 dB asked; misses by "), std::string::npos) << stop;
+    EXPECT_EQ(lineNamed(missed, "requirements").strValue,
+        "low pass; pass band 0 Hz .. 9.6 kHz, stop band 14.4 kHz .. 24 kHz; ripple 1 dB; attenuation 100 dB");
+    EXPECT_EQ(lineNamed(missed, "verdict").strValue.rfind("Misses: stop band by ", 0), 0u);
+    EXPECT_NE(lineNamed(missed, "pass-band deviation").strValue.find("; meets"), std::string::npos);
+    EXPECT_EQ(lineNamed(missed, "low cut-off").strValue, "0.25 (12 kHz)");
     EXPECT_EQ(lineNamed(missed, "group delay").strValue, "30 samples (625 µs), constant");
+    EXPECT_NE(lineNamed(missed, "-3 dB edges").strValue.find("below the peak gain"), std::string::npos);
     EXPECT_EQ(FormatReport(missed).rfind("length: 61\ndesign: Kaiser window\ntype: low pass\n", 0), 0u);
+    EXPECT_EQ(MissLines(m, 0.0).size(), 1u);
+    EXPECT_EQ(VerdictText(MeasureFilter(h, lowPass(0.2, 0.3, 1.0, 20.0)), 0.0), "Meets the requirements");
 }
