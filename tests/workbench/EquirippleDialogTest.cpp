@@ -123,17 +123,17 @@ TEST_F(EquirippleDialog, RefusesABadFieldSelectingItAndReadsHzAsFractions)
 
 class EquirippleCommand : public WorkbenchTest {};
 
-TEST_F(EquirippleCommand, DesignsThroughItsDialogOrSaysWhyNot)
+TEST_F(EquirippleCommand, DesignsThroughItsDialogEvenAtTheRoundingFloor)
 {
-    CModalWatch<CEquirippleDlg> refused([](CEquirippleDlg* dialog) {
+    // Far longer than its bands need: its errors lie below what double coefficients hold,
+    // and it is designed at that floor rather than refused.
+    CModalWatch<CEquirippleDlg> atFloor([](CEquirippleDlg* dialog) {
         dialog->GetEdit(IDC_LENGTH)->setText("4001");
         dialog->accept();
     });
-    CMessageWatch message;
     Run(ID_TOOL_EQUIRIPPLE);
-    EXPECT_TRUE(message.Text().contains("does not converge")) << message.Text().toStdString();
-    EXPECT_FALSE(Doc().m_pCoef);
-    EXPECT_FALSE(Doc().IsModified());
+    ASSERT_TRUE(Doc().m_pCoef);
+    EXPECT_EQ(Doc().m_pCoef->GetSize(), 4001);
     CModalWatch<CEquirippleDlg> accepted([](CEquirippleDlg* dialog) {
         dialog->GetEdit(IDC_LENGTH)->setText("61");
         dialog->accept();

@@ -7,12 +7,14 @@ namespace equiripple {
 // One band of the approximation: frequencies lo .. hi (fractions of the sampling
 // frequency, 0 <= lo < hi <= 0.5), the amplitude wanted there (or, in a proportional
 // band, its slope: gain * f) and the weight of its error (> 0; in a proportional band
-// weight / f).
+// weight / f). A guard band lies in a transition band of the request and only keeps the
+// amplitude there bounded (GuardBands.h); the request's figures leave it out.
 struct CBand {
     double lo;
     double hi;
     double gain;
     double weight;
+    bool guard = false;
 };
 
 // The weighted approximation problem of a linear-phase filter of nLength coefficients:

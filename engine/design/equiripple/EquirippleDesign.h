@@ -57,7 +57,8 @@ struct CEquirippleDesign {
     std::vector<double> extremalFrequencies;
     std::vector<double> extremalErrors;
     // The largest |A - D| in each band of the design, in increasing frequency, from the
-    // extrema of the error on the continuous bands; in a differentiator's bands of gain
+    // extrema of the error on the continuous bands plus a bound of the rounding of the
+    // coefficients, so never below what the coefficients reach; in a differentiator's bands of gain
     // other than 0 relative to the frequency, |A / f - gain|. A half-band filter has its
     // two bands.
     std::vector<double> bandDeviations;
@@ -67,7 +68,12 @@ struct CEquirippleDesign {
     // relative to it: at most 1e-6, unless the errors lie so deep that rounding decides.
     double dSpread = 0.0;
     // The errors lie below what double coefficients resolve: the design stopped at the
-    // rounding of the arithmetic rather than within 1e-6.
+    // rounding of the arithmetic rather than within 1e-6. Either the exchange levelled
+    // them only to that rounding, or the coefficients of the best design would not hold
+    // its error (its amplitude between the bands rising far above 1): the design is then
+    // the best of that one, the one with its transition bands bounded, and the longest
+    // shorter one its coefficients hold padded with zeros at both ends (whose reference
+    // has fewer points). Its deviations and spread are then those the coefficients reach.
     bool bAtRoundingFloor = false;
     int nIterations = 0;  // exchange iterations of the full-length design
 };
@@ -98,8 +104,10 @@ std::string EquirippleLengthProblem(const CEquirippleRequest& request);
 
 // The linear-phase filter of the request with the smallest largest weighted error, by the
 // Remez exchange with the extrema of the error located on the continuous bands.
-// Malformed requests: std::invalid_argument. A length the type cannot have, or a design
-// that does not converge: CEquirippleRefusal.
+// Where double coefficients cannot hold the best design's error, the best design they
+// hold, with bAtRoundingFloor set. Malformed requests: std::invalid_argument. A length
+// the type cannot have, or a design that converges neither at this length nor at any
+// shorter one: CEquirippleRefusal.
 CEquirippleDesign DesignEquiripple(const CEquirippleRequest& request);
 // The same, with nullopt for a refused design.
 std::optional<CEquirippleDesign> TryDesignEquiripple(const CEquirippleRequest& request);

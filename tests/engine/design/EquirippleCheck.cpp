@@ -177,15 +177,30 @@ double Amplitude(const std::vector<double>& h, bool antisymmetric, double f)
     return static_cast<double>(sum);
 }
 
-double PeakWeightedError(const CEquirippleRequest& request, const std::vector<double>& h)
+std::vector<double> BandPeaks(const CEquirippleRequest& request, const std::vector<double>& h)
 {
     const bool antisymmetric = request.nType == Hilbert || request.nType == Differentiator;
-    double peak = 0.0;
+    std::vector<double> peaks;
     for (const CCheckBand& band : checkBands(request)) {
         const int points = std::max(64, static_cast<int>(16.0 * h.size() * (band.hi - band.lo)));
-        peak = std::max(peak, bandPeak(CErrorOf{h, antisymmetric, band}, points));
+        peaks.push_back(bandPeak(CErrorOf{h, antisymmetric, band}, points));
     }
-    return peak;
+    return peaks;
+}
+
+std::vector<double> BandDeviations(const CEquirippleRequest& request, const std::vector<double>& h)
+{
+    std::vector<double> deviations = BandPeaks(request, h);
+    const std::vector<CCheckBand> bands = checkBands(request);
+    for (size_t b = 0; b < bands.size(); ++b)
+        deviations[b] /= bands[b].weight;
+    return deviations;
+}
+
+double PeakWeightedError(const CEquirippleRequest& request, const std::vector<double>& h)
+{
+    const std::vector<double> peaks = BandPeaks(request, h);
+    return *std::max_element(peaks.begin(), peaks.end());
 }
 
 std::vector<double> ToVector(const CRealArray& h) { return std::vector<double>(h.data(), h.data() + h.GetSize()); }

@@ -37,6 +37,14 @@ double Amplitude(const std::vector<double>& h, bool antisymmetric, double f);
 // both weighted 1.
 double PeakWeightedError(const CEquirippleRequest& request, const std::vector<double>& h);
 
+// The largest weighted error of h in each band of request (as PeakWeightedError finds it),
+// in increasing frequency.
+std::vector<double> BandPeaks(const CEquirippleRequest& request, const std::vector<double>& h);
+
+// The same divided by each band's weight W: |D - A|, or in a differentiator's bands of gain
+// other than 0 |A / f - gain|, as CEquirippleDesign::bandDeviations states them.
+std::vector<double> BandDeviations(const CEquirippleRequest& request, const std::vector<double>& h);
+
 std::vector<double> ToVector(const CRealArray& h);
 
 }  // namespace equiripple_check

@@ -271,13 +271,6 @@ TEST(EquirippleDesign, RefusesWhatTheLengthCannotGiveAndSaysWhatWould)
         EXPECT_NE(std::string(e.what()).find("Use an odd length, such as 51."), std::string::npos) << e.what();
     }
     EXPECT_THROW(DesignEquiripple(request(BandElimination, 64, {0.1, 0.15, 0.3, 0.35}, 0.1, 60)), CEquirippleRefusal);
-    try {
-        DesignEquiripple(request(LowPass, 4001, {0.2, 0.25}, 0.1, 60));
-        ADD_FAILURE() << "a design below double precision converged";
-    } catch (const CEquirippleRefusal& e) {
-        EXPECT_NE(std::string(e.what()).find("does not converge"), std::string::npos) << e.what();
-        EXPECT_NE(std::string(e.what()).find("below what double precision resolves"), std::string::npos) << e.what();
-    }
     EXPECT_THROW(DesignEquiripple(request(LowPass, 31, {0.25, 0.2}, 0.1, 60)), std::invalid_argument);
     EXPECT_THROW(DesignEquiripple(request(BandPass, 31, {0.1, 0.2}, 0.1, 60)), std::invalid_argument);
     EXPECT_THROW(DesignEquiripple(request(LowPass, 4097, {0.1, 0.2}, 0.1, 60)), std::invalid_argument);
