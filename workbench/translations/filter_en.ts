@@ -884,16 +884,12 @@ Install them as the filter&apos;s coefficients?</translation>
 <context>
     <name>EquirippleDesign</name>
     <message>
-        <source>The equiripple design of length %1 does not converge; allow wider transition bands, more ripple or less attenuation.</source>
-        <translation>The equiripple design of length %1 does not converge; allow wider transition bands, more ripple or less attenuation.</translation>
+        <source>The equiripple design of length %1 does not converge, nor does any shorter one; allow wider transition bands, more ripple or less attenuation.</source>
+        <translation>The equiripple design of length %1 does not converge, nor does any shorter one; allow wider transition bands, more ripple or less attenuation.</translation>
     </message>
     <message>
-        <source>The equiripple design of length %1 does not converge: at this length, far above the estimate of %2 for these conditions, its errors would lie below what double precision resolves. Choose a length nearer the estimate, or ask for less ripple, more attenuation or narrower transition bands.</source>
-        <translation>The equiripple design of length %1 does not converge: at this length, far above the estimate of %2 for these conditions, its errors would lie below what double precision resolves. Choose a length nearer the estimate, or ask for less ripple, more attenuation or narrower transition bands.</translation>
-    </message>
-    <message>
-        <source>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one). Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</source>
-        <translation>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one). Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</translation>
+        <source>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one), nor does any shorter one. Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</source>
+        <translation>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one), nor does any shorter one. Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</translation>
     </message>
 </context>
 <context>

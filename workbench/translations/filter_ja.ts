@@ -884,16 +884,12 @@ Install them as the filter&apos;s coefficients?</source>
 <context>
     <name>EquirippleDesign</name>
     <message>
-        <source>The equiripple design of length %1 does not converge; allow wider transition bands, more ripple or less attenuation.</source>
-        <translation>長さ %1 の等リップル設計が収束しません。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
+        <source>The equiripple design of length %1 does not converge, nor does any shorter one; allow wider transition bands, more ripple or less attenuation.</source>
+        <translation>長さ %1 の等リップル設計は収束せず、それより短い設計も収束しません。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
     </message>
     <message>
-        <source>The equiripple design of length %1 does not converge: at this length, far above the estimate of %2 for these conditions, its errors would lie below what double precision resolves. Choose a length nearer the estimate, or ask for less ripple, more attenuation or narrower transition bands.</source>
-        <translation>長さ %1 の等リップル設計が収束しません。この条件での推定値 %2 を大きく超えるこの長さでは、誤差が倍精度で分解できる大きさを下回ります。推定値に近い長さを選ぶか、リップルを小さく、減衰量を大きく、または遷移帯域幅を狭くしてください。</translation>
-    </message>
-    <message>
-        <source>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one). Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</source>
-        <translation>長さ %1 の等リップル設計が収束しません (最大誤差がまだ均等化した誤差より %2% 大きくなっています)。推定値 %3 に近い長さ、広い遷移帯域幅、または互いに近いリップルと減衰量を試してください。</translation>
+        <source>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one), nor does any shorter one. Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</source>
+        <translation>長さ %1 の等リップル設計は収束せず (最大誤差がまだ均等化した誤差より %2% 大きくなっています)、それより短い設計も収束しません。推定値 %3 に近い長さ、広い遷移帯域幅、または互いに近いリップルと減衰量を試してください。</translation>
     </message>
 </context>
 <context>
