@@ -118,7 +118,10 @@ std::optional<CEquirippleDesign> TryDesignEquiripple(const CEquirippleRequest& r
 // twice its distance from 0 and 0.5). First Herrmann's formula from the two deviations and
 // the narrowest transition band, made a length the type can have; then checked by
 // designing the filter and raised by 8% at a time (up to 8 designs) until the design meets
-// the request, since the formula falls short of some requests by up to two fifths. Lengths
+// the request: every band within the deviation its ripple or attenuation allows. With
+// the request's own weights w_b the design levels w_b times each band's deviation, so the
+// formula takes the deviations that meet every band at that level (min w_b d_b / w_b,
+// the smallest of pass and of stop bands), and the check is the same, since the formula falls short of some requests by up to two fifths. Lengths
 // above kMaxEquirippleLength are not checked. Takes a few designs' time. Malformed
 // requests: std::invalid_argument; a formula's length that is not finite or exceeds
 // 65535, or a type without an estimate (multiband, differentiator): strError says so.

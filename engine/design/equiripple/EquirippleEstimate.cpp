@@ -3,6 +3,7 @@
 #include "FilterLimits.h"
 #include "FilterTypes.h"
 #include "Message.h"
+#include "RequestApproximation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,11 +30,34 @@ struct CBasis {
     double pass, stop, width;
 };
 
+// The deviations a design with the request's own weights w_b must reach to meet its
+// ripple and attenuation: it levels w_b times each band's deviation to one error E, so
+// every band meets its deviation d_b only for E <= min w_b d_b, and band b then deviates
+// by that E / w_b. Without weights: the pass and stop deviations.
+std::pair<double, double> weightedDeviations(const CEquirippleRequest& r)
+{
+    const double pass = PassDeviation(r.dRipple), stop = StopDeviation(r.dAttenuation);
+    if (r.weights.empty())
+        return {pass, stop};
+    CEquirippleRequest sized = r;
+    sized.nLength = 3;
+    const std::vector<equiripple::CBand> bands = equiripple::ApproximationOf(sized).bands;
+    double level = HUGE_VAL;
+    for (const equiripple::CBand& b : bands)
+        level = std::min(level, b.weight * (b.gain != 0.0 ? pass : stop));
+    double passOf = HUGE_VAL, stopOf = HUGE_VAL;
+    for (const equiripple::CBand& b : bands) {
+        double& deviation = b.gain != 0.0 ? passOf : stopOf;
+        deviation = std::min(deviation, level / b.weight);
+    }
+    return {passOf, stopOf};
+}
+
 // A Hilbert transformer with band F, 0.5 - F is a half-band low pass of transition 2 F
 // and half its deviation, shifted by a quarter of the sampling frequency.
 std::optional<CBasis> basisOf(const CEquirippleRequest& r)
 {
-    const double pass = PassDeviation(r.dRipple), stop = StopDeviation(r.dAttenuation);
+    const auto [pass, stop] = weightedDeviations(r);
     const std::vector<double>& e = r.edges;
     switch (r.nType) {
     case LowPass: case HighPass: return CBasis{pass, stop, e[1] - e[0]};

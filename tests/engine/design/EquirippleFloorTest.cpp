@@ -2,7 +2,8 @@
 // their bands need, the best polynomial rises between the bands by many orders of
 // magnitude, or its error lies below the rounding of double coefficients. They are
 // designed at that floor, and what they report is checked against the amplitude of their
-// coefficients summed by its definition in long double (EquirippleCheck).
+// coefficients summed by its definition in long double (EquirippleCheck). So is the
+// length estimate of requests with their own weights.
 #include "EquirippleCheck.h"
 #include "EquirippleDesign.h"
 #include "FilterTypes.h"
@@ -75,4 +76,38 @@ TEST(EquirippleFloor, EveryLengthOfAnUnevenBandPassDesignsAndNoneReportsOptimist
         for (size_t b = 0; b < measured.size(); ++b)
             EXPECT_LE(measured[b], d->bandDeviations[b]) << "band " << b;
     }
+}
+
+TEST(EquirippleEstimate, WithItsOwnWeightsTheDesignAtTheEstimateMeetsEveryBand)
+{
+    struct {
+        CEquirippleRequest r;
+        std::vector<double> weights;
+    } cases[] = {
+        // Equal weights: the stop band must reach 60 dB, the pass band then levels with it.
+        {floorRequest(LowPass, 0, {0.2, 0.25}, 0.1, 60), {1.0, 1.0}},
+        {floorRequest(LowPass, 0, {0.2, 0.25}, 0.1, 60), {1.0, 1e4}},
+        {floorRequest(HighPass, 0, {0.3, 0.33}, 0.5, 50), {20.0, 1.0}},
+        {floorRequest(BandPass, 0, {0.1, 0.14, 0.3, 0.34}, 0.5, 50), {100.0, 1.0, 1.0}},
+        {floorRequest(BandElimination, 0, {0.1, 0.15, 0.3, 0.35}, 1.0, 40), {1.0, 3.0, 0.5}},
+    };
+    for (auto& c : cases) {
+        CEquirippleRequest r = c.r;
+        r.weights = c.weights;
+        const CLengthEstimate estimate = EstimateEquirippleLength(r);
+        ASSERT_TRUE(estimate.strError.empty()) << estimate.strError;
+        r.nLength = estimate.nLength;
+        SCOPED_TRACE("type " + std::to_string(r.nType) + ", N " + std::to_string(r.nLength));
+        const std::vector<double> measured = BandDeviations(r, ToVector(DesignEquiripple(r).coefficients));
+        for (size_t b = 0; b < measured.size(); ++b) {
+            const bool pass = (r.nType == LowPass || r.nType == BandElimination) == (b % 2 == 0);
+            EXPECT_LE(measured[b], pass ? PassDeviation(r.dRipple) : StopDeviation(r.dAttenuation)) << b;
+        }
+    }
+    // The weights ripple and attenuation imply give the estimate of none.
+    CEquirippleRequest implied = floorRequest(BandPass, 0, {0.1, 0.12, 0.2, 0.25}, 0.5, 80);
+    const double stopWeight = PassDeviation(0.5) / StopDeviation(80);
+    const int unweighted = EstimateEquirippleLength(implied).nLength;
+    implied.weights = {stopWeight, 1.0, stopWeight};
+    EXPECT_EQ(EstimateEquirippleLength(implied).nLength, unweighted);
 }
