@@ -33,19 +33,26 @@ double polynomial(const std::vector<double>& c, double x)
     return v;
 }
 
+// Row col of the row-major n x n system a c = b swapped with the row below it of the
+// largest |a[row][col]|.
+void pivot(std::vector<double>& a, std::vector<double>& b, size_t n, size_t col)
+{
+    size_t largest = col;
+    for (size_t row = col + 1; row < n; ++row)
+        if (std::abs(a[row * n + col]) > std::abs(a[largest * n + col]))
+            largest = row;
+    std::swap_ranges(a.begin() + static_cast<long>(col * n), a.begin() + static_cast<long>((col + 1) * n),
+        a.begin() + static_cast<long>(largest * n));
+    std::swap(b[col], b[largest]);
+}
+
 // The solution c of the square system a c = b (a row-major, n x n, n at most 15), by
 // Gaussian elimination with partial pivoting.
 std::vector<double> solve(std::vector<double> a, std::vector<double> b)
 {
     const size_t n = b.size();
     for (size_t col = 0; col < n; ++col) {
-        size_t pivot = col;
-        for (size_t row = col + 1; row < n; ++row)
-            if (std::abs(a[row * n + col]) > std::abs(a[pivot * n + col]))
-                pivot = row;
-        std::swap_ranges(a.begin() + static_cast<long>(col * n), a.begin() + static_cast<long>((col + 1) * n),
-            a.begin() + static_cast<long>(pivot * n));
-        std::swap(b[col], b[pivot]);
+        pivot(a, b, n, col);
         for (size_t row = col + 1; row < n; ++row) {
             const double factor = a[row * n + col] / a[col * n + col];
             for (size_t k = col; k < n; ++k)
@@ -100,21 +107,25 @@ CEquilibriumMeasure::CEquilibriumMeasure(const std::vector<CMeasureBand>& bands,
             jumps.push_back((std::log(bands[b - 1].weight) - std::log(bands[b].weight)) / n);
     }
     m_q = gapPolynomial(m_ends, jumps);
+    for (size_t b = 0; b < bands.size(); ++b)
+        m_cumulative.push_back(Cumulative(b));
     double total = 0.0;
-    for (size_t b = 0; b < bands.size(); ++b) {
-        std::vector<double> cumulative{0.0};
-        double previous = Density(b, 0.0);
-        for (int s = 1; s <= kSteps; ++s) {
-            const double next = Density(b, kPi * s / kSteps);
-            cumulative.push_back(cumulative.back() + 0.5 * (previous + next) * kPi / kSteps);
-            previous = next;
-        }
+    for (const std::vector<double>& cumulative : m_cumulative)
         total += cumulative.back();
-        m_shares.push_back(cumulative.back());
-        m_cumulative.push_back(std::move(cumulative));
+    for (const std::vector<double>& cumulative : m_cumulative)
+        m_shares.push_back(cumulative.back() / total);
+}
+
+std::vector<double> CEquilibriumMeasure::Cumulative(size_t b) const
+{
+    std::vector<double> cumulative{0.0};
+    double previous = Density(b, 0.0);
+    for (int s = 1; s <= kSteps; ++s) {
+        const double next = Density(b, kPi * s / kSteps);
+        cumulative.push_back(cumulative.back() + 0.5 * (previous + next) * kPi / kSteps);
+        previous = next;
     }
-    for (double& share : m_shares)
-        share /= total;
+    return cumulative;
 }
 
 double CEquilibriumMeasure::XAt(size_t b, double theta) const

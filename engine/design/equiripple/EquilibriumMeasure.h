@@ -38,6 +38,8 @@ private:
     double XAt(size_t b, double theta) const;
     // The density per unit of theta there.
     double Density(size_t b, double theta) const;
+    // The measure of band b up to each of kSteps + 1 steps of theta (trapezoidal rule).
+    std::vector<double> Cumulative(size_t b) const;
 
     std::vector<double> m_ends;  // interval ends in x, increasing
     std::vector<double> m_q;     // coefficients of q, lowest first

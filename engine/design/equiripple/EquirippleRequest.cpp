@@ -87,6 +87,52 @@ bool gainAtHalf(const CEquirippleRequest& request)
     return request.nType == HighPass || request.nType == BandElimination;
 }
 
+// Why a half-band filter cannot have n coefficients, or empty.
+std::string halfBandLengthProblem(int n)
+{
+    if (n % 4 == 3)
+        return {};
+    const int below = n - (n + 1) % 4, above = below + 4;
+    if (below < 3)
+        return text::Tr("EquirippleRequest", "A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use 3.");
+    return text::Tr("EquirippleRequest", "A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use %1 or %2.")
+        .arg(below)
+        .arg(above);
+}
+
+// Why an antisymmetric filter (Hilbert transformer, differentiator) cannot have its
+// length, or empty.
+std::string antisymmetricLengthProblem(const CEquirippleRequest& request)
+{
+    const int n = request.nLength;
+    if (n % 2 == 1 && gainAtHalf(request))
+        return text::Tr("EquirippleRequest", "An odd length gives an antisymmetric filter that is zero at half the "
+                                             "sampling frequency, where its band reaches. Use an even length, such as %1.")
+            .arg(n + 1);
+    if (n == 1)
+        return text::Tr("EquirippleRequest", "An antisymmetric filter of one coefficient is zero everywhere. Use a length of at least 2.");
+    return {};
+}
+
+// Why a symmetric filter cannot have its length, or empty: an even one is zero at 0.5.
+std::string symmetricLengthProblem(const CEquirippleRequest& request)
+{
+    const int n = request.nLength;
+    if (n % 2 == 1 || !gainAtHalf(request))
+        return {};
+    if (request.nType == HighPass)
+        return text::Tr("EquirippleRequest", "An even length cannot give a high pass filter: its response is zero at "
+                                             "half the sampling frequency. Use an odd length, such as %1.")
+            .arg(n + 1);
+    if (request.nType == BandElimination)
+        return text::Tr("EquirippleRequest", "An even length cannot give a band elimination filter: its response is zero "
+                                             "at half the sampling frequency. Use an odd length, such as %1.")
+            .arg(n + 1);
+    return text::Tr("EquirippleRequest", "An even length gives a response that is zero at half the sampling frequency, "
+                                         "where a band of gain other than 0 reaches. Use an odd length, such as %1.")
+        .arg(n + 1);
+}
+
 }  // namespace
 
 bool CEquirippleBand::operator==(const CEquirippleBand& other) const
@@ -120,35 +166,9 @@ void CheckEquirippleRequest(const CEquirippleRequest& request)
 
 std::string EquirippleLengthProblem(const CEquirippleRequest& request)
 {
-    const int n = request.nLength;
-    if (request.nType == HalfBand) {
-        if (n % 4 == 3)
-            return {};
-        const int below = n - (n + 1) % 4, above = below + 4;
-        if (below < 3)
-            return text::Tr("EquirippleRequest", "A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use 3.");
-        return text::Tr("EquirippleRequest", "A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use %1 or %2.")
-            .arg(below)
-            .arg(above);
-    }
-    const bool antisymmetric = request.nType == Hilbert || request.nType == Differentiator;
-    if (antisymmetric && n % 2 == 1 && gainAtHalf(request))
-        return text::Tr("EquirippleRequest", "An odd length gives an antisymmetric filter that is zero at half the "
-                                             "sampling frequency, where its band reaches. Use an even length, such as %1.")
-            .arg(n + 1);
-    if (antisymmetric && n == 1)
-        return text::Tr("EquirippleRequest", "An antisymmetric filter of one coefficient is zero everywhere. Use a length of at least 2.");
-    if (antisymmetric || n % 2 == 1 || !gainAtHalf(request))
-        return {};
-    if (request.nType == HighPass)
-        return text::Tr("EquirippleRequest", "An even length cannot give a high pass filter: its response is zero at "
-                                             "half the sampling frequency. Use an odd length, such as %1.")
-            .arg(n + 1);
-    if (request.nType == BandElimination)
-        return text::Tr("EquirippleRequest", "An even length cannot give a band elimination filter: its response is zero "
-                                             "at half the sampling frequency. Use an odd length, such as %1.")
-            .arg(n + 1);
-    return text::Tr("EquirippleRequest", "An even length gives a response that is zero at half the sampling frequency, "
-                                         "where a band of gain other than 0 reaches. Use an odd length, such as %1.")
-        .arg(n + 1);
+    if (request.nType == HalfBand)
+        return halfBandLengthProblem(request.nLength);
+    if (request.nType == Hilbert || request.nType == Differentiator)
+        return antisymmetricLengthProblem(request);
+    return symmetricLengthProblem(request);
 }

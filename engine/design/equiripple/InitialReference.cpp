@@ -75,35 +75,48 @@ std::vector<CExtremum> asymmetric(const CEquilibriumMeasure& measure, const CGri
     return reference;
 }
 
+// A starting reference: the points per band, where they lie, and their levelled deviation.
+struct CStart {
+    std::vector<int> counts;
+    std::vector<CExtremum> reference;
+    double delta;
+};
+
+// Moves start to the largest levelled deviation of the references with one point moved
+// between neighbouring bands; false where none is larger.
+bool betterMove(const CApproximation& a, const CEquilibriumMeasure& measure, const CGrid& grid, CStart& start)
+{
+    const std::vector<int> counts = start.counts;
+    bool moved = false;
+    for (size_t b = 0; b + 1 < counts.size(); ++b) {
+        for (int direction : {-1, 1}) {
+            std::vector<int> tried = counts;
+            tried[b] += direction;
+            tried[b + 1] -= direction;
+            if (tried[b] < 1 || tried[b + 1] < 1)
+                continue;
+            std::vector<CExtremum> reference = placed(measure, grid, tried);
+            if (const double delta = LevelledDeviation(a, reference); delta > start.delta)
+                start = {tried, std::move(reference), delta}, moved = true;
+        }
+    }
+    return moved;
+}
+
 }  // namespace
 
 std::vector<CExtremum> StartingReference(const CApproximation& a, const CGrid& grid, int r, int maxMoves)
 {
     const CEquilibriumMeasure measure = measureOf(a, grid, r);
-    std::vector<int> counts = countsOf(measure, a.bands.size(), r);
-    std::vector<CExtremum> best = placed(measure, grid, counts);
-    double bestDelta = LevelledDeviation(a, best);
-    for (int move = 0; move < maxMoves; ++move) {
-        std::vector<int> bestCounts = counts;
-        for (size_t b = 0; b + 1 < counts.size(); ++b) {
-            for (int direction : {-1, 1}) {
-                std::vector<int> tried = counts;
-                tried[b] += direction;
-                tried[b + 1] -= direction;
-                if (tried[b] < 1 || tried[b + 1] < 1)
-                    continue;
-                std::vector<CExtremum> reference = placed(measure, grid, tried);
-                if (const double delta = LevelledDeviation(a, reference); delta > bestDelta)
-                    bestDelta = delta, best = std::move(reference), bestCounts = tried;
-            }
-        }
-        if (bestCounts == counts)
+    CStart start{countsOf(measure, a.bands.size(), r), {}, 0.0};
+    start.reference = placed(measure, grid, start.counts);
+    start.delta = LevelledDeviation(a, start.reference);
+    for (int move = 0; move < maxMoves; ++move)
+        if (!betterMove(a, measure, grid, start))
             break;
-        counts = bestCounts;
-    }
-    if (degenerate(a, bestDelta))
-        return asymmetric(measure, grid, counts);
-    return best;
+    if (degenerate(a, start.delta))
+        return asymmetric(measure, grid, start.counts);
+    return start.reference;
 }
 
 }  // namespace equiripple

@@ -205,6 +205,48 @@ CStep localStep(const CGrid& grid, const CWeightedError& e, const std::vector<CE
     return step;
 }
 
+// One iteration: the levelled deviation of a reference, the step it leads to and the
+// polynomial that levels the error there.
+struct CIteration {
+    CStep step;
+    CDeviation d;
+    CBarycentricPolynomial p;
+};
+
+// The iteration on reference; nullopt where the levelled deviation or the error on the
+// grid is not finite.
+std::optional<CIteration> iterate(const CApproximation& a, const CExchangeGrids& grids,
+    const std::vector<CExtremum>& reference, bool local, double tolerance)
+{
+    const CNodes nodes = nodesOf(a, reference);
+    const CScaledWeights w = BarycentricWeights(nodes.x);
+    const CDeviation d = levelledDeviation(w, nodes);
+    if (!std::isfinite(d.delta))
+        return std::nullopt;
+    const CWeightedError e(a, levelledPolynomial(nodes, w, d));
+    std::optional<CStep> step = local ? localStep(grids.search, e, reference, d, tolerance)
+                                      : fullStep(grids.search, e, reference, d, tolerance);
+    // A search near the reference only, or on the coarser grid, cannot certify.
+    if (step && step->converged && (local || &grids.search != &grids.check))
+        step = fullStep(grids.check, e, reference, d, tolerance);
+    if (!step)
+        return std::nullopt;
+    return CIteration{std::move(*step), d, e.Polynomial()};
+}
+
+// Where the exchange stands after iteration it on reference; takes its extrema, and once
+// converged its next reference.
+CExchangeResult resultOf(const std::vector<CExtremum>& reference, CIteration& it, int iteration)
+{
+    CStep& step = it.step;
+    CExchangeResult result{reference, std::move(step.extrema), it.d.delta, 0.0, iteration, step.converged, step.floor,
+        std::move(it.p)};
+    result.dSpread = 1.0 - std::abs(it.d.delta) / largestSize(result.extrema, it.d.delta);
+    if (step.converged && step.next.size() == reference.size())
+        result.reference = std::move(step.next);
+    return result;
+}
+
 }  // namespace
 
 double LevelledDeviation(const CApproximation& a, const std::vector<CExtremum>& reference)
@@ -220,28 +262,15 @@ CExchangeResult RunExchange(const CApproximation& a, const CExchangeGrids& grids
     CExchangeResult result;
     bool local = false;
     for (int iteration = 1; iteration <= maxIterations; ++iteration) {
-        const CNodes nodes = nodesOf(a, reference);
-        const CScaledWeights w = BarycentricWeights(nodes.x);
-        const CDeviation d = levelledDeviation(w, nodes);
-        if (!std::isfinite(d.delta))
+        std::optional<CIteration> it = iterate(a, grids, reference, local, tolerance);
+        if (!it)
             break;
-        const CWeightedError e(a, levelledPolynomial(nodes, w, d));
-        std::optional<CStep> step = local ? localStep(grids.search, e, reference, d, tolerance)
-                                          : fullStep(grids.search, e, reference, d, tolerance);
-        // A search near the reference only, or on the coarser grid, cannot certify.
-        if (step && step->converged && (local || &grids.search != &grids.check))
-            step = fullStep(grids.check, e, reference, d, tolerance);
-        if (!step)
+        const bool last = it->step.converged || it->step.next.size() < reference.size();
+        result = resultOf(reference, *it, iteration);
+        if (last)
             break;
-        result = {reference, {}, d.delta, 1.0 - std::abs(d.delta) / largestSize(step->extrema, d.delta), iteration,
-            step->converged, step->floor, e.Polynomial()};
-        result.extrema = std::move(step->extrema);
-        if (step->converged && step->next.size() == reference.size())
-            result.reference = std::move(step->next);
-        if (step->converged || step->next.size() < reference.size())
-            break;
-        local = step->local;
-        reference = std::move(step->next);
+        local = it->step.local;
+        reference = std::move(it->step.next);
     }
     return result;
 }
