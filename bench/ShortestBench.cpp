@@ -10,7 +10,7 @@ namespace {
 // at 48 kHz, 0.1 dB ripple, 80 dB attenuation.
 void ShortestEquirippleLowPass(benchmark::State& state)
 {
-    const CEquirippleRequest request{LowPass, 0, {20000.0 / 48000.0, 22000.0 / 48000.0}, 0.1, 80.0};
+    const CEquirippleRequest request{LowPass, 0, {20000.0 / 48000.0, 22000.0 / 48000.0}, 0.1, 80.0, {}, {}};
     for (auto _ : state)
         benchmark::DoNotOptimize(ShortestEquiripple(request, nullptr).nLength);
 }

@@ -82,6 +82,7 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--coefficients", [](CCliRunner& r, Args a) { r.m_ui.SetImportPath(a[0]); r.Command(ID_FILE_IMPORT_COEF); }},
         {"--bands", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strBands = a[0]; }},
         {"--ripple", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strRipple = a[0]; }},
+        {"--weights", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strWeights = a[0]; }},
         {"--equiripple", [](CCliRunner& r, Args) { r.Design(ID_TOOL_EQUIRIPPLE); }},
         {"--shortest", [](CCliRunner& r, Args) { r.m_ui.SetShortest(); }},
         {"--require", [](CCliRunner& r, Args) { r.Command(ID_VIEW_REQUIREMENTS); }},

@@ -20,7 +20,8 @@ std::string fieldName(int nControl)
         {IDC_HIGHCUT, "high cut-off"}, {IDC_LENGTH, "filter length"},
         {IDC_ATTENUATION, "attenuation"}, {IDC_RIPPLE, "in-band ripple"},
         {IDC_TRANSITION, "transition width"}, {IDC_SAMPLERATE, "sample rate"}, {IDC_EDGE1, "band edge 1"},
-        {IDC_EDGE2, "band edge 2"}, {IDC_EDGE3, "band edge 3"}, {IDC_EDGE4, "band edge 4"}};
+        {IDC_EDGE2, "band edge 2"}, {IDC_EDGE3, "band edge 3"}, {IDC_EDGE4, "band edge 4"},
+        {IDC_WEIGHTS, "band weights"}};
     return names.at(nControl);
 }
 
@@ -93,6 +94,7 @@ std::optional<CEquirippleTexts> CCliUi::EquirippleTexts(const CEquirippleData& d
     texts.strRipple = m_passBand.strRipple.value_or(texts.strRipple);
     texts.strAttenuation = m_passBand.strAttenuation.value_or(texts.strAttenuation);
     texts.strLength = m_passBand.strLength.value_or(texts.strLength);
+    texts.strWeights = m_passBand.strWeights.value_or(texts.strWeights);
     if (!TakeBands(texts.nType, texts.strEdges))
         return std::nullopt;
     return texts;

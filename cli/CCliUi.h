@@ -11,11 +11,12 @@
 class CCliUi : public CFilterUi {
 public:
     // Fields of the next design (--design or --equiripple), as typed; unset ones keep the
-    // dialog's texts. strBands holds the equiripple band edges, separated by commas.
+    // dialog's texts. strBands holds the equiripple band edges, strWeights its band weights, separated by
+    // commas.
     struct PassBandFields {
         std::optional<int> nType;
         std::optional<std::string> strLow, strHigh, strLength, strAttenuation;
-        std::optional<std::string> strBands, strRipple;
+        std::optional<std::string> strBands, strRipple, strWeights;
     };
 
     PassBandFields& PassBand() { return m_passBand; }

@@ -13,7 +13,7 @@ const std::map<std::string, int>& argumentCounts()
         {"--show", 1}, {"--print", 0}, {"--info", 0}, {"--save", 1}, {"--export-text", 1},
         {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}, {"--exchange-dir", 1}, {"--sample-rate", 1},
         {"--measure", 0}, {"--bands", 1}, {"--ripple", 1}, {"--equiripple", 0}, {"--estimate-equiripple", 0},
-        {"--shortest", 0}, {"--require", 0}, {"--check", 0}};
+        {"--weights", 1}, {"--shortest", 0}, {"--require", 0}, {"--check", 0}};
     return counts;
 }
 
@@ -84,6 +84,9 @@ steps, run left to right on the one document, each as its menu command does:
                       and pass edge of a highpass; stop, pass, pass, stop edges of a
                       bandpass; pass, stop, stop, pass edges of a bandstop
   --ripple R          pass-band ripple in dB of the next --equiripple
+  --weights W1,W2[,W3]  the weight of each band's error in the next --equiripple, in
+                      increasing frequency (3 for bandpass and bandstop), in place of those
+                      of --ripple and --attenuation; "" for those again
   --equiripple        equiripple (Parks-McClellan) design with --type, --length, --bands,
                       --ripple and --attenuation, checked as its dialog checks them
   --estimate-equiripple  print the length an equiripple design of those fields needs, and

@@ -96,9 +96,9 @@ QLayout* CEquirippleDlg::CreateConditionForm(const CEquirippleTexts& texts)
 {
     auto* grid = new QGridLayout;
     const std::pair<QString, int> rows[] = {{tr("Inband Ripple:"), IDC_RIPPLE}, {tr("Outband Attn.:"), IDC_ATTENUATION},
-        {tr("Filter Length:"), IDC_LENGTH}};
-    const std::string values[] = {texts.strRipple, texts.strAttenuation, texts.strLength};
-    for (int row = 0; row < 3; ++row) {
+        {tr("Band Weights:"), IDC_WEIGHTS}, {tr("Filter Length:"), IDC_LENGTH}};
+    const std::string values[] = {texts.strRipple, texts.strAttenuation, texts.strWeights, texts.strLength};
+    for (int row = 0; row < 4; ++row) {
         auto* label = new QLabel(rows[row].first);
         grid->addWidget(label, row, 0);
         grid->addWidget(AddEdit(rows[row].second, values[row]), row, 1);
@@ -106,17 +106,19 @@ QLayout* CEquirippleDlg::CreateConditionForm(const CEquirippleTexts& texts)
     }
     grid->addWidget(new QLabel(tr("dB")), 0, 2);
     grid->addWidget(new QLabel(tr("dB")), 1, 2);
+    // Empty: the weights of ripple and attenuation.
+    GetEdit(IDC_WEIGHTS)->setPlaceholderText(tr("from ripple and attenuation"));
     m_pTakeEstimate = new QPushButton(tr("Use Estimate"));
     m_pTakeEstimate->setObjectName(QString("IDC_%1").arg(IDC_ESTIMATE));
     m_pTakeEstimate->setAutoDefault(false);
     connect(m_pTakeEstimate, &QPushButton::clicked, this, &CEquirippleDlg::TakeEstimate);
-    grid->addWidget(m_pTakeEstimate, 2, 2);
+    grid->addWidget(m_pTakeEstimate, 3, 2);
     m_pShortest = CreateShortestButton(tr("Shortest"));
     connect(m_pShortest, &QPushButton::clicked, this, &CEquirippleDlg::FindShortest);
-    grid->addWidget(m_pShortest, 3, 2);  // below Use Estimate, so that the dialog keeps its width
+    grid->addWidget(m_pShortest, 4, 2);  // below Use Estimate, so that the dialog keeps its width
     m_pEstimate = new QLabel;
     m_pEstimate->setWordWrap(true);
-    grid->addWidget(m_pEstimate, 4, 0, 1, 3);
+    grid->addWidget(m_pEstimate, 5, 0, 1, 3);
     return grid;
 }
 
@@ -139,6 +141,7 @@ CEquirippleTexts CEquirippleDlg::CurrentTexts() const
     texts.strRipple = GetEdit(IDC_RIPPLE)->text().toStdString();
     texts.strAttenuation = GetEdit(IDC_ATTENUATION)->text().toStdString();
     texts.strLength = GetEdit(IDC_LENGTH)->text().toStdString();
+    texts.strWeights = GetEdit(IDC_WEIGHTS)->text().toStdString();
     return texts;
 }
 

@@ -19,4 +19,5 @@ enum : int {
     IDC_EDGE4 = 1104,
     IDC_ESTIMATE = 1105,
     IDC_SHORTEST = 1106,  // the design dialogs' button that finds the shortest length
+    IDC_WEIGHTS = 1107,  // the equiripple dialog's band weights
 };

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The values of the equiripple dialog. Edges are fractions of the sampling frequency; a
 // low or high pass uses the first two.
@@ -15,6 +16,9 @@ struct CEquirippleData {
     double m_dRipple = 0.1;
     double m_dAttenuation = 60.0;
     int m_nLength = 0;
+    // The weight of each band's error in increasing frequency (2 for low and high pass, 3
+    // for the band types), or empty: weights from ripple and attenuation.
+    std::vector<double> m_weights;
 };
 
 // What the dialog's controls hold: the type's radio index and the edits' texts, the edges
@@ -25,10 +29,13 @@ struct CEquirippleTexts {
     std::string strRipple;
     std::string strAttenuation;
     std::string strLength;
+    std::string strWeights;  // separated by commas; empty for those of ripple and attenuation
 };
 
 // The number of band edges of a filter type: 2 for low and high pass, 4 for the band types.
 int EquirippleEdgeCount(int type);
+// The number of bands of a filter type: 2 for low and high pass, 3 for the band types.
+int EquirippleBandCount(int type);
 // The design request of the values.
 CEquirippleRequest EquirippleRequestOf(const CEquirippleData& data);
 
@@ -38,7 +45,8 @@ CEquirippleTexts WriteEquiripple(const CEquirippleData& data, double sampleRateH
 // Reads and checks the controls in exchange order: type, the type's edges (each above the
 // one before, the first above 0, all below half the sampling frequency), Inband Ripple
 // (1e-05 .. 100 dB), Outband Attn. (1 .. 300 dB; the rounding of double coefficients
-// lies below -300 dB), Filter Length (1 .. 4096, odd for high pass and band elimination).
+// lies below -300 dB), Band Weights (empty, or one number in 1e-6 .. 1e6 for each band of
+// the type, separated by commas), Filter Length (1 .. 4096, odd for high pass and band elimination).
 // Fields read before a failure keep their new values in data; the first failure is
 // returned.
 std::optional<CExchangeFailure> ReadEquiripple(const CEquirippleTexts& texts, double sampleRateHz,

@@ -135,6 +135,17 @@ int kaiserEstimate(const CRequirements& r, int maxLength)
     return estimate.strError.empty() ? std::min(estimate.nLength, maxLength) : maxLength;
 }
 
+// Where an equiripple search starts: the equiripple design's own estimate for request, or
+// Kaiser's for its requirements where it has none. A start far above the length needed
+// would be refused (its errors lie below what double coefficients realize) and the walk
+// would only climb from there.
+int equirippleEstimate(const CEquirippleRequest& request, const CRequirements& requirements)
+{
+    const CLengthEstimate estimate = EstimateEquirippleLength(request);
+    return estimate.strError.empty() ? std::clamp(estimate.nLength, 1, kMaxEquirippleLength)
+                                     : kaiserEstimate(requirements, kMaxEquirippleLength);
+}
+
 // The equiripple design of request at any length, nullopt where it is refused.
 CLengthDesign equirippleOf(const CEquirippleRequest& request)
 {
@@ -190,7 +201,7 @@ CShortestResult ShortestEquiripple(const CEquirippleRequest& request, const CSea
     CheckEquirippleRequest(checked);
     const CRequirements requirements = EquirippleRequirements(request);
     const CLengthDesign design = equirippleOf(request);
-    const int estimate = kaiserEstimate(requirements, kMaxEquirippleLength);
+    const int estimate = equirippleEstimate(request, requirements);
     CShortestResult odd = FindShortest(design, chainOf(1, kMaxEquirippleLength, estimate), requirements, progress);
     if (request.nType == HighPass || request.nType == BandElimination || odd.bCancelled)
         return odd;

@@ -118,6 +118,24 @@ TEST_F(CliTest, EquirippleDesignTakesTheEstimatedLength)
         EXPECT_EQ(printed[static_cast<size_t>(i)], h[i]) << i;
 }
 
+TEST_F(CliTest, EquirippleWeightsReplaceThoseOfRippleAndAttenuation)
+{
+    CEquirippleRequest request;
+    request.nType = 0;
+    request.nLength = 45;
+    request.edges = {0.2, 0.25};
+    request.weights = {1.0, 30.0};
+    const CRealArray h = DesignEquiripple(request).coefficients;
+    const std::vector<double> printed = Printed({"--type", "lowpass", "--bands", "0.2,0.25", "--length", "45",
+        "--weights", "1,30", "--equiripple", "--print"});
+    ASSERT_EQ(printed.size(), 45u);
+    for (int i = 0; i < 45; ++i)
+        EXPECT_EQ(printed[static_cast<size_t>(i)], h[i]) << i;
+    const RunResult refused = Cli({"--type", "bandpass", "--weights", "1,30", "--equiripple"});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_NE(refused.err.find("--equiripple: band weights: Please enter 3 weights"), std::string::npos) << refused.err;
+}
+
 TEST_F(CliTest, RefusesAFileThatIsNotAFilterDocument)
 {
     exchange::WriteFileAtomically(folder / "notes.txt", "these are not the bytes of a filter");

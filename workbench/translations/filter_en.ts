@@ -167,6 +167,14 @@ Design %2 taps all the same?</source>
 Design %2 taps all the same?</translation>
     </message>
     <message>
+        <source>Band Weights:</source>
+        <translation>Band Weights:</translation>
+    </message>
+    <message>
+        <source>from ripple and attenuation</source>
+        <translation>from ripple and attenuation</translation>
+    </message>
+    <message>
         <source>Shortest</source>
         <translation>Shortest</translation>
     </message>
@@ -904,20 +912,12 @@ Install them as the filter&apos;s coefficients?</translation>
 <context>
     <name>EquirippleDesign</name>
     <message>
-        <source>The equiripple design of length %1 does not converge; allow wider transition bands, more ripple or less attenuation.</source>
-        <translation>The equiripple design of length %1 does not converge; allow wider transition bands, more ripple or less attenuation.</translation>
+        <source>The equiripple design of length %1 does not converge, nor does any shorter one; allow wider transition bands, more ripple or less attenuation.</source>
+        <translation>The equiripple design of length %1 does not converge, nor does any shorter one; allow wider transition bands, more ripple or less attenuation.</translation>
     </message>
     <message>
-        <source>The equiripple design of length %1 does not converge: at this length, far above the estimate of %2 for these conditions, its errors would lie below what double precision resolves. Choose a length nearer the estimate, or ask for less ripple, more attenuation or narrower transition bands.</source>
-        <translation>The equiripple design of length %1 does not converge: at this length, far above the estimate of %2 for these conditions, its errors would lie below what double precision resolves. Choose a length nearer the estimate, or ask for less ripple, more attenuation or narrower transition bands.</translation>
-    </message>
-    <message>
-        <source>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one). Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</source>
-        <translation>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one). Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</translation>
-    </message>
-    <message>
-        <source>The bands are too narrow for %1 coefficients: widen the pass and stop bands or choose a shorter length.</source>
-        <translation>The bands are too narrow for %1 coefficients: widen the pass and stop bands or choose a shorter length.</translation>
+        <source>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one), nor does any shorter one. Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</source>
+        <translation>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one), nor does any shorter one. Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</translation>
     </message>
 </context>
 <context>
@@ -926,17 +926,13 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>Please enter a number greater than %1 and less than %2.</source>
         <translation>Please enter a number greater than %1 and less than %2.</translation>
     </message>
+    <message>
+        <source>Please enter %1 weights, one for each band, from 1e-06 to 1e+06 and separated by commas, or nothing for the weights of ripple and attenuation.</source>
+        <translation>Please enter %1 weights, one for each band, from 1e-06 to 1e+06 and separated by commas, or nothing for the weights of ripple and attenuation.</translation>
+    </message>
 </context>
 <context>
     <name>EquirippleRequest</name>
-    <message>
-        <source>a band filter needs 4 band edges</source>
-        <translation>a band filter needs 4 band edges</translation>
-    </message>
-    <message>
-        <source>this filter type needs 2 band edges</source>
-        <translation>this filter type needs 2 band edges</translation>
-    </message>
     <message>
         <source>band edges must increase strictly between 0 and 0.5</source>
         <translation>band edges must increase strictly between 0 and 0.5</translation>
@@ -948,10 +944,6 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
         <translation>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</translation>
-    </message>
-    <message>
-        <source>filter type must be 0 to 3</source>
-        <translation>filter type must be 0 to 3</translation>
     </message>
     <message>
         <source>filter length must be 1 to %1</source>
@@ -972,6 +964,66 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
         <translation>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</translation>
+    </message>
+    <message>
+        <source>A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use %1 or %2.</source>
+        <translation>A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use %1 or %2.</translation>
+    </message>
+    <message>
+        <source>A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use 3.</source>
+        <translation>A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use 3.</translation>
+    </message>
+    <message>
+        <source>An antisymmetric filter of one coefficient is zero everywhere. Use a length of at least 2.</source>
+        <translation>An antisymmetric filter of one coefficient is zero everywhere. Use a length of at least 2.</translation>
+    </message>
+    <message>
+        <source>An even length gives a response that is zero at half the sampling frequency, where a band of gain other than 0 reaches. Use an odd length, such as %1.</source>
+        <translation>An even length gives a response that is zero at half the sampling frequency, where a band of gain other than 0 reaches. Use an odd length, such as %1.</translation>
+    </message>
+    <message>
+        <source>An odd length gives an antisymmetric filter that is zero at half the sampling frequency, where its band reaches. Use an even length, such as %1.</source>
+        <translation>An odd length gives an antisymmetric filter that is zero at half the sampling frequency, where its band reaches. Use an even length, such as %1.</translation>
+    </message>
+    <message>
+        <source>There is no length estimate for this filter type; choose a length and look at the filter&apos;s properties.</source>
+        <translation>There is no length estimate for this filter type; choose a length and look at the filter&apos;s properties.</translation>
+    </message>
+    <message>
+        <source>a band&apos;s gain must be a number of size at most 1e6</source>
+        <translation>a band&apos;s gain must be a number of size at most 1e6</translation>
+    </message>
+    <message>
+        <source>a design takes 1 to %1 bands</source>
+        <translation>a design takes 1 to %1 bands</translation>
+    </message>
+    <message>
+        <source>a weight must be a positive number</source>
+        <translation>a weight must be a positive number</translation>
+    </message>
+    <message>
+        <source>bands must lie within 0 .. 0.5, each ending above its start and before the next begins</source>
+        <translation>bands must lie within 0 .. 0.5, each ending above its start and before the next begins</translation>
+    </message>
+    <message>
+        <source>filter type must be 0 to 7</source>
+        <translation>filter type must be 0 to 7</translation>
+    </message>
+    <message>
+        <source>only multiband filters and differentiators take bands</source>
+        <translation>only multiband filters and differentiators take bands</translation>
+    </message>
+    <message>
+        <source>the pass edge of a half-band filter must lie between 0 and 0.25</source>
+        <translation>the pass edge of a half-band filter must lie between 0 and 0.25</translation>
+    </message>
+    <message>
+        <source>this filter type needs %1 band edge(s)</source>
+        <translation>this filter type needs %1 band edge(s)</translation>
+    </message>
+    <message>
+        <source>weights: this filter type takes %1, one per band</source>
+        <translation>weights: this filter type takes %1, one per band</translation>
     </message>
 </context>
 <context>

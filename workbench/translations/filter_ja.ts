@@ -167,6 +167,14 @@ Design %2 taps all the same?</source>
 それでも %2 タップで設計しますか?</translation>
     </message>
     <message>
+        <source>Band Weights:</source>
+        <translation>帯域の重み:</translation>
+    </message>
+    <message>
+        <source>from ripple and attenuation</source>
+        <translation>リップルと減衰量から</translation>
+    </message>
+    <message>
         <source>Shortest</source>
         <translation>最短長</translation>
     </message>
@@ -904,20 +912,12 @@ Install them as the filter&apos;s coefficients?</source>
 <context>
     <name>EquirippleDesign</name>
     <message>
-        <source>The equiripple design of length %1 does not converge; allow wider transition bands, more ripple or less attenuation.</source>
-        <translation>長さ %1 の等リップル設計が収束しません。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
+        <source>The equiripple design of length %1 does not converge, nor does any shorter one; allow wider transition bands, more ripple or less attenuation.</source>
+        <translation>長さ %1 の等リップル設計は収束せず、それより短い設計も収束しません。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
     </message>
     <message>
-        <source>The equiripple design of length %1 does not converge: at this length, far above the estimate of %2 for these conditions, its errors would lie below what double precision resolves. Choose a length nearer the estimate, or ask for less ripple, more attenuation or narrower transition bands.</source>
-        <translation>長さ %1 の等リップル設計が収束しません。この条件での推定値 %2 を大きく超えるこの長さでは、誤差が倍精度で分解できる大きさを下回ります。推定値に近い長さを選ぶか、リップルを小さく、減衰量を大きく、または遷移帯域幅を狭くしてください。</translation>
-    </message>
-    <message>
-        <source>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one). Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</source>
-        <translation>長さ %1 の等リップル設計が収束しません (最大誤差がまだ均等化した誤差より %2% 大きくなっています)。推定値 %3 に近い長さ、広い遷移帯域幅、または互いに近いリップルと減衰量を試してください。</translation>
-    </message>
-    <message>
-        <source>The bands are too narrow for %1 coefficients: widen the pass and stop bands or choose a shorter length.</source>
-        <translation>係数 %1 個には帯域が狭すぎます。通過域と阻止域を広げるか、フィルタ長を短くしてください。</translation>
+        <source>The equiripple design of length %1 does not converge (its largest error still lies %2% above the levelled one), nor does any shorter one. Try a length near the estimate of %3, wider transition bands, or a ripple and an attenuation closer to each other.</source>
+        <translation>長さ %1 の等リップル設計は収束せず (最大誤差がまだ均等化した誤差より %2% 大きくなっています)、それより短い設計も収束しません。推定値 %3 に近い長さ、広い遷移帯域幅、または互いに近いリップルと減衰量を試してください。</translation>
     </message>
 </context>
 <context>
@@ -926,17 +926,13 @@ Install them as the filter&apos;s coefficients?</source>
         <source>Please enter a number greater than %1 and less than %2.</source>
         <translation>%1 より大きく %2 より小さい数値を入力してください。</translation>
     </message>
+    <message>
+        <source>Please enter %1 weights, one for each band, from 1e-06 to 1e+06 and separated by commas, or nothing for the weights of ripple and attenuation.</source>
+        <translation>帯域ごとに 1 つ、1e-06 から 1e+06 までの重みを %1 個、カンマで区切って入力してください。リップルと減衰量から重みを決めるときは空欄にしてください。</translation>
+    </message>
 </context>
 <context>
     <name>EquirippleRequest</name>
-    <message>
-        <source>a band filter needs 4 band edges</source>
-        <translation>帯域通過・帯域阻止フィルタには帯域端が 4 つ必要です</translation>
-    </message>
-    <message>
-        <source>this filter type needs 2 band edges</source>
-        <translation>この種類のフィルタには帯域端が 2 つ必要です</translation>
-    </message>
     <message>
         <source>band edges must increase strictly between 0 and 0.5</source>
         <translation>帯域端は 0 と 0.5 の間で順に大きくならなければなりません</translation>
@@ -948,10 +944,6 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
         <translation>推定フィルタ長は約 %1 で、%2 を超えます。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
-    </message>
-    <message>
-        <source>filter type must be 0 to 3</source>
-        <translation>フィルタの種類は 0 から 3 まででなければなりません</translation>
     </message>
     <message>
         <source>filter length must be 1 to %1</source>
@@ -972,6 +964,66 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
         <translation>偶数の長さでは帯域阻止フィルタになりません。サンプリング周波数の 1/2 で応答が 0 になるためです。%1 などの奇数の長さにしてください。</translation>
+    </message>
+    <message>
+        <source>A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use %1 or %2.</source>
+        <translation>ハーフバンドフィルタの係数は 3, 7, 11, ... (4k - 1) 個です。%1 または %2 にしてください。</translation>
+    </message>
+    <message>
+        <source>A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use 3.</source>
+        <translation>ハーフバンドフィルタの係数は 3, 7, 11, ... (4k - 1) 個です。3 にしてください。</translation>
+    </message>
+    <message>
+        <source>An antisymmetric filter of one coefficient is zero everywhere. Use a length of at least 2.</source>
+        <translation>係数 1 個の反対称フィルタはどこでも 0 です。フィルタ長を 2 以上にしてください。</translation>
+    </message>
+    <message>
+        <source>An even length gives a response that is zero at half the sampling frequency, where a band of gain other than 0 reaches. Use an odd length, such as %1.</source>
+        <translation>偶数のフィルタ長では応答がサンプリング周波数の半分で 0 になりますが、利得が 0 でない帯域がそこまで届いています。%1 などの奇数のフィルタ長にしてください。</translation>
+    </message>
+    <message>
+        <source>An odd length gives an antisymmetric filter that is zero at half the sampling frequency, where its band reaches. Use an even length, such as %1.</source>
+        <translation>奇数のフィルタ長の反対称フィルタはサンプリング周波数の半分で 0 になりますが、帯域がそこまで届いています。%1 などの偶数のフィルタ長にしてください。</translation>
+    </message>
+    <message>
+        <source>There is no length estimate for this filter type; choose a length and look at the filter&apos;s properties.</source>
+        <translation>このフィルタの種類にはフィルタ長の見積もりがありません。フィルタ長を選び、フィルタのプロパティを確認してください。</translation>
+    </message>
+    <message>
+        <source>a band&apos;s gain must be a number of size at most 1e6</source>
+        <translation>帯域の利得は大きさ 1e6 以下の数値でなければなりません</translation>
+    </message>
+    <message>
+        <source>a design takes 1 to %1 bands</source>
+        <translation>設計に使える帯域は 1 から %1 個までです</translation>
+    </message>
+    <message>
+        <source>a weight must be a positive number</source>
+        <translation>重みは正の数値でなければなりません</translation>
+    </message>
+    <message>
+        <source>bands must lie within 0 .. 0.5, each ending above its start and before the next begins</source>
+        <translation>帯域は 0 .. 0.5 の範囲にあり、それぞれ始まりより上で終わり、次の帯域が始まる前に終わらなければなりません</translation>
+    </message>
+    <message>
+        <source>filter type must be 0 to 7</source>
+        <translation>フィルタの種類は 0 から 7 まででなければなりません</translation>
+    </message>
+    <message>
+        <source>only multiband filters and differentiators take bands</source>
+        <translation>帯域を指定できるのはマルチバンドフィルタと微分器だけです</translation>
+    </message>
+    <message>
+        <source>the pass edge of a half-band filter must lie between 0 and 0.25</source>
+        <translation>ハーフバンドフィルタの通過域端は 0 と 0.25 の間になければなりません</translation>
+    </message>
+    <message>
+        <source>this filter type needs %1 band edge(s)</source>
+        <translation>このフィルタの種類には帯域端が %1 個必要です</translation>
+    </message>
+    <message>
+        <source>weights: this filter type takes %1, one per band</source>
+        <translation>重み: このフィルタの種類では帯域ごとに 1 つ、%1 個です</translation>
     </message>
 </context>
 <context>

@@ -1,101 +1,75 @@
 #include "Barycentric.h"
 
+#include "BarycentricKernel.h"
+#include "DoubleDouble.h"
+
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <cmath>
 #include <limits>
 #include <numeric>
 #include <stdexcept>
+#include <thread>
 
 namespace equiripple {
 
 namespace {
 
-// Products are brought back to [0.5, 1) after this many factors: factors lie within
-// [-2, 2], so no run of them leaves the range of a double.
+// A point outside [-1, 1], where no node lies, that fills a last block of points.
+constexpr double kFiller = 3.0;
 constexpr size_t kBlock = 32;
-// Points evaluated together; their running values stay in the first-level cache.
-constexpr size_t kChunk = 256;
+// Evaluations of at least this many terms (points times nodes) use two threads.
+constexpr size_t kThreadedTerms = size_t{1} << 20;
 
-struct CRunningProduct {
-    double mantissa = 1.0;
-    int exponent = 0;
-    void Normalize()
-    {
-        int e = 0;
-        mantissa = std::frexp(mantissa, &e);
-        exponent += e;
-    }
-};
-
-CRunningProduct productOfDifferences(const std::vector<double>& x, size_t k)
+// v 2^e, by one multiplication where 2^e is a normal double.
+double timesPowerOfTwo(double v, int e)
 {
-    CRunningProduct p;
-    for (size_t j = 0; j < x.size(); ++j) {
-        if (j != k)
-            p.mantissa *= x[k] - x[j];
-        if (j % kBlock == kBlock - 1)
-            p.Normalize();
-    }
-    p.Normalize();
-    return p;
+    if (e < -1000 || e > 1000)
+        return std::ldexp(v, e);
+    const std::uint64_t bits = static_cast<std::uint64_t>(e + 1023) << 52;
+    double scale = 0.0;
+    std::memcpy(&scale, &bits, sizeof scale);
+    return v * scale;
 }
 
-// The running values of a chunk of points: l(x) as product 2^exponent, the sum and the
-// sum of the sizes of its terms.
-struct CChunk {
-    double product[kChunk];
-    int exponent[kChunk];
-    double sum[kChunk];
-    double size[kChunk];
-};
-
-// For nodes [begin, end) and n points: l *= x - x_k, sum += w_k y_k / (x - x_k).
-__attribute__((target_clones("avx2", "default"))) void accumulate(const double* px, size_t n,
-    const double* nx, const double* nwy, size_t begin, size_t end, CChunk& c)
+// count points from x into a block of kLanes, the rest kFiller.
+void fillBlock(const double* x, size_t count, double* block)
 {
-    for (size_t k = begin; k < end; ++k) {
-        const double xk = nx[k], wyk = nwy[k];
-        for (size_t i = 0; i < n; ++i) {
-            const double d = px[i] - xk;
-            const double term = wyk / d;
-            c.product[i] *= d;
-            c.sum[i] += term;
-            c.size[i] += std::abs(term);
-        }
-    }
-}
-
-void normalize(CChunk& c, size_t n)
-{
-    for (size_t i = 0; i < n; ++i) {
-        int e = 0;
-        c.product[i] = std::frexp(c.product[i], &e);
-        c.exponent[i] += e;
-    }
+    std::fill(block, block + kLanes, kFiller);
+    std::copy(x, x + count, block);
 }
 
 }  // namespace
 
 CScaledWeights BarycentricWeights(const std::vector<double>& x)
 {
-    std::vector<CRunningProduct> products(x.size());
-    for (size_t k = 0; k < x.size(); ++k)
-        products[k] = productOfDifferences(x, k);
+    std::vector<double> products(x.size() + kLanes);
+    std::vector<int> exponents(x.size() + kLanes);
+    double block[kLanes];
+    for (size_t start = 0; start < x.size(); start += kLanes) {
+        fillBlock(x.data() + start, std::min(kLanes, x.size() - start), block);
+        ProductsOfDifferences(block, x.data(), x.size(), &products[start], &exponents[start]);
+    }
     CScaledWeights weights;
     weights.exponent = std::numeric_limits<int>::min();
-    for (const CRunningProduct& p : products)
-        weights.exponent = std::max(weights.exponent, -p.exponent);
-    for (const CRunningProduct& p : products)
-        weights.mantissa.push_back(std::ldexp(1.0 / p.mantissa, -p.exponent - weights.exponent));
+    for (size_t k = 0; k < x.size(); ++k)
+        weights.exponent = std::max(weights.exponent, -exponents[k]);
+    for (size_t k = 0; k < x.size(); ++k)
+        weights.mantissa.push_back(std::ldexp(1.0 / products[k], -exponents[k] - weights.exponent));
     return weights;
 }
 
 CBarycentricPolynomial::CBarycentricPolynomial(std::vector<double> x, std::vector<double> y)
+    : CBarycentricPolynomial(x, std::move(y), BarycentricWeights(x))
+{
+}
+
+CBarycentricPolynomial::CBarycentricPolynomial(std::vector<double> x, std::vector<double> y, const CScaledWeights& w)
     : m_x(std::move(x)), m_y(std::move(y)), m_byX(m_x.size())
 {
-    if (m_x.empty() || m_y.size() != m_x.size())
-        throw std::invalid_argument("interpolation needs one value per node and at least one node");
-    const CScaledWeights w = BarycentricWeights(m_x);
+    if (m_x.empty() || m_y.size() != m_x.size() || w.mantissa.size() != m_x.size())
+        throw std::invalid_argument("interpolation needs one value and weight per node and at least one node");
     for (size_t k = 0; k < m_x.size(); ++k)
         m_weighted.push_back(w.mantissa[k] * m_y[k]);
     m_nExponent = w.exponent;
@@ -105,30 +79,35 @@ CBarycentricPolynomial::CBarycentricPolynomial(std::vector<double> x, std::vecto
 
 void CBarycentricPolynomial::Evaluate(const double* x, size_t count, double* value, double* bound) const
 {
-    for (size_t start = 0; start < count; start += kChunk)
-        EvaluateChunk(x + start, std::min(kChunk, count - start), value + start, bound ? bound + start : nullptr);
-    FixNodes(x, count, value, bound);
+    // Long evaluations share the work with a second thread, at a block boundary.
+    if (count * m_x.size() < kThreadedTerms || count < 2 * kLanes) {
+        EvaluateRange(x, count, value, bound);
+        return;
+    }
+    const size_t half = count / 2 / kLanes * kLanes;
+    std::thread other([&] { EvaluateRange(x + half, count - half, value + half, bound ? bound + half : nullptr); });
+    EvaluateRange(x, half, value, bound);
+    other.join();
 }
 
-void CBarycentricPolynomial::EvaluateChunk(const double* x, size_t n, double* value, double* bound) const
+void CBarycentricPolynomial::EvaluateRange(const double* x, size_t count, double* value, double* bound) const
 {
-    CChunk c;
-    std::fill(c.product, c.product + n, 1.0);
-    std::fill(c.exponent, c.exponent + n, m_nExponent);
-    std::fill(c.sum, c.sum + n, 0.0);
-    std::fill(c.size, c.size + n, 0.0);
-    for (size_t begin = 0; begin < m_x.size(); begin += kBlock) {
-        accumulate(x, n, m_x.data(), m_weighted.data(), begin, std::min(begin + kBlock, m_x.size()), c);
-        normalize(c, n);
-    }
     const double eps = std::numeric_limits<double>::epsilon();
     const double productRounding = std::sqrt(static_cast<double>(m_x.size())) * eps;
-    for (size_t i = 0; i < n; ++i) {
-        value[i] = std::ldexp(c.product[i] * c.sum[i], c.exponent[i]);
-        if (bound)
-            bound[i] = 2.0 * eps * std::abs(std::ldexp(c.product[i] * c.size[i], c.exponent[i]))
-                + productRounding * std::abs(value[i]);
+    double block[kLanes];
+    for (size_t start = 0; start < count; start += kLanes) {
+        const size_t n = std::min(kLanes, count - start);
+        fillBlock(x + start, n, block);
+        const CLaneSums s = SumOverNodes(block, m_x.data(), m_weighted.data(), m_x.size());
+        for (size_t i = 0; i < n; ++i) {
+            const int exponent = s.exponent[i] + m_nExponent;
+            value[start + i] = timesPowerOfTwo(s.product[i] * s.sum[i], exponent);
+            if (bound)
+                bound[start + i] = 2.0 * eps * std::abs(timesPowerOfTwo(s.product[i] * s.size[i], exponent))
+                    + productRounding * std::abs(value[start + i]);
+        }
     }
+    FixNodes(x, count, value, bound);
 }
 
 void CBarycentricPolynomial::FixNodes(const double* x, size_t count, double* value, double* bound) const
@@ -146,27 +125,21 @@ void CBarycentricPolynomial::FixNodes(const double* x, size_t count, double* val
     }
 }
 
-std::vector<double> CBarycentricPolynomial::EvaluatePrecisely(const std::vector<long double>& x) const
+void CBarycentricPolynomial::EvaluateAccurately(const double* x, size_t count, double* value) const
 {
-    // The products stay within the range of a long double: no scaling.
-    std::vector<long double> weighted(m_x.size());
-    for (size_t k = 0; k < m_x.size(); ++k) {
-        long double product = 1.0L;
-        for (size_t j = 0; j < m_x.size(); ++j)
-            product *= j == k ? 1.0L : static_cast<long double>(m_x[k]) - m_x[j];
-        weighted[k] = m_y[k] / product;
-    }
-    std::vector<double> values;
-    for (long double at : x) {
-        long double product = 1.0L, sum = 0.0L;
+    for (size_t i = 0; i < count; ++i) {
+        CDoubleDouble product{1.0, 0.0}, sum{0.0, 0.0};
+        int exponent = m_nExponent;
         for (size_t k = 0; k < m_x.size(); ++k) {
-            product *= at - m_x[k];
-            sum += weighted[k] / (at - m_x[k]);
+            const CDoubleDouble d = TwoSum(x[i], -m_x[k]);
+            product = Multiply(product, d);
+            sum = Add(sum, Divide(m_weighted[k], d));
+            if (k % kBlock == kBlock - 1)
+                Normalize(product, exponent);
         }
-        const auto node = std::find(m_x.begin(), m_x.end(), at);
-        values.push_back(node == m_x.end() ? static_cast<double>(product * sum) : m_y[static_cast<size_t>(node - m_x.begin())]);
+        value[i] = std::ldexp((product.hi + product.lo) * (sum.hi + sum.lo), exponent);
     }
-    return values;
+    FixNodes(x, count, value, nullptr);
 }
 
 double CBarycentricPolynomial::operator()(double x) const

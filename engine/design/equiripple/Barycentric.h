@@ -25,22 +25,25 @@ CScaledWeights BarycentricWeights(const std::vector<double>& x);
 class CBarycentricPolynomial {
 public:
     CBarycentricPolynomial(std::vector<double> x, std::vector<double> y);
+    // The same with the weights of the nodes given (as BarycentricWeights makes them).
+    CBarycentricPolynomial(std::vector<double> x, std::vector<double> y, const CScaledWeights& w);
 
     // value[i] = p(x[i]) for i < count. With bound, also bound[i]: an estimate of the
     // rounding error of value[i]: 2 units in the last place of the sum of the sizes of its
     // terms, plus the rounding of the product l(x), sqrt(n) units of p(x); 2 units of y_k
-    // at node k.
+    // at node k. Evaluations of a million terms (points times nodes) or more share the
+    // work with a second thread.
     void Evaluate(const double* x, size_t count, double* value, double* bound = nullptr) const;
     double operator()(double x) const;
-    // p at each x, computed in long double from weights in long double, which costs
-    // O(n^2) once and several times Evaluate's time per value but rounds about two
-    // thousand times finer: for the values off the grid (transition bands), where the
-    // Lebesgue function of a strongly weighted reference reaches 1e10.
-    std::vector<double> EvaluatePrecisely(const std::vector<long double>& x) const;
+    // p at each x to about 1e-30 relative of the sizes of the terms (double-double
+    // arithmetic on the same nodes, weights and values), where Evaluate's rounding would
+    // show: off the bands, where the Lebesgue function of a strongly weighted reference
+    // reaches 1e10. Costs about twenty times Evaluate's time per value.
+    void EvaluateAccurately(const double* x, size_t count, double* value) const;
 
 private:
-    // Evaluate for n <= the chunk size points.
-    void EvaluateChunk(const double* x, size_t n, double* value, double* bound) const;
+    // Evaluate in the calling thread.
+    void EvaluateRange(const double* x, size_t count, double* value, double* bound) const;
     // Sets value[i] to y_k where x[i] is node k, which the sum cannot take.
     void FixNodes(const double* x, size_t count, double* value, double* bound) const;
 

@@ -1,37 +1,32 @@
 #pragma once
 
+#include "Approximation.h"
+
 #include <vector>
 
 namespace equiripple {
 
-// One band of the approximation: frequencies lo .. hi (fractions of the sampling frequency,
-// 0 <= lo <= hi <= 0.5), the amplitude wanted there and the weight of its error (> 0).
-struct CBand {
-    double lo;
-    double hi;
-    double desired;
-    double weight;
-};
-
-// The dense grid that the exchange searches, in increasing frequency. For a length of r
-// free cosine terms it holds at least 16 points per expected extremum. An even length
-// has the factor cos(pi f) in its amplitude; the grid then holds the reduced problem for
-// the remaining cosine sum: desired / cos(pi f) and weight * cos(pi f), and stops short
-// of f = 0.5, where that factor vanishes.
+// The dense grid on which the exchange looks for the extrema of the error, in increasing
+// frequency, band after band: the reduced problem (ReducedAt) at each point.
 struct CGrid {
     std::vector<double> f;        // frequency
     std::vector<double> x;        // cos(2 pi f), the variable of the polynomial
-    std::vector<double> desired;  // wanted value of the cosine sum
+    std::vector<double> desired;  // wanted value of the polynomial
     std::vector<double> weight;   // weight of its error
     std::vector<int> bandStart;   // first index of each band, then the grid's size
+    std::vector<double> lo, hi;   // the ends of each band the grid covers
 };
 
-// The grid of bands (ordered, not overlapping) for r >= 1 cosine terms. Bands too narrow
-// for 16 points per extremum get a denser grid, up to 1024 points per extremum; they may
-// still hold fewer than the r + 1 points of a reference.
-CGrid BuildGrid(const std::vector<CBand>& bands, int r, bool evenLength);
+// The grid of a for a polynomial of r >= 1 terms, about `density` points per extremum of
+// the error: (r + 1) density points shared by the bands' widths, at least `density` in
+// each. Towards an end that borders a transition band the points crowd as the extrema of
+// the error do (as cos(pi t) towards +-1, spacing falling with the square of the count);
+// towards f = 0 and 0.5 they are even in f, which crowds them in x. A band end where the
+// factor Q vanishes (and the error with it) is moved a quarter of the mean spacing inwards,
+// except where the proportional problem has a limit there.
+CGrid BuildGrid(const CApproximation& a, int r, int density);
 
-// cos(pi f): the factor that an even length puts in front of the cosine sum.
-double EvenLengthFactor(double f);
+// Index of the band of grid that holds grid index i.
+int BandOf(const CGrid& grid, int i);
 
 }  // namespace equiripple

@@ -1,5 +1,8 @@
 #include "InitialReference.h"
 
+#include "EquilibriumMeasure.h"
+#include "RemezExchange.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -8,103 +11,112 @@ namespace equiripple {
 
 namespace {
 
-int bandOf(const CGrid& grid, int index)
+CEquilibriumMeasure measureOf(const CApproximation& a, const CGrid& grid, int r)
 {
-    return static_cast<int>(std::upper_bound(grid.bandStart.begin(), grid.bandStart.end(), index)
-        - grid.bandStart.begin()) - 1;
+    std::vector<CMeasureBand> bands;
+    for (size_t b = 0; b < a.bands.size(); ++b) {
+        const double middle = 0.5 * (grid.lo[b] + grid.hi[b]);
+        bands.push_back({grid.lo[b], grid.hi[b], a.bands[b].weight / (IsProportional(a, a.bands[b]) ? middle : 1.0)});
+    }
+    return CEquilibriumMeasure(bands, r);
 }
 
-// The old counts per band scaled to total, largest bands adjusted for rounding.
-std::vector<int> scaledCounts(const std::vector<int>& old, int total)
+// r + 1 points shared by the bands' measures, every band one while there are enough;
+// the largest shares take what rounding leaves over.
+std::vector<int> countsOf(const CEquilibriumMeasure& measure, size_t bands, int r)
 {
-    const int oldTotal = std::accumulate(old.begin(), old.end(), 0);
+    const int total = r + 1, each = total >= static_cast<int>(bands) ? 1 : 0;
     std::vector<int> counts;
-    for (int c : old)
-        counts.push_back(static_cast<int>(std::lround(static_cast<double>(c) * total / oldTotal)));
-    for (int sum = std::accumulate(counts.begin(), counts.end(), 0); sum != total;) {
+    for (size_t b = 0; b < bands; ++b)
+        counts.push_back(each + static_cast<int>(std::lround(measure.Share(static_cast<int>(b)) * (total - each * static_cast<int>(bands)))));
+    for (int sum = std::accumulate(counts.begin(), counts.end(), 0); sum != total; sum += sum < total ? 1 : -1) {
         auto largest = std::max_element(counts.begin(), counts.end());
         *largest += sum < total ? 1 : -1;
-        sum += sum < total ? 1 : -1;
     }
     return counts;
 }
 
-// count frequencies following the increasing positions by rank.
-std::vector<double> resample(const std::vector<double>& positions, int count)
+std::vector<CExtremum> placed(const CEquilibriumMeasure& measure, const CGrid& grid, const std::vector<int>& counts)
 {
-    std::vector<double> out;
-    for (int j = 0; j < count; ++j) {
-        const double t = count == 1 ? 0.0 : static_cast<double>(j) * (positions.size() - 1) / (count - 1);
-        const size_t i = std::min(static_cast<size_t>(t), positions.size() - 1);
-        const double next = positions[std::min(i + 1, positions.size() - 1)];
-        out.push_back(positions[i] + (t - static_cast<double>(i)) * (next - positions[i]));
+    std::vector<CExtremum> reference;
+    for (size_t b = 0; b < counts.size(); ++b) {
+        const int band = static_cast<int>(b);
+        for (int j = 0; j < counts[b]; ++j) {
+            const double u = counts[b] == 1 ? 0.5 : static_cast<double>(j) / (counts[b] - 1);
+            reference.push_back({std::clamp(measure.FrequencyAt(band, u), grid.lo[b], grid.hi[b]), band, 0.0, 0.0, 0.0});
+        }
     }
-    return out;
+    return reference;
 }
 
-int nearestIndex(const CGrid& grid, int band, double f)
+// Below this size relative to the largest weighted gain the levelled deviation of a
+// reference is taken for rounding of 0.
+constexpr double kDegenerate = 1e-13;
+
+// Whether the levelled deviation delta of a reference is only rounding of 0. So it is on
+// a reference symmetric about f = 0.25 in a problem symmetric about it (an odd-length
+// Hilbert transformer with a band symmetric about 0.25, for one), and so it stays on the
+// references that follow: their errors are symmetric too.
+bool degenerate(const CApproximation& a, double delta)
 {
-    const auto begin = grid.f.begin() + grid.bandStart[static_cast<size_t>(band)];
-    const auto end = grid.f.begin() + grid.bandStart[static_cast<size_t>(band) + 1];
-    auto it = std::lower_bound(begin, end, f);
-    if (it == end || (it != begin && f - *(it - 1) < *it - f))
-        --it;
-    return static_cast<int>(it - grid.f.begin());
+    double scale = 0.0;
+    for (const CBand& band : a.bands)
+        scale = std::max(scale, std::abs(band.gain) * band.weight);
+    return !(delta > kDegenerate * scale);
 }
 
-// Makes the indices strictly increasing within 0 .. size - 1, moving as few as needed.
-void separate(std::vector<int>& indices, int size)
+// The points of counts with one more in the last band, the last left out: no longer
+// symmetric.
+std::vector<CExtremum> asymmetric(const CEquilibriumMeasure& measure, const CGrid& grid, std::vector<int> counts)
 {
-    for (size_t i = 1; i < indices.size(); ++i)
-        indices[i] = std::max(indices[i], indices[i - 1] + 1);
-    indices.back() = std::min(indices.back(), size - 1);
-    for (size_t i = indices.size() - 1; i-- > 0;)
-        indices[i] = std::min(indices[i], indices[i + 1] - 1);
+    ++counts.back();
+    std::vector<CExtremum> reference = placed(measure, grid, counts);
+    reference.pop_back();
+    return reference;
+}
+
+// A starting reference: the points per band, where they lie, and their levelled deviation.
+struct CStart {
+    std::vector<int> counts;
+    std::vector<CExtremum> reference;
+    double delta;
+};
+
+// Moves start to the largest levelled deviation of the references with one point moved
+// between neighbouring bands; false where none is larger.
+bool betterMove(const CApproximation& a, const CEquilibriumMeasure& measure, const CGrid& grid, CStart& start)
+{
+    const std::vector<int> counts = start.counts;
+    bool moved = false;
+    for (size_t b = 0; b + 1 < counts.size(); ++b) {
+        for (int direction : {-1, 1}) {
+            std::vector<int> tried = counts;
+            tried[b] += direction;
+            tried[b + 1] -= direction;
+            if (tried[b] < 1 || tried[b + 1] < 1)
+                continue;
+            std::vector<CExtremum> reference = placed(measure, grid, tried);
+            if (const double delta = LevelledDeviation(a, reference); delta > start.delta)
+                start = {tried, std::move(reference), delta}, moved = true;
+        }
+    }
+    return moved;
 }
 
 }  // namespace
 
-std::vector<int> EvenReference(const CGrid& grid, int r)
+std::vector<CExtremum> StartingReference(const CApproximation& a, const CGrid& grid, int r, int maxMoves)
 {
-    const size_t bands = grid.bandStart.size() - 1;
-    std::vector<int> sizes;
-    for (size_t b = 0; b < bands; ++b)
-        sizes.push_back(grid.bandStart[b + 1] - grid.bandStart[b]);
-    // Every band gets a point while there are enough (neighbouring bands want different
-    // amplitudes, so the levelled deviation is not 0); the rest go by the bands' sizes.
-    std::vector<int> counts(bands, 0);
-    if (static_cast<size_t>(r + 1) >= bands) {
-        counts = scaledCounts(sizes, r + 1 - static_cast<int>(bands));
-        for (int& count : counts)
-            ++count;
-    } else {
-        std::fill(counts.begin(), counts.begin() + r + 1, 1);
-    }
-    std::vector<int> reference;
-    for (size_t b = 0; b < bands; ++b)
-        for (int j = 0; j < counts[b]; ++j)
-            reference.push_back(grid.bandStart[b] + (counts[b] == 1 ? sizes[b] / 2 : j * (sizes[b] - 1) / (counts[b] - 1)));
-    separate(reference, static_cast<int>(grid.f.size()));
-    return reference;
-}
-
-std::vector<int> ScaledReference(const CGrid& oldGrid, const std::vector<int>& oldReference,
-    const CGrid& grid, int r)
-{
-    const size_t bands = grid.bandStart.size() - 1;
-    std::vector<std::vector<double>> positions(bands);
-    for (int i : oldReference)
-        positions[static_cast<size_t>(bandOf(oldGrid, i))].push_back(oldGrid.f[static_cast<size_t>(i)]);
-    std::vector<int> oldCounts;
-    for (const auto& p : positions)
-        oldCounts.push_back(static_cast<int>(p.size()));
-    const std::vector<int> counts = scaledCounts(oldCounts, r + 1);
-    std::vector<int> reference;
-    for (size_t b = 0; b < bands; ++b)
-        for (double f : resample(positions[b], counts[b]))
-            reference.push_back(nearestIndex(grid, static_cast<int>(b), f));
-    separate(reference, static_cast<int>(grid.f.size()));
-    return reference;
+    const CEquilibriumMeasure measure = measureOf(a, grid, r);
+    CStart start{countsOf(measure, a.bands.size(), r), {}, 0.0};
+    start.reference = placed(measure, grid, start.counts);
+    start.delta = LevelledDeviation(a, start.reference);
+    for (int move = 0; move < maxMoves; ++move)
+        if (!betterMove(a, measure, grid, start))
+            break;
+    if (degenerate(a, start.delta))
+        return asymmetric(measure, grid, start.counts);
+    return start.reference;
 }
 
 }  // namespace equiripple

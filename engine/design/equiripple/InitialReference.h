@@ -1,21 +1,22 @@
 #pragma once
 
+#include "Approximation.h"
 #include "EquirippleGrid.h"
+#include "ExtremumSearch.h"
 
 #include <vector>
 
 namespace equiripple {
 
-// r + 1 grid indices spread evenly over each band, every band getting one while there are
-// enough and the rest shared by the bands' sizes: the classic start, good enough for a
-// few dozen terms.
-std::vector<int> EvenReference(const CGrid& grid, int r);
-
-// A start for r + 1 points taken from the reference of a shorter design of the same bands
-// (its frequencies, increasing, on its own grid with the same bands): each band gets the
-// share of points it had, placed by interpolating the old points in order of rank, then
-// moved to the nearest grid points, all distinct.
-std::vector<int> ScaledReference(const CGrid& oldGrid, const std::vector<int>& oldReference,
-    const CGrid& grid, int r);
+// A start of the exchange for a with r + 1 points in the parts of its bands that grid
+// covers: each band gets its share of the weighted equilibrium measure of the bands
+// (CEquilibriumMeasure, weights as the approximation's, over a differentiator's band by
+// the middle frequency), at least one point while there are enough, placed evenly in that
+// measure from one end of the band to the other. Then points move one at a time between
+// neighbouring bands while that raises the levelled deviation (a lower bound of the best
+// error), at most maxMoves times: rounding the shares is what the measure predicts least
+// well. Where that reference levels to 0 (a problem and reference symmetric about 0.25,
+// on which the exchange would stay), one more point is placed and the last left out.
+std::vector<CExtremum> StartingReference(const CApproximation& a, const CGrid& grid, int r, int maxMoves);
 
 }  // namespace equiripple

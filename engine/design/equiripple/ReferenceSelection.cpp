@@ -2,54 +2,30 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace equiripple {
 
 namespace {
 
-bool isExtremum(const std::vector<double>& e, int i, int begin, int end)
-{
-    const double v = e[static_cast<size_t>(i)];
-    const double left = i > begin ? e[static_cast<size_t>(i - 1)] : v;
-    const double right = i + 1 < end ? e[static_cast<size_t>(i + 1)] : v;
-    return v > 0.0 ? v >= left && v >= right : v <= left && v <= right;
-}
-
-std::vector<int> candidates(const CGrid& grid, const std::vector<double>& e, const std::vector<double>& bound,
-    double delta, const std::vector<int>& previous)
-{
-    std::vector<int> found;
-    for (size_t b = 0; b + 1 < grid.bandStart.size(); ++b) {
-        const int begin = grid.bandStart[b], end = grid.bandStart[b + 1];
-        for (int i = begin; i < end; ++i)
-            if (std::abs(e[static_cast<size_t>(i)]) >= delta + bound[static_cast<size_t>(i)] && isExtremum(e, i, begin, end))
-                found.push_back(i);
-    }
-    std::vector<int> merged;
-    std::set_union(found.begin(), found.end(), previous.begin(), previous.end(), std::back_inserter(merged));
-    return merged;
-}
+bool smaller(const CExtremum& a, const CExtremum& b) { return std::abs(a.error) < std::abs(b.error); }
 
 // Of each run of candidates with the same sign, the one of largest error.
-std::vector<int> alternatingPeaks(const std::vector<int>& candidates, const std::vector<double>& e)
+std::vector<CExtremum> alternatingPeaks(const std::vector<CExtremum>& candidates)
 {
-    const auto at = [&e](int i) { return e[static_cast<size_t>(i)]; };
-    std::vector<int> peaks;
-    for (int i : candidates) {
-        if (peaks.empty() || (at(i) > 0.0) != (at(peaks.back()) > 0.0))
-            peaks.push_back(i);
-        else if (std::abs(at(i)) > std::abs(at(peaks.back())))
-            peaks.back() = i;
+    std::vector<CExtremum> peaks;
+    for (const CExtremum& c : candidates) {
+        if (peaks.empty() || (c.error > 0.0) != (peaks.back().error > 0.0))
+            peaks.push_back(c);
+        else if (smaller(peaks.back(), c))
+            peaks.back() = c;
     }
     return peaks;
 }
 
 // Removes the smallest peaks, keeping the signs alternating, until count remain: an end
 // peak goes alone; an inner one goes with the smaller of its neighbours.
-void keepLargest(std::vector<int>& peaks, const std::vector<double>& e, size_t count)
+void keepLargest(std::vector<CExtremum>& peaks, size_t count)
 {
-    const auto smaller = [&e](int a, int b) { return std::abs(e[static_cast<size_t>(a)]) < std::abs(e[static_cast<size_t>(b)]); };
     while (peaks.size() > count) {
         if (peaks.size() == count + 1) {
             peaks.erase(smaller(peaks.front(), peaks.back()) ? peaks.begin() : peaks.end() - 1);
@@ -68,11 +44,10 @@ void keepLargest(std::vector<int>& peaks, const std::vector<double>& e, size_t c
 
 }  // namespace
 
-std::vector<int> NextReference(const CGrid& grid, const std::vector<double>& e, const std::vector<double>& bound,
-    double delta, const std::vector<int>& previous)
+std::vector<CExtremum> NextReference(const std::vector<CExtremum>& candidates, size_t count)
 {
-    std::vector<int> peaks = alternatingPeaks(candidates(grid, e, bound, delta, previous), e);
-    keepLargest(peaks, e, previous.size());
+    std::vector<CExtremum> peaks = alternatingPeaks(candidates);
+    keepLargest(peaks, count);
     return peaks;
 }
 

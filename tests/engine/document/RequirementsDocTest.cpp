@@ -76,7 +76,7 @@ TEST_F(RequirementsDocTest, AWindowDesignAimsAtKaisersWidthOrTheLastEstimateOrTh
 
 TEST_F(RequirementsDocTest, EquirippleDesignStatesItsFieldsAndOtherChangesKeepThem)
 {
-    ui.equirippleTexts = [](CEquirippleTexts) { return CEquirippleTexts{BandElimination, {"0.1", "0.15", "0.3", "0.35"}, "0.5", "50", "61"}; };
+    ui.equirippleTexts = [](CEquirippleTexts) { return CEquirippleTexts{BandElimination, {"0.1", "0.15", "0.3", "0.35"}, "0.5", "50", "61", ""}; };
     doc.OnCmdMsg(ID_TOOL_EQUIRIPPLE, nullptr);
     const CRequirements stated{BandElimination, {0.1, 0.15, 0.3, 0.35}, 0.5, 50};
     EXPECT_EQ(doc.m_requirements, stated);
@@ -165,7 +165,7 @@ TEST_F(RequirementsDocTest, ShortestButtonsFindTheLengthTheDesignThenTakes)
     EXPECT_FALSE(JudgeFilter(DesignPassBand(LowPass, n - 2, 0.225, 0.5, 60).coefficients, *doc.m_requirements).MeetsRequirements());
     EXPECT_EQ(ui.workTitles, std::vector<std::string>{"Shortest filter"});
 
-    ui.equirippleTexts = [](CEquirippleTexts) { return CEquirippleTexts{HighPass, {"0.2", "0.25", "", ""}, "0.1", "60", ""}; };
+    ui.equirippleTexts = [](CEquirippleTexts) { return CEquirippleTexts{HighPass, {"0.2", "0.25", "", ""}, "0.1", "60", "", ""}; };
     doc.OnCmdMsg(ID_TOOL_EQUIRIPPLE, nullptr);
     ASSERT_EQ(ui.shortestAnswers.size(), 2u);
     EXPECT_EQ(doc.m_pCoef->GetSize(), ui.shortestAnswers[1].nLength);

@@ -87,7 +87,7 @@ void expectEquirippleFigures(const std::vector<CCase>& cases)
     for (const CCase& c : cases) {
         SCOPED_TRACE(testing::Message() << "type " << c.type << ", " << c.n << " taps, " << c.attenuation << " dB");
         const double w = widthFor(c);
-        CEquirippleRequest request{c.type, c.n, {0.2 - w / 2, 0.2 + w / 2}, 0.1, c.attenuation};
+        CEquirippleRequest request{c.type, c.n, {0.2 - w / 2, 0.2 + w / 2}, 0.1, c.attenuation, {}, {}};
         if (c.type >= BandPass)
             request.edges = {0.12 - w / 2, 0.12 + w / 2, 0.33 - w / 2, 0.33 + w / 2};
         expectFiguresOfTheFilter(DesignEquiripple(request).coefficients, EquirippleRequirements(request));

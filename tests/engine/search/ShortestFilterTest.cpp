@@ -159,7 +159,7 @@ TEST(ShortestFilter, EquirippleDesignsOfRandomRequestsMeetThemAndOneStepShorterD
 {
     for (const CRequirements& r : randomRequests(18, 20)) {
         SCOPED_TRACE(testing::Message() << "type " << r.nType << ", ripple " << r.dRipple << ", attenuation " << r.dAttenuation);
-        const CEquirippleRequest request{r.nType, 0, r.edges, r.dRipple, r.dAttenuation};
+        const CEquirippleRequest request{r.nType, 0, r.edges, r.dRipple, r.dAttenuation, {}, {}};
         const CLengthDesign design = [&](int n) -> std::optional<CRealArray> {
             CEquirippleRequest sized = request;
             sized.nLength = n;
