@@ -36,11 +36,14 @@ std::optional<CExchangeFailure> exchangeEdge(int nControl, const std::string& te
 // type of count 0 takes none.
 std::optional<CExchangeFailure> exchangeWeights(const std::string& text, int count, std::vector<double>& weights)
 {
-    if (count == 0 && text.find_first_not_of(" \t") != std::string::npos)
+    const bool blank = text.find_first_not_of(" \t") == std::string::npos;
+    if (count == 0 && !blank)
         return CExchangeFailure{IDC_WEIGHTS,
             text::Tr("EquirippleDialogData",
                 "This filter type takes no band weights; leave the field empty (a multiband filter's or "
                 "differentiator's weight follows each band's gain).")};
+    if (count == 0)
+        return std::nullopt;  // the weights stay for the types that take them
     std::vector<double> read;
     std::istringstream list(text.find_first_not_of(" \t") == std::string::npos ? std::string() : text);
     for (std::string field; std::getline(list, field, ',');) {
@@ -163,7 +166,8 @@ CEquirippleRequest EquirippleRequestOf(const CEquirippleData& data)
     request.edges.assign(data.m_dEdges.begin(), data.m_dEdges.begin() + EquirippleEdgeCount(data.m_nType));
     request.dRipple = data.m_dRipple;
     request.dAttenuation = data.m_dAttenuation;
-    request.weights = data.m_weights;
+    if (EquirippleBandCount(data.m_nType) > 0)
+        request.weights = data.m_weights;
     if (EquirippleTakesBands(data.m_nType))
         request.bands = data.m_bands;
     return request;

@@ -18,7 +18,8 @@ struct CEquirippleData {
     double m_dAttenuation = 60.0;
     int m_nLength = 0;
     // The weight of each band's error in increasing frequency (2 for low and high pass, 3
-    // for the band types), or empty: weights from ripple and attenuation.
+    // for the band types), or empty: weights from ripple and attenuation. Kept, unused,
+    // while the type takes no weights.
     std::vector<double> m_weights;
     // The bands of a multiband filter or differentiator, in increasing frequency.
     std::vector<CEquirippleBand> m_bands{{0.0, 0.2, 1.0, 1.0}, {0.25, 0.5, 0.0, 1.0}};
@@ -35,7 +36,7 @@ struct CEquirippleTexts {
     std::string strWeights;  // separated by commas; empty for those of ripple and attenuation
     // A multiband filter's or differentiator's bands, each "F1,F2,GAIN[,WEIGHT]" (edges in
     // the units of strEdges), separated by ';'.
-    std::string strBands;
+    std::string strBands{};
 };
 
 // The number of band edges of a type's edit fields: 2 for low and high pass and the Hilbert

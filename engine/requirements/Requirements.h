@@ -24,7 +24,7 @@ struct CRequirements {
     std::vector<double> edges{0.2, 0.25};
     double dRipple = 0.1;
     double dAttenuation = 60.0;
-    std::vector<double> gains;
+    std::vector<double> gains{};
 
     bool operator==(const CRequirements& other) const;
     bool operator!=(const CRequirements& other) const { return !(*this == other); }

@@ -30,15 +30,16 @@ void checkFormat(const QJsonObject& o)
         damaged(text::Tr("RequirementsFile", "a version of the requirements file this program does not know"));
 }
 
-// The list of numbers in the field name ("edges" or "gains").
-std::vector<double> listField(const QJsonObject& o, const char* name)
+// The list of numbers in the field name ("edges" or "gains"); notNumber says what is wrong
+// with an element that is not a number.
+std::vector<double> listField(const QJsonObject& o, const char* name, const text::CMessage& notNumber)
 {
     if (!o.value(QLatin1String(name)).isArray())
         damaged(text::Tr("RequirementsFile", "the field \"%1\" is missing or not a list").arg(name));
     std::vector<double> list;
     for (const QJsonValue& v : o.value(QLatin1String(name)).toArray()) {
         if (!v.isDouble())
-            damaged(text::Tr("RequirementsFile", "the field \"%1\" holds something that is not a number").arg(name));
+            damaged(notNumber);
         list.push_back(v.toDouble());
     }
     return list;
@@ -78,9 +79,9 @@ CRequirements ParseRequirementsJson(const std::string& bytes)
     if (r.nType < 0)
         damaged(text::Tr("RequirementsFile",
             "the field \"type\" is not lowpass, highpass, bandpass, bandstop, multiband, differentiator or hilbert"));
-    r.edges = listField(o, "edges");
+    r.edges = listField(o, "edges", text::Tr("RequirementsFile", "a band edge is not a number"));
     if (RequirementsTakeBands(r.nType))
-        r.gains = listField(o, "gains");
+        r.gains = listField(o, "gains", text::Tr("RequirementsFile", "a band's gain is not a number"));
     r.dRipple = numberField(o, "ripple_db");
     r.dAttenuation = numberField(o, "attenuation_db");
     try {
