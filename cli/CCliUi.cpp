@@ -22,7 +22,7 @@ std::string fieldName(int nControl)
         {IDC_ATTENUATION, "attenuation"}, {IDC_RIPPLE, "in-band ripple"},
         {IDC_TRANSITION, "transition width"}, {IDC_SAMPLERATE, "sample rate"}, {IDC_EDGE1, "band edge 1"},
         {IDC_EDGE2, "band edge 2"}, {IDC_EDGE3, "band edge 3"}, {IDC_EDGE4, "band edge 4"},
-        {IDC_WEIGHTS, "band weights"}};
+        {IDC_WEIGHTS, "band weights"}, {IDC_BANDS, "bands"}};
     return names.at(nControl);
 }
 
