@@ -17,9 +17,10 @@ class QPushButton;
 // "Designing Equiripple Filter": filter type (the four of the document's file, multiband,
 // differentiator, Hilbert transformer, half-band low pass), band edges (fractions of the
 // sampling frequency, or Hz when a sample rate is set) or the bands of a multiband filter or
-// differentiator, in-band ripple, out-of-band attenuation, band weights and filter length, with the length estimate of the values typed so far and a button that
-// takes it, and a Shortest button that asks shortest for the shortest length meeting the
-// requirements the values state. Opens with the controls WriteEquiripple gives for its
+// differentiator, in-band ripple, out-of-band attenuation, band weights and filter length,
+// with the length estimate of the values typed so far and a button that takes it, and a
+// Shortest button that asks shortest for the shortest length meeting the requirements the
+// values state. Opens with the controls WriteEquiripple gives for its
 // data; OK reads them back with ReadEquiripple and stays open on the first refused field.
 class CEquirippleDlg : public QDialog {
     Q_OBJECT

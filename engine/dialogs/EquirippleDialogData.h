@@ -61,7 +61,8 @@ CEquirippleTexts WriteEquiripple(const CEquirippleData& data, double sampleRateH
 // above the end of the one before, |GAIN| <= 1e6, WEIGHT 1e-06 .. 1e+06), Inband Ripple
 // (1e-05 .. 100 dB), Outband Attn. (1 .. 300 dB; the rounding of double coefficients
 // lies below -300 dB), Band Weights (empty, or one number in 1e-6 .. 1e6 for each band of
-// the type, separated by commas), Filter Length (1 .. 4096, odd for high pass and band elimination).
+// the four types, separated by commas; empty for the others, whose data keep their
+// weights), Filter Length (1 .. 4096, one the type can have: EquirippleLengthProblem).
 // Fields read before a failure keep their new values in data; the first failure is
 // returned.
 std::optional<CExchangeFailure> ReadEquiripple(const CEquirippleTexts& texts, double sampleRateHz,
