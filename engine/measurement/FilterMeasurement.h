@@ -56,10 +56,11 @@ struct CFilterMeasurement {
     // Over the stop bands together: the largest magnitude (the attenuation is its
     // negative) and the worst excess over the tolerance.
     std::optional<CFigure> stopLargest, stopExcess;
-    // For each transition between a pass and a stop band (neither per frequency), in increasing frequency: the
-    // distance between the last frequency inside the pass-band tolerance and the first
-    // inside the stop-band tolerance, walking out of the transition; unset where the
-    // filter never comes inside one of them within the neighbouring band.
+    // For each transition between a pass and a stop band (neither per frequency), in
+    // increasing frequency: the distance between the last frequency inside the pass-band
+    // tolerance and the first inside the stop-band tolerance, walking out of the
+    // transition; unset where the filter never comes inside one of them within the
+    // neighbouring band.
     std::vector<std::optional<double>> transitionWidths;
     // The largest magnitude on the grid, and where the magnitude crosses 3 dB and 6 dB below
     // it, in increasing frequency (linear interpolation between grid points).

@@ -104,7 +104,7 @@ void addPassBand(std::vector<CReportLine>& lines, const CFilterMeasurement& m, d
         addPassRipple(lines, m, sampleRate);
     const bool unitGain = m.requirements->nType != Multiband && m.requirements->nType != Differentiator;
     const char* const form = unitGain ? TrNoop("MeasurementReport", "%1 dB from 0 dB at %2; %3")
-                                                           : TrNoop("MeasurementReport", "%1 dB from the band's gain at %2; %3");
+                                      : TrNoop("MeasurementReport", "%1 dB from the band's gain at %2; %3");
     lines.push_back({Tr("MeasurementReport", "pass-band deviation"),
         Tr("MeasurementReport", form)
             .arg(number(m.passDeviation->dDb))
