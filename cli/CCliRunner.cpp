@@ -12,7 +12,9 @@
 
 namespace {
 
-const char* const kTypeNames[] = {"lowpass", "highpass", "bandpass", "bandstop"};
+// The --type words, by FilterType and EquirippleType.
+const char* const kTypeNames[] = {"lowpass", "highpass", "bandpass", "bandstop", "multiband", "differentiator", "hilbert",
+    "halfband"};
 // The displays by their DisplaySelection code, and the commands that select them.
 const char* const kDisplayNames[] = {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"};
 const int kDisplayCommands[] = {ID_VIEW_IMPULSE, ID_VIEW_AMPLITUDE, ID_VIEW_PHASE, ID_VIEW_REAL, ID_VIEW_IMAG,
@@ -81,6 +83,7 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--design", [](CCliRunner& r, Args) { r.Design(ID_TOOL_PASSBAND); }},
         {"--coefficients", [](CCliRunner& r, Args a) { r.m_ui.SetImportPath(a[0]); r.Command(ID_FILE_IMPORT_COEF); }},
         {"--bands", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strBands = a[0]; }},
+        {"--band", [](CCliRunner& r, Args a) { r.m_ui.AddBand(a[0]); }},
         {"--ripple", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strRipple = a[0]; }},
         {"--weights", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strWeights = a[0]; }},
         {"--equiripple", [](CCliRunner& r, Args) { r.Design(ID_TOOL_EQUIRIPPLE); }},

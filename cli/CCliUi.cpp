@@ -2,6 +2,7 @@
 
 #include "CProcessHandle.h"
 #include "DataExchange.h"
+#include "FilterTypes.h"
 #include "NumberText.h"
 #include "RequirementsDialogData.h"
 #include "Resource.h"
@@ -21,7 +22,7 @@ std::string fieldName(int nControl)
         {IDC_ATTENUATION, "attenuation"}, {IDC_RIPPLE, "in-band ripple"},
         {IDC_TRANSITION, "transition width"}, {IDC_SAMPLERATE, "sample rate"}, {IDC_EDGE1, "band edge 1"},
         {IDC_EDGE2, "band edge 2"}, {IDC_EDGE3, "band edge 3"}, {IDC_EDGE4, "band edge 4"},
-        {IDC_WEIGHTS, "band weights"}};
+        {IDC_WEIGHTS, "band weights"}, {IDC_BANDS, "bands"}};
     return names.at(nControl);
 }
 
@@ -65,8 +66,25 @@ bool CCliUi::TookShortest(const CShortestAnswer& answer)
     return true;
 }
 
+void CCliUi::AddBand(const std::string& band)
+{
+    m_passBand.strBandList = (m_passBand.strBandList ? *m_passBand.strBandList + ";" : std::string()) + band;
+}
+
+bool CCliUi::TakesFourTypes(const char* option)
+{
+    if (m_passBand.nType.value_or(LowPass) <= BandElimination)
+        return true;
+    ShowError(std::string(option) + " takes --type lowpass, highpass, bandpass or bandstop; "
+        "the other types are equiripple designs (--equiripple), which set their own requirements");
+    m_passBand = PassBandFields();
+    return false;
+}
+
 bool CCliUi::DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest)
 {
+    if (!TakesFourTypes("--design"))
+        return false;
     CPassBandTexts texts = WritePassBand(data);
     texts.nType = m_passBand.nType.value_or(0);
     texts.strLow = m_passBand.strLow.value_or(texts.strLow);
@@ -95,6 +113,11 @@ std::optional<CEquirippleTexts> CCliUi::EquirippleTexts(const CEquirippleData& d
     texts.strAttenuation = m_passBand.strAttenuation.value_or(texts.strAttenuation);
     texts.strLength = m_passBand.strLength.value_or(texts.strLength);
     texts.strWeights = m_passBand.strWeights.value_or(texts.strWeights);
+    texts.strBands = m_passBand.strBandList.value_or(texts.strBands);
+    if (m_passBand.strBandList && !EquirippleTakesBands(texts.nType)) {
+        ShowError("--band is for --type multiband and differentiator; the other types take their edges from --bands");
+        return std::nullopt;
+    }
     if (!TakeBands(texts.nType, texts.strEdges))
         return std::nullopt;
     return texts;
@@ -109,6 +132,10 @@ bool CCliUi::TakeBands(int type, std::array<std::string, 4>& edges)
     for (std::string edge; std::getline(list, edge, ',');)
         given.push_back(edge);
     const size_t wanted = static_cast<size_t>(EquirippleEdgeCount(type));
+    if (wanted == 0) {
+        ShowError("--bands: a multiband filter or differentiator takes its bands from --band F1,F2,GAIN[,WEIGHT], one each");
+        return false;
+    }
     if (given.size() != wanted) {
         ShowError("--bands gives " + std::to_string(given.size()) + " edge(s); this filter type needs " + std::to_string(wanted));
         return false;
@@ -138,6 +165,8 @@ bool CCliUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest
 
 bool CCliUi::DoRequirementsDialog(CRequirements& requirements)
 {
+    if (!TakesFourTypes("--require"))
+        return false;
     CRequirementsTexts texts = WriteRequirements(requirements, 0.0);
     texts.nType = m_passBand.nType.value_or(texts.nType);
     texts.strRipple = m_passBand.strRipple.value_or(texts.strRipple);

@@ -12,14 +12,16 @@ class CCliUi : public CFilterUi {
 public:
     // Fields of the next design (--design or --equiripple), as typed; unset ones keep the
     // dialog's texts. strBands holds the equiripple band edges, strWeights its band weights, separated by
-    // commas.
+    // commas; strBandList the bands of a multiband filter or differentiator, separated by ';'.
     struct PassBandFields {
         std::optional<int> nType;
         std::optional<std::string> strLow, strHigh, strLength, strAttenuation;
-        std::optional<std::string> strBands, strRipple, strWeights;
+        std::optional<std::string> strBands, strRipple, strWeights, strBandList;
     };
 
     PassBandFields& PassBand() { return m_passBand; }
+    // Adds one band "F1,F2,GAIN[,WEIGHT]" to the next equiripple design's bands.
+    void AddBand(const std::string& band);
     void SetLengthEstimate(const CLengthEstimateTexts& texts) { m_lengthEstimate = texts; }
     void SetTextExportPath(const std::string& path) { m_strExportPath = path; }
     // The format of the next coefficient export, and the block size as typed.
@@ -74,6 +76,9 @@ private:
     // The edges --bands gives, over edges, for a filter of type; false (and a failure
     // recorded) when it gives another number than the type has.
     bool TakeBands(int type, std::array<std::string, 4>& edges);
+    // Whether the --type given (if any) is one of the four the pass-band design and the
+    // requirements take; else reports that option cannot take it and forgets the fields.
+    bool TakesFourTypes(const char* option);
     // The length answer found, as the dialog's field: true when there is one, else the
     // reason is recorded.
     bool TookShortest(const CShortestAnswer& answer);

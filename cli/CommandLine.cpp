@@ -13,7 +13,7 @@ const std::map<std::string, int>& argumentCounts()
         {"--show", 1}, {"--print", 0}, {"--info", 0}, {"--save", 1}, {"--export-text", 1},
         {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}, {"--exchange-dir", 1}, {"--sample-rate", 1},
         {"--measure", 0}, {"--bands", 1}, {"--ripple", 1}, {"--equiripple", 0}, {"--estimate-equiripple", 0},
-        {"--weights", 1}, {"--shortest", 0}, {"--require", 0}, {"--check", 0}};
+        {"--weights", 1}, {"--shortest", 0}, {"--require", 0}, {"--check", 0}, {"--band", 1}};
     return counts;
 }
 
@@ -33,6 +33,13 @@ void checkWord(const CCliStep& step, const std::string& option, std::initializer
         return;
     if (std::find(words.begin(), words.end(), step.args[0]) == words.end())
         throw CUsageError(option + ": unknown value \"" + step.args[0] + "\"");
+}
+
+// A --band names one band: its fields separated by commas, no ';'.
+void checkOneBand(const CCliStep& step)
+{
+    if (step.strOption == "--band" && step.args[0].find(';') != std::string::npos)
+        throw CUsageError("--band takes one band F1,F2,GAIN[,WEIGHT]; give each band its own --band");
 }
 
 }  // namespace
@@ -60,7 +67,9 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
         i += static_cast<size_t>(count->second);
         if (const std::string* file = fileNameOf(step); file && file->empty())
             throw CUsageError(option + " needs a file name");
-        checkWord(step, "--type", {"lowpass", "highpass", "bandpass", "bandstop"});
+        checkWord(step, "--type",
+            {"lowpass", "highpass", "bandpass", "bandstop", "multiband", "differentiator", "hilbert", "halfband"});
+        checkOneBand(step);
         checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"});
         checkWord(step, "--export", {"full", "csv", "q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31", "display"});
         command.steps.push_back(step);
@@ -77,12 +86,20 @@ steps, run left to right on the one document, each as its menu command does:
                       transition width W (fraction of the sampling frequency)
   --type T            lowpass | highpass | bandpass | bandstop  } fields of the next --design,
   --length N          --low F   --high F   --attenuation A      } as typed into its dialog;
-                      unset fields take the values the dialog opens with
+                      unset fields take the values the dialog opens with; --equiripple
+                      also takes T = multiband | differentiator | hilbert | halfband
   --design            pass-band design with those fields, checked as the dialog checks them
   --bands F1,F2[,F3,F4]  band edges of the next --equiripple, fractions of the sampling
                       frequency in increasing order: pass and stop edge of a lowpass, stop
                       and pass edge of a highpass; stop, pass, pass, stop edges of a
-                      bandpass; pass, stop, stop, pass edges of a bandstop
+                      bandpass; pass, stop, stop, pass edges of a bandstop; the band F1,F2
+                      of a hilbert transformer (amplitude 1, antisymmetric; F2 up to 0.5
+                      with an even length); the pass edge F of a halfband low pass (stop
+                      edge 0.5 - F, 4k - 1 taps, every second one 0 but the centre 0.5)
+  --band F1,F2,GAIN[,WEIGHT]  one band of the next --equiripple of type multiband (up to 6,
+                      in increasing order; amplitude GAIN, error weighted by WEIGHT,
+                      default 1) or differentiator (amplitude f times GAIN, antisymmetric,
+                      error relative to it); give each band its own --band
   --ripple R          pass-band ripple in dB of the next --equiripple
   --weights W1,W2[,W3]  the weight of each band's error in the next --equiripple, in
                       increasing frequency (3 for bandpass and bandstop), in place of those

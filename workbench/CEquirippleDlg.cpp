@@ -22,14 +22,19 @@
 
 namespace {
 
-// The labels of the band edges of each filter type, in increasing frequency.
-const char* const kEdgeLabels[4][4] = {
+// The labels of the band edges of each filter type, in increasing frequency (none for the
+// multiband filter and the differentiator, whose bands have a field of their own).
+const char* const kEdgeLabels[8][4] = {
     {QT_TRANSLATE_NOOP("CEquirippleDlg", "Pass Band Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Stop Band Edge:"), "", ""},
     {QT_TRANSLATE_NOOP("CEquirippleDlg", "Stop Band Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Pass Band Edge:"), "", ""},
     {QT_TRANSLATE_NOOP("CEquirippleDlg", "Lower Stop Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Lower Pass Edge:"),
         QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Pass Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Stop Edge:")},
     {QT_TRANSLATE_NOOP("CEquirippleDlg", "Lower Pass Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Lower Stop Edge:"),
         QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Stop Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Pass Edge:")},
+    {"", "", "", ""},
+    {"", "", "", ""},
+    {QT_TRANSLATE_NOOP("CEquirippleDlg", "Lower Band Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Band Edge:"), "", ""},
+    {QT_TRANSLATE_NOOP("CEquirippleDlg", "Pass Band Edge:"), "", "", ""},
 };
 
 // Whether two sets of the dialog's texts are the same, field for field.
@@ -65,13 +70,16 @@ CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz,
 QWidget* CEquirippleDlg::CreateTypeBox(int type)
 {
     auto* box = new QGroupBox(tr("Type of Filter"));
-    auto* layout = new QVBoxLayout(box);
-    const QString names[] = {tr("Low Pass Filter"), tr("High Pass Filter"), tr("Band Pass Filter"), tr("Band Elimination Filter")};
-    for (int t = 0; t < 4; ++t) {
+    auto* layout = new QGridLayout(box);
+    const QString names[] = {tr("Low Pass Filter"), tr("High Pass Filter"), tr("Band Pass Filter"),
+        tr("Band Elimination Filter"), tr("Multiband Filter"), tr("Differentiator"), tr("Hilbert Transformer"),
+        tr("Half-Band Low Pass")};
+    // The four types of the document's file on the left, those only this design makes on the right.
+    for (int t = 0; t < 8; ++t) {
         auto* radio = new QRadioButton(names[t]);
-        radio->setObjectName(QString("IDC_RADIO%1").arg(IDC_LOWPASS + t));
+        radio->setObjectName(t < 4 ? QString("IDC_RADIO%1").arg(IDC_LOWPASS + t) : QString("IDC_TYPE%1").arg(t));
         m_pTypes->addButton(radio, t);
-        layout->addWidget(radio);
+        layout->addWidget(radio, t % 4, t / 4);
     }
     m_pTypes->button(type)->setChecked(true);
     connect(m_pTypes, &QButtonGroup::idClicked, this, &CEquirippleDlg::OnTypeChosen);
@@ -88,7 +96,14 @@ QWidget* CEquirippleDlg::CreateEdgeBox(const CEquirippleTexts& texts, double sam
         grid->addWidget(AddEdit(IDC_EDGE1 + i, texts.strEdges[static_cast<size_t>(i)]), i, 1);
         m_edgeLabels[static_cast<size_t>(i)]->setBuddy(GetEdit(IDC_EDGE1 + i));  // names the field in a refusal
     }
-    grid->addWidget(new QLabel(sampleRateHz > 0.0 ? tr("Hz") : tr("As per Sampling Frequency")), 4, 0, 1, 2);
+    grid->addWidget(new QLabel(tr("Bands:")), 4, 0);
+    QLineEdit* bands = AddEdit(IDC_BANDS, texts.strBands);
+    bands->setPlaceholderText(tr("F1,F2,GAIN[,WEIGHT]; ..."));
+    bands->setToolTip(tr("The bands of a multiband filter or differentiator in increasing order, separated by ';': "
+                         "each its edges, its gain (a differentiator's amplitude is f times it) and optionally the "
+                         "weight of its error."));
+    grid->addWidget(bands, 4, 1);
+    grid->addWidget(new QLabel(sampleRateHz > 0.0 ? tr("Hz") : tr("As per Sampling Frequency")), 5, 0, 1, 2);
     return box;
 }
 
@@ -141,7 +156,10 @@ CEquirippleTexts CEquirippleDlg::CurrentTexts() const
     texts.strRipple = GetEdit(IDC_RIPPLE)->text().toStdString();
     texts.strAttenuation = GetEdit(IDC_ATTENUATION)->text().toStdString();
     texts.strLength = GetEdit(IDC_LENGTH)->text().toStdString();
-    texts.strWeights = GetEdit(IDC_WEIGHTS)->text().toStdString();
+    // A type without band weights ignores the field, which keeps its text for the others.
+    if (EquirippleBandCount(texts.nType) > 0)
+        texts.strWeights = GetEdit(IDC_WEIGHTS)->text().toStdString();
+    texts.strBands = GetEdit(IDC_BANDS)->text().toStdString();
     return texts;
 }
 
@@ -152,6 +170,8 @@ void CEquirippleDlg::OnTypeChosen(int type)
         m_edgeLabels[static_cast<size_t>(i)]->setText(used ? tr(kEdgeLabels[type][i]) : QString());
         GetEdit(IDC_EDGE1 + i)->setEnabled(used);
     }
+    GetEdit(IDC_BANDS)->setEnabled(EquirippleTakesBands(type));
+    GetEdit(IDC_WEIGHTS)->setEnabled(EquirippleBandCount(type) > 0);
     m_estimateDelay.start();
 }
 

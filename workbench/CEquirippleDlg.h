@@ -16,16 +16,18 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// "Designing Equiripple Filter": filter type, band edges (fractions of the sampling
-// frequency, or Hz when a sample rate is set), in-band ripple, out-of-band attenuation and
-// filter length, with the length estimate of the values typed so far and a button that
-// takes it, and a Shortest button that asks shortest for the shortest length meeting the
-// requirements the values state. Opens with the controls WriteEquiripple gives for its
-// data and the focus in the first edge's edit (OpenOnField); OK reads them back with
-// ReadEquiripple and stays open on the first refused field, named by its label. A length
-// far below the estimate (IsFarBelowEstimate) is designed only after a question naming
-// both, unless Shortest found it for the values as they stand; then OK designs, and a
-// design that fails is told while the dialog stays open with what was typed.
+// "Designing Equiripple Filter": filter type (the four of the document's file, multiband,
+// differentiator, Hilbert transformer, half-band low pass), band edges (fractions of the
+// sampling frequency, or Hz when a sample rate is set) or the bands of a multiband filter or
+// differentiator, in-band ripple, out-of-band attenuation, band weights and filter length,
+// with the length estimate of the values typed so far and a button that takes it, and a
+// Shortest button that asks shortest for the shortest length meeting the requirements the
+// values state. Opens with the controls WriteEquiripple gives for its data and the focus in
+// the first edge's edit (OpenOnField); OK reads them back with ReadEquiripple and stays open
+// on the first refused field, named by its label. A length far below the estimate
+// (IsFarBelowEstimate) is designed only after a question naming both, unless Shortest found
+// it for the values as they stand; then OK designs, and a design that fails is told while
+// the dialog stays open with what was typed.
 class CEquirippleDlg : public QDialog {
     Q_OBJECT
 public:
@@ -37,7 +39,8 @@ public:
 
     // The values read by the last accepted OK.
     const CEquirippleData& GetData() const { return m_data; }
-    // The edit of control id (IDC_EDGE1 .. IDC_EDGE4, IDC_RIPPLE, IDC_ATTENUATION, IDC_LENGTH).
+    // The edit of control id (IDC_EDGE1 .. IDC_EDGE4, IDC_BANDS, IDC_RIPPLE, IDC_ATTENUATION,
+    // IDC_WEIGHTS, IDC_LENGTH).
     QLineEdit* GetEdit(int id) const { return m_edits.at(id); }
     // The label of band edge i (0 .. 3), the estimate line and its button. The line follows
     // the conditions kEstimateDelayMs after they last changed.
@@ -56,7 +59,8 @@ private:
     QLayout* CreateConditionForm(const CEquirippleTexts& texts);
     QLineEdit* AddEdit(int id, const std::string& text);
     CEquirippleTexts CurrentTexts() const;
-    // The radio buttons: edge labels for the type, edges 3 and 4 for the band types only.
+    // The radio buttons: edge labels for the type and the edges it uses; Bands for the
+    // multiband filter and differentiator, Band Weights for the four types of the file.
     void OnTypeChosen(int type);
     // Recomputes the estimate line when the conditions have not changed for
     // kEstimateDelayMs: the estimate designs the filter, up to about a second at 4096

@@ -37,10 +37,37 @@ const CRequirementBand* bandAt(const std::vector<CRequirementBand>& bands, doubl
     return nullptr;
 }
 
-bool outside(const CRequirementBand& band, double value, bool decibel)
+bool outside(const CRequirementBand& band, double f, double value, bool decibel)
 {
     const double magnitude = decibel ? std::pow(10.0, value / 20.0) : value;
-    return std::fabs(magnitude - band.dGain) > band.dTolerance;
+    return std::fabs(magnitude - band.GainAt(f)) > band.ToleranceAt(f);
+}
+
+// The points across a band per frequency at which its limits are drawn.
+constexpr int kSlopeSteps = 64;
+
+// The region of a band per frequency (a differentiator's): between its limits, which grow
+// with the frequency, drawn through kSlopeSteps + 1 points each.
+void drawSlopedRegion(QPainter& painter, const CGraphPicture& picture, const CGraphMapping& m,
+    const CRequirementBand& band, int penWidth)
+{
+    QPolygon upper, lower;
+    for (int k = 0; k <= kSlopeSteps; ++k) {
+        const double f = band.dFrom + (band.dTo - band.dFrom) * k / kSlopeSteps;
+        const int x = m.ToDevice(logicalX(picture, f), 0).x();
+        upper << QPoint(x, deviceY(m, shown(band.GainAt(f) + band.ToleranceAt(f), picture.bDecibel)));
+        lower << QPoint(x, deviceY(m, shown(std::max(band.GainAt(f) - band.ToleranceAt(f), 0.0), picture.bDecibel)));
+    }
+    QPolygon region = upper;
+    for (int k = lower.size() - 1; k >= 0; --k)
+        region << lower[k];
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(regionColour());
+    painter.drawPolygon(region);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(limitColour(), penWidth, Qt::DashLine));
+    painter.drawPolyline(upper);
+    painter.drawPolyline(lower);
 }
 
 // For each point of picture's display: whether it lies inside a band but outside its tolerance.
@@ -50,8 +77,9 @@ std::vector<bool> outsideTolerance(const CGraphPicture& picture)
     const CRealArray& a = *picture.pDisplay;
     std::vector<bool> bad(static_cast<size_t>(a.GetSize()));
     for (int i = 0; i < a.GetSize(); ++i) {
-        const CRequirementBand* band = bandAt(bands, i * picture.dSpacing);
-        bad[static_cast<size_t>(i)] = band && outside(*band, a[i], picture.bDecibel);
+        const double f = i * picture.dSpacing;
+        const CRequirementBand* band = bandAt(bands, f);
+        bad[static_cast<size_t>(i)] = band && outside(*band, f, a[i], picture.bDecibel);
     }
     return bad;
 }
@@ -71,6 +99,10 @@ void DrawToleranceRegions(QPainter& painter, const CGraphPicture& picture, const
     if (!ShowsMask(picture))
         return;
     for (const CRequirementBand& band : RequirementBands(*picture.requirements)) {
+        if (band.bPerFrequency) {
+            drawSlopedRegion(painter, picture, m, band, printing ? 4 : 0);
+            continue;
+        }
         const int left = m.ToDevice(logicalX(picture, band.dFrom), 0).x();
         const int right = m.ToDevice(logicalX(picture, band.dTo), 0).x();
         const double upper = shown(band.dGain + band.dTolerance, picture.bDecibel);

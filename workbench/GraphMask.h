@@ -5,9 +5,10 @@
 #include <QColor>
 
 // The requirements on the graph, with the scale on, over the amplitude displays (linear or
-// in dB): each pass band's tolerance (the ripple about a gain of 1) and each stop band's
-// (below the attenuation) as pale green regions with darker edges, and the parts of the
-// curve inside a band but outside its tolerance in a warning colour. Nothing for other
+// in dB): each pass band's tolerance (the ripple about its gain, growing with the frequency
+// in a differentiator's band) and each stop band's (below the attenuation) as pale green
+// regions with darker edges, and the parts of the curve inside a band but outside its
+// tolerance in a warning colour. Nothing for other
 // displays or without requirements.
 
 // Whether picture shows the mask.

@@ -20,4 +20,5 @@ enum : int {
     IDC_ESTIMATE = 1105,
     IDC_SHORTEST = 1106,  // the design dialogs' button that finds the shortest length
     IDC_WEIGHTS = 1107,  // the equiripple dialog's band weights
+    IDC_BANDS = 1108,  // the equiripple dialog's bands of a multiband filter or differentiator
 };

@@ -85,7 +85,8 @@ void CFilterDoc::StopViewer()
 
 CDesignRecord CFilterDoc::GetDesignRecord() const
 {
-    return {m_nDesign, m_nFilterType, m_dLowCutoff, m_dHighCutoff, m_dAttenuation};
+    const int type = m_nDesign == DesignMinimax ? m_nEquirippleType : m_nFilterType;
+    return {m_nDesign, type, m_dLowCutoff, m_dHighCutoff, m_dAttenuation};
 }
 
 CFilterMeasurement CFilterDoc::Measure() const { return MeasureFilter(*m_pCoef, m_requirements, GetDesignRecord()); }

@@ -149,8 +149,15 @@ private:
         const text::CMessage& failure);
     // Makes an equiripple design of data the document's filter, as the pass-band design
     // installs its own: type, length, cut-offs in the middle of the transition bands,
-    // attenuation, the ideal response of that type and those cut-offs.
+    // attenuation, the ideal response of that type and those cut-offs, and the requirements
+    // the request states. Types the document's file cannot name are described there as
+    // DescribeEquiripple says, without an ideal response.
     void InstallEquiripple(const CEquirippleData& data, const CRealArray& coefficients);
+    // The document's stored type and cut-offs for request (well formed): those of the four
+    // FilterTypes; a half-band filter's low pass with cut-off 0.25; for the types of bands
+    // (multiband, differentiator, Hilbert) a band pass spanning the bands. Records the
+    // request's type for the design record.
+    void DescribeEquiripple(const CEquirippleRequest& request);
 
     // The requirements a pass-band design of data sets (its length as given there) with aim,
     // or without one Kaiser's width for that length. Values out of range:
@@ -168,6 +175,9 @@ private:
     void SetRequirements(const CRequirements& r);
 
     CEquirippleData m_lastEquiripple;
+    // The type of the last equiripple design (FilterType or EquirippleType), which the
+    // design record names while the coefficients are that design's.
+    int m_nEquirippleType = LowPass;
     std::string m_strOpeningPath;  // the document OnOpenDocument is loading, while it does
 
     CFilterUi& m_ui;

@@ -37,17 +37,37 @@ void CFilterDoc::OnToolEquiripple()
 
 void CFilterDoc::InstallEquiripple(const CEquirippleData& data, const CRealArray& coefficients)
 {
-    m_nFilterType = data.m_nType;
+    const CEquirippleRequest request = EquirippleRequestOf(data);
+    DescribeEquiripple(request);
     m_nLength = coefficients.GetSize();
-    m_dLowCutoff = 0.5 * (data.m_dEdges[0] + data.m_dEdges[1]);
-    if (data.m_nType >= BandPass)
-        m_dHighCutoff = 0.5 * (data.m_dEdges[2] + data.m_dEdges[3]);
     m_dAttenuation = data.m_dAttenuation;
-    m_pIdeal = std::make_unique<CRealArray>(
-        DesignPassBand(m_nFilterType, m_nLength, m_dLowCutoff, m_dHighCutoff, m_dAttenuation).ideal);
+    if (RequirementsTakeBands(request.nType))
+        m_pIdeal = std::make_unique<CRealArray>(0);
+    else
+        m_pIdeal = std::make_unique<CRealArray>(
+            DesignPassBand(m_nFilterType, m_nLength, m_dLowCutoff, m_dHighCutoff, m_dAttenuation).ideal);
     m_pCoef = std::make_unique<CRealArray>(coefficients);
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
-    m_requirements = EquirippleRequirements(EquirippleRequestOf(data));
+    m_requirements = EquirippleRequirements(request);
     CoefficientsChanged(DesignMinimax);
     SetModifiedFlag(true);
+}
+
+void CFilterDoc::DescribeEquiripple(const CEquirippleRequest& request)
+{
+    m_nEquirippleType = request.nType;
+    const std::vector<double>& e = request.edges;
+    if (request.nType <= BandElimination) {
+        m_nFilterType = request.nType;
+        m_dLowCutoff = 0.5 * (e[0] + e[1]);
+        if (request.nType >= BandPass)
+            m_dHighCutoff = 0.5 * (e[2] + e[3]);
+    } else if (request.nType == HalfBand) {
+        m_nFilterType = LowPass;
+        m_dLowCutoff = 0.25;
+    } else {
+        m_nFilterType = BandPass;
+        m_dLowCutoff = request.nType == Hilbert ? e.front() : request.bands.front().dFrom;
+        m_dHighCutoff = request.nType == Hilbert ? e.back() : request.bands.back().dTo;
+    }
 }

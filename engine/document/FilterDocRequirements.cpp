@@ -114,6 +114,10 @@ CShortestAnswer CFilterDoc::FindShortestEquiripple(const CEquirippleData& data)
 void CFilterDoc::OnViewRequirements()
 {
     CRequirements r = m_requirements.value_or(CRequirements());
+    // The dialog states the four types' edges: requirements of bands are offered as a low
+    // pass of their ripple and attenuation, and stay as they are unless confirmed.
+    if (RequirementsTakeBands(r.nType))
+        r = {LowPass, CRequirements().edges, r.dRipple, r.dAttenuation, {}};
     if (m_ui.DoRequirementsDialog(r))
         SetRequirements(r);
 }

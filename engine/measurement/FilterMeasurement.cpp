@@ -3,6 +3,7 @@
 #include "CComplexArray.h"
 #include "DisplayData.h"
 #include "GroupDelay.h"
+#include "RelativeExtremes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,7 +35,7 @@ struct CMeasured {
     // band as the divided filter sees it.
     CRequirementBand Divided(const CRequirementBand& band) const
     {
-        return {band.dFrom, band.dTo, band.dGain / scale, band.dTolerance / scale};
+        return {band.dFrom, band.dTo, band.dGain / scale, band.dTolerance / scale, band.bPerFrequency};
     }
 };
 
@@ -81,9 +82,11 @@ CGridResponse gridOf(const CRealArray& h, int m, bool withDelay)
     return {std::move(magnitude), {}};
 }
 
+// The figures of band: of |H|, or of |H| / f for a band per frequency.
 CBandResult judgeBand(const CMeasured& f, const CRequirementBand& band)
 {
-    const CBandExtremes e = FindBandExtremes(f.probe, f.grid, band.dFrom, band.dTo, !band.IsStop());
+    const CBandExtremes e = band.bPerFrequency ? FindRelativeExtremes(f.probe, f.grid, band.dFrom, band.dTo)
+                                               : FindBandExtremes(f.probe, f.grid, band.dFrom, band.dTo, !band.IsStop());
     CBandResult r{band, f.Figure(e.largest), f.Figure(e.smallest), {}};
     r.excess = {r.largest.dDb - MagnitudeDb(band.dGain + band.dTolerance), r.largest.dFrequency};
     if (band.dGain - band.dTolerance > 0.0) {
@@ -99,6 +102,21 @@ void keep(std::optional<CFigure>& a, const CFigure& b, double sign)
 {
     if (!a || sign * b.dDb > sign * a->dDb)
         a = b;
+}
+
+// Whether the pass bands share one gain, not per frequency: a ripple across pass bands of
+// different gains, or of |H| / f, would say nothing.
+bool passBandsAlike(const std::vector<CBandResult>& bands)
+{
+    std::optional<double> gain;
+    for (const CBandResult& b : bands) {
+        if (b.band.IsStop())
+            continue;
+        if (b.band.bPerFrequency || (gain && *gain != b.band.dGain))
+            return false;
+        gain = b.band.dGain;
+    }
+    return true;
 }
 
 // The figures over all pass bands and over all stop bands.
@@ -117,7 +135,7 @@ void combineBands(CFilterMeasurement& r)
         keep(r.passDeviation, {std::fabs(b.largest.dDb - gain), b.largest.dFrequency}, 1.0);
         keep(r.passDeviation, {std::fabs(b.smallest.dDb - gain), b.smallest.dFrequency}, 1.0);
     }
-    if (r.passLargest)
+    if (r.passLargest && passBandsAlike(r.bands))
         r.passRipple = r.passLargest->dDb - r.passSmallest->dDb;
 }
 
@@ -181,7 +199,7 @@ void measureTransitions(const CMeasured& f, CFilterMeasurement& r)
     for (size_t k = 0; k + 1 < r.bands.size(); ++k) {
         const CRequirementBand& below = r.bands[k].band;
         const CRequirementBand& above = r.bands[k + 1].band;
-        if (below.IsStop() == above.IsStop())
+        if (below.IsStop() == above.IsStop() || below.bPerFrequency || above.bPerFrequency)
             continue;
         const double middle = 0.5 * (below.dTo + above.dFrom);
         const bool passAbove = below.IsStop();

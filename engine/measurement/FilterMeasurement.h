@@ -15,7 +15,7 @@
 // How a set of coefficients was designed, as the document records it.
 struct CDesignRecord {
     int nMethod = DesignNone;   // DesignNone: nothing below is known to belong to them
-    int nType = LowPass;        // FilterType
+    int nType = LowPass;        // FilterType, or an equiripple design's EquirippleType
     double dLow = 0.0;          // cut-offs, fractions of the sampling frequency; the high
     double dHigh = 0.5;         // one is used by the band types only
     double dAttenuation = 0.0;  // the stop-band attenuation the design asked for, dB
@@ -29,9 +29,9 @@ struct CFigure {
 };
 
 // The filter over one band of its requirements: its largest and smallest magnitude in dB
-// (a stop band's smallest only estimated from the grid: nothing judges it), and how far it
-// leaves the band's tolerance at worst (dB outside the limit, where; <= 0 when it stays
-// inside).
+// (a stop band's smallest only estimated from the grid: nothing judges it; a band per
+// frequency's of |H| / f), and how far it leaves the band's tolerance at worst (dB outside
+// the limit, where; <= 0 when it stays inside).
 struct CBandResult {
     CRequirementBand band;
     CFigure largest;
@@ -56,10 +56,11 @@ struct CFilterMeasurement {
     // Over the stop bands together: the largest magnitude (the attenuation is its
     // negative) and the worst excess over the tolerance.
     std::optional<CFigure> stopLargest, stopExcess;
-    // For each transition between a pass and a stop band, in increasing frequency: the
-    // distance between the last frequency inside the pass-band tolerance and the first
-    // inside the stop-band tolerance, walking out of the transition; unset where the
-    // filter never comes inside one of them within the neighbouring band.
+    // For each transition between a pass and a stop band (neither per frequency), in
+    // increasing frequency: the distance between the last frequency inside the pass-band
+    // tolerance and the first inside the stop-band tolerance, walking out of the
+    // transition; unset where the filter never comes inside one of them within the
+    // neighbouring band.
     std::vector<std::optional<double>> transitionWidths;
     // The largest magnitude on the grid, and where the magnitude crosses 3 dB and 6 dB below
     // it, in increasing frequency (linear interpolation between grid points).

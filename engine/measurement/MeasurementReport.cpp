@@ -17,7 +17,9 @@ const char* const kNotDesigned = TrNoop("MeasurementReport",
     "not designed here (the coefficients were written, converted to minimum phase or loaded)");
 const char* const kNoRequirements = TrNoop("MeasurementReport", "unknown: the filter has no requirements");
 const char* const kTypeNames[] = {TrNoop("MeasurementReport", "low pass"), TrNoop("MeasurementReport", "high pass"),
-    TrNoop("MeasurementReport", "band pass"), TrNoop("MeasurementReport", "band elimination")};
+    TrNoop("MeasurementReport", "band pass"), TrNoop("MeasurementReport", "band elimination"),
+    TrNoop("MeasurementReport", "multiband"), TrNoop("MeasurementReport", "differentiator"),
+    TrNoop("MeasurementReport", "Hilbert transformer"), TrNoop("MeasurementReport", "half-band low pass")};
 constexpr size_t kMaxListed = 8;
 
 std::string number(double v) { return FormatGeneral(v, 6); }
@@ -48,10 +50,12 @@ std::string frequencies(const std::vector<double>& list, double sampleRate)
     return Tr("MeasurementReport", "%1, ... (%2 in all)").arg(text).arg(list.size());
 }
 
-std::string widths(const std::vector<std::optional<double>>& list, double sampleRate)
+std::string widths(const CFilterMeasurement& m, double sampleRate)
 {
+    const std::vector<std::optional<double>>& list = m.transitionWidths;
     if (list.empty())
-        return Tr("MeasurementReport", kNoRequirements);
+        return m.requirements ? Tr("MeasurementReport", "none: no pass band lies beside a stop band").str()
+                              : Tr("MeasurementReport", kNoRequirements).str();
     std::string text;
     for (size_t i = 0; i < list.size(); ++i)
         text += (i ? ", " : "")
@@ -70,8 +74,9 @@ std::string verdict(const CFigure& excess, double sampleRate)
 void addDesign(std::vector<CReportLine>& lines, const CDesignRecord& d, double sampleRate)
 {
     lines.push_back({Tr("MeasurementReport", "type"), Tr("MeasurementReport", kTypeNames[d.nType])});
-    lines.push_back({Tr("MeasurementReport", "low cut-off"), frequency(d.dLow, sampleRate)});
-    if (d.nType >= BandPass)
+    if (!RequirementsTakeBands(d.nType))
+        lines.push_back({Tr("MeasurementReport", "low cut-off"), frequency(d.dLow, sampleRate)});
+    if (d.nType == BandPass || d.nType == BandElimination)
         lines.push_back({Tr("MeasurementReport", "high cut-off"), frequency(d.dHigh, sampleRate)});
     lines.push_back(
         {Tr("MeasurementReport", "design attenuation"), Tr("MeasurementReport", "%1 dB").arg(number(d.dAttenuation))});
@@ -79,7 +84,7 @@ void addDesign(std::vector<CReportLine>& lines, const CDesignRecord& d, double s
         lines.push_back({Tr("MeasurementReport", "Kaiser beta"), number(KaiserBeta(d.dAttenuation))});
 }
 
-void addPassBand(std::vector<CReportLine>& lines, const CFilterMeasurement& m, double sampleRate)
+void addPassRipple(std::vector<CReportLine>& lines, const CFilterMeasurement& m, double sampleRate)
 {
     const double asked = m.requirements->dRipple;
     const double over = *m.passRipple - asked;
@@ -92,8 +97,18 @@ void addPassBand(std::vector<CReportLine>& lines, const CFilterMeasurement& m, d
     ripple = over > 0.0 ? Tr("MeasurementReport", "%1; misses the asked %2 dB by %3 dB").arg(ripple).arg(number(asked)).arg(decibels(over)).str()
                         : Tr("MeasurementReport", "%1; meets the asked %2 dB").arg(ripple).arg(number(asked)).str();
     lines.push_back({Tr("MeasurementReport", "pass-band ripple"), ripple, over > 0.0});
+}
+
+// The pass bands' ripple where they share one gain, and their largest deviation from it.
+void addPassBand(std::vector<CReportLine>& lines, const CFilterMeasurement& m, double sampleRate)
+{
+    if (m.passRipple)
+        addPassRipple(lines, m, sampleRate);
+    const bool unitGain = m.requirements->nType != Multiband && m.requirements->nType != Differentiator;
+    const char* const form = unitGain ? TrNoop("MeasurementReport", "%1 dB from 0 dB at %2; %3")
+                                      : TrNoop("MeasurementReport", "%1 dB from the band's gain at %2; %3");
     lines.push_back({Tr("MeasurementReport", "pass-band deviation"),
-        Tr("MeasurementReport", "%1 dB from 0 dB at %2; %3")
+        Tr("MeasurementReport", form)
             .arg(number(m.passDeviation->dDb))
             .arg(frequency(m.passDeviation->dFrequency, sampleRate))
             .arg(verdict(*m.passExcess, sampleRate)),
@@ -120,7 +135,7 @@ void addAchieved(std::vector<CReportLine>& lines, const CFilterMeasurement& m, d
         return;
     }
     lines.push_back({Tr("MeasurementReport", "requirements"), DescribeRequirements(*m.requirements, sampleRate)});
-    if (m.passRipple)
+    if (m.passDeviation)
         addPassBand(lines, m, sampleRate);
     if (m.stopLargest)
         addStopBand(lines, m, sampleRate);
@@ -177,7 +192,7 @@ std::vector<CReportLine> MeasurementReport(const CFilterMeasurement& m, double s
     if (designed)
         addDesign(lines, m.design, sampleRate);
     addAchieved(lines, m, sampleRate);
-    lines.push_back({Tr("MeasurementReport", "transition width"), widths(m.transitionWidths, sampleRate)});
+    lines.push_back({Tr("MeasurementReport", "transition width"), widths(m, sampleRate)});
     addEdges(lines, m, sampleRate);
     lines.push_back({Tr("MeasurementReport", "DC gain"), number(m.dDcGain)});
     lines.push_back({Tr("MeasurementReport", "sum of |h|"), number(m.dAbsSum)});
@@ -235,16 +250,30 @@ std::vector<std::string> MissLines(const CFilterMeasurement& m, double sampleRat
     return lines;
 }
 
+namespace {
+
+// A band of requirements as the report names it: pass or stop band and its edges, and the
+// gain where requirements of bands state one other than 1 (per frequency, f times it).
+std::string describeBand(const CRequirementBand& band, double sampleRate)
+{
+    std::string text = Tr("MeasurementReport", "%1 %2 .. %3")
+                           .arg(band.IsStop() ? Tr("MeasurementReport", "stop band") : Tr("MeasurementReport", "pass band"))
+                           .arg(shortFrequency(band.dFrom, sampleRate))
+                           .arg(shortFrequency(band.dTo, sampleRate));
+    if (band.bPerFrequency)
+        return Tr("MeasurementReport", "%1 gain f times %2").arg(text).arg(number(band.dGain));
+    if (!band.IsStop() && band.dGain != 1.0)
+        return Tr("MeasurementReport", "%1 gain %2").arg(text).arg(number(band.dGain));
+    return text;
+}
+
+}  // namespace
+
 std::string DescribeRequirements(const CRequirements& r, double sampleRate)
 {
     std::string bands;
     for (const CRequirementBand& band : RequirementBands(r))
-        bands += (bands.empty() ? "" : ", ")
-            + Tr("MeasurementReport", "%1 %2 .. %3")
-                  .arg(band.IsStop() ? Tr("MeasurementReport", "stop band") : Tr("MeasurementReport", "pass band"))
-                  .arg(shortFrequency(band.dFrom, sampleRate))
-                  .arg(shortFrequency(band.dTo, sampleRate))
-                  .str();
+        bands += (bands.empty() ? "" : ", ") + describeBand(band, sampleRate);
     return Tr("MeasurementReport", "%1; %2; ripple %3 dB; attenuation %4 dB")
         .arg(Tr("MeasurementReport", kTypeNames[r.nType]))
         .arg(bands)

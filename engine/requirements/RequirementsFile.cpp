@@ -30,17 +30,27 @@ void checkFormat(const QJsonObject& o)
         damaged(text::Tr("RequirementsFile", "a version of the requirements file this program does not know"));
 }
 
-std::vector<double> edgesField(const QJsonObject& o)
+// The list of numbers in the field name ("edges" or "gains"); notNumber says what is wrong
+// with an element that is not a number.
+std::vector<double> listField(const QJsonObject& o, const char* name, const text::CMessage& notNumber)
 {
-    if (!o.value("edges").isArray())
-        damaged(text::Tr("RequirementsFile", "the field \"edges\" is missing or not a list"));
-    std::vector<double> edges;
-    for (const QJsonValue& v : o.value("edges").toArray()) {
+    if (!o.value(QLatin1String(name)).isArray())
+        damaged(text::Tr("RequirementsFile", "the field \"%1\" is missing or not a list").arg(name));
+    std::vector<double> list;
+    for (const QJsonValue& v : o.value(QLatin1String(name)).toArray()) {
         if (!v.isDouble())
-            damaged(text::Tr("RequirementsFile", "a band edge is not a number"));
-        edges.push_back(v.toDouble());
+            damaged(notNumber);
+        list.push_back(v.toDouble());
     }
-    return edges;
+    return list;
+}
+
+QJsonArray jsonList(const std::vector<double>& values)
+{
+    QJsonArray list;
+    for (double v : values)
+        list.append(v);
+    return list;
 }
 
 }  // namespace
@@ -49,12 +59,10 @@ std::string RequirementsPath(const std::string& documentPath) { return documentP
 
 std::string FormatRequirementsJson(const CRequirements& r)
 {
-    QJsonArray edges;
-    for (double edge : r.edges)
-        edges.append(edge);
-    const QJsonObject o{{"format", kFormat}, {"version", kVersion},
-        {"type", QString::fromStdString(FilterTypeName(r.nType))}, {"edges", edges}, {"ripple_db", r.dRipple},
-        {"attenuation_db", r.dAttenuation}};
+    QJsonObject o{{"format", kFormat}, {"version", kVersion}, {"type", QString::fromStdString(FilterTypeName(r.nType))},
+        {"edges", jsonList(r.edges)}, {"ripple_db", r.dRipple}, {"attenuation_db", r.dAttenuation}};
+    if (RequirementsTakeBands(r.nType))
+        o.insert("gains", jsonList(r.gains));
     return QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
 }
 
@@ -69,8 +77,11 @@ CRequirements ParseRequirementsJson(const std::string& bytes)
     CRequirements r;
     r.nType = FilterTypeFromName(o.value("type").toString().toStdString());
     if (r.nType < 0)
-        damaged(text::Tr("RequirementsFile", "the field \"type\" is not lowpass, highpass, bandpass or bandstop"));
-    r.edges = edgesField(o);
+        damaged(text::Tr("RequirementsFile",
+            "the field \"type\" is not lowpass, highpass, bandpass, bandstop, multiband, differentiator or hilbert"));
+    r.edges = listField(o, "edges", text::Tr("RequirementsFile", "a band edge is not a number"));
+    if (RequirementsTakeBands(r.nType))
+        r.gains = listField(o, "gains", text::Tr("RequirementsFile", "a band's gain is not a number"));
     r.dRipple = numberField(o, "ripple_db");
     r.dAttenuation = numberField(o, "attenuation_db");
     try {

@@ -9,6 +9,9 @@
 // own file keeps its format:
 //   {"format": "filter-requirements", "version": 1, "type": "lowpass",
 //    "edges": [0.2, 0.25], "ripple_db": 0.1, "attenuation_db": 60}
+// A multiband filter, differentiator or Hilbert transformer adds the gain of each band,
+// its edges in pairs:
+//   {..., "type": "multiband", "edges": [0, 0.1, 0.15, 0.3], "gains": [1, 0], ...}
 
 // A requirements file that cannot be taken; what() says why.
 class CRequirementsFileError : public std::runtime_error {

@@ -1,6 +1,7 @@
 // The equiripple dialog and its command, as the user meets them.
 #include "CEquirippleDlg.h"
 #include "CFilterPropertiesDlg.h"
+#include "FilterTypes.h"
 #include "Resource.h"
 #include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"
@@ -247,4 +248,72 @@ TEST_F(EquirippleCommand, AsksBeforeDesigningFarBelowTheEstimateAndTheMeasuremen
     EXPECT_TRUE(attenuation.contains("60 dB asked; misses by")) << attenuation.toStdString();
     EXPECT_LE(size.width(), 760);  // 14 band edges wrap: the figures fit an 800x600 screen
     EXPECT_LE(size.height(), 560);
+}
+
+TEST_F(EquirippleDialog, TheTypesOnlyThisDesignMakesShowTheirOwnFields)
+{
+    Open(0.0);
+    const struct {
+        int type;
+        std::vector<QString> labels;  // of the edges in use
+        bool bands, weights;
+    } cases[] = {
+        {Multiband, {}, true, false},
+        {Differentiator, {}, true, false},
+        {Hilbert, {"Lower Band Edge:", "Upper Band Edge:"}, false, false},
+        {HalfBand, {"Pass Band Edge:"}, false, false},
+        {BandPass, {"Lower Stop Edge:", "Lower Pass Edge:", "Upper Pass Edge:", "Upper Stop Edge:"}, false, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        const QString name = c.type < 4 ? QString("IDC_RADIO%1").arg(IDC_LOWPASS + c.type) : QString("IDC_TYPE%1").arg(c.type);
+        QRadioButton* radio = m_dialog->findChild<QRadioButton*>(name);
+        ASSERT_TRUE(radio);
+        QTest::mouseClick(radio, Qt::LeftButton);
+        EXPECT_TRUE(radio->isChecked());
+        for (int i = 0; i < 4; ++i) {
+            const bool used = static_cast<size_t>(i) < c.labels.size();
+            EXPECT_EQ(m_dialog->GetEdgeLabel(i)->text(), used ? c.labels[static_cast<size_t>(i)] : QString()) << i;
+            EXPECT_EQ(Edit(IDC_EDGE1 + i)->isEnabled(), used) << i;
+        }
+        EXPECT_EQ(Edit(IDC_BANDS)->isEnabled(), c.bands);
+        EXPECT_EQ(Edit(IDC_WEIGHTS)->isEnabled(), c.weights);
+    }
+}
+
+TEST_F(EquirippleDialog, ReadsTheBandsOfAMultibandFilterInHzOrSaysHowToWriteThem)
+{
+    Open(48000.0);
+    EXPECT_EQ(Edit(IDC_BANDS)->text(), "0,9600,1;12000,24000,0");
+    QTest::mouseClick(m_dialog->findChild<QRadioButton*>(QString("IDC_TYPE%1").arg(Multiband)), Qt::LeftButton);
+    EXPECT_TRUE(NextEstimate(Estimate()).contains("no length estimate")) << Estimate().toStdString();
+    EXPECT_FALSE(m_dialog->GetEstimateButton()->isEnabled());
+    Edit(IDC_BANDS)->setText("0,4800,1;4000,24000,0");
+    EXPECT_TRUE(pressOk(*m_dialog).startsWith("Please enter 1 to 6 bands separated by ';'"));
+    EXPECT_EQ(m_dialog->focusWidget(), Edit(IDC_BANDS));
+    EXPECT_TRUE(m_dialog->isVisible());
+    Edit(IDC_BANDS)->setText("0,4800,1; 7200,24000,0,20");
+    Edit(IDC_LENGTH)->setText("41");
+    EXPECT_EQ(pressOk(*m_dialog), "");
+    EXPECT_EQ(m_dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(m_dialog->GetData().m_nType, Multiband);
+    EXPECT_EQ(m_dialog->GetData().m_bands, (std::vector<CEquirippleBand>{{0.0, 0.1, 1.0, 1.0}, {0.15, 0.5, 0.0, 20.0}}));
+}
+
+TEST_F(EquirippleCommand, DesignsAHilbertTransformerWithItsRequirements)
+{
+    CModalWatch<CEquirippleDlg> accepted([](CEquirippleDlg* dialog) {
+        QTest::mouseClick(dialog->findChild<QRadioButton*>(QString("IDC_TYPE%1").arg(Hilbert)), Qt::LeftButton);
+        dialog->GetEdit(IDC_EDGE1)->setText("0.05");
+        dialog->GetEdit(IDC_EDGE2)->setText("0.5");
+        dialog->GetEdit(IDC_LENGTH)->setText("32");
+        dialog->accept();
+    });
+    Run(ID_TOOL_EQUIRIPPLE);
+    ASSERT_TRUE(Doc().m_pCoef);
+    EXPECT_EQ(Doc().m_pCoef->GetSize(), 32);
+    ASSERT_TRUE(Doc().m_requirements);
+    EXPECT_EQ(*Doc().m_requirements, (CRequirements{Hilbert, {0.05, 0.5}, 0.1, 60.0, {1.0}}));
+    EXPECT_TRUE(Doc().Measure().MeetsRequirements());
+    EXPECT_TRUE(Doc().IsModified());
 }

@@ -3,10 +3,12 @@
 // pictures and on paper) and the verdict in the status bar.
 #include "AfxIds.h"
 #include "CFilterView.h"
+#include "CEquirippleDlg.h"
 #include "CLengthEstimateDlg.h"
 #include "CRequirementsDlg.h"
 #include "CVerdictPane.h"
 #include "CWorkbenchUi.h"
+#include "FilterTypes.h"
 #include "GraphMask.h"
 #include "NumberText.h"
 #include "PdfText.h"
@@ -195,4 +197,33 @@ TEST_F(RequirementsUiTest, StatusBarGivesTheVerdictWithTheScaleInTheUnitsOfTheSa
     EXPECT_FALSE(verdict->text().contains("Hz"));
     verdict->SetSampleRate(48000.0);
     EXPECT_TRUE(verdict->text().endsWith(" kHz")) << verdict->text().toStdString();
+}
+
+TEST_F(RequirementsUiTest, ADifferentiatorsMaskGrowsWithTheFrequency)
+{
+    // A differentiator's amplitude rises from 0 with the frequency: against a mask of
+    // constant gain most of its curve would lie outside, against its own none of it.
+    const auto designDifferentiator = [this](const char* length) {
+        CModalWatch<CEquirippleDlg> accepted([length](CEquirippleDlg* dialog) {
+            QTest::mouseClick(dialog->findChild<QRadioButton*>(QString("IDC_TYPE%1").arg(Differentiator)), Qt::LeftButton);
+            dialog->GetEdit(IDC_BANDS)->setText("0,0.4,1");
+            dialog->GetEdit(IDC_RIPPLE)->setText("0.5");
+            dialog->GetEdit(IDC_LENGTH)->setText(length);
+            dialog->accept();
+        });
+        Run(ID_TOOL_EQUIRIPPLE);
+    };
+    designDifferentiator("30");
+    ASSERT_TRUE(Doc().m_pCoef);
+    ASSERT_TRUE(Doc().Measure().MeetsRequirements());
+    Run(ID_VIEW_AMPLITUDE);
+    Run(ID_VIEW_SCALE);
+    const QImage meets = Image();
+    EXPECT_GT(Count(meets, kLimit), 100);
+    EXPECT_GT(Count(meets, &RequirementsUiTest::Region), 100);
+    EXPECT_EQ(Count(meets, WarningColour()), 0);
+    designDifferentiator("4");  // too short to follow f up to 0.4 within 0.5 dB
+    ASSERT_FALSE(Doc().Measure().MeetsRequirements());
+    Run(ID_VIEW_AMPLITUDE);
+    EXPECT_GT(Count(Image(), WarningColour()), 5);
 }

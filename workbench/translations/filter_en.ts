@@ -178,6 +178,42 @@ Design %2 taps all the same?</translation>
         <source>Shortest</source>
         <translation>Shortest</translation>
     </message>
+    <message>
+        <source>Lower Band Edge:</source>
+        <translation>Lower Band Edge:</translation>
+    </message>
+    <message>
+        <source>Upper Band Edge:</source>
+        <translation>Upper Band Edge:</translation>
+    </message>
+    <message>
+        <source>Multiband Filter</source>
+        <translation>Multiband Filter</translation>
+    </message>
+    <message>
+        <source>Differentiator</source>
+        <translation>Differentiator</translation>
+    </message>
+    <message>
+        <source>Hilbert Transformer</source>
+        <translation>Hilbert Transformer</translation>
+    </message>
+    <message>
+        <source>Half-Band Low Pass</source>
+        <translation>Half-Band Low Pass</translation>
+    </message>
+    <message>
+        <source>Bands:</source>
+        <translation>Bands:</translation>
+    </message>
+    <message>
+        <source>F1,F2,GAIN[,WEIGHT]; ...</source>
+        <translation>F1,F2,GAIN[,WEIGHT]; ...</translation>
+    </message>
+    <message>
+        <source>The bands of a multiband filter or differentiator in increasing order, separated by &apos;;&apos;: each its edges, its gain (a differentiator&apos;s amplitude is f times it) and optionally the weight of its error.</source>
+        <translation>The bands of a multiband filter or differentiator in increasing order, separated by &apos;;&apos;: each its edges, its gain (a differentiator&apos;s amplitude is f times it) and optionally the weight of its error.</translation>
+    </message>
 </context>
 <context>
     <name>CExportDlg</name>
@@ -929,6 +965,18 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>Please enter %1 weights, one for each band, from 1e-06 to 1e+06 and separated by commas, or nothing for the weights of ripple and attenuation.</source>
         <translation>Please enter %1 weights, one for each band, from 1e-06 to 1e+06 and separated by commas, or nothing for the weights of ripple and attenuation.</translation>
+    </message>
+    <message>
+        <source>Please enter a number greater than %1 and at most %2.</source>
+        <translation>Please enter a number greater than %1 and at most %2.</translation>
+    </message>
+    <message>
+        <source>This filter type takes no band weights; leave the field empty (a multiband filter&apos;s or differentiator&apos;s weight follows each band&apos;s gain).</source>
+        <translation>This filter type takes no band weights; leave the field empty (a multiband filter&apos;s or differentiator&apos;s weight follows each band&apos;s gain).</translation>
+    </message>
+    <message>
+        <source>Please enter 1 to %1 bands separated by &apos;;&apos;, each as F1,F2,GAIN or F1,F2,GAIN,WEIGHT: edges from 0 to %2 with F1 below F2, each band starting above the end of the one before, a gain of size at most 1e+06 and a weight from 1e-06 to 1e+06.</source>
+        <translation>Please enter 1 to %1 bands separated by &apos;;&apos;, each as F1,F2,GAIN or F1,F2,GAIN,WEIGHT: edges from 0 to %2 with F1 below F2, each band starting above the end of the one before, a gain of size at most 1e+06 and a weight from 1e-06 to 1e+06.</translation>
     </message>
 </context>
 <context>
@@ -1798,6 +1846,38 @@ Scale</translation>
         <source>%1; %2; ripple %3 dB; attenuation %4 dB</source>
         <translation>%1; %2; ripple %3 dB; attenuation %4 dB</translation>
     </message>
+    <message>
+        <source>multiband</source>
+        <translation>multiband</translation>
+    </message>
+    <message>
+        <source>differentiator</source>
+        <translation>differentiator</translation>
+    </message>
+    <message>
+        <source>Hilbert transformer</source>
+        <translation>Hilbert transformer</translation>
+    </message>
+    <message>
+        <source>half-band low pass</source>
+        <translation>half-band low pass</translation>
+    </message>
+    <message>
+        <source>none: no pass band lies beside a stop band</source>
+        <translation>none: no pass band lies beside a stop band</translation>
+    </message>
+    <message>
+        <source>%1 dB from the band&apos;s gain at %2; %3</source>
+        <translation>%1 dB from the band&apos;s gain at %2; %3</translation>
+    </message>
+    <message>
+        <source>%1 gain f times %2</source>
+        <translation>%1 gain f times %2</translation>
+    </message>
+    <message>
+        <source>%1 gain %2</source>
+        <translation>%1 gain %2</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -1855,10 +1935,6 @@ Scale</translation>
         <translation>band edges must lie within 0 .. 0.5, none below the one before</translation>
     </message>
     <message>
-        <source>filter type must be 0 to 3</source>
-        <translation>filter type must be 0 to 3</translation>
-    </message>
-    <message>
         <source>the pass-band ripple must be above 0 and at most %1 dB</source>
         <translation>the pass-band ripple must be above 0 and at most %1 dB</translation>
     </message>
@@ -1873,6 +1949,26 @@ Scale</translation>
     <message>
         <source>a transition width, ripple and attenuation must be positive</source>
         <translation>a transition width, ripple and attenuation must be positive</translation>
+    </message>
+    <message>
+        <source>this filter type needs 1 to %1 bands, two edges and a gain each</source>
+        <translation>this filter type needs 1 to %1 bands, two edges and a gain each</translation>
+    </message>
+    <message>
+        <source>bands must lie within 0 .. 0.5, each ending above its start, none before the one below</source>
+        <translation>bands must lie within 0 .. 0.5, each ending above its start, none before the one below</translation>
+    </message>
+    <message>
+        <source>a band&apos;s gain must be a finite number of at least 0</source>
+        <translation>a band&apos;s gain must be a finite number of at least 0</translation>
+    </message>
+    <message>
+        <source>only multiband filters, differentiators and Hilbert transformers take gains</source>
+        <translation>only multiband filters, differentiators and Hilbert transformers take gains</translation>
+    </message>
+    <message>
+        <source>filter type must be 0 to 6</source>
+        <translation>filter type must be 0 to 6</translation>
     </message>
 </context>
 <context>
@@ -1897,10 +1993,6 @@ Scale</translation>
         <translation>a version of the requirements file this program does not know</translation>
     </message>
     <message>
-        <source>the field &quot;edges&quot; is missing or not a list</source>
-        <translation>the field &quot;edges&quot; is missing or not a list</translation>
-    </message>
-    <message>
         <source>a band edge is not a number</source>
         <translation>a band edge is not a number</translation>
     </message>
@@ -1909,8 +2001,16 @@ Scale</translation>
         <translation>not a JSON object</translation>
     </message>
     <message>
-        <source>the field &quot;type&quot; is not lowpass, highpass, bandpass or bandstop</source>
-        <translation>the field &quot;type&quot; is not lowpass, highpass, bandpass or bandstop</translation>
+        <source>the field &quot;%1&quot; is missing or not a list</source>
+        <translation>the field &quot;%1&quot; is missing or not a list</translation>
+    </message>
+    <message>
+        <source>the field &quot;type&quot; is not lowpass, highpass, bandpass, bandstop, multiband, differentiator or hilbert</source>
+        <translation>the field &quot;type&quot; is not lowpass, highpass, bandpass, bandstop, multiband, differentiator or hilbert</translation>
+    </message>
+    <message>
+        <source>a band&apos;s gain is not a number</source>
+        <translation>a band&apos;s gain is not a number</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,42 @@ Design %2 taps all the same?</source>
         <source>Shortest</source>
         <translation>最短長</translation>
     </message>
+    <message>
+        <source>Lower Band Edge:</source>
+        <translation>下側帯域端:</translation>
+    </message>
+    <message>
+        <source>Upper Band Edge:</source>
+        <translation>上側帯域端:</translation>
+    </message>
+    <message>
+        <source>Multiband Filter</source>
+        <translation>マルチバンドフィルタ</translation>
+    </message>
+    <message>
+        <source>Differentiator</source>
+        <translation>微分器</translation>
+    </message>
+    <message>
+        <source>Hilbert Transformer</source>
+        <translation>ヒルベルト変換器</translation>
+    </message>
+    <message>
+        <source>Half-Band Low Pass</source>
+        <translation>ハーフバンドローパス</translation>
+    </message>
+    <message>
+        <source>Bands:</source>
+        <translation>帯域:</translation>
+    </message>
+    <message>
+        <source>F1,F2,GAIN[,WEIGHT]; ...</source>
+        <translation>F1,F2,利得[,重み]; ...</translation>
+    </message>
+    <message>
+        <source>The bands of a multiband filter or differentiator in increasing order, separated by &apos;;&apos;: each its edges, its gain (a differentiator&apos;s amplitude is f times it) and optionally the weight of its error.</source>
+        <translation>マルチバンドフィルタまたは微分器の帯域を周波数の低い順に &apos;;&apos; で区切って入力します。各帯域は両端、利得 (微分器の振幅は f にこれを掛けたもの)、必要ならその誤差の重みです。</translation>
+    </message>
 </context>
 <context>
     <name>CExportDlg</name>
@@ -929,6 +965,18 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>Please enter %1 weights, one for each band, from 1e-06 to 1e+06 and separated by commas, or nothing for the weights of ripple and attenuation.</source>
         <translation>帯域ごとに 1 つ、1e-06 から 1e+06 までの重みを %1 個、カンマで区切って入力してください。リップルと減衰量から重みを決めるときは空欄にしてください。</translation>
+    </message>
+    <message>
+        <source>Please enter a number greater than %1 and at most %2.</source>
+        <translation>%1 より大きく %2 以下の数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>This filter type takes no band weights; leave the field empty (a multiband filter&apos;s or differentiator&apos;s weight follows each band&apos;s gain).</source>
+        <translation>このフィルタの種類は帯域の重みを取りません。空欄にしてください (マルチバンドフィルタと微分器の重みは各帯域の利得の後に書きます)。</translation>
+    </message>
+    <message>
+        <source>Please enter 1 to %1 bands separated by &apos;;&apos;, each as F1,F2,GAIN or F1,F2,GAIN,WEIGHT: edges from 0 to %2 with F1 below F2, each band starting above the end of the one before, a gain of size at most 1e+06 and a weight from 1e-06 to 1e+06.</source>
+        <translation>1 から %1 個の帯域を &apos;;&apos; で区切り、それぞれ F1,F2,利得 または F1,F2,利得,重み の形で入力してください。帯域端は 0 から %2 までで F1 は F2 より小さく、各帯域は前の帯域の終わりより上で始まり、利得の大きさは 1e+06 以下、重みは 1e-06 から 1e+06 までです。</translation>
     </message>
 </context>
 <context>
@@ -1798,6 +1846,38 @@ Install them as the filter&apos;s coefficients?</source>
         <source>%1; %2; ripple %3 dB; attenuation %4 dB</source>
         <translation>%1。%2。リップル %3 dB、減衰量 %4 dB</translation>
     </message>
+    <message>
+        <source>multiband</source>
+        <translation>マルチバンド</translation>
+    </message>
+    <message>
+        <source>differentiator</source>
+        <translation>微分器</translation>
+    </message>
+    <message>
+        <source>Hilbert transformer</source>
+        <translation>ヒルベルト変換器</translation>
+    </message>
+    <message>
+        <source>half-band low pass</source>
+        <translation>ハーフバンドローパス</translation>
+    </message>
+    <message>
+        <source>none: no pass band lies beside a stop band</source>
+        <translation>なし: 阻止域と隣り合う通過域がありません</translation>
+    </message>
+    <message>
+        <source>%1 dB from the band&apos;s gain at %2; %3</source>
+        <translation>%2 で帯域の利得から %1 dB、%3</translation>
+    </message>
+    <message>
+        <source>%1 gain f times %2</source>
+        <translation>%1 利得 f × %2</translation>
+    </message>
+    <message>
+        <source>%1 gain %2</source>
+        <translation>%1 利得 %2</translation>
+    </message>
 </context>
 <context>
     <name>Picture</name>
@@ -1855,10 +1935,6 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>帯域端は 0 から 0.5 の範囲で、前の帯域端より小さくないものでなければなりません</translation>
     </message>
     <message>
-        <source>filter type must be 0 to 3</source>
-        <translation>フィルタの種類は 0 から 3 まででなければなりません</translation>
-    </message>
-    <message>
         <source>the pass-band ripple must be above 0 and at most %1 dB</source>
         <translation>通過域リップルは 0 より大きく %1 dB 以下でなければなりません</translation>
     </message>
@@ -1873,6 +1949,26 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>a transition width, ripple and attenuation must be positive</source>
         <translation>遷移帯域幅、リップル、減衰量は正でなければなりません</translation>
+    </message>
+    <message>
+        <source>this filter type needs 1 to %1 bands, two edges and a gain each</source>
+        <translation>このフィルタの種類には 1 から %1 個の帯域が必要で、それぞれ帯域端 2 つと利得 1 つを持ちます</translation>
+    </message>
+    <message>
+        <source>bands must lie within 0 .. 0.5, each ending above its start, none before the one below</source>
+        <translation>帯域は 0 .. 0.5 の範囲にあり、それぞれ始まりより上で終わり、下の帯域より前にあってはなりません</translation>
+    </message>
+    <message>
+        <source>a band&apos;s gain must be a finite number of at least 0</source>
+        <translation>帯域の利得は 0 以上の有限の数でなければなりません</translation>
+    </message>
+    <message>
+        <source>only multiband filters, differentiators and Hilbert transformers take gains</source>
+        <translation>利得を取るのはマルチバンドフィルタ、微分器、ヒルベルト変換器だけです</translation>
+    </message>
+    <message>
+        <source>filter type must be 0 to 6</source>
+        <translation>フィルタの種類は 0 から 6 まででなければなりません</translation>
     </message>
 </context>
 <context>
@@ -1897,10 +1993,6 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>このプログラムが知らない版の要件ファイルです</translation>
     </message>
     <message>
-        <source>the field &quot;edges&quot; is missing or not a list</source>
-        <translation>項目「edges」がないか、リストではありません</translation>
-    </message>
-    <message>
         <source>a band edge is not a number</source>
         <translation>帯域端が数値ではありません</translation>
     </message>
@@ -1909,8 +2001,16 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>JSON のオブジェクトではありません</translation>
     </message>
     <message>
-        <source>the field &quot;type&quot; is not lowpass, highpass, bandpass or bandstop</source>
-        <translation>項目「type」が lowpass、highpass、bandpass、bandstop のいずれでもありません</translation>
+        <source>the field &quot;%1&quot; is missing or not a list</source>
+        <translation>項目「%1」がないか、リストではありません</translation>
+    </message>
+    <message>
+        <source>the field &quot;type&quot; is not lowpass, highpass, bandpass, bandstop, multiband, differentiator or hilbert</source>
+        <translation>項目「type」が lowpass、highpass、bandpass、bandstop、multiband、differentiator、hilbert のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>a band&apos;s gain is not a number</source>
+        <translation>帯域の利得が数値ではありません</translation>
     </message>
 </context>
 <context>

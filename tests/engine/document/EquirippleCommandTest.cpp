@@ -4,6 +4,7 @@
 #include "EquirippleDialogData.h"
 #include "FakeUi.h"
 #include "FilterDesign.h"
+#include "MeasurementReport.h"
 #include "Resource.h"
 
 #include <gtest/gtest.h>
@@ -148,4 +149,117 @@ TEST_F(EquirippleCommandTest, DesignBelowWhatDoubleCoefficientsHoldIsInstalledAt
     ASSERT_NE(doc.m_pCoef, nullptr);
     EXPECT_EQ(doc.m_nLength, 4001);
     EXPECT_TRUE(doc.IsModified());
+}
+
+TEST(EquirippleDialogData, ReadsTheBandsOfMultibandFiltersAndDifferentiatorsAndTheEdgesOfTheOthers)
+{
+    const std::string bandsRule = "Please enter 1 to 6 bands separated by ';', each as F1,F2,GAIN or F1,F2,GAIN,WEIGHT: "
+                                  "edges from 0 to %1 with F1 below F2, each band starting above the end of the one "
+                                  "before, a gain of size at most 1e+06 and a weight from 1e-06 to 1e+06.";
+    const auto rule = [&](const char* half) { return bandsRule.substr(0, bandsRule.find("%1")) + half + bandsRule.substr(bandsRule.find("%1") + 2); };
+    const struct {
+        int type;
+        std::array<std::string, 4> edges;
+        const char* bands;
+        double rate;
+        int failingControl;  // 0: accepted
+        std::string message;
+        std::vector<CEquirippleBand> read;
+    } cases[] = {
+        {Multiband, {"", "", "", ""}, "0,0.1,1; 0.15,0.3,-0.5,10;0.35,0.5,0", 0.0, 0, "",
+            {{0.0, 0.1, 1.0, 1.0}, {0.15, 0.3, -0.5, 10.0}, {0.35, 0.5, 0.0, 1.0}}},
+        {Differentiator, {"", "", "", ""}, "0,9600,2", 48000.0, 0, "", {{0.0, 0.2, 2.0, 1.0}}},
+        {Multiband, {"", "", "", ""}, "", 0.0, IDC_BANDS, rule("0.5"), {}},
+        {Multiband, {"", "", "", ""}, "0,0.2,1;0.2,0.5,0", 0.0, IDC_BANDS, rule("0.5"), {}},
+        {Multiband, {"", "", "", ""}, "0,0.2,1;x", 0.0, IDC_BANDS, rule("0.5"), {}},
+        {Differentiator, {"", "", "", ""}, "0,0.2", 0.0, IDC_BANDS, rule("0.5"), {}},
+        {Differentiator, {"", "", "", ""}, "0,24001,1", 48000.0, IDC_BANDS, rule("24000"), {}},
+        {Multiband, {"", "", "", ""}, "0,0.2,1,0", 0.0, IDC_BANDS, rule("0.5"), {}},
+        {Multiband, {"", "", "", ""}, "0,0.2,2e6", 0.0, IDC_BANDS, rule("0.5"), {}},
+        {Multiband, {"", "", "", ""},
+            "0,0.05,1;0.06,0.1,0;0.11,0.15,1;0.16,0.2,0;0.21,0.25,1;0.26,0.3,0;0.31,0.5,1", 0.0, IDC_BANDS, rule("0.5"), {}},
+        {Hilbert, {"0.05", "0.5", "", ""}, "x", 0.0, 0, "", {}},
+        {Hilbert, {"0.05", "0.51", "", ""}, "", 0.0, IDC_EDGE2, "Please enter a number greater than 0.05 and at most 0.5.", {}},
+        {HalfBand, {"0.2", "x", "", ""}, "", 0.0, IDC_LENGTH,
+            "A half-band filter has 3, 7, 11, ... (4k - 1) coefficients. Use 31 or 35.", {}},
+        {HalfBand, {"12000", "", "", ""}, "", 48000.0, IDC_EDGE1, "Please enter a number greater than 0 and less than 12000.", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bands);
+        CEquirippleTexts typed = texts(c.type, c.edges, "0.1", "60", "32");
+        typed.strBands = c.bands;
+        CEquirippleData data;
+        const auto failure = ReadEquiripple(typed, c.rate, data);
+        EXPECT_EQ(failure ? failure->nControl : 0, c.failingControl);
+        EXPECT_EQ(failure ? failure->strMessage : "", c.message);
+        if (!failure && EquirippleTakesBands(c.type)) {
+            EXPECT_EQ(EquirippleRequestOf(data).bands, c.read);
+            EXPECT_FALSE(ReadEquiripple(WriteEquiripple(data, c.rate), c.rate, data));
+            EXPECT_EQ(EquirippleRequestOf(data).bands, c.read);
+        }
+    }
+}
+
+TEST(EquirippleDialogData, TypesWithoutBandWeightsRefuseThemAndKeepThoseOfTheOthers)
+{
+    CEquirippleData data;
+    CEquirippleTexts typed = texts(LowPass, {"0.2", "0.25", "", ""}, "0.1", "60", "31");
+    typed.strWeights = "1,30";
+    ASSERT_FALSE(ReadEquiripple(typed, 0.0, data));
+    typed.nType = Hilbert;
+    typed.strLength = "32";
+    const auto failure = ReadEquiripple(typed, 0.0, data);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->nControl, IDC_WEIGHTS);
+    typed.strWeights.clear();
+    ASSERT_FALSE(ReadEquiripple(typed, 0.0, data));
+    EXPECT_TRUE(EquirippleRequestOf(data).weights.empty());
+    EXPECT_EQ(data.m_weights, (std::vector<double>{1.0, 30.0}));
+    EXPECT_EQ(ReadEquiripple(texts(Hilbert, {"0.05", "0.5", "", ""}, "0.1", "60", "31"), 0.0, data)->strMessage,
+        "An odd length gives an antisymmetric filter that is zero at half the sampling frequency, where its band "
+        "reaches. Use an even length, such as 32.");
+}
+
+TEST_F(EquirippleCommandTest, TheTypesOnlyThisDesignMakesAreInstalledWithTheirRequirements)
+{
+    const struct {
+        int type;
+        std::array<std::string, 4> edges;
+        const char* bands;
+        const char* length;
+        int storedType;
+        double low, high;
+        CRequirements requirements;
+    } cases[] = {
+        {Multiband, {"", "", "", ""}, "0.05,0.1,1;0.15,0.3,0;0.35,0.45,0.5", "61", BandPass, 0.05, 0.45,
+            {Multiband, {0.05, 0.1, 0.15, 0.3, 0.35, 0.45}, 0.1, 60.0, {1.0, 0.0, 0.5}}},
+        {Differentiator, {"", "", "", ""}, "0,0.4,2", "30", BandPass, 0.0, 0.4, {Differentiator, {0.0, 0.4}, 0.1, 60.0, {2.0}}},
+        {Hilbert, {"0.05", "0.45", "", ""}, "", "31", BandPass, 0.05, 0.45, {Hilbert, {0.05, 0.45}, 0.1, 60.0, {1.0}}},
+        {HalfBand, {"0.2", "", "", ""}, "", "39", LowPass, 0.25, 0.5, {LowPass, {0.2, 0.3}, 0.1, 60.0, {}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        CEquirippleTexts typed = texts(c.type, c.edges, "0.1", "60", c.length);
+        typed.strBands = c.bands;
+        Design(typed);
+        CEquirippleData data;
+        ASSERT_FALSE(ReadEquiripple(typed, 0.0, data));
+        const CRealArray expected = DesignEquiripple(EquirippleRequestOf(data)).coefficients;
+        ASSERT_TRUE(doc.m_pCoef);
+        ASSERT_EQ(doc.m_pCoef->GetSize(), expected.GetSize());
+        for (int i = 0; i < expected.GetSize(); ++i)
+            EXPECT_EQ((*doc.m_pCoef)[i], expected[i]) << i;
+        EXPECT_EQ(doc.m_nFilterType, c.storedType);
+        EXPECT_EQ(doc.m_dLowCutoff, c.low);
+        if (c.storedType == BandPass) {
+            EXPECT_EQ(doc.m_dHighCutoff, c.high);
+        }
+        EXPECT_EQ(doc.m_pIdeal->GetSize(), c.type == HalfBand ? expected.GetSize() : 0);
+        EXPECT_EQ(doc.m_requirements, c.requirements);
+        EXPECT_EQ(doc.GetDesignRecord().nType, c.type);
+        EXPECT_EQ(doc.GetDesignRecord().nMethod, DesignMinimax);
+        EXPECT_TRUE(doc.Measure().MeetsRequirements() || c.type == Multiband) << FormatReport(MeasurementReport(doc.Measure(), 0.0));
+    }
+    const CRealArray ideal = DesignPassBand(LowPass, 39, 0.25, 0.5, 60.0).ideal;
+    EXPECT_EQ((*doc.m_pIdeal)[14], ideal[14]);
 }

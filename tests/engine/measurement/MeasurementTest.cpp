@@ -187,3 +187,33 @@ TEST(MeasurementReport, ListsTheRequirementsAndAVerdictForEachFigure)
     EXPECT_EQ(MissLines(m, 0.0).size(), 1u);
     EXPECT_EQ(VerdictText(MeasureFilter(h, lowPass(0.2, 0.3, 1.0, 20.0)), 0.0), "Meets the requirements");
 }
+
+TEST(Measurement, ADifferentiatorsBandIsJudgedOnTheMagnitudeOverTheFrequency)
+{
+    // 1 - z^-1 has |H| = 2 sin(pi f): |H| / f falls from 2 pi at 0 to 2 sin(pi b) / b at b,
+    // so that against a gain of 2 pi per unit frequency its relative deficit at b is
+    // 1 - sin(pi b) / (pi b); a stop band of 1/4 .. 1/2 holds |H| = sqrt 2 .. 2, above
+    // the 1 an attenuation of 0 dB allows.
+    const double b = 0.1, gain = 2 * M_PI, lowest = 2 * std::sin(M_PI * b) / b;
+    const double deficit = 1 - lowest / gain;
+    const struct {
+        double deviation;  // the ripple's deviation about 1
+        bool meets;
+    } cases[] = {{2 * deficit, true}, {deficit / 2, false}};
+    for (const auto& c : cases) {
+        const double ripple = 20 * std::log10((1 + c.deviation) / (1 - c.deviation));
+        const CRequirements r{Differentiator, {0.0, b, 0.25, 0.5}, ripple, 0.0, {gain, 0.0}};
+        const CFilterMeasurement m = MeasureFilter(arrayOf({1.0, -1.0}), r);
+        ASSERT_EQ(m.bands.size(), 2u);
+        EXPECT_NEAR(m.bands[0].largest.dDb, db(gain), 1e-9);
+        EXPECT_NEAR(m.bands[0].smallest.dDb, db(lowest), 1e-9);
+        EXPECT_NEAR(m.bands[0].smallest.dFrequency, b, 1e-12);
+        EXPECT_NEAR(m.bands[1].largest.dDb, db(2.0), 1e-9);
+        EXPECT_EQ(m.bands[0].Meets(), c.meets) << c.deviation;
+        EXPECT_NEAR(m.bands[0].excess.dDb, db(gain * (1 - c.deviation)) - db(lowest), 1e-9);
+        EXPECT_FALSE(m.passRipple);  // a ripple of |H| / f is no ripple of the filter
+        EXPECT_TRUE(m.transitionWidths.empty());
+        EXPECT_EQ(m.PassMissed(), !c.meets);
+        EXPECT_TRUE(m.StopMissed());
+    }
+}

@@ -1,5 +1,6 @@
 // The requirements: the bands they judge a filter over, their checks, those a window design
 // sets, and their JSON file.
+#include "EquirippleDesign.h"
 #include "FilterTypes.h"
 #include "RequirementsFile.h"
 
@@ -138,6 +139,119 @@ TEST(RequirementsFile, DamagedFilesAreRefusedSayingWhy)
             ADD_FAILURE() << "taken: " << c.bytes;
         } catch (const CRequirementsFileError& e) {
             EXPECT_NE(std::string(e.what()).find(c.why), std::string::npos) << e.what() << " for " << c.bytes;
+        }
+    }
+}
+
+TEST(Requirements, BandsStatedWithGainsAreJudgedWithinTheRippleOfTheirGain)
+{
+    const double pass = passTolerance(0.5), stop = std::pow(10.0, -40.0 / 20.0);
+    const struct {
+        CRequirements r;
+        std::vector<CRequirementBand> bands;
+    } cases[] = {
+        {{Multiband, {0.0, 0.1, 0.15, 0.3, 0.3, 0.5}, 0.5, 40.0, {1.0, 0.0, 0.5}},
+            {{0.0, 0.1, 1.0, pass, false}, {0.15, 0.3, 0.0, stop, false}, {0.3, 0.5, 0.5, 0.5 * pass, false}}},
+        {{Differentiator, {0.0, 0.2, 0.3, 0.5}, 0.5, 40.0, {2.0, 0.0}},
+            {{0.0, 0.2, 2.0, 2.0 * pass, true}, {0.3, 0.5, 0.0, stop, false}}},
+        {{Hilbert, {0.05, 0.45}, 0.5, 40.0, {1.0}}, {{0.05, 0.45, 1.0, pass, false}}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_NO_THROW(CheckRequirements(c.r)) << c.r.nType;
+        const std::vector<CRequirementBand> bands = RequirementBands(c.r);
+        ASSERT_EQ(bands.size(), c.bands.size()) << c.r.nType;
+        for (size_t b = 0; b < bands.size(); ++b) {
+            EXPECT_EQ(bands[b].dFrom, c.bands[b].dFrom);
+            EXPECT_EQ(bands[b].dTo, c.bands[b].dTo);
+            EXPECT_EQ(bands[b].dGain, c.bands[b].dGain);
+            EXPECT_NEAR(bands[b].dTolerance, c.bands[b].dTolerance, 1e-15);
+            EXPECT_EQ(bands[b].bPerFrequency, c.bands[b].bPerFrequency) << c.r.nType << " band " << b;
+        }
+    }
+    const CRequirementBand slope{0.0, 0.2, 2.0, 0.1, true};
+    EXPECT_DOUBLE_EQ(slope.GainAt(0.1), 0.2);
+    EXPECT_DOUBLE_EQ(slope.ToleranceAt(0.1), 0.01);
+    EXPECT_EQ(NarrowestTransition(cases[0].r), 0.0);
+    EXPECT_DOUBLE_EQ(NarrowestTransition(cases[1].r), 0.1);
+    EXPECT_EQ(NarrowestTransition(cases[2].r), 0.5);
+}
+
+TEST(Requirements, MalformedBandsAreRefusedWithAReason)
+{
+    const struct {
+        CRequirements r;
+        const char* why;
+    } cases[] = {
+        {{Multiband, {0.0, 0.1, 0.2}, 0.1, 60.0, {1.0, 0.0}}, "1 to 6 bands"},
+        {{Multiband, {}, 0.1, 60.0, {}}, "1 to 6 bands"},
+        {{Multiband, std::vector<double>(14, 0.1), 0.1, 60.0, std::vector<double>(7, 1.0)}, "1 to 6 bands"},
+        {{Multiband, {0.0, 0.2, 0.1, 0.3}, 0.1, 60.0, {1.0, 0.0}}, "none before the one below"},
+        {{Differentiator, {0.2, 0.2}, 0.1, 60.0, {1.0}}, "each ending above its start"},
+        {{Multiband, {0.0, 0.6}, 0.1, 60.0, {1.0}}, "within 0 .. 0.5"},
+        {{Multiband, {0.0, 0.2}, 0.1, 60.0, {-1.0}}, "a band's gain"},
+        {{Differentiator, {0.0, 0.2}, 0.1, 60.0, {std::nan("")}}, "a band's gain"},
+        {{Hilbert, {0.1, 0.4}, 0.1, 60.0, {2.0}}, "a band's gain"},
+        {{LowPass, {0.2, 0.25}, 0.1, 60.0, {1.0, 0.0}}, "take gains"},
+        {{HalfBand, {0.2, 0.3}, 0.1, 60.0, {}}, "filter type must be 0 to 6"},
+    };
+    for (const auto& c : cases) {
+        try {
+            CheckRequirements(c.r);
+            ADD_FAILURE() << "taken: " << c.why;
+        } catch (const std::invalid_argument& e) {
+            EXPECT_NE(std::string(e.what()).find(c.why), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(Requirements, AnEquiripplesRequestStatesItsBandsAndGains)
+{
+    CEquirippleRequest multiband{Multiband, 61, {}, 0.2, 50.0, {}, {{0.0, 0.1, 1.0, 1.0}, {0.2, 0.5, -0.5, 3.0}}};
+    CEquirippleRequest differentiator{Differentiator, 32, {}, 0.2, 50.0, {}, {{0.0, 0.4, 2.0, 1.0}}};
+    const struct {
+        CEquirippleRequest request;
+        CRequirements r;
+    } cases[] = {
+        {multiband, {Multiband, {0.0, 0.1, 0.2, 0.5}, 0.2, 50.0, {1.0, 0.5}}},
+        {differentiator, {Differentiator, {0.0, 0.4}, 0.2, 50.0, {2.0}}},
+        {{Hilbert, 32, {0.05, 0.5}, 0.2, 50.0, {}, {}}, {Hilbert, {0.05, 0.5}, 0.2, 50.0, {1.0}}},
+        {{HalfBand, 31, {0.2}, 0.2, 50.0, {}, {}}, {LowPass, {0.2, 0.3}, 0.2, 50.0, {}}},
+        {{BandPass, 31, {0.1, 0.15, 0.3, 0.35}, 0.2, 50.0, {1.0, 2.0, 3.0}, {}},
+            {BandPass, {0.1, 0.15, 0.3, 0.35}, 0.2, 50.0, {}}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EquirippleRequirements(c.request), c.r) << c.request.nType;
+        EXPECT_NO_THROW(CheckRequirements(EquirippleRequirements(c.request)));
+    }
+}
+
+TEST(RequirementsFile, BandsAndGainsReadBackExactlyAndOlderFilesStillRead)
+{
+    for (const CRequirements& r : {CRequirements{Multiband, {0.0, 0.1 / 3, 0.2, 0.5}, 0.1 / 7, 80.0 / 3, {1.0 / 3, 0.0}},
+             CRequirements{Differentiator, {0.0, 0.45}, 0.1, 60.0, {2.5}},
+             CRequirements{Hilbert, {0.05, 0.5}, 0.1, 60.0, {1.0}}}) {
+        const std::string json = FormatRequirementsJson(r);
+        EXPECT_NE(json.find("\"gains\""), std::string::npos) << json;
+        EXPECT_EQ(ParseRequirementsJson(json), r) << json;
+    }
+    EXPECT_EQ(FormatRequirementsJson({LowPass, {0.2, 0.25}, 0.1, 60.0, {}}).find("gains"), std::string::npos);
+    const std::string older =
+        R"({"format": "filter-requirements", "version": 1, "type": "highpass", "edges": [0.2, 0.25], "ripple_db": 0.1, "attenuation_db": 60})";
+    EXPECT_EQ(ParseRequirementsJson(older), (CRequirements{HighPass, {0.2, 0.25}, 0.1, 60.0, {}}));
+    const std::string head = R"({"format": "filter-requirements", "version": 1, "type": "multiband", "edges": [0, 0.2], )";
+    const struct {
+        std::string tail, why;
+    } damaged[] = {
+        {R"("ripple_db": 0.1, "attenuation_db": 60})", "the field \"gains\""},
+        {R"("gains": ["x"], "ripple_db": 0.1, "attenuation_db": 60})", "a band's gain is not a number"},
+        {R"("gains": [1, 0], "ripple_db": 0.1, "attenuation_db": 60})", "1 to 6 bands"},
+    };
+    for (const auto& c : damaged) {
+        try {
+            ParseRequirementsJson(head + c.tail);
+            ADD_FAILURE() << "taken: " << c.tail;
+        } catch (const CRequirementsFileError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.why), std::string::npos) << e.what();
         }
     }
 }
