@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -135,7 +136,7 @@ void multiplyChunk(LaneBlock& b, const CComplexArray& roots, int first, int end,
 }
 
 // The product c * prod (x - roots[i]) at x_k = e^(-2 pi i k / m) for the kLanes points
-// from k = first on (those at m and beyond are computed and not stored).
+// from k = first on (those at values' size and beyond are computed and not stored).
 void evaluateBlock(int n, CComplex c, const CComplexArray& roots, const std::vector<bool>& bounded, int m,
     int first, std::vector<ScaledComplex>& values)
 {
@@ -152,19 +153,40 @@ void evaluateBlock(int n, CComplex c, const CComplexArray& roots, const std::vec
     }
     for (int chunk = 0; chunk * kChunk < n; ++chunk)
         multiplyChunk(b, roots, chunk * kChunk, std::min(n, (chunk + 1) * kChunk), bounded[static_cast<size_t>(chunk)]);
-    for (int j = 0; j < kLanes && first + j < m; ++j)
+    for (int j = 0; j < kLanes && first + j < static_cast<int>(values.size()); ++j)
         values[static_cast<size_t>(first + j)] = ScaledComplex{CComplex(b.re[j], b.im[j]), b.exponent[j]};
 }
 
+// True when c is real and the first n roots are their own conjugates as a multiset (each
+// complex root has its exact conjugate among them): then the product's coefficients are
+// real and its values at conjugate points conjugate.
+bool isRealProduct(int n, CComplex c, const CComplexArray& roots)
+{
+    if (c.im != 0.0)
+        return false;
+    std::vector<std::pair<double, double>> given, conjugated;
+    for (int i = 0; i < n; ++i) {
+        if (std::isnan(roots[i].re) || std::isnan(roots[i].im))
+            return false;
+        given.emplace_back(roots[i].re, roots[i].im);
+        conjugated.emplace_back(roots[i].re, -roots[i].im);
+    }
+    std::sort(given.begin(), given.end());
+    std::sort(conjugated.begin(), conjugated.end());
+    return given == conjugated;
+}
+
 // The samples of c * prod (x - roots[i]) at the m points x_k = e^(-2 pi i k / m), so that
-// they are the DFT of the coefficients; the blocks of points are shared out among the
-// processor's cores when the work is large enough to gain from it.
+// they are the DFT of the coefficients. Of a real product only the points up to k = m / 2
+// are evaluated, the others being their conjugates. The blocks of points are shared out
+// among the processor's cores when the work is large enough to gain from it.
 std::vector<ScaledComplex> evaluateOnCircle(int n, CComplex c, const CComplexArray& roots, int m)
 {
-    std::vector<ScaledComplex> values(static_cast<size_t>(m));
+    const bool real = isRealProduct(n, c, roots);
+    std::vector<ScaledComplex> values(static_cast<size_t>(real ? m / 2 + 1 : m));
     const std::vector<bool> bounded = boundedChunks(n, roots);
-    const int blocks = (m + kLanes - 1) / kLanes;
-    const double work = static_cast<double>(n) * m;
+    const int blocks = (static_cast<int>(values.size()) + kLanes - 1) / kLanes;
+    const double work = static_cast<double>(n) * static_cast<double>(values.size());
     const int threads = work < 1e7 ? 1 : static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 16u));
     const auto share = [&](int t) {
         for (int block = t; block < blocks; block += threads)
@@ -176,6 +198,10 @@ std::vector<ScaledComplex> evaluateOnCircle(int n, CComplex c, const CComplexArr
     share(0);
     for (std::thread& helper : helpers)
         helper.join();
+    for (int k = static_cast<int>(values.size()); k < m; ++k) {
+        const ScaledComplex& mirror = values[static_cast<size_t>(m - k)];
+        values.push_back(ScaledComplex{CComplex(mirror.mantissa.re, -mirror.mantissa.im), mirror.exponent});
+    }
     return values;
 }
 
