@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -59,3 +60,21 @@ void MinimumPhase(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(MinimumPhase)->Arg(255)->Arg(1023)->Arg(4095)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Rebuilding the coefficients of the longest filter from its zeros: n - 1 zeros in
+// conjugate pairs, half on the unit circle and half just inside it, as a low pass has them.
+void CoefficientsFromLongZeros(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    CComplexArray zeros(n - 1);
+    for (int i = 0; i + 1 < n - 1; i += 2) {
+        const double angle = M_PI * (i + 1) / n, radius = i % 4 == 0 ? 1.0 : 0.97;
+        zeros[i] = CComplex(radius * std::cos(angle), radius * std::sin(angle));
+        zeros[i + 1] = CComplex(zeros[i].re, -zeros[i].im);
+    }
+    if ((n - 1) % 2 == 1)
+        zeros[n - 2] = CComplex(-1.0, 0.0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CoefficientsFromZeros(zeros, 1.0).data());
+}
+BENCHMARK(CoefficientsFromLongZeros)->Arg(4095)->Arg(65535)->Unit(benchmark::kMillisecond)->UseRealTime();

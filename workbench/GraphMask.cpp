@@ -1,5 +1,7 @@
 #include "GraphMask.h"
 
+#include "ColumnPolyline.h"
+
 #include <QPainter>
 #include <QPolygon>
 #include <cmath>
@@ -131,7 +133,7 @@ void DrawCurveOutsideTolerance(QPainter& painter, const CGraphPicture& picture, 
         if (segment || !run.isEmpty())
             run << m.ToDevice(10.0 * i, m.LogicalY(a[i]));
         if (!segment && !run.isEmpty()) {
-            painter.drawPolyline(run);
+            DrawPolyline(painter, run.constData(), static_cast<int>(run.size()));
             run.clear();
         }
     }

@@ -1,5 +1,6 @@
 #include "GraphPainter.h"
 
+#include "ColumnPolyline.h"
 #include "DisplayData.h"
 #include "GraphMask.h"
 #include "GraphScale.h"
@@ -19,7 +20,7 @@ QPen pen(QColor colour, bool printing, Qt::PenStyle style = Qt::SolidLine)
 void drawPiece(QPainter& painter, const QPolygon& curve, int first, int last, bool printing)
 {
     if (last - first > 1) {
-        painter.drawPolyline(curve.constData() + first, last - first);
+        DrawPolyline(painter, curve.constData() + first, last - first);
         return;
     }
     const int r = printing ? 8 : 2;

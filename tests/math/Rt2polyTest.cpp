@@ -96,6 +96,67 @@ TEST(Rt2poly, MatchesNaiveMultiplicationForRandomRootsInTheDisk)
     }
 }
 
+// Roots whose products leave the range of doubles on the way, reach 0 at a point of the
+// circle, or come in sets large enough to be shared among threads: the coefficients
+// against the naive product in long double, to rounding of the largest.
+TEST(Rt2poly, MatchesNaiveMultiplicationWhereProductsGrowShrinkOrVanish)
+{
+    std::mt19937 engine(7u);
+    std::uniform_real_distribution<double> angle(-M_PI, M_PI), unit(0.0, 1.0);
+    const auto ring = [&](int n, double low, double high) {
+        std::vector<CComplex> roots;
+        for (int i = 0; i < n; ++i) {
+            const std::complex<double> z = std::polar(low + (high - low) * unit(engine), angle(engine));
+            roots.emplace_back(z.real(), z.imag());
+        }
+        return roots;
+    };
+    // n pairs z, conj(z) of equally spaced arguments in (0, pi) and moduli in low .. high,
+    // as the zeros of a filter lie: a product whose coefficients stay modest.
+    const auto pairs = [&](int n, double low, double high) {
+        std::vector<CComplex> roots;
+        for (int i = 0; i < n; ++i) {
+            const std::complex<double> z = std::polar(low + (high - low) * unit(engine), M_PI * (i + 0.5) / n);
+            roots.emplace_back(z.real(), z.imag());
+            roots.emplace_back(z.real(), -z.imag());
+        }
+        return roots;
+    };
+    const auto joined = [](std::vector<CComplex> a, const std::vector<CComplex>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    struct Case {
+        const char* name;
+        std::vector<CComplex> roots;
+        CComplex c;
+    };
+    const Case cases[] = {
+        // 1300 factors of about 1.87 on average after a gain of 2^-900: products from
+        // below 2^-400 to beyond 2^1024, renormalized on the way.
+        {"growing past the largest double", ring(1300, 1.86, 1.88), {0x1p-900, 0.0}},
+        // Roots near 1e9 among small ones: factors too large to multiply unwatched.
+        {"huge roots", joined(ring(30, 1e8, 1e9), ring(50, 0.0, 1e-3)), {0.75, 0.25}},
+        // 1 and -1 are points of the circle at which the product is sampled (k = 0, and
+        // k = m / 2 for an even m): those samples are exactly 0.
+        {"vanishing at sample points", joined({{1.0, 0.0}, {-1.0, 0.0}}, ring(97, 0.2, 1.0)), {0.75, 0.25}},
+        // Conjugate pairs and a real root under a real gain: a real product, of which half
+        // the samples are the other half's conjugates (an even number of them here).
+        {"real, shared among threads", joined(pairs(1800, 0.9, 1.0), {{-0.5, 0.0}}), {0.75, 0.0}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        const CComplexArray roots = arrayOf(test.roots);
+        const CComplex c = test.c;
+        const std::vector<LongComplex> expected = naiveProduct(c, roots);
+        long double largest = 0.0L;
+        for (const LongComplex& e : expected)
+            largest = std::max(largest, std::abs(e));
+        const double tolerance = static_cast<double>(largest) * 1e-13 * std::sqrt(roots.GetSize());
+        expectCoefficients(polyOf(roots.GetSize(), c, roots, roots.GetSize() + 1), expected, tolerance);
+    }
+}
+
 class RootsOfUnity : public testing::TestWithParam<int> {};
 
 TEST_P(RootsOfUnity, GiveXToTheNMinusOne)
