@@ -78,6 +78,8 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--export-text", [](CCliRunner& r, Args a) { r.ExportText(a[0]); }},
         {"--export", [](CCliRunner& r, Args a) { r.Export(a[0], a[1]); }},
         {"--block-size", [](CCliRunner& r, Args a) { r.m_ui.SetBlockSize(a[0]); }},
+        {"--name", [](CCliRunner& r, Args a) { r.m_ui.SetExportName(a[0]); }},
+        {"--bits", [](CCliRunner& r, Args a) { r.m_ui.SetBits(a[0]); }},
         {"--zeros", [](CCliRunner& r, Args) { r.PrintZeros(); }},
         {"--minimum-phase", [](CCliRunner& r, Args) { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }},
     };

@@ -2,6 +2,7 @@
 
 #include "CProcessHandle.h"
 #include "DataExchange.h"
+#include "ExportName.h"
 #include "NumberText.h"
 #include "RequirementsDialogData.h"
 #include "Resource.h"
@@ -159,9 +160,28 @@ bool CCliUi::DoExportDialog(const CRealArray&, const std::optional<CRequirements
         ShowError("block size: Please enter an integer between 1 and " + std::to_string(kMaxBlockSize) + ".");
         return false;
     }
-    choice.format = m_exportFormat;
-    choice.nBlockSize = *blockSize;
+    const std::optional<int> bits = Bits();
+    if (!bits)
+        return false;
+    if (const std::string why = m_strExportName.empty() ? "" : CheckExportName(m_strExportName); !why.empty()) {
+        ShowError("name: " + why);
+        return false;
+    }
+    choice = {m_exportFormat, *blockSize, *bits, m_strExportName};
     return true;
+}
+
+std::optional<int> CCliUi::Bits()
+{
+    if (m_strBits.empty())
+        return kDefaultWordBits;
+    const std::optional<int> bits = ParseInt(m_strBits);
+    if (!bits || *bits < kMinWordBits || *bits > kMaxWordBits) {
+        ShowError("bits: Please enter an integer between " + std::to_string(kMinWordBits) + " and "
+            + std::to_string(kMaxWordBits) + ".");
+        return std::nullopt;
+    }
+    return bits;
 }
 
 bool CCliUi::WaitForRootFinder(CProcessHandle& process) { return process.WaitFor(-1); }

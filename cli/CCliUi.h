@@ -24,6 +24,13 @@ public:
     // The format of the next coefficient export, and the block size as typed.
     void SetExportFormat(ExportFormat format) { m_exportFormat = format; }
     void SetBlockSize(const std::string& text) { m_strBlockSize = text; }
+    // The word length of the next coe, mif and hex exports and imports, as typed.
+    void SetBits(const std::string& text) { m_strBits = text; }
+    // The name of the next exports' array (empty: from the file's name).
+    void SetExportName(const std::string& name) { m_strExportName = name; }
+    // The word length given, if any; nullopt (and a failure recorded) when it is not an
+    // integer in kMinWordBits .. kMaxWordBits.
+    std::optional<int> Bits();
     void SetImportPath(const std::string& path) { m_strImportPath = path; }
     // The sampling frequency of the steps that follow, in Hz; 0 for none.
     void SetSampleRate(double sampleRate) { m_dSampleRate = sampleRate; }
@@ -46,8 +53,9 @@ public:
     // would open on data; nullopt (and a failure recorded) when a field is refused.
     std::optional<int> EstimateEquiripple(const CEquirippleData& data);
     std::string AskTextExportPath(const std::string& defaultName) override;
-    // Answers with the format and block size set; a block size that is not an integer
-    // in 1 .. kMaxBlockSize is refused.
+    // Answers with the format, block size, word length and name set; a block size that is
+    // not an integer in 1 .. kMaxBlockSize, a word length out of range and a name that
+    // cannot be one (CheckExportName) are refused.
     bool DoExportDialog(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
         CCoefficientExportChoice& choice) override;
     std::string AskImportPath() override { return m_strImportPath; }
@@ -79,6 +87,8 @@ private:
     std::string m_strExportPath;
     ExportFormat m_exportFormat = ExportFormat::Full;
     std::string m_strBlockSize = std::to_string(kDefaultBlockSize);
+    std::string m_strBits;
+    std::string m_strExportName;
     std::string m_strImportPath;
     std::string m_strError;
     std::optional<CFilterMeasurement> m_measurement;

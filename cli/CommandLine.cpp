@@ -13,7 +13,7 @@ const std::map<std::string, int>& argumentCounts()
         {"--show", 1}, {"--print", 0}, {"--info", 0}, {"--save", 1}, {"--export-text", 1},
         {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}, {"--sample-rate", 1},
         {"--measure", 0}, {"--bands", 1}, {"--ripple", 1}, {"--equiripple", 0}, {"--estimate-equiripple", 0},
-        {"--shortest", 0}, {"--require", 0}, {"--check", 0}};
+        {"--shortest", 0}, {"--require", 0}, {"--check", 0}, {"--name", 1}, {"--bits", 1}};
     return counts;
 }
 
@@ -117,6 +117,10 @@ steps, run left to right on the one document, each as its menu command does:
                       (C headers for the Cortex-M DSP library's FIR functions); or
                       F = display: the display array as CSV with its frequency or time
   --block-size B      block size of the next DSP headers' state buffer (default 32)
+  --name IDENT        name of the next exports' array, macros and include guard (C
+                      headers) or variable (m); by default made from the file's name
+  --bits B            word length of the next coe, mif and hex exports and imports, 8 to
+                      32 (default 16)
   --zeros             compute the zeros with zsolve in the current folder and print them,
                       one "re im" pair a line
   --minimum-phase     convert the filter to minimum phase

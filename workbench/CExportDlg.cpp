@@ -1,12 +1,15 @@
 #include "CExportDlg.h"
 
 #include "DialogButtons.h"
+#include "ExportName.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -27,8 +30,9 @@ QStringList formatTexts()
 
 CExportDlg::CExportDlg(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
     const CCoefficientExportChoice& choice, QWidget* parent)
-    : QDialog(parent), m_coefficients(coefficients), m_requirements(requirements), m_pFormat(new QComboBox), m_pBlockSize(new QSpinBox),
-      m_pFigures(new QLabel)
+    : QDialog(parent), m_coefficients(coefficients), m_requirements(requirements), m_pFormat(new QComboBox),
+      m_pName(new QLineEdit(QString::fromStdString(choice.strName))), m_pNameProblem(new QLabel),
+      m_pBlockSize(new QSpinBox), m_pBits(new QSpinBox), m_pFigures(new QLabel)
 {
     setWindowTitle(tr("Export Coefficients"));
     m_pFormat->addItems(formatTexts());
@@ -36,12 +40,20 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const std::optional<CRequ
     m_pFormat->setCurrentIndex(static_cast<int>(std::find(formats.begin(), formats.end(), choice.format) - formats.begin()));
     m_pBlockSize->setRange(1, kMaxBlockSize);
     m_pBlockSize->setValue(choice.nBlockSize);
+    m_pBits->setRange(kMinWordBits, kMaxWordBits);
+    m_pBits->setValue(choice.nBits);
+    m_pBits->setSuffix(tr(" bits"));
+    m_pName->setPlaceholderText(tr("from the file's name"));
+    m_pNameProblem->setWordWrap(true);
     m_pFigures->setWordWrap(true);
     m_pFigures->setMinimumWidth(60 * m_pFigures->fontMetrics().averageCharWidth());
     m_pFigures->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* form = new QFormLayout;
     form->addRow(tr("Format:"), m_pFormat);
+    form->addRow(tr("Name:"), m_pName);
+    form->addRow(QString(), m_pNameProblem);
     form->addRow(tr("Block size:"), m_pBlockSize);
+    form->addRow(tr("Word length:"), m_pBits);
     auto* figuresBox = new QGroupBox(tr("What the format does to the coefficients"));
     (new QVBoxLayout(figuresBox))->addWidget(m_pFigures);
     QDialogButtonBox* buttons = OkCancelButtons(this, tr("Cancel"));
@@ -49,25 +61,41 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const std::optional<CRequ
     layout->addLayout(form);
     layout->addWidget(figuresBox);
     layout->addWidget(buttons);
+    m_pOk = buttons->button(QDialogButtonBox::Ok);
     connect(m_pFormat, &QComboBox::currentIndexChanged, this, &CExportDlg::OnFormatChosen);
+    connect(m_pBits, &QSpinBox::valueChanged, this, &CExportDlg::OnFormatChosen);
+    connect(m_pName, &QLineEdit::textChanged, this, &CExportDlg::OnNameEdited);
     OnFormatChosen();
+    OnNameEdited();
 }
 
 CCoefficientExportChoice CExportDlg::GetChoice() const
 {
-    return {ExportFormats().at(static_cast<size_t>(m_pFormat->currentIndex())), m_pBlockSize->value()};
+    return {ExportFormats().at(static_cast<size_t>(m_pFormat->currentIndex())), m_pBlockSize->value(),
+        m_pBits->value(), m_pName->text().toStdString()};
 }
 
 void CExportDlg::OnFormatChosen()
 {
-    const ExportFormat format = GetChoice().format;
-    m_pBlockSize->setEnabled(IsDspFormat(format));
+    const CCoefficientExportChoice choice = GetChoice();
+    m_pBlockSize->setEnabled(IsDspFormat(choice.format));
+    m_pBits->setEnabled(IsWordFormat(choice.format));
+    m_pName->setEnabled(IsNamedFormat(choice.format));
     QStringList lines;
     try {
-        for (const std::string& line : DescribeExport(m_coefficients, format, m_requirements))
+        for (const std::string& line : DescribeExport(m_coefficients, choice, m_requirements))
             lines << QString::fromStdString(line);
     } catch (const std::invalid_argument& e) {
         lines << tr("These coefficients cannot be exported: %1.").arg(QString::fromStdString(e.what()));
     }
     m_pFigures->setText(lines.join('\n'));
+}
+
+void CExportDlg::OnNameEdited()
+{
+    const std::string name = m_pName->text().toStdString();
+    const QString problem = name.empty() ? QString() : QString::fromStdString(CheckExportName(name));
+    m_pNameProblem->setText(problem);
+    m_pNameProblem->setVisible(!problem.isEmpty());
+    m_pOk->setEnabled(problem.isEmpty());
 }

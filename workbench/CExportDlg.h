@@ -6,11 +6,15 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
-// "Export Coefficients": the format, the block size of the DSP headers' state buffer, and
-// what the chosen format does to the coefficients (the quantization's figures for fixed
-// point), shown before anything is written.
+// "Export Coefficients": the format, the name of the headers' array (empty: from the file's
+// name), the block size of the DSP headers' state buffer, the word length of the coe, mif
+// and hex formats, and what the chosen format does to the coefficients (the quantization's
+// figures for fixed point), shown before anything is written. OK waits for a name that can
+// be one.
 class CExportDlg : public QDialog {
     Q_OBJECT
 public:
@@ -23,15 +27,25 @@ public:
     CCoefficientExportChoice GetChoice() const;
     QComboBox* GetFormatBox() const { return m_pFormat; }
     QSpinBox* GetBlockSizeBox() const { return m_pBlockSize; }
+    QSpinBox* GetBitsBox() const { return m_pBits; }
+    QLineEdit* GetNameEdit() const { return m_pName; }
+    QLabel* GetNameProblem() const { return m_pNameProblem; }
     QLabel* GetFigures() const { return m_pFigures; }
 
 private:
-    // Shows what the chosen format does; the block size counts for the DSP headers only.
+    // Shows what the chosen format does; the block size counts for the DSP headers only,
+    // the word length for coe, mif and hex, the name for the formats that name an array.
     void OnFormatChosen();
+    // Says why the name typed cannot be one, and lets OK be pressed only when it can.
+    void OnNameEdited();
 
     const CRealArray& m_coefficients;
     const std::optional<CRequirements> m_requirements;
     QComboBox* m_pFormat;
+    QLineEdit* m_pName;
+    QLabel* m_pNameProblem;
     QSpinBox* m_pBlockSize;
+    QSpinBox* m_pBits;
     QLabel* m_pFigures;
+    QPushButton* m_pOk = nullptr;
 };

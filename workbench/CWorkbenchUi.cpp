@@ -27,6 +27,7 @@ namespace {
 // The settings that remember the export dialog's choice.
 const char* const kExportFormatKey = "Export/Format";
 const char* const kBlockSizeKey = "Export/BlockSize";
+const char* const kWordBitsKey = "Export/WordBits";
 
 // How long one wait for the root finder lasts before events are processed again.
 constexpr int kPollMs = 20;
@@ -87,13 +88,15 @@ bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, const std::opt
 {
     QSettings settings;
     const std::optional<ExportFormat> last = ExportFormatFromName(settings.value(kExportFormatKey).toString().toStdString());
-    CCoefficientExportChoice opened{last.value_or(choice.format), settings.value(kBlockSizeKey, choice.nBlockSize).toInt()};
+    CCoefficientExportChoice opened{last.value_or(choice.format), settings.value(kBlockSizeKey, choice.nBlockSize).toInt(),
+        settings.value(kWordBitsKey, choice.nBits).toInt()};
     CExportDlg dialog(coefficients, requirements, opened, m_pFrame);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     choice = dialog.GetChoice();
     settings.setValue(kExportFormatKey, QString::fromStdString(ExportFormatName(choice.format)));
     settings.setValue(kBlockSizeKey, choice.nBlockSize);
+    settings.setValue(kWordBitsKey, choice.nBits);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "CoefficientExport.h"
 
 #include "CHeaderExport.h"
+#include "ExportName.h"
 #include "FilterLimits.h"
 #include "FixedPoint.h"
 #include "Message.h"
@@ -64,6 +65,25 @@ void checkCoefficients(const CRealArray& h)
             throw std::invalid_argument(text::Tr("CoefficientExport", "coefficient %1 is not finite").arg(n));
 }
 
+void checkChoice(const CCoefficientExportChoice& choice)
+{
+    if (choice.nBlockSize < 1 || choice.nBlockSize > kMaxBlockSize)
+        throw std::invalid_argument(text::Tr("CoefficientExport", "the block size must be 1 .. %1").arg(kMaxBlockSize));
+    if (choice.nBits < kMinWordBits || choice.nBits > kMaxWordBits)
+        throw std::invalid_argument(
+            text::Tr("CoefficientExport", "the word length must be %1 .. %2 bits").arg(kMinWordBits).arg(kMaxWordBits));
+    if (!choice.strName.empty())
+        if (const std::string why = CheckExportName(choice.strName); !why.empty())
+            throw std::invalid_argument(why);
+}
+
+// The name of the default file without its extension: "beta_q15".
+std::string defaultName(ExportFormat format)
+{
+    const std::string fileName = ExportFileName(format);
+    return fileName.substr(0, fileName.find('.'));
+}
+
 }  // namespace
 
 const std::vector<ExportFormat>& ExportFormats()
@@ -83,20 +103,34 @@ std::optional<ExportFormat> ExportFormatFromName(const std::string& name)
     return std::nullopt;
 }
 
-int ExportFractionBits(ExportFormat format) { return entryOf(format).nFractionBits; }
+int ExportFractionBits(const CCoefficientExportChoice& choice)
+{
+    return IsWordFormat(choice.format) ? choice.nBits - 1 : entryOf(choice.format).nFractionBits;
+}
 
 bool IsDspFormat(ExportFormat format)
 {
     return format == ExportFormat::DspF32 || format == ExportFormat::DspQ15 || format == ExportFormat::DspQ31;
 }
 
+bool IsWordFormat(ExportFormat format)
+{
+    return format == ExportFormat::Coe || format == ExportFormat::Mif || format == ExportFormat::Hex;
+}
+
+bool IsNamedFormat(ExportFormat format)
+{
+    return format == ExportFormat::Q15 || format == ExportFormat::Q31 || IsDspFormat(format) || format == ExportFormat::M;
+}
+
 std::string ExportFileName(ExportFormat format) { return entryOf(format).fileName; }
 
-std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format,
+std::vector<std::string> DescribeExport(const CRealArray& h, const CCoefficientExportChoice& choice,
     const std::optional<CRequirements>& requirements)
 {
     checkCoefficients(h);
-    const int bits = ExportFractionBits(format);
+    const ExportFormat format = choice.format;
+    const int bits = ExportFractionBits(choice);
     if (bits != 0) {
         const std::vector<text::CMessage> lines = DescribeQuantization(
             QuantizeCoefficients(IsDspFormat(format) ? detail::DspTaps(h, bits) : h, bits, requirements));
@@ -107,19 +141,18 @@ std::vector<std::string> DescribeExport(const CRealArray& h, ExportFormat format
     return {text::Tr("CoefficientExport", "Values with 17 significant digits, which read back bit for bit.")};
 }
 
-std::string FormatCoefficientExport(const CRealArray& h, ExportFormat format, int blockSize,
-    const std::optional<CRequirements>& requirements)
+std::string FormatCoefficientExport(const CRealArray& h, const CCoefficientExportChoice& choice,
+    const CExportContext& context)
 {
     checkCoefficients(h);
-    if (blockSize < 1 || blockSize > kMaxBlockSize)
-        throw std::invalid_argument(text::Tr("CoefficientExport", "the block size must be 1 .. %1").arg(kMaxBlockSize));
-    const std::string fileName = ExportFileName(format);
-    const std::string baseName = fileName.substr(0, fileName.find('.'));
-    switch (format) {
+    checkChoice(choice);
+    const std::string name = choice.strName.empty() ? defaultName(choice.format) : choice.strName;
+    const int bits = ExportFractionBits(choice);
+    switch (choice.format) {
     case ExportFormat::Full: return fullText(h);
     case ExportFormat::Csv: return csvText(h);
     case ExportFormat::Q15:
-    case ExportFormat::Q31: return detail::FixedPointHeader(h, ExportFractionBits(format), requirements, baseName);
-    default: return detail::DspHeader(h, ExportFractionBits(format), blockSize, requirements, baseName);
+    case ExportFormat::Q31: return detail::FixedPointHeader(h, bits, context.requirements, name);
+    default: return detail::DspHeader(h, bits, choice.nBlockSize, context.requirements, name);
     }
 }

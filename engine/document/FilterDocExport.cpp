@@ -4,6 +4,7 @@
 #include "CFilterUi.h"
 #include "CoefficientText.h"
 #include "DisplayCsv.h"
+#include "ExportName.h"
 #include "FileIo.h"
 
 #include <optional>
@@ -36,7 +37,10 @@ void CFilterDoc::OnFileExportCoef()
     const std::string path = m_ui.AskTextExportPath(ExportFileName(choice.format));
     if (path.empty())
         return;
-    WriteExport(path, [&] { return FormatCoefficientExport(*m_pCoef, choice.format, choice.nBlockSize, m_requirements); },
+    if (choice.strName.empty())
+        choice.strName = ExportNameFromPath(path);
+    const CExportContext context{m_requirements, GetDesignRecord(), m_ui.SampleRate()};
+    WriteExport(path, [&] { return FormatCoefficientExport(*m_pCoef, choice, context); },
         text::Tr("CFilterDoc", "The coefficients were not exported: %1."));
 }
 

@@ -185,7 +185,7 @@ TEST_F(CliTest, EveryExportFormatWritesAFileThatReadsBack)
         for (size_t n = 0; n < h.size(); ++n)
             EXPECT_NEAR(back[n], h[n], c.tolerance) << c.file << " " << n;
     }
-    EXPECT_NE(exchange::ReadFileBytes(folder / "dsp-q31.out").find("#define BETA_DSP_Q31_BLOCK_SIZE 48\n"), std::string::npos);
+    EXPECT_NE(exchange::ReadFileBytes(folder / "dsp-q31.out").find("#define DSP_Q31_BLOCK_SIZE 48\n"), std::string::npos);
     const std::string display = exchange::ReadFileBytes(folder / "display.csv");
     EXPECT_EQ(display.rfind("index,frequency,value\n0,0,", 0), 0u);
     EXPECT_EQ(std::count(display.begin(), display.end(), '\n'), 63);

@@ -10,8 +10,10 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
@@ -80,7 +82,8 @@ TEST_F(ExchangeTest, ExportDialogShowsTheQuantizationBeforeTheFileIsWritten)
     EXPECT_TRUE(figures.contains("values saturated at the format's limits"));
     EXPECT_FALSE(blockSizeEnabled);
     const std::string header = exchange::ReadFileBytes(Path("coef.h"));  // the format's extension added
-    EXPECT_NE(header.find("#define BETA_Q15_LENGTH 31\n"), std::string::npos);
+    // Named after the file, so that headers of several filters can meet in one program.
+    EXPECT_NE(header.find("#define COEF_LENGTH 31\n"), std::string::npos);
     // The next export opens on the format chosen last.
     int opened = -1;
     CModalWatch<CExportDlg> cancel([&](CExportDlg* dialog) {
@@ -89,6 +92,31 @@ TEST_F(ExchangeTest, ExportDialogShowsTheQuantizationBeforeTheFileIsWritten)
     });
     Run(ID_FILE_EXPORT_COEF);
     EXPECT_EQ(opened, 2);
+}
+
+TEST_F(ExchangeTest, ExportDialogTakesANameAndRefusesOneThatCannotBe)
+{
+    DesignLowPass();
+    QString problem;
+    bool okWithBadName = true;
+    bool nameEnabledForCsv = true;
+    CModalWatch<CExportDlg> answer([&](CExportDlg* dialog) {
+        dialog->GetFormatBox()->setCurrentIndex(1);  // CSV names nothing
+        nameEnabledForCsv = dialog->GetNameEdit()->isEnabled();
+        dialog->GetFormatBox()->setCurrentIndex(3);  // Q31
+        dialog->GetNameEdit()->setText("2nd");
+        problem = dialog->GetNameProblem()->text();
+        okWithBadName = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+        dialog->GetNameEdit()->setText("stage1");
+        dialog->accept();
+    });
+    const auto file = AnswerFile("coef.h");
+    Run(ID_FILE_EXPORT_COEF);
+    EXPECT_FALSE(nameEnabledForCsv);
+    EXPECT_EQ(problem, "the name must begin with a letter");
+    EXPECT_FALSE(okWithBadName);
+    const std::string header = exchange::ReadFileBytes(Path("coef.h"));
+    EXPECT_NE(header.find("static const int32_t stage1[STAGE1_LENGTH] = {"), std::string::npos) << header;
 }
 
 TEST_F(ExchangeTest, ImportTellsTheCountAndInstallsOnlyWhenConfirmed)

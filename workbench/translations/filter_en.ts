@@ -217,6 +217,22 @@
         <source>These coefficients cannot be exported: %1.</source>
         <translation>These coefficients cannot be exported: %1.</translation>
     </message>
+    <message>
+        <source> bits</source>
+        <translation> bits</translation>
+    </message>
+    <message>
+        <source>from the file&apos;s name</source>
+        <translation>from the file&apos;s name</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Word length:</source>
+        <translation>Word length:</translation>
+    </message>
 </context>
 <context>
     <name>CFilterApp</name>
@@ -713,6 +729,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>the block size must be 1 .. %1</source>
         <translation>the block size must be 1 .. %1</translation>
     </message>
+    <message>
+        <source>the word length must be %1 .. %2 bits</source>
+        <translation>the word length must be %1 .. %2 bits</translation>
+    </message>
 </context>
 <context>
     <name>CoefficientParser</name>
@@ -874,6 +894,25 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
         <translation>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportName</name>
+    <message>
+        <source>the name must begin with a letter</source>
+        <translation>the name must begin with a letter</translation>
+    </message>
+    <message>
+        <source>the name may hold only letters, digits and underscores</source>
+        <translation>the name may hold only letters, digits and underscores</translation>
+    </message>
+    <message>
+        <source>the name may be at most %1 characters long</source>
+        <translation>the name may be at most %1 characters long</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a keyword of C or MATLAB</source>
+        <translation>&quot;%1&quot; is a keyword of C or MATLAB</translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1089,10 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>Requirements: %1: %2 (double: %3).</source>
         <translation>Requirements: %1: %2 (double: %3).</translation>
+    </message>
+    <message>
+        <source>coefficients as large as %1 cannot be scaled into Q%2: the scaling or the response they need leaves the range of a double</source>
+        <translation>coefficients as large as %1 cannot be scaled into Q%2: the scaling or the response they need leaves the range of a double</translation>
     </message>
 </context>
 <context>

@@ -217,6 +217,22 @@
         <source>These coefficients cannot be exported: %1.</source>
         <translation>この係数は書き出せません: %1。</translation>
     </message>
+    <message>
+        <source> bits</source>
+        <translation> ビット</translation>
+    </message>
+    <message>
+        <source>from the file&apos;s name</source>
+        <translation>ファイル名から</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>Word length:</source>
+        <translation>語長:</translation>
+    </message>
 </context>
 <context>
     <name>CFilterApp</name>
@@ -713,6 +729,10 @@ Install them as the filter&apos;s coefficients?</source>
         <source>the block size must be 1 .. %1</source>
         <translation>ブロックサイズは 1 から %1 まででなければなりません</translation>
     </message>
+    <message>
+        <source>the word length must be %1 .. %2 bits</source>
+        <translation>語長は %1 .. %2 ビットでなければなりません</translation>
+    </message>
 </context>
 <context>
     <name>CoefficientParser</name>
@@ -874,6 +894,25 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
         <translation>偶数の長さでは帯域阻止フィルタになりません。サンプリング周波数の 1/2 で応答が 0 になるためです。%1 などの奇数の長さにしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>ExportName</name>
+    <message>
+        <source>the name must begin with a letter</source>
+        <translation>名前は英字で始まらなければなりません</translation>
+    </message>
+    <message>
+        <source>the name may hold only letters, digits and underscores</source>
+        <translation>名前に使えるのは英字、数字、下線だけです</translation>
+    </message>
+    <message>
+        <source>the name may be at most %1 characters long</source>
+        <translation>名前は %1 文字までです</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a keyword of C or MATLAB</source>
+        <translation>&quot;%1&quot; は C または MATLAB のキーワードです</translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1089,10 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>Requirements: %1: %2 (double: %3).</source>
         <translation>要件: %1: %2 (double: %3)。</translation>
+    </message>
+    <message>
+        <source>coefficients as large as %1 cannot be scaled into Q%2: the scaling or the response they need leaves the range of a double</source>
+        <translation>%1 ほど大きな係数は Q%2 に収められません: 必要なスケーリングまたは応答が倍精度の範囲を超えます</translation>
     </message>
 </context>
 <context>
