@@ -58,7 +58,8 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
             throw CUsageError(option + " needs a file name");
         checkWord(step, "--type", {"lowpass", "highpass", "bandpass", "bandstop"});
         checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"});
-        checkWord(step, "--export", {"full", "csv", "q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31", "display"});
+        checkWord(step, "--export", {"full", "csv", "q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31", "npy", "m", "json",
+                                        "coe", "mif", "hex", "display"});
         command.steps.push_back(step);
     }
     return command;
@@ -96,7 +97,9 @@ steps, run left to right on the one document, each as its menu command does:
                       last --estimate or --require
   --coefficients FILE install coefficients from a text file: numbers separated by white
                       space, commas or semicolons; "#", "//" and "/* */" comments; a CSV
-                      header line; a C array as --export-text and --export write it
+                      header line; a C array as --export-text and --export write it; and
+                      the npy, json, coe, mif and hex files --export writes (hex and coe
+                      of other tools in words of --bits bits)
   --db                toggle the dB flag
   --show D            impulse | amplitude | phase | real | imag | groupdelay | step
   --print             the current display array to standard output, one value a line
@@ -114,7 +117,10 @@ steps, run left to right on the one document, each as its menu command does:
   --export-text FILE  the coefficients as a C array text file
   --export F FILE     the coefficients in format F: full (17 digits a line) | csv |
                       q15 | q31 (C headers in fixed point) | dsp-f32 | dsp-q15 | dsp-q31
-                      (C headers for the Cortex-M DSP library's FIR functions); or
+                      (C headers for the Cortex-M DSP library's FIR functions) | npy
+                      (NumPy, float64) | m (MATLAB/Octave script) | json (with the design,
+                      requirements and measurements) | coe (Xilinx) | mif (Intel) | hex
+                      (for $readmemh), the last three in words of --bits bits; or
                       F = display: the display array as CSV with its frequency or time
   --block-size B      block size of the next DSP headers' state buffer (default 32)
   --name IDENT        name of the next exports' array, macros and include guard (C

@@ -23,7 +23,11 @@ QStringList formatTexts()
     return {CExportDlg::tr("Full precision text (17 digits a line)"), CExportDlg::tr("CSV (index,coefficient)"),
         CExportDlg::tr("C header, Q15 (int16_t)"), CExportDlg::tr("C header, Q31 (int32_t)"),
         CExportDlg::tr("Cortex-M DSP library, float32_t"), CExportDlg::tr("Cortex-M DSP library, q15_t"),
-        CExportDlg::tr("Cortex-M DSP library, q31_t")};
+        CExportDlg::tr("Cortex-M DSP library, q31_t"), CExportDlg::tr("NumPy array (.npy, float64)"),
+        CExportDlg::tr("MATLAB/Octave script (.m)"),
+        CExportDlg::tr("JSON with the design, requirements and measurements"),
+        CExportDlg::tr("Xilinx coefficient file (.coe)"), CExportDlg::tr("Intel memory initialisation file (.mif)"),
+        CExportDlg::tr("Hex words for $readmemh (.hex)")};
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, const std::opt
 
 std::string CWorkbenchUi::AskImportPath()
 {
-    const QString filters = QCoreApplication::translate("CWorkbenchUi", "Coefficient files (*.txt *.csv *.h *.c);;All files (*)");
+    const QString filters = QCoreApplication::translate("CWorkbenchUi", "Coefficient files (*.txt *.csv *.h *.c *.npy *.json *.coe *.mif *.hex);;All files (*)");
     return QFileDialog::getOpenFileName(
         m_pFrame, QCoreApplication::translate("CWorkbenchUi", "Import Coefficients"), QString(), filters)
         .toStdString();

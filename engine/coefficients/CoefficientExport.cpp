@@ -1,11 +1,14 @@
 #include "CoefficientExport.h"
 
 #include "CHeaderExport.h"
+#include "CoefficientJson.h"
 #include "ExportName.h"
 #include "FilterLimits.h"
 #include "FixedPoint.h"
 #include "Message.h"
+#include "NpyFormat.h"
 #include "NumberText.h"
+#include "WordFormats.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -27,6 +30,12 @@ const CFormatEntry kFormats[] = {
     {ExportFormat::DspF32, "dsp-f32", "beta_dsp_f32.h", 0},
     {ExportFormat::DspQ15, "dsp-q15", "beta_dsp_q15.h", 15},
     {ExportFormat::DspQ31, "dsp-q31", "beta_dsp_q31.h", 31},
+    {ExportFormat::Npy, "npy", "beta.npy", 0},
+    {ExportFormat::M, "m", "beta.m", 0},
+    {ExportFormat::Json, "json", "beta.json", 0},
+    {ExportFormat::Coe, "coe", "beta.coe", 0},
+    {ExportFormat::Mif, "mif", "beta.mif", 0},
+    {ExportFormat::Hex, "hex", "beta.hex", 0},
 };
 
 const CFormatEntry& entryOf(ExportFormat format)
@@ -51,6 +60,25 @@ std::string csvText(const CRealArray& h)
     for (int n = 0; n < h.GetSize(); ++n)
         text += std::to_string(n) + "," + FormatGeneral(h[n], 17) + "\n";
     return text;
+}
+
+// A MATLAB/Octave script assigning the row vector name, four values a line.
+std::string matlabText(const CRealArray& h, const std::string& name)
+{
+    std::string text = "% Coefficients h(1) .. h(" + std::to_string(h.GetSize()) + ") of an FIR filter with "
+        + std::to_string(h.GetSize()) + " taps, 17 significant digits, which read back bit for bit.\n"
+        + name + " = [";
+    for (int n = 0; n < h.GetSize(); ++n) {
+        text += FormatGeneral(h[n], 17);
+        if (n + 1 < h.GetSize())
+            text += (n % 4 == 3) ? ", ...\n    " : ", ";
+    }
+    return text + "];\n";
+}
+
+WordFormat wordFormatOf(ExportFormat format)
+{
+    return format == ExportFormat::Coe ? WordFormat::Coe : format == ExportFormat::Mif ? WordFormat::Mif : WordFormat::Hex;
 }
 
 void checkCoefficients(const CRealArray& h)
@@ -88,8 +116,12 @@ std::string defaultName(ExportFormat format)
 
 const std::vector<ExportFormat>& ExportFormats()
 {
-    static const std::vector<ExportFormat> formats = {ExportFormat::Full, ExportFormat::Csv, ExportFormat::Q15,
-        ExportFormat::Q31, ExportFormat::DspF32, ExportFormat::DspQ15, ExportFormat::DspQ31};
+    static const std::vector<ExportFormat> formats = [] {
+        std::vector<ExportFormat> all;
+        for (const CFormatEntry& entry : kFormats)
+            all.push_back(entry.format);
+        return all;
+    }();
     return formats;
 }
 
@@ -138,6 +170,11 @@ std::vector<std::string> DescribeExport(const CRealArray& h, const CCoefficientE
     }
     if (format == ExportFormat::DspF32)
         return {detail::DescribeFloatRounding(h)};
+    if (format == ExportFormat::Npy)
+        return {text::Tr("CoefficientExport", "Values as float64, which read back bit for bit.")};
+    if (format == ExportFormat::Json)
+        return {text::Tr("CoefficientExport", "Values at full precision, which read back bit for bit, with the design, "
+                                              "the requirements and the measurements.")};
     return {text::Tr("CoefficientExport", "Values with 17 significant digits, which read back bit for bit.")};
 }
 
@@ -153,6 +190,12 @@ std::string FormatCoefficientExport(const CRealArray& h, const CCoefficientExpor
     case ExportFormat::Csv: return csvText(h);
     case ExportFormat::Q15:
     case ExportFormat::Q31: return detail::FixedPointHeader(h, bits, context.requirements, name);
+    case ExportFormat::Npy: return FormatNpy(h);
+    case ExportFormat::M: return matlabText(h, name);
+    case ExportFormat::Json: return FormatCoefficientJson(h, context);
+    case ExportFormat::Coe:
+    case ExportFormat::Mif:
+    case ExportFormat::Hex: return FormatWordFile(h, wordFormatOf(choice.format), choice.nBits, context.requirements);
     default: return detail::DspHeader(h, bits, choice.nBlockSize, context.requirements, name);
     }
 }

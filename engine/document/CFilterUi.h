@@ -48,6 +48,9 @@ public:
         CCoefficientExportChoice& choice) = 0;
     // Asks for the text file to import coefficients from. Empty when cancelled.
     virtual std::string AskImportPath() = 0;
+    // The word length the user gave for files of words (coe, hex) that do not state
+    // their own; none by default.
+    virtual std::optional<int> ImportWordBits() { return std::nullopt; }
     // Tells that the file at path holds count coefficients; true when they are to be
     // installed.
     virtual bool ConfirmImport(const std::string& path, int count) = 0;

@@ -2,6 +2,7 @@
 #include "CFilterDoc.h"
 
 #include "CFilterUi.h"
+#include "CoefficientImport.h"
 #include "CoefficientText.h"
 #include "DisplayCsv.h"
 #include "ExportName.h"
@@ -16,7 +17,7 @@ namespace {
 std::optional<CRealArray> readCoefficients(const std::string& path, CFilterUi& ui)
 {
     try {
-        return ParseCoefficientText(exchange::ReadFileBytes(path));
+        return ParseCoefficientFile(exchange::ReadFileBytes(path), path, ui.ImportWordBits());
     } catch (const CoefficientTextError& e) {
         ui.ShowError(text::Tr("CFilterDoc", "\"%1\": %2").arg(path).arg(e.what()));
     } catch (const exchange::FileError& e) {

@@ -6,6 +6,10 @@
 #include "FileIo.h"
 #include "FixedPoint.h"
 
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
 namespace {
 
 const std::vector<std::string> kHighPass21 = {"--type", "highpass", "--length", "21", "--low", "0.3", "--design"};
@@ -82,4 +86,116 @@ TEST_F(CliTest, CoefficientsNoFormatCanHoldAreRefused)
         EXPECT_EQ(result.err.find("inf"), std::string::npos) << result.err;
         EXPECT_FALSE(Exists("out.h")) << format;
     }
+}
+
+namespace {
+
+// Debian's Python with the module named, or empty when it is not there.
+std::string pythonWith(const std::string& module)
+{
+    const std::string python = "/usr/bin/python3";
+    if (!std::filesystem::exists(python))
+        return {};
+    TempFolder scratch;
+    return RunProgram(python, {"-c", "import " + module}, scratch.path()).status == 0 ? python : std::string();
+}
+
+bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// The row vector a MATLAB/Octave script assigns, read as MATLAB reads it: "NAME = [v, v, ...
+// v];", each "..." continuing the line.
+std::vector<double> matlabRow(const std::string& script, const std::string& name)
+{
+    const size_t open = script.find("\n" + name + " = [");
+    const size_t close = script.find("];", open);
+    if (open == std::string::npos || close == std::string::npos)
+        return {};
+    std::string row = script.substr(script.find('[', open) + 1, close - script.find('[', open) - 1);
+    for (size_t dots; (dots = row.find("...")) != std::string::npos;)
+        row.erase(dots, row.find('\n', dots) + 1 - dots);
+    std::vector<double> values;
+    std::istringstream items(row);
+    for (std::string item; std::getline(items, item, ',');)
+        values.push_back(std::strtod(item.c_str(), nullptr));
+    return values;
+}
+
+const std::vector<std::string> kAllFormats = {"--bits", "12", "--export", "full", "h.txt", "--export", "npy", "h.npy",
+    "--export", "json", "h.json", "--export", "m", "h.m", "--export", "coe", "h.coe", "--export", "mif", "h.mif",
+    "--export", "hex", "h.hex"};
+
+}  // namespace
+
+// Every format back through the import of the real program: npy and json bit for bit, the
+// word files exactly as the quantized values; the .m file as MATLAB reads it.
+TEST_F(CliTest, EveryNewFormatReadsBackThroughTheImport)
+{
+    const RunResult result = Cli(kHighPass21 + std::vector<std::string>{"--minimum-phase"} + kAllFormats);
+    ASSERT_EQ(result.status, 0) << result.err;
+    const CRealArray h = ParseCoefficientText(exchange::ReadFileBytes(folder / "h.txt"));
+    const std::vector<std::int64_t> q = QuantizeCoefficients(h, 11).values;
+    const int shift = QuantizeCoefficients(h, 11).nShift;
+    for (const char* file : {"h.npy", "h.json", "h.coe", "h.mif", "h.hex"}) {
+        const std::vector<double> back = Printed({"--coefficients", file, "--print"});
+        ASSERT_EQ(back.size(), static_cast<size_t>(h.GetSize())) << file;
+        const bool exact = std::string(file) == "h.npy" || std::string(file) == "h.json";
+        for (size_t n = 0; n < back.size(); ++n) {
+            const double expected = exact ? h[static_cast<int>(n)] : std::ldexp(static_cast<double>(q[n]), shift - 11);
+            EXPECT_TRUE(sameBits(back[n], expected)) << file << " " << n << ": " << back[n] << " vs " << expected;
+        }
+    }
+    const std::vector<double> row = matlabRow(exchange::ReadFileBytes(folder / "h.m"), "h");
+    ASSERT_EQ(row.size(), static_cast<size_t>(h.GetSize()));
+    for (size_t n = 0; n < row.size(); ++n)
+        EXPECT_TRUE(sameBits(row[n], h[static_cast<int>(n)])) << n;
+    // A hex file of another tool, without the comment that states the word length.
+    exchange::WriteFileAtomically(folder / "plain.hex", "800\n7FF\n");
+    EXPECT_EQ(Printed({"--bits", "12", "--coefficients", "plain.hex", "--print"}), (std::vector<double>{-1.0, 2047.0 / 2048}));
+    const RunResult noBits = Cli({"--coefficients", "plain.hex"});
+    EXPECT_EQ(noBits.err, "filter-cli: --coefficients: \"plain.hex\": the file does not state its word length (filter-cli: --bits)\n");
+    EXPECT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--bits", "33", "--export", "hex", "x.hex"}).err,
+        "filter-cli: --export: bits: Please enter an integer between 8 and 32.\n");
+    EXPECT_FALSE(Exists("x.hex"));
+}
+
+TEST_F(CliTest, NumpyLoadsTheNpyFile)
+{
+    const std::string python = pythonWith("numpy");
+    if (python.empty())
+        GTEST_SKIP() << "skipped: /usr/bin/python3 with numpy (python3-numpy) is not installed";
+    ASSERT_EQ(Cli(kLowPass31 + kAllFormats).status, 0);
+    const RunResult loaded = RunProgram(python, {"-c",
+        "import numpy; a = numpy.load('h.npy'); print(a.dtype, a.shape); print('\\n'.join(x.hex() for x in a.tolist()))"},
+        folder.path());
+    ASSERT_EQ(loaded.status, 0) << loaded.err;
+    const CRealArray h = ParseCoefficientText(exchange::ReadFileBytes(folder / "h.txt"));
+    std::istringstream lines(loaded.out);
+    std::string header;
+    std::getline(lines, header);
+    EXPECT_EQ(header, "float64 (31,)");
+    int n = 0;
+    for (std::string hex; std::getline(lines, hex); ++n)
+        EXPECT_TRUE(sameBits(std::strtod(hex.c_str(), nullptr), h[n])) << n << ": " << hex;  // C99 reads Python's hex
+    EXPECT_EQ(n, 31);
+}
+
+TEST_F(CliTest, TheJsonValidatesAgainstTheSchema)
+{
+    const std::string python = pythonWith("jsonschema");
+    if (python.empty())
+        GTEST_SKIP() << "skipped: /usr/bin/python3 with jsonschema (python3-jsonschema) is not installed";
+    const std::string check = "import json, sys, jsonschema\nschema = json.load(open(sys.argv[1]))\n"
+                              "jsonschema.Draft7Validator.check_schema(schema)\n"
+                              "for f in sys.argv[2:]: jsonschema.validate(json.load(open(f)), schema)\n";
+    ASSERT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--export", "json", "kaiser.json", "--sample-rate", "48000",
+                  "--bands", "0.1,0.15,0.3,0.35", "--type", "bandpass", "--ripple", "0.5", "--attenuation", "50",
+                  "--length", "61", "--equiripple", "--export", "json", "equiripple.json"}).status, 0);
+    exchange::WriteFileAtomically(folder / "h.txt", "0.5 -0.5 0.25");
+    ASSERT_EQ(Cli({"--coefficients", "h.txt", "--export", "json", "bare.json"}).status, 0);
+    const RunResult valid = RunProgram(python, {"-c", check, COEFFICIENTS_SCHEMA, "kaiser.json", "equiripple.json", "bare.json"},
+        folder.path());
+    EXPECT_EQ(valid.status, 0) << valid.err;
+    // The schema is no formality: a document without its coefficients fails it.
+    exchange::WriteFileAtomically(folder / "broken.json", "{\"format\": \"filter-coefficients\", \"version\": 1}");
+    EXPECT_NE(RunProgram(python, {"-c", check, COEFFICIENTS_SCHEMA, "broken.json"}, folder.path()).status, 0);
 }

@@ -117,6 +117,25 @@ TEST_F(ExchangeTest, ExportDialogTakesANameAndRefusesOneThatCannotBe)
     EXPECT_FALSE(okWithBadName);
     const std::string header = exchange::ReadFileBytes(Path("coef.h"));
     EXPECT_NE(header.find("static const int32_t stage1[STAGE1_LENGTH] = {"), std::string::npos) << header;
+    // The word length counts for the FPGA formats only, and is remembered.
+    bool bitsEnabledForQ31 = true;
+    CModalWatch<CExportDlg> hex([&](CExportDlg* dialog) {
+        bitsEnabledForQ31 = dialog->GetBitsBox()->isEnabled();
+        dialog->GetFormatBox()->setCurrentText("Hex words for $readmemh (.hex)");
+        dialog->GetBitsBox()->setValue(12);
+        dialog->accept();
+    });
+    const auto hexFile = AnswerFile("coef.hex");
+    Run(ID_FILE_EXPORT_COEF);
+    EXPECT_FALSE(bitsEnabledForQ31);
+    EXPECT_NE(exchange::ReadFileBytes(Path("coef.hex")).find("// words of 12 bits, scale shift 0\n"), std::string::npos);
+    int bits = 0;
+    CModalWatch<CExportDlg> reopened([&](CExportDlg* dialog) {
+        bits = dialog->GetBitsBox()->value();
+        dialog->reject();
+    });
+    Run(ID_FILE_EXPORT_COEF);
+    EXPECT_EQ(bits, 12);
 }
 
 TEST_F(ExchangeTest, ImportTellsTheCountAndInstallsOnlyWhenConfirmed)

@@ -1,0 +1,35 @@
+#include "CoefficientImport.h"
+
+#include "CoefficientJson.h"
+#include "CoefficientText.h"
+#include "CoefficientTokens.h"
+#include "NpyFormat.h"
+#include "WordFormats.h"
+
+namespace {
+
+// The file's extension in small letters, without the dot; empty when it has none.
+std::string extensionOf(const std::string& path)
+{
+    const std::string file = path.substr(path.find_last_of('/') + 1);
+    const size_t dot = file.find_last_of('.');
+    return dot == std::string::npos ? std::string() : detail::lowered(file.substr(dot + 1));
+}
+
+}  // namespace
+
+CRealArray ParseCoefficientFile(const std::string& bytes, const std::string& path, std::optional<int> bits)
+{
+    const std::string extension = extensionOf(path);
+    if (IsNpyFile(bytes))
+        return ParseNpy(bytes);
+    if (extension == "json")
+        return ParseCoefficientJson(bytes);
+    if (extension == "coe")
+        return ParseWordFile(bytes, WordFormat::Coe, bits);
+    if (extension == "mif")
+        return ParseWordFile(bytes, WordFormat::Mif, bits);
+    if (extension == "hex")
+        return ParseWordFile(bytes, WordFormat::Hex, bits);
+    return ParseCoefficientText(bytes);
+}
