@@ -1,5 +1,6 @@
 #include "CCliRunner.h"
 
+#include "CliJson.h"
 #include "MeasurementReport.h"
 #include "NumberText.h"
 #include "Resource.h"
@@ -32,6 +33,7 @@ CCliRunner::CCliRunner(std::ostream& out) : m_out(out), m_doc(m_ui) {}
 
 std::string CCliRunner::Run(const CCliCommand& command)
 {
+    m_bJson = command.bJson;
     if (!command.strDocument.empty()) {
         try {
             m_doc.OnOpenDocument(command.strDocument);
@@ -53,7 +55,7 @@ void CCliRunner::RunStep(const CCliStep& step)
     using Action = std::function<void(CCliRunner&, const std::vector<std::string>&)>;
     using Args = const std::vector<std::string>&;
     static const std::map<std::string, Action> kActions = {
-        {"--estimate", [](CCliRunner& r, Args a) { r.m_ui.SetLengthEstimate({a[0], a[1], a[2]}); r.Command(ID_TOOL_LENGTH); }},
+        {"--estimate", [](CCliRunner& r, Args a) { r.Estimate({a[0], a[1], a[2]}); }},
         {"--type", [](CCliRunner& r, Args a) { r.m_ui.PassBand().nType = indexOf(kTypeNames, a[0]); }},
         {"--length", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strLength = a[0]; }},
         {"--low", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strLow = a[0]; }},
@@ -123,6 +125,11 @@ bool CCliRunner::NeedFilter()
 void CCliRunner::PrintInfo()
 {
     const bool knownType = m_doc.m_nFilterType >= 0 && m_doc.m_nFilterType < 4;
+    if (m_bJson) {
+        m_out << InfoJson(m_doc, knownType ? kTypeNames[m_doc.m_nFilterType] : std::to_string(m_doc.m_nFilterType),
+            kDisplayNames[m_doc.m_nDisplay], m_ui.SampleRate());
+        return;
+    }
     m_out << "length: " << m_doc.m_nLength << "\n"
           << "type: " << (knownType ? kTypeNames[m_doc.m_nFilterType] : std::to_string(m_doc.m_nFilterType)) << "\n"
           << "low cut-off: " << FormatDouble(m_doc.m_dLowCutoff) << "\n"
@@ -145,7 +152,7 @@ void CCliRunner::PrintDisplay()
 void CCliRunner::PrintEquirippleEstimate()
 {
     if (const std::optional<int> n = m_ui.EstimateEquiripple(m_doc.EquirippleDialogData())) {
-        m_out << *n << "\n";
+        m_out << (m_bJson ? EquirippleEstimateJson(*n) : std::to_string(*n) + "\n");
         m_ui.PassBand().strLength = FormatInt(*n);
     }
 }
@@ -155,8 +162,23 @@ void CCliRunner::PrintZeros()
     if (!NeedFilter() || !m_doc.ComputeRoots())
         return;
     const CComplexArray& zeros = *m_doc.m_pRoots;
-    for (int i = 0; i < zeros.GetSize(); ++i)
+    if (m_bJson)
+        m_out << ZerosJson(zeros);
+    for (int i = 0; !m_bJson && i < zeros.GetSize(); ++i)
         m_out << FormatGeneral(zeros[i].re, 17) << " " << FormatGeneral(zeros[i].im, 17) << "\n";
+}
+
+// Runs the length estimation and prints the length it found.
+void CCliRunner::Estimate(const CLengthEstimateTexts& texts)
+{
+    m_ui.SetLengthEstimate(texts);
+    Command(ID_TOOL_LENGTH);
+    if (m_ui.HasError() || !m_doc.m_passBandAim)
+        return;
+    const CFilterDoc::CPassBandAim& used = *m_doc.m_passBandAim;
+    m_out << (m_bJson ? LengthEstimateJson(m_doc.m_nLength, used.dRipple, m_doc.m_dAttenuation, used.dTransition,
+                            m_ui.SampleRate())
+                      : std::to_string(m_doc.m_nLength) + "\n");
 }
 
 void CCliRunner::SetSampleRate(const std::string& text)
@@ -200,7 +222,8 @@ void CCliRunner::PrintMeasurement()
         return;
     Command(ID_VIEW_PROPERTIES);
     if (const std::optional<CFilterMeasurement> measurement = m_ui.TakeMeasurement())
-        m_out << FormatReport(MeasurementReport(*measurement, m_ui.SampleRate()));
+        m_out << (m_bJson ? MeasurementDocument(*measurement, m_ui.SampleRate())
+                          : FormatReport(MeasurementReport(*measurement, m_ui.SampleRate())));
     else
         m_ui.ShowError("the filter has no coefficients to measure");
 }

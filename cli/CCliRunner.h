@@ -30,6 +30,7 @@ private:
     void Check();
     void SetSampleRate(const std::string& text);
     void PrintEquirippleEstimate();
+    void Estimate(const CLengthEstimateTexts& texts);
     void Save(const std::string& path);
     void ExportText(const std::string& path);
     void Export(const std::string& format, const std::string& path);
@@ -38,4 +39,5 @@ private:
     CCliUi m_ui;
     CFilterDoc m_doc;
     bool m_bMissed = false;
+    bool m_bJson = false;  // the steps print JSON documents (--json)
 };

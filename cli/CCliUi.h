@@ -40,6 +40,8 @@ public:
     std::optional<int> TakeShortest();
     // The first failure since the last call, or empty; clears it.
     std::string TakeError();
+    // True when a failure waits to be taken.
+    bool HasError() const { return !m_strError.empty(); }
     // The measurement the last Filter Properties command showed, if any; clears it.
     std::optional<CFilterMeasurement> TakeMeasurement();
 

@@ -43,6 +43,10 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
         throw CUsageError("the document's file name is empty");
     while (i < words.size()) {
         const std::string& option = words[i++];
+        if (option == "--json") {
+            command.bJson = true;
+            continue;
+        }
         if (option == "--help" || option == "--version") {
             (option == "--help" ? command.bHelp : command.bVersion) = true;
             continue;
@@ -71,7 +75,8 @@ const char* UsageText()
   DOCUMENT            a document to open first; without it a new document
 steps, run left to right on the one document, each as its menu command does:
   --estimate R A W    length estimation: in-band ripple R dB, out-of-band attenuation A dB,
-                      transition width W (fraction of the sampling frequency)
+                      transition width W (fraction of the sampling frequency); prints the
+                      length and makes it the --length of the next design
   --type T            lowpass | highpass | bandpass | bandstop  } fields of the next --design,
   --length N          --low F   --high F   --attenuation A      } as typed into its dialog;
                       unset fields take the values the dialog opens with
@@ -130,6 +135,10 @@ steps, run left to right on the one document, each as its menu command does:
   --zeros             compute the zeros with zsolve in the current folder and print them,
                       one "re im" pair a line
   --minimum-phase     convert the filter to minimum phase
+  --json              --measure, --info, --estimate, --estimate-equiripple and --zeros print
+                      one JSON document each (numbers at full precision, frequencies as
+                      fractions and, with --sample-rate, also in Hz under KEY_hz), wherever
+                      --json stands on the line
   --help, --version
 Exit status: 0 done; 1 usage error; 2 a step failed (its message names it; the steps
 before it kept their effects, none after it ran); 3 --check found the filter missing its
