@@ -1,6 +1,7 @@
 #include "CCliRunner.h"
 
 #include "CliJson.h"
+#include "FileIo.h"
 #include "MeasurementReport.h"
 #include "NumberText.h"
 #include "Resource.h"
@@ -82,6 +83,9 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--block-size", [](CCliRunner& r, Args a) { r.m_ui.SetBlockSize(a[0]); }},
         {"--name", [](CCliRunner& r, Args a) { r.m_ui.SetExportName(a[0]); }},
         {"--bits", [](CCliRunner& r, Args a) { r.m_ui.SetBits(a[0]); }},
+        {"--points", [](CCliRunner& r, Args a) { r.m_ui.SetResponsePoints(a[0]); }},
+        {"--range", [](CCliRunner& r, Args a) { r.m_ui.SetResponseRange(a[0]); }},
+        {"--log", [](CCliRunner& r, Args) { r.m_ui.SetResponseLog(); }},
         {"--zeros", [](CCliRunner& r, Args) { r.PrintZeros(); }},
         {"--minimum-phase", [](CCliRunner& r, Args) { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }},
     };
@@ -109,10 +113,27 @@ void CCliRunner::Export(const std::string& format, const std::string& path)
     m_ui.SetTextExportPath(path);
     if (!NeedFilter())
         return;
+    if (format == "response") {
+        ExportResponse(path);
+        return;
+    }
     const std::optional<ExportFormat> coefficientFormat = ExportFormatFromName(format);
     if (coefficientFormat)
         m_ui.SetExportFormat(*coefficientFormat);
     Command(coefficientFormat ? ID_FILE_EXPORT_COEF : ID_FILE_EXPORT_DISPLAY);
+}
+
+// The response on the grid given, written to path as the exports write their files.
+void CCliRunner::ExportResponse(const std::string& path)
+{
+    const std::optional<CResponseGrid> grid = m_ui.ResponseGridGiven();
+    if (!grid)
+        return;
+    try {
+        exchange::WriteFileAtomically(path, FormatResponseCsv(*m_doc.m_pCoef, *grid, m_ui.SampleRate()));
+    } catch (const exchange::FileError& e) {
+        m_ui.ShowError(std::string("the response was not exported: ") + e.what());
+    }
 }
 
 bool CCliRunner::NeedFilter()

@@ -34,6 +34,7 @@ private:
     void Save(const std::string& path);
     void ExportText(const std::string& path);
     void Export(const std::string& format, const std::string& path);
+    void ExportResponse(const std::string& path);
 
     std::ostream& m_out;
     CCliUi m_ui;

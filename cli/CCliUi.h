@@ -2,6 +2,7 @@
 
 #include "CFilterUi.h"
 #include "FilterMeasurement.h"
+#include "ResponseGrid.h"
 
 #include <optional>
 #include <string>
@@ -26,6 +27,13 @@ public:
     void SetBlockSize(const std::string& text) { m_strBlockSize = text; }
     // The word length of the next coe, mif and hex exports and imports, as typed.
     void SetBits(const std::string& text) { m_strBits = text; }
+    // The grid of the next response exports: its number of points and range as typed, and
+    // whether it is logarithmic.
+    void SetResponsePoints(const std::string& text) { m_strPoints = text; }
+    void SetResponseRange(const std::string& text) { m_strRange = text; }
+    void SetResponseLog() { m_bLogGrid = true; }
+    // The grid given so far; nullopt (and a failure recorded) when a part of it is refused.
+    std::optional<CResponseGrid> ResponseGridGiven();
     // The name of the next exports' array (empty: from the file's name).
     void SetExportName(const std::string& name) { m_strExportName = name; }
     // The word length given, if any; nullopt (and a failure recorded) when it is not an
@@ -93,6 +101,9 @@ private:
     std::string m_strBlockSize = std::to_string(kDefaultBlockSize);
     std::string m_strBits;
     std::string m_strExportName;
+    std::string m_strPoints;
+    std::string m_strRange;
+    bool m_bLogGrid = false;
     std::string m_strImportPath;
     std::string m_strError;
     std::optional<CFilterMeasurement> m_measurement;

@@ -13,7 +13,8 @@ const std::map<std::string, int>& argumentCounts()
         {"--show", 1}, {"--print", 0}, {"--info", 0}, {"--save", 1}, {"--export-text", 1},
         {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}, {"--sample-rate", 1},
         {"--measure", 0}, {"--bands", 1}, {"--ripple", 1}, {"--equiripple", 0}, {"--estimate-equiripple", 0},
-        {"--shortest", 0}, {"--require", 0}, {"--check", 0}, {"--name", 1}, {"--bits", 1}};
+        {"--shortest", 0}, {"--require", 0}, {"--check", 0}, {"--name", 1}, {"--bits", 1},
+        {"--points", 1}, {"--range", 1}, {"--log", 0}};
     return counts;
 }
 
@@ -63,7 +64,7 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
         checkWord(step, "--type", {"lowpass", "highpass", "bandpass", "bandstop"});
         checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"});
         checkWord(step, "--export", {"full", "csv", "q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31", "npy", "m", "json",
-                                        "coe", "mif", "hex", "display"});
+                                        "coe", "mif", "hex", "display", "response"});
         command.steps.push_back(step);
     }
     return command;
@@ -126,7 +127,13 @@ steps, run left to right on the one document, each as its menu command does:
                       (NumPy, float64) | m (MATLAB/Octave script) | json (with the design,
                       requirements and measurements) | coe (Xilinx) | mif (Intel) | hex
                       (for $readmemh), the last three in words of --bits bits; or
-                      F = display: the display array as CSV with its frequency or time
+                      F = display: the display array as CSV with its frequency or time; or
+                      F = response: the response on the grid of --points, --range and
+                      --log as CSV: frequency, magnitude, dB, unwrapped phase, group delay
+  --points P          number of frequencies of the next response exports (default 1024)
+  --range F1,F2       their range, fractions of the sampling frequency (default 0,0.5,
+                      both included; with --log 0.0005,0.5)
+  --log               their frequencies logarithmically spaced
   --block-size B      block size of the next DSP headers' state buffer (default 32)
   --name IDENT        name of the next exports' array, macros and include guard (C
                       headers) or variable (m); by default made from the file's name

@@ -6,7 +6,9 @@
 #include "FileIo.h"
 #include "FixedPoint.h"
 
+#include <algorithm>
 #include <cmath>
+#include <complex>
 #include <cstdlib>
 #include <cstring>
 
@@ -198,4 +200,44 @@ TEST_F(CliTest, TheJsonValidatesAgainstTheSchema)
     // The schema is no formality: a document without its coefficients fails it.
     exchange::WriteFileAtomically(folder / "broken.json", "{\"format\": \"filter-coefficients\", \"version\": 1}");
     EXPECT_NE(RunProgram(python, {"-c", check, COEFFICIENTS_SCHEMA, "broken.json"}, folder.path()).status, 0);
+}
+
+// The response on a grid through the real program: the rows asked for, Nyquist included,
+// units in the header, each magnitude that of the coefficients by definition.
+TEST_F(CliTest, ResponseExportOnTheGridAsked)
+{
+    const RunResult result = Cli(kLowPass31 + std::vector<std::string>{"--export", "response", "default.csv", "--points",
+        "7", "--range", "0.1,0.3", "--export", "response", "range.csv", "--sample-rate", "48000", "--log", "--range",
+        "0.001,0.5", "--export", "response", "log.csv", "--export", "full", "h.txt"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const CRealArray h = ParseCoefficientText(exchange::ReadFileBytes(folder / "h.txt"));
+    const std::string standard = exchange::ReadFileBytes(folder / "default.csv");
+    EXPECT_EQ(std::count(standard.begin(), standard.end(), '\n'), 1025);
+    EXPECT_EQ(standard.rfind("frequency (cycles/sample),magnitude,magnitude (dB),phase (rad),group delay (samples)\n0,", 0), 0u);
+    EXPECT_NE(standard.find("\n0.5,"), std::string::npos);
+    std::istringstream lines(exchange::ReadFileBytes(folder / "range.csv"));
+    std::string line;
+    std::getline(lines, line);
+    int rows = 0;
+    for (; std::getline(lines, line); ++rows) {
+        const double f = std::stod(line);
+        EXPECT_NEAR(f, 0.1 + rows * (0.2 / 6), 1e-15);
+        std::complex<double> response;
+        for (int n = 0; n < h.GetSize(); ++n)
+            response += h[n] * std::polar(1.0, -2 * M_PI * f * n);
+        EXPECT_NEAR(std::stod(line.substr(line.find(',') + 1)), std::abs(response), 1e-14) << line;
+        EXPECT_NEAR(std::stod(line.substr(line.rfind(',') + 1)), 15.0, 1e-9);  // symmetric: (N - 1) / 2
+    }
+    EXPECT_EQ(rows, 7);
+    const std::string log = exchange::ReadFileBytes(folder / "log.csv");
+    EXPECT_EQ(log.rfind("frequency (Hz),magnitude,magnitude (dB),phase (rad),group delay (s)\n48,", 0), 0u) << log.substr(0, 200);
+    EXPECT_NE(log.find("\n24000,"), std::string::npos);
+    for (const auto& [args, message] : {std::pair<std::vector<std::string>, std::string>{{"--points", "1"},
+             "points: Please enter an integer between 2 and 100000."},
+             {{"--range", "0.3,0.2"}, "range: Please enter two fractions of the sampling frequency F1,F2 with 0 <= F1 < F2 <= 0.5."},
+             {{"--log", "--range", "0,0.5"}, "range: Please enter two fractions of the sampling frequency F1,F2 with 0 < F1 < F2 <= 0.5."}}) {
+        const RunResult refused = Cli(kLowPass31 + args + std::vector<std::string>{"--export", "response", "bad.csv"});
+        EXPECT_EQ(refused.err, "filter-cli: --export: " + message + "\n");
+        EXPECT_FALSE(Exists("bad.csv"));
+    }
 }
