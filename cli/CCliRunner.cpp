@@ -1,11 +1,14 @@
 #include "CCliRunner.h"
 
 #include "CliJson.h"
+#include "Failure.h"
 #include "FileIo.h"
 #include "MeasurementReport.h"
 #include "NumberText.h"
 #include "Resource.h"
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <map>
 
@@ -38,17 +41,29 @@ std::string CCliRunner::Run(const CCliCommand& command)
     if (!command.strDocument.empty()) {
         try {
             m_doc.OnOpenDocument(command.strDocument);
-        } catch (const std::runtime_error& e) {
-            return std::string("open: ") + e.what();
+        } catch (...) {
+            return "open: " + text::DescribeCurrentException().str();
         }
     }
     for (const CCliStep& step : command.steps) {
-        RunStep(step);
-        const std::string error = m_ui.TakeError();
+        const std::string error = RunGuarded(step);
         if (!error.empty())
             return step.strOption + ": " + error;
     }
     return {};
+}
+
+// A step's failure: what it reported, an exception that left it, or output that did not
+// reach the standard output.
+std::string CCliRunner::RunGuarded(const CCliStep& step)
+{
+    try {
+        RunStep(step);
+    } catch (...) {
+        m_ui.ShowError(text::DescribeCurrentException());
+    }
+    const std::string error = m_ui.TakeError();
+    return error.empty() ? FlushOutput(m_out) : error;
 }
 
 void CCliRunner::RunStep(const CCliStep& step)
@@ -247,4 +262,14 @@ void CCliRunner::PrintMeasurement()
                           : FormatReport(MeasurementReport(*measurement, m_ui.SampleRate())));
     else
         m_ui.ShowError("the filter has no coefficients to measure");
+}
+
+std::string FlushOutput(std::ostream& out)
+{
+    errno = 0;
+    if (out.flush())
+        return {};
+    const int error = errno;
+    return text::Tr("CCliRunner", "cannot write the standard output: %1")
+        .arg(error ? std::strerror(error) : text::Tr("CCliRunner", "write error").str());
 }

@@ -17,6 +17,8 @@ public:
     bool MissedRequirements() const { return m_bMissed; }
 
 private:
+    // Runs one step and says why it failed; empty when it ran and its output was written.
+    std::string RunGuarded(const CCliStep& step);
     // Runs one step; a failure is recorded in m_ui.
     void RunStep(const CCliStep& step);
     void Command(int id) { m_doc.OnCmdMsg(id, nullptr); }
@@ -42,3 +44,7 @@ private:
     bool m_bMissed = false;
     bool m_bJson = false;  // the steps print JSON documents (--json)
 };
+
+// Flushes out: empty when all written to it so far was taken, else the reason, as
+// "cannot write the standard output: <the system's reason>".
+std::string FlushOutput(std::ostream& out);

@@ -18,10 +18,13 @@ const std::map<std::string, int>& argumentCounts()
     return counts;
 }
 
-// The options whose argument names a file, which cannot be empty.
-bool takesFileName(const std::string& option)
+// The argument of step that names a file, which cannot be empty; null when it names none.
+const std::string* fileNameOf(const CCliStep& step)
 {
-    return option == "--coefficients" || option == "--save" || option == "--export-text";
+    if (step.strOption == "--export")
+        return &step.args[1];
+    const bool named = step.strOption == "--coefficients" || step.strOption == "--save" || step.strOption == "--export-text";
+    return named ? &step.args[0] : nullptr;
 }
 
 void checkWord(const CCliStep& step, const std::string& option, std::initializer_list<const char*> words)
@@ -59,7 +62,7 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
             throw CUsageError(option + " needs " + std::to_string(count->second) + " argument(s)");
         CCliStep step{option, {words.begin() + static_cast<long>(i), words.begin() + static_cast<long>(i) + count->second}};
         i += static_cast<size_t>(count->second);
-        if (takesFileName(option) && step.args[0].empty())
+        if (const std::string* file = fileNameOf(step); file && file->empty())
             throw CUsageError(option + " needs a file name");
         checkWord(step, "--type", {"lowpass", "highpass", "bandpass", "bandstop"});
         checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"});
@@ -110,8 +113,9 @@ steps, run left to right on the one document, each as its menu command does:
   --show D            impulse | amplitude | phase | real | imag | groupdelay | step
   --print             the current display array to standard output, one value a line
   --info              length, type, cut-offs, attenuation, array sizes, display, dB flag
-  --sample-rate F     the sampling frequency in Hz for the steps that follow, or none (or 0):
-                      frequencies as fractions of the sampling frequency (the default)
+  --sample-rate F     the sampling frequency in Hz (0.001 to 1e12) for the steps that follow,
+                      or none (or 0): frequencies as fractions of the sampling frequency (the
+                      default)
   --measure           the filter's measurements, one "name: value" line each: design values,
                       the requirements, the pass-band ripple and deviation and the stop-band
                       attenuation each with where it lies and its verdict (meets, or misses

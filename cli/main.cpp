@@ -1,29 +1,52 @@
 // filter-cli: the filter document's commands from the command line, for scripts and tests.
 #include "CCliRunner.h"
+#include "Failure.h"
 #include "Printable.h"
 #include "Version.h"
 
+#include <cstdio>
 #include <iostream>
 
-int main(int argc, char** argv)
+namespace {
+
+// Writes "filter-cli: message" as one line on standard error and returns status.
+int fail(const std::string& message, int status, const char* tail = "")
+{
+    std::cerr << "filter-cli: " << exchange::PrintableText(message) << tail << "\n";
+    return status;
+}
+
+// Parses the command line and runs it; every failure is a message and a status.
+int run(int argc, char** argv)
 {
     CCliCommand command;
     try {
         command = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const CUsageError& e) {
-        std::cerr << "filter-cli: " << exchange::PrintableText(e.what()) << " (see filter-cli --help)\n";
-        return 1;
+        return fail(e.what(), 1, " (see filter-cli --help)");
     }
     if (command.bHelp || command.bVersion) {
         std::cout << (command.bHelp ? std::string(UsageText()) : VersionLine("filter-cli"));
-        return 0;
+        const std::string failure = FlushOutput(std::cout);
+        return failure.empty() ? 0 : fail(failure, 2);
     }
     CCliRunner runner(std::cout);
     const std::string error = runner.Run(command);
-    std::cout.flush();
-    if (!error.empty()) {
-        std::cerr << "filter-cli: " << exchange::PrintableText(error) << "\n";
-        return runner.MissedRequirements() ? 3 : 2;
+    return error.empty() ? 0 : fail(error, runner.MissedRequirements() ? 3 : 2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return run(argc, argv);
+    } catch (...) {
+        try {
+            return fail(text::DescribeCurrentException(), 2);
+        } catch (...) {  // describing it needs memory too
+            std::fputs("filter-cli: not enough memory\n", stderr);
+            return 2;
+        }
     }
-    return 0;
 }

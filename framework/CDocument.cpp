@@ -15,8 +15,8 @@ bool CDocument::OnNewDocument()
 
 void CDocument::OnOpenDocument(const std::string& path)
 {
-    std::string bytes = exchange::ReadFileBytes(path, kMaxDocumentBytes);
-    CArchive ar(bytes, CArchive::load);
+    exchange::CReadFile file(path, kMaxDocumentBytes);
+    CArchive ar(file);
     try {
         Serialize(ar);
     } catch (const CArchiveException& e) {

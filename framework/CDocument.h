@@ -24,7 +24,8 @@ public:
     virtual void Serialize(CArchive& ar) = 0;
 
     // File Open: loads path through Serialize, then takes its name and clears the modified
-    // flag. Only a regular file of at most kMaxDocumentBytes is read. Throws
+    // flag. Only a regular file of at most kMaxDocumentBytes is read, and only as far as
+    // Serialize reads it. Throws
     // exchange::FileError or CArchiveException, naming the file and the reason; the
     // document then keeps its previous contents and name.
     virtual void OnOpenDocument(const std::string& path);

@@ -1,51 +1,13 @@
 #include "CProcessHandle.h"
 
+#include "ChildProcesses.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
-
-namespace {
-
-// The descriptor under which a started program receives CStartOptions::nHandOnFd.
-constexpr int kHandOnTarget = 3;
-
-// The file actions of a start: standard error into errorPipe's write end (if >= 0), then
-// handOn as descriptor 3 (if >= 0). A duplicate onto the same number would keep its
-// close-on-exec flag, so handOn is first moved off 3.
-class CSpawnActions {
-public:
-    CSpawnActions(int errorPipe, int handOn)
-    {
-        posix_spawn_file_actions_init(&m_actions);
-        if (errorPipe >= 0)
-            posix_spawn_file_actions_adddup2(&m_actions, errorPipe, STDERR_FILENO);
-        if (handOn == kHandOnTarget)
-            handOn = m_moved = ::fcntl(handOn, F_DUPFD_CLOEXEC, kHandOnTarget + 1);
-        if (handOn >= 0)
-            posix_spawn_file_actions_adddup2(&m_actions, handOn, kHandOnTarget);
-    }
-    ~CSpawnActions()
-    {
-        posix_spawn_file_actions_destroy(&m_actions);
-        if (m_moved >= 0)
-            ::close(m_moved);
-    }
-    const posix_spawn_file_actions_t* get() const { return &m_actions; }
-
-private:
-    posix_spawn_file_actions_t m_actions;
-    int m_moved = -1;
-};
-
-}  // namespace
 
 std::unique_ptr<CProcessHandle> CProcessHandle::Start(const std::string& program,
     const std::vector<std::string>& args, const CStartOptions& options)
@@ -59,12 +21,10 @@ std::unique_ptr<CProcessHandle> CProcessHandle::Start(const std::string& program
     int errors[2] = {-1, -1};
     if (options.bCaptureErrors && ::pipe2(errors, O_CLOEXEC) != 0)
         return nullptr;
-    pid_t pid = 0;
-    const int started = posix_spawn(&pid, program.c_str(), CSpawnActions(errors[1], options.nHandOnFd).get(),
-        nullptr, argv.data(), environ);
+    const pid_t pid = StartChild(program.c_str(), argv.data(), errors[1], options.nHandOnFd);
     if (errors[1] >= 0)
         ::close(errors[1]);
-    if (started != 0) {
+    if (pid < 0) {
         if (errors[0] >= 0)
             ::close(errors[0]);
         return nullptr;
@@ -97,6 +57,7 @@ void CProcessHandle::drainErrors()
 
 void CProcessHandle::ended(const int* status)
 {
+    ForgetChild(m_pid);
     m_bEnded = true;
     if (status && WIFEXITED(*status))
         m_nExitStatus = WEXITSTATUS(*status);
@@ -139,44 +100,4 @@ void CProcessHandle::Terminate()
         result = ::waitpid(m_pid, &status, 0);
     while (result < 0 && errno == EINTR);
     ended(result == m_pid ? &status : nullptr);
-}
-
-namespace {
-
-// A regular file that may be run: a folder of the same name is no program.
-bool isExecutable(const std::string& path)
-{
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
-}
-
-std::string executableFolder()
-{
-    char buffer[4096];
-    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0)
-        return {};
-    const std::string path(buffer, static_cast<size_t>(n));
-    return path.substr(0, path.find_last_of('/'));
-}
-
-}  // namespace
-
-std::string FindProgram(const std::string& name)
-{
-    const std::string beside = executableFolder() + "/" + name;
-    if (isExecutable(beside))
-        return beside;
-    const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "";
-    size_t start = 0;
-    while (start <= folders.size()) {
-        const size_t end = std::min(folders.find(':', start), folders.size());
-        const std::string folder = folders.substr(start, end - start);
-        const std::string candidate = (folder.empty() ? "." : folder) + "/" + name;
-        if (isExecutable(candidate))
-            return candidate;
-        start = end + 1;
-    }
-    return {};
 }

@@ -14,7 +14,8 @@ struct CStartOptions {
 };
 
 // A started program, like a process handle: ask whether it still runs, wait for its end,
-// end it. Destroying the handle leaves a running process alone.
+// end it. Destroying the handle leaves a running process alone. A started program ends
+// with this process on every way out (ChildProcesses.h).
 class CProcessHandle : public CWaitable {
 public:
     // Starts program (a path) with args in the current directory, with this process's
@@ -56,6 +57,7 @@ private:
     std::string m_strErrors;
 };
 
-// Where program name is found: beside the running executable first, then on PATH.
-// Empty when neither has an executable of that name.
+// Where program name is found: beside the running executable first, then in the folder
+// of installed programs (FILTER_INSTALL_BINDIR), then in the absolute folders of PATH when
+// it is set; never in the current folder. Empty when none has an executable of that name.
 std::string FindProgram(const std::string& name);

@@ -1,6 +1,6 @@
-// The coefficient-text reader on any text. What it takes must be finite numbers, and
-// written out as the C array export they must read back as the same values rounded to
-// the export's six significant digits.
+// The coefficient-text reader on any text. What it takes must be finite numbers within the
+// largest magnitude a coefficient may have, and written out as the C array export they must
+// read back as the same values rounded to the export's six significant digits.
 #include "CoefficientText.h"
 #include "FuzzCheck.h"
 #include "NumberText.h"
@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const CRealArray back = ParseCoefficientText(FormatCoefficientText(values));
     FUZZ_CHECK(back.GetSize() == values.GetSize());
     for (int i = 0; i < values.GetSize(); ++i) {
-        FUZZ_CHECK(std::isfinite(values[i]));
+        FUZZ_CHECK(std::isfinite(values[i]) && std::fabs(values[i]) <= kMaxCoefficientMagnitude);
         FUZZ_CHECK(ParseDouble(FormatGeneral(values[i], 6)) == back[i]);
     }
     return 0;

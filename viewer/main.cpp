@@ -2,6 +2,7 @@
 #include "CZeroplotApp.h"
 
 #include "Display.h"
+#include "GuardedApplication.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -33,26 +34,17 @@ std::optional<QStringList> readCommandLine(int& status)
     if (!error.isEmpty())
         std::fprintf(stderr, "Zeroplot: %s\n", qPrintable(error));
     else if (parser.isSet("help") || parser.isSet("help-all"))
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        status = WriteStandardOutput("Zeroplot", parser.helpText());
     else if (parser.isSet("version"))
-        std::fputs(VersionLine("Zeroplot").c_str(), stdout);
+        status = WriteStandardOutput("Zeroplot", QString::fromStdString(VersionLine("Zeroplot")));
     else
         return parser.positionalArguments();
     return std::nullopt;
 }
 
-}  // namespace
-
-int main(int argc, char* argv[])
+// The program once its application object exists: the command line, then the viewer.
+int run(bool display)
 {
-    // Without a display the command line is still read, so that --help works anywhere.
-    const bool display = DisplayAvailable(argc, argv);
-    const std::unique_ptr<QCoreApplication> application =
-        display ? std::make_unique<QApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
-    QCoreApplication::setApplicationName("Zeroplot");
-    QCoreApplication::setApplicationVersion("1.0.0.1");
-    QCoreApplication::setOrganizationName("filter-workbench");
-    QGuiApplication::setDesktopFileName("filter-workbench-zeroplot");  // the desktop entry of the window
     int status = 0;
     const std::optional<QStringList> files = readCommandLine(status);
     if (!files)
@@ -65,4 +57,24 @@ int main(int argc, char* argv[])
     if (!app.InitInstance(*files))
         return 1;
     return QApplication::exec();
+}
+
+}  // namespace
+
+// The outer guard catches what fails before the application object exists; the inner one
+// what fails while it does, so that the message box can still be shown.
+int main(int argc, char* argv[])
+{
+    return RunGuarded("Zeroplot", [&] {
+        // Without a display the command line is still read, so that --help works anywhere.
+        const bool display = DisplayAvailable(argc, argv);
+        const std::unique_ptr<QCoreApplication> application = display
+            ? std::make_unique<CGuardedApplication>(argc, argv)
+            : std::make_unique<QCoreApplication>(argc, argv);
+        QCoreApplication::setApplicationName("Zeroplot");
+        QCoreApplication::setApplicationVersion("1.0.0.1");
+        QCoreApplication::setOrganizationName("filter-workbench");
+        QGuiApplication::setDesktopFileName("filter-workbench-zeroplot");  // the desktop entry of the window
+        return RunGuarded("Zeroplot", [display] { return run(display); });
+    });
 }

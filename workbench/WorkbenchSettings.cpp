@@ -14,7 +14,7 @@ double LoadSampleRate()
 {
     bool ok = false;
     const double rate = QSettings().value(kSampleRateKey, 0.0).toDouble(&ok);
-    return ok && rate >= 0.0 && rate <= kMaxSampleRate ? rate : 0.0;
+    return ok && IsSampleRate(rate) ? rate : 0.0;
 }
 
 void SaveSampleRate(double sampleRate) { QSettings().setValue(kSampleRateKey, sampleRate); }

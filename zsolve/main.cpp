@@ -1,15 +1,19 @@
 // zsolve FILE: reads the polynomial c[0] + c[1] z + ... + c[n-1] z^(n-1) from FILE (a
 // count and n complex records, constant term first: the filter coefficients h[n-1] ..
 // h[0]) and writes its n - 1 roots to "root.bin" in the current directory. On any
-// failure it prints one line on stderr, exits with a non-zero status and leaves an
-// existing "root.bin" as it was. "zsolve --help" and "zsolve --version" print what they say.
+// failure, running out of memory included, it prints one line on stderr, exits with
+// status 2 (1 for a wrong command line) and leaves an existing "root.bin" as it was.
+// "zsolve --help" and "zsolve --version" print what they say.
+#include "Failure.h"
 #include "Printable.h"
 #include "RecordFile.h"
 #include "RootFinder.h"
 #include "Version.h"
 
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <stdexcept>
 #include <string>
@@ -55,29 +59,38 @@ filter writes, and writes them to "root.bin" in the current folder.
   FILE       a count and that many complex coefficients, constant term first
   --help     show this text
   --version  show the version
-Exit status: 0 done; 1 FILE could not be read or the roots could not be found or written
-("root.bin" is left as it was); 2 usage error.
+Exit status: 0 done; 1 usage error; 2 FILE could not be read or the roots could not be
+found or written ("root.bin" is left as it was).
 )";
+
+// Writes text to the standard output: 0 when it was written, else 2 with the reason.
+int Show(const std::string& text)
+{
+    errno = 0;
+    std::fputs(text.c_str(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "zsolve: cannot write the standard output: %s\n", errno ? std::strerror(errno) : "write error");
+    return 2;
+}
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
     const std::string word = argc == 2 ? argv[1] : "";
-    if (word == "--help" || word == "--version") {
-        std::fputs(word == "--help" ? kHelp : VersionLine("zsolve").c_str(), stdout);
-        return 0;
-    }
+    if (word == "--help" || word == "--version")
+        return Show(word == "--help" ? kHelp : VersionLine("zsolve"));
     if (argc != 2) {
         std::fprintf(stderr, "zsolve: usage: zsolve FILE (writes the roots of the polynomial in FILE to %s)\n",
                      exchange::kRootFile);
-        return 2;
+        return 1;
     }
     try {
         exchange::WriteRecordFile(exchange::kRootFile, Roots(argv[1]));
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "zsolve: %s\n", e.what());
-        return 1;
+    } catch (...) {
+        std::fprintf(stderr, "zsolve: %s\n", text::DescribeCurrentException().English().c_str());
+        return 2;
     }
     return 0;
 }

@@ -8,12 +8,12 @@
 
 namespace {
 
-// The file's extension in small letters, without the dot; empty when it has none.
+// The file's extension, without the dot; empty when it has none.
 std::string extensionOf(const std::string& path)
 {
     const std::string file = path.substr(path.find_last_of('/') + 1);
     const size_t dot = file.find_last_of('.');
-    return dot == std::string::npos ? std::string() : detail::lowered(file.substr(dot + 1));
+    return dot == std::string::npos ? std::string() : file.substr(dot + 1);
 }
 
 }  // namespace
@@ -23,13 +23,13 @@ CRealArray ParseCoefficientFile(const std::string& bytes, const std::string& pat
     const std::string extension = extensionOf(path);
     if (IsNpyFile(bytes))
         return ParseNpy(bytes);
-    if (extension == "json")
+    if (detail::equalsIgnoringCase(extension, "json"))
         return ParseCoefficientJson(bytes);
-    if (extension == "coe")
+    if (detail::equalsIgnoringCase(extension, "coe"))
         return ParseWordFile(bytes, WordFormat::Coe, bits);
-    if (extension == "mif")
+    if (detail::equalsIgnoringCase(extension, "mif"))
         return ParseWordFile(bytes, WordFormat::Mif, bits);
-    if (extension == "hex")
+    if (detail::equalsIgnoringCase(extension, "hex"))
         return ParseWordFile(bytes, WordFormat::Hex, bits);
     return ParseCoefficientText(bytes);
 }

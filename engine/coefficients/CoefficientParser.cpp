@@ -2,10 +2,11 @@
 // the little grammar state it needs (first line of names, C array declaration, body).
 #include "CoefficientText.h"
 
+#include "CoefficientDeclaration.h"
+#include "CoefficientNames.h"
 #include "CoefficientTokens.h"
 #include "Message.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string_view>
@@ -14,9 +15,6 @@
 namespace {
 
 using namespace detail;
-
-// The largest scale shift a finite double can need: 2^1024 exceeds every double.
-constexpr int kMaxShift = 1024;
 
 class CScanner {
 public:
@@ -41,15 +39,16 @@ private:
     void SkipComment();
     void SkipBlockComment();
     void Directive();
-    void SetShift(std::string_view value, const CPlace& place);
     void Number();
     double ValueOf(std::string_view token, const CPlace& place) const;
     void Word();
+    void CheckNames(const CPlace& place) const;
     void Mark(char c);
     void Separator(char c, const CPlace& place);
     void StartDeclaration();
-    void Cell(double value, const CPlace& place);
-    void Push(double value, const CPlace& place);
+    void Size(std::string_view size, const CPlace& place);
+    void Cell(const CReadValue& value);
+    void Push(const CReadValue& value);
     void EndLine();
     void TakeNames();
     CRealArray Finish();
@@ -58,22 +57,15 @@ private:
     size_t m_pos = 0;
     CPlace m_place;
     State m_state = State::Top;
-    std::vector<double> m_values;
-    // The first line's names: each word, and the columns between separators.
-    CPlace m_namesPlace;
-    std::vector<std::string> m_words;
-    std::vector<std::string> m_columns;
-    bool m_bSeparatedNames = false;
+    std::vector<CReadValue> m_values;
+    CNameLine m_names;
     // The header's columns (0: no header), which one holds the value, and the current row.
     size_t m_nColumns = 0;
     size_t m_nValueColumn = 0;
     size_t m_nRowCount = 0;
     CPlace m_rowStart;
     bool m_bSizeSeen = false;
-    int m_nFractionBits = 0;
-    int m_nShift = 0;
-    CPlace m_shiftPlace;
-    bool m_bReversed = false;
+    CDeclaration m_declaration;
 };
 
 bool CScanner::StartsNumber() const
@@ -103,11 +95,7 @@ void CScanner::Advance(size_t count)
     }
 }
 
-void CScanner::Fail(const CPlace& place, const std::string& message) const
-{
-    throw CoefficientTextError(
-        text::Tr("CoefficientParser", "line %1, column %2: %3").arg(place.nLine).arg(place.nColumn).arg(message));
-}
+void CScanner::Fail(const CPlace& place, const std::string& message) const { failAt(place, message); }
 
 void CScanner::Unexpected(const CPlace& place, std::string_view token) const
 {
@@ -157,32 +145,14 @@ void CScanner::SkipBlockComment()
     Advance(end + 2 - m_pos);
 }
 
-// A "#" line: a comment, unless it defines the scale shift or the time reversal.
+// A "#" line: a comment, unless it defines what the declaration knows.
 void CScanner::Directive()
 {
     const CPlace place = m_place;
-    const std::vector<std::string_view> words = wordsOf(RunOf([](char c) { return c != '\n'; }).substr(1));
-    if (words.size() >= 3 && words[0] == "define" && endsWith(words[1], "_SCALE_SHIFT"))
-        SetShift(words[2], place);
-    else if (words.size() >= 3 && words[0] == "define" && endsWith(words[1], "_TIME_REVERSED")) {
-        if (words[2] != "0" && words[2] != "1")
-            Fail(place, text::Tr("CoefficientParser", "the time reversal %1 is neither 0 nor 1").arg(quoted(words[2])));
-        m_bReversed = words[2] == "1";
-    }
+    const std::vector<std::string_view> words = firstWords(RunOf([](char c) { return c != '\n'; }).substr(1), 3);
+    if (words.size() >= 2 && words[0] == "define")
+        m_declaration.Define(words[1], words.size() >= 3 ? words[2] : std::string_view(), place);
     SkipComment();
-}
-
-void CScanner::SetShift(std::string_view value, const CPlace& place)
-{
-    int shift = -1;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), shift);
-    if (error != std::errc() || end != value.data() + value.size() || shift < 0 || shift > kMaxShift)
-        Fail(place,
-            text::Tr("CoefficientParser", "the scale shift %1 is not a whole number from 0 to %2")
-                .arg(quoted(value))
-                .arg(kMaxShift));
-    m_nShift = shift;
-    m_shiftPlace = place;
 }
 
 void CScanner::Number()
@@ -190,15 +160,15 @@ void CScanner::Number()
     const CPlace place = m_place;
     const std::string_view token = RunOf(isNumberChar);
     Advance(token.size());
-    const double value = ValueOf(token, place);
+    const CReadValue value{ValueOf(token, place), token, place};
     if (m_state == State::Top)
-        Cell(value, place);
+        Cell(value);
     else if (m_state == State::Body)
-        Push(value, place);
+        Push(value);
     else if (m_state == State::Size && !m_bSizeSeen)
-        m_bSizeSeen = true;
+        Size(token, place);
     else if (m_state == State::Names)
-        Fail(m_namesPlace, text::Tr("CoefficientParser", "%1 is not a number").arg(quoted(m_words.front())));
+        Fail(m_names.Place(), text::Tr("CoefficientParser", "%1 is not a number").arg(quoted(m_names.FirstWord())));
     else
         Unexpected(place, token);
 }
@@ -226,18 +196,25 @@ void CScanner::Word()
     Advance(word.size());
     if (m_state == State::Top && m_values.empty() && m_nColumns == 0) {
         m_state = State::Names;
-        m_namesPlace = place;
-        m_words.assign(1, std::string(word));
-        m_columns.assign(1, std::string(word));
+        m_names.Start(word, place);
     } else if (m_state == State::Names) {
-        m_words.emplace_back(word);
-        std::string& column = m_columns.back();
-        column += (column.empty() ? "" : " ") + std::string(word);
+        m_names.Word(word);
+        CheckNames(place);
     } else if (m_state == State::Size && !m_bSizeSeen) {
-        m_bSizeSeen = true;
+        Size(word, place);
     } else {
         Unexpected(place, word);
     }
+}
+
+// A first line of more words or columns than a file holds values cannot be a header or
+// a declaration that leads to values, so it is refused where it passes that, without
+// reading the rest of the line.
+void CScanner::CheckNames(const CPlace& place) const
+{
+    const size_t most = static_cast<size_t>(kMaxFilterLength);
+    if (m_names.WordCount() > most || m_names.ColumnCount() > most)
+        Fail(place, text::Tr("CoefficientParser", "the first line holds more than %1 names").arg(kMaxFilterLength));
 }
 
 void CScanner::Mark(char c)
@@ -250,7 +227,7 @@ void CScanner::Mark(char c)
     }
     const bool bareList = m_state == State::Top && m_values.empty() && m_nColumns == 0;
     State next = m_state;
-    if (c == '[' && m_state == State::Names && !m_bSeparatedNames)
+    if (c == '[' && m_state == State::Names && !m_names.Separated())
         next = State::Size;
     else if (c == ']' && m_state == State::Size)
         next = State::Declared;
@@ -271,8 +248,8 @@ void CScanner::Mark(char c)
 void CScanner::Separator(char c, const CPlace& place)
 {
     if (m_state == State::Names) {
-        m_bSeparatedNames = true;
-        m_columns.emplace_back();
+        m_names.Separator();
+        CheckNames(place);
     } else if (!(m_state == State::Top || (m_state == State::Body && c == ',') || (m_state == State::Closed && c == ';'))) {
         Unexpected(place, std::string_view(c == ',' ? "," : ";"));
     }
@@ -281,36 +258,39 @@ void CScanner::Separator(char c, const CPlace& place)
 // The element type among the declaration's words says how the values are stored.
 void CScanner::StartDeclaration()
 {
-    for (const std::string& word : m_words) {
-        if (word == "int16_t" || word == "q15_t")
-            m_nFractionBits = 15;
-        else if (word == "int32_t" || word == "q31_t")
-            m_nFractionBits = 31;
-    }
+    m_declaration.SetElementType(m_names.FractionBits(), m_names.TypeWord());
     m_bSizeSeen = false;
+}
+
+void CScanner::Size(std::string_view size, const CPlace& place)
+{
+    m_declaration.SetSize(size, place);
+    m_bSizeSeen = true;
 }
 
 // A number between the braces-free lines: under a header of several columns, only the
 // value column's number of each row counts.
-void CScanner::Cell(double value, const CPlace& place)
+void CScanner::Cell(const CReadValue& value)
 {
     if (m_nColumns <= 1) {
-        Push(value, place);
+        Push(value);
         return;
     }
     if (m_nRowCount == 0)
-        m_rowStart = place;
+        m_rowStart = value.place;
     if (m_nRowCount == m_nColumns)
-        Fail(place,
+        Fail(value.place,
             text::Tr("CoefficientParser", "the line holds more values than the header's %1 columns").arg(m_nColumns));
     if (m_nRowCount++ == m_nValueColumn)
-        Push(value, place);
+        Push(value);
 }
 
-void CScanner::Push(double value, const CPlace& place)
+void CScanner::Push(const CReadValue& value)
 {
     if (m_values.size() == static_cast<size_t>(kMaxFilterLength))
-        Fail(place, text::Tr("CoefficientParser", "more than %1 values").arg(kMaxFilterLength));
+        Fail(value.place, text::Tr("CoefficientParser", "more than %1 values").arg(kMaxFilterLength));
+    if (m_state == State::Body)
+        m_declaration.CheckValue(value);
     m_values.push_back(value);
 }
 
@@ -332,12 +312,8 @@ void CScanner::EndLine()
 
 void CScanner::TakeNames()
 {
-    const std::vector<std::string>& names = m_bSeparatedNames ? m_columns : m_words;
-    m_nColumns = names.size();
-    m_nValueColumn = names.size() - 1;
-    for (size_t i = 0; i < names.size(); ++i)
-        if (lowered(names[i]) == "coefficient" || lowered(names[i]) == "value")
-            m_nValueColumn = i;
+    m_nColumns = m_names.ColumnCount();
+    m_nValueColumn = m_names.ValueColumn();
     m_state = State::Top;
 }
 
@@ -350,15 +326,7 @@ CRealArray CScanner::Finish()
         Fail(m_place, text::Tr("CoefficientParser", "the array declaration is not complete"));
     if (m_values.empty())
         Fail(m_place, text::Tr("CoefficientParser", "the text holds no number"));
-    CRealArray coefficients(static_cast<int>(m_values.size()));
-    for (int i = 0; i < coefficients.GetSize(); ++i) {
-        coefficients[i] = std::ldexp(m_values[static_cast<size_t>(i)], m_nShift - m_nFractionBits);
-        if (!std::isfinite(coefficients[i]))
-            Fail(m_shiftPlace, text::Tr("CoefficientParser", "the scale shift makes a value too large for a double"));
-    }
-    if (m_bReversed)
-        std::reverse(coefficients.data(), coefficients.data() + coefficients.GetSize());
-    return coefficients;
+    return m_declaration.Coefficients(m_values);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "CoefficientText.h"
 
+#include "Message.h"
 #include "NumberText.h"
+
+#include <cmath>
 
 std::string FormatCoefficientText(const CRealArray& coefficients)
 {
@@ -12,4 +15,14 @@ std::string FormatCoefficientText(const CRealArray& coefficients)
         text += "\t" + FormatGeneral(coefficients[i], 6) + ",\t// " + std::to_string(i) + "\r\n";
     text += "\t" + FormatGeneral(coefficients[n - 1], 6) + "\t// " + std::to_string(n - 1) + "\r\n};\r\n";
     return text;
+}
+
+std::string CheckCoefficientMagnitudes(const CRealArray& coefficients)
+{
+    for (int i = 0; i < coefficients.GetSize(); ++i)
+        if (!(std::fabs(coefficients[i]) <= kMaxCoefficientMagnitude))
+            return text::Tr("CoefficientText", "coefficient %1 is beyond ±%2, the largest magnitude a coefficient may have")
+                .arg(i)
+                .arg(FormatGeneral(kMaxCoefficientMagnitude, 6));
+    return {};
 }

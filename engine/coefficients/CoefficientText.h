@@ -16,6 +16,11 @@
 // Values as printf's %lg (six significant digits). N >= 1, else std::invalid_argument.
 std::string FormatCoefficientText(const CRealArray& coefficients);
 
+// Why coefficients cannot be a filter's: the first that is not finite or whose magnitude
+// exceeds kMaxCoefficientMagnitude, as "coefficient i is beyond ...", counted from 0;
+// empty when every one can.
+std::string CheckCoefficientMagnitudes(const CRealArray& coefficients);
+
 class CoefficientTextError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

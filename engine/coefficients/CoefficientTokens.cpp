@@ -1,5 +1,10 @@
 #include "CoefficientTokens.h"
 
+#include "CoefficientText.h"
+#include "Message.h"
+
+#include <algorithm>
+
 namespace detail {
 
 bool endsStray(char c)
@@ -12,13 +17,10 @@ bool endsWith(std::string_view s, std::string_view tail)
     return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
 }
 
-std::string lowered(std::string_view s)
+bool equalsIgnoringCase(std::string_view s, std::string_view word)
 {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return s.size() == word.size() && std::equal(s.begin(), s.end(), word.begin(), [&](char a, char b) { return lower(a) == b; });
 }
 
 std::string quoted(std::string_view token)
@@ -27,11 +29,11 @@ std::string quoted(std::string_view token)
     return "\"" + std::string(token.substr(0, kShown)) + (token.size() > kShown ? "...\"" : "\"");
 }
 
-std::vector<std::string_view> wordsOf(std::string_view line)
+std::vector<std::string_view> firstWords(std::string_view line, size_t count)
 {
     std::vector<std::string_view> words;
     size_t i = 0;
-    while (i < line.size()) {
+    while (i < line.size() && words.size() < count) {
         while (i < line.size() && isBlank(line[i]))
             ++i;
         const size_t start = i;
@@ -41,6 +43,12 @@ std::vector<std::string_view> wordsOf(std::string_view line)
             words.push_back(line.substr(start, i - start));
     }
     return words;
+}
+
+void failAt(const CPlace& place, const std::string& message)
+{
+    throw CoefficientTextError(
+        text::Tr("CoefficientParser", "line %1, column %2: %3").arg(place.nLine).arg(place.nColumn).arg(message));
 }
 
 }  // namespace detail

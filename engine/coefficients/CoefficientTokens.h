@@ -17,17 +17,20 @@ inline bool isSeparator(char c) { return c == ',' || c == ';'; }
 // The characters that end a piece of stray text.
 bool endsStray(char c);
 bool endsWith(std::string_view s, std::string_view tail);
-// s with ASCII capitals made small.
-std::string lowered(std::string_view s);
+// True when s and word (lower case) are equal but for the case of ASCII letters.
+bool equalsIgnoringCase(std::string_view s, std::string_view word);
 // A token in quotes, shortened when long, for a message.
 std::string quoted(std::string_view token);
-// The blank-separated words of a line.
-std::vector<std::string_view> wordsOf(std::string_view line);
+// The first count blank-separated words of a line (fewer when it has fewer).
+std::vector<std::string_view> firstWords(std::string_view line, size_t count);
 
 // A place in the text; line and column counted from 1, the column in characters.
 struct CPlace {
     int nLine = 1;
     int nColumn = 1;
 };
+
+// The failure of a text at place: CoefficientTextError with "line L, column C: message".
+[[noreturn]] void failAt(const CPlace& place, const std::string& message);
 
 }  // namespace detail

@@ -105,6 +105,23 @@ text::CMessage amplitudeLine(const CQuantization& q)
         .arg(q.nGridPoints);
 }
 
+// With requirements: the stop-band attenuation before and after quantization (where there
+// is a stop band) and whether each still meets the requirements, added to lines.
+void appendJudgementLines(const CQuantization& q, const std::string& name, std::vector<text::CMessage>& lines)
+{
+    if (!q.exactJudgement || !q.quantizedJudgement)
+        return;
+    if (q.exactJudgement->stopLargest && q.quantizedJudgement->stopLargest)
+        lines.push_back(text::Tr("FixedPoint", "Stop-band attenuation: %1 dB (double), %2 dB (%3).")
+                            .arg(FormatGeneral(-q.exactJudgement->stopLargest->dDb, 4))
+                            .arg(FormatGeneral(-q.quantizedJudgement->stopLargest->dDb, 4))
+                            .arg(name));
+    lines.push_back(text::Tr("FixedPoint", "Requirements: %1: %2 (double: %3).")
+                        .arg(name)
+                        .arg(VerdictSummary(*q.quantizedJudgement, 0.0))
+                        .arg(VerdictSummary(*q.exactJudgement, 0.0)));
+}
+
 }  // namespace
 
 CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const std::optional<CRequirements>& requirements)
@@ -148,16 +165,6 @@ std::vector<text::CMessage> DescribeQuantization(const CQuantization& q)
         text::Tr("FixedPoint", "Largest coefficient error: %1.").arg(figure(q.dMaxCoefficientError)),
         amplitudeLine(q),
     };
-    if (!q.exactJudgement || !q.quantizedJudgement)
-        return lines;
-    if (q.exactJudgement->stopLargest && q.quantizedJudgement->stopLargest)
-        lines.push_back(text::Tr("FixedPoint", "Stop-band attenuation: %1 dB (double), %2 dB (%3).")
-                            .arg(FormatGeneral(-q.exactJudgement->stopLargest->dDb, 4))
-                            .arg(FormatGeneral(-q.quantizedJudgement->stopLargest->dDb, 4))
-                            .arg(name));
-    lines.push_back(text::Tr("FixedPoint", "Requirements: %1: %2 (double: %3).")
-                        .arg(name)
-                        .arg(VerdictSummary(*q.quantizedJudgement, 0.0))
-                        .arg(VerdictSummary(*q.exactJudgement, 0.0)));
+    appendJudgementLines(q, name, lines);
     return lines;
 }

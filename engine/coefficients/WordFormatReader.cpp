@@ -8,6 +8,7 @@
 #include "CoefficientTokens.h"
 #include "Message.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -182,7 +183,12 @@ private:
     std::vector<bool> m_given;
 };
 
-bool same(std::string_view a, std::string_view b) { return detail::lowered(a) == detail::lowered(b); }
+// a and b equal but for the case of ASCII letters.
+bool same(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
 
 CToken CWordReader::Expect(std::string_view what)
 {

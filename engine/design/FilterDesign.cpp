@@ -63,7 +63,21 @@ void fillIdealSpectrum(CComplexArray& h, int type, double low, double high)
     h.Fill(m - kL, m, outer);
 }
 
+bool holdsABin(const CComplexArray& spectrum)
+{
+    const CComplex* bins = spectrum.data();
+    return std::any_of(bins, bins + spectrum.GetSize(), [](const CComplex& bin) { return bin.re != 0.0; });
+}
+
 }  // namespace
+
+bool PassBandHoldsABin(int type, int n, double low, double high)
+{
+    checkArguments(type, n, low, high, 0.0);
+    CComplexArray spectrum(n);
+    fillIdealSpectrum(spectrum, type, low, high);
+    return holdsABin(spectrum);
+}
 
 double KaiserTransitionWidth(double attenuation, int n)
 {
@@ -79,6 +93,8 @@ CPassBandDesign DesignPassBand(int type, int n, double low, double high, double 
     checkArguments(type, n, low, high, attenuation);
     CComplexArray spectrum(n);
     fillIdealSpectrum(spectrum, type, low, high);
+    if (!holdsABin(spectrum))
+        throw std::invalid_argument(text::Tr("FilterDesign", "the pass band holds none of the frequency points of the design"));
     CComplexArray impulse = spectrum.ifft();
     impulse.Shift(n / 2);
     CRealArray ideal = impulse.Real();

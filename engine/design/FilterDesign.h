@@ -29,9 +29,14 @@ constexpr double kMaxAttenuation = 1000.0;
 // it), transformed back, shifted by n/2 and windowed by Kaizer(n, KaiserBeta(attenuation)).
 // 1 <= n <= kMaxFilterLength; 0 <= low <= 0.5; high finite, and for the band types
 // low .. 0.5 (the other types do not use it); 0 <= attenuation <= kMaxAttenuation dB;
-// cut-offs are fractions of the sampling frequency. Any other argument, NaN included:
-// std::invalid_argument with a short reason.
+// cut-offs are fractions of the sampling frequency. Any other argument, NaN included, and
+// a pass band that holds no bin (all coefficients would be 0): std::invalid_argument with a
+// short reason.
 CPassBandDesign DesignPassBand(int type, int n, double low, double high, double attenuation);
+// True when the pass band of DesignPassBand's type, n, low and high holds at least one of
+// its n bins: a design without one would give all-zero coefficients. Bad arguments, as
+// DesignPassBand takes them: std::invalid_argument.
+bool PassBandHoldsABin(int type, int n, double low, double high);
 
 struct CLengthEstimate {
     int nLength = 0;      // the odd length, when strError is empty

@@ -2,6 +2,8 @@
 
 #include "ControlIds.h"
 #include "FilterDesign.h"
+#include "FilterTypes.h"
+#include "Message.h"
 #include "NumberText.h"
 
 CPassBandTexts WritePassBand(const CPassBandData& data)
@@ -16,6 +18,22 @@ CPassBandTexts WritePassBand(const CPassBandData& data)
     return texts;
 }
 
+namespace {
+
+// The High edit of the band types: above Low (a band of no width passes or stops nothing),
+// at most 0.5.
+std::optional<CExchangeFailure> readHighCutoff(const std::string& text, CPassBandData& data)
+{
+    const std::optional<double> high = ParseDouble(text);
+    if (!high || !(*high > data.m_dLow && *high <= 0.5))
+        return CExchangeFailure{IDC_HIGHCUT, text::Tr("DialogData", "Please enter a number greater than %1 and at most 0.5.")
+                                                 .arg(FormatGeneral(data.m_dLow, 6))};
+    data.m_dHigh = *high;
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<CExchangeFailure> ReadPassBand(const CPassBandTexts& texts, CPassBandData& data)
 {
     if (auto failure = ExchangeDouble(IDC_LOWCUT, texts.strLow, 0.0, 0.5, data.m_dLow))
@@ -26,8 +44,14 @@ std::optional<CExchangeFailure> ReadPassBand(const CPassBandTexts& texts, CPassB
     if (auto failure = ExchangeDouble(IDC_ATTENUATION, texts.strAttenuation, 0.0, 1000.0, data.m_dOutbandAttn))
         return failure;
     if (data.m_nType > 1)
-        return ExchangeDouble(IDC_HIGHCUT, texts.strHigh, data.m_dLow, 0.5, data.m_dHigh);
-    return std::nullopt;
+        if (auto failure = readHighCutoff(texts.strHigh, data))
+            return failure;
+    if (PassBandHoldsABin(data.m_nType, data.m_nFilterLength, data.m_dLow, data.m_dHigh))
+        return std::nullopt;
+    return CExchangeFailure{data.m_nType == BandPass ? IDC_HIGHCUT : IDC_LOWCUT,
+        text::Tr("DialogData", "The pass band holds none of the %1 frequency points the design samples; widen it "
+                               "or lengthen the filter.")
+            .arg(data.m_nFilterLength)};
 }
 
 std::optional<CExchangeFailure> ReadPassBandConditions(const CPassBandTexts& texts, CPassBandData& data)
@@ -71,5 +95,17 @@ std::optional<CExchangeFailure> ReadSampleRate(int nControl, const std::string& 
         sampleRate = 0.0;
         return std::nullopt;
     }
-    return ExchangeDouble(nControl, text, 0.0, kMaxSampleRate, sampleRate);
+    const std::optional<double> rate = ParseDouble(text);
+    if (!rate || !IsSampleRate(*rate))
+        return CExchangeFailure{nControl,
+            text::Tr("DialogData", "Please enter 0 for none or a number between %1 and %2.")
+                .arg(FormatGeneral(kMinSampleRate, 6))
+                .arg(FormatGeneral(kMaxSampleRate, 6))};
+    sampleRate = *rate;
+    return std::nullopt;
+}
+
+bool IsSampleRate(double sampleRate)
+{
+    return sampleRate == 0.0 || (sampleRate >= kMinSampleRate && sampleRate <= kMaxSampleRate);
 }

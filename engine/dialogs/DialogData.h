@@ -30,7 +30,10 @@ struct CPassBandTexts {
 // types (type > 1); otherwise it stays empty.
 CPassBandTexts WritePassBand(const CPassBandData& data);
 // Reads and checks the controls in exchange order: Low (0 .. 0.5), type, Filter Length
-// (1 .. 4096), Outband Attn (0 .. 1000), and for the band types High (Low .. 0.5). Fields
+// (1 .. 4096), Outband Attn (0 .. 1000), and for the band types High (above Low, at most
+// 0.5: a band of no width passes or stops nothing); then refuses a pass band that holds
+// none of the design's bins (PassBandHoldsABin) at High for a band pass, at Low for a high
+// pass. Fields
 // read before a failure keep their new values in data; the first failure is returned.
 std::optional<CExchangeFailure> ReadPassBand(const CPassBandTexts& texts, CPassBandData& data);
 // The same for every field but the Filter Length, what the Shortest button needs; the
@@ -59,10 +62,15 @@ CLengthEstimateTexts WriteLengthEstimate(const CLengthEstimateData& data);
 std::optional<CExchangeFailure> ReadLengthEstimate(const CLengthEstimateTexts& texts,
     CLengthEstimateData& data);
 
-// The sample rate as its dialog and filter-cli's --sample-rate take it: a frequency in Hz,
-// 0 or empty for none (frequencies as fractions of the sampling frequency).
+// The sample rate as its dialog and filter-cli's --sample-rate take it: a frequency in Hz
+// from kMinSampleRate to kMaxSampleRate, within which every time and frequency derived
+// from it stays a finite number; or 0 (or empty) for none (frequencies as fractions of the
+// sampling frequency).
+constexpr double kMinSampleRate = 1e-3;
 constexpr double kMaxSampleRate = 1e12;
+// True for 0 (none) and the rates from kMinSampleRate to kMaxSampleRate.
+bool IsSampleRate(double sampleRate);
 // The text of the sample rate: empty for none, else FormatDouble's.
 std::string WriteSampleRate(double sampleRate);
-// Reads text as a sample rate: empty, "none" or 0 for none, else a number in 0 .. 1e12.
+// Reads text as a sample rate: empty, "none" or 0 for none, else a number in 0.001 .. 1e12.
 std::optional<CExchangeFailure> ReadSampleRate(int nControl, const std::string& text, double& sampleRate);

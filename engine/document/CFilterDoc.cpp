@@ -1,6 +1,7 @@
 #include "CFilterDoc.h"
 
 #include "CFilterUi.h"
+#include "CoefficientText.h"
 #include "DisplayData.h"
 #include "Resource.h"
 
@@ -52,6 +53,10 @@ bool CFilterDoc::OnCmdMsg(int id, CCmdUI* pCmdUI)
 
 void CFilterDoc::SetCoefficients(const CRealArray& coef)
 {
+    if (const std::string beyond = CheckCoefficientMagnitudes(coef); !beyond.empty()) {
+        m_ui.ShowError(text::Tr("CFilterDoc", "The coefficients were not installed: %1.").arg(beyond));
+        return;
+    }
     m_nLength = coef.GetSize();
     m_pCoef = std::make_unique<CRealArray>(coef);
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));

@@ -38,7 +38,9 @@ public:
     void OnSaveDocument(const std::string& path) override;
     bool OnCmdMsg(int id, CCmdUI* pCmdUI) override;
 
-    // Installs a copy of coef as the coefficients and brings every derived member up to date.
+    // Installs a copy of coef as the coefficients and brings every derived member up to
+    // date. Coefficients beyond kMaxCoefficientMagnitude are refused with a message and
+    // change nothing.
     void SetCoefficients(const CRealArray& coef);
     // Ends the zero viewer if it still runs, and lets go of its handle.
     void StopViewer();

@@ -2,6 +2,8 @@
 // little-endian 32-bit integers and IEEE 754 doubles.
 #include "CFilterDoc.h"
 
+#include "CoefficientText.h"
+#include "FilterLimits.h"
 #include "Message.h"
 
 #include <cmath>
@@ -15,21 +17,34 @@ constexpr double kMarker = 0.123456789;
 
 bool isMarker(double value) { return std::memcmp(&value, &kMarker, sizeof value) == 0; }
 
-// Reads an element count and checks that the rest of the file can hold that many elements.
-int32_t readCount(CArchive& ar, size_t elementBytes)
+// The arrays of a document: their names, and how many elements the workbench takes of
+// each. The response has 4 N points for N coefficients.
+const char* const kIdealName = text::TrNoop("FilterDocFile", "the ideal response");
+const char* const kCoefficientsName = text::TrNoop("FilterDocFile", "the coefficients");
+const char* const kResponseName = text::TrNoop("FilterDocFile", "the response");
+
+// Reads the element count of the array name and checks it against the most the workbench
+// takes and what the rest of the file can hold, before anything of the array is read.
+int32_t readCount(CArchive& ar, const char* name, int32_t maxCount, size_t elementBytes)
 {
     int32_t count = 0;
     ar >> count;
     if (count < 0)
         throw CArchiveException(text::Tr("FilterDocFile", "an array has a negative element count"));
+    if (count > maxCount)
+        throw CArchiveException(
+            text::Tr("FilterDocFile", "the file announces %1 elements of %2; the workbench takes at most %3")
+                .arg(count)
+                .arg(text::Tr("FilterDocFile", name))
+                .arg(maxCount));
     if (static_cast<size_t>(count) > ar.Remaining() / elementBytes)
         throw CArchiveException(text::Tr("FilterDocFile", "an element count is larger than the rest of the file"));
     return count;
 }
 
-CRealArray readReals(CArchive& ar)
+CRealArray readReals(CArchive& ar, const char* name)
 {
-    CRealArray a(readCount(ar, 8));
+    CRealArray a(readCount(ar, name, kMaxFilterLength, 8));
     for (int i = 0; i < a.GetSize(); ++i)
         ar >> a[i];
     return a;
@@ -37,7 +52,7 @@ CRealArray readReals(CArchive& ar)
 
 CComplexArray readComplexes(CArchive& ar)
 {
-    CComplexArray a(readCount(ar, 16));
+    CComplexArray a(readCount(ar, kResponseName, 4 * kMaxFilterLength, 16));
     for (int i = 0; i < a.GetSize(); ++i)
         ar >> a[i].re >> a[i].im;
     return a;
@@ -72,9 +87,9 @@ std::string nonFiniteValue(const CDocumentValues& v)
             return name;
     const auto real = [](double x) { return std::isfinite(x); };
     const auto complex = [](const CComplex& z) { return std::isfinite(z.re) && std::isfinite(z.im); };
-    for (std::string found : {firstNonFinite(v.ideal, text::Tr("FilterDocFile", "the ideal response"), real),
-             firstNonFinite(v.coef, text::Tr("FilterDocFile", "the coefficients"), real),
-             firstNonFinite(v.response, text::Tr("FilterDocFile", "the response"), complex)})
+    for (std::string found : {firstNonFinite(v.ideal, text::Tr("FilterDocFile", kIdealName), real),
+             firstNonFinite(v.coef, text::Tr("FilterDocFile", kCoefficientsName), real),
+             firstNonFinite(v.response, text::Tr("FilterDocFile", kResponseName), complex)})
         if (!found.empty())
             return found;
     return {};
@@ -127,12 +142,14 @@ void CFilterDoc::LoadDocument(CArchive& ar)
     int32_t length = 0, type = 0;
     double low = 0.0, high = 0.0, attenuation = 0.0;
     ar >> length >> type >> low >> high >> attenuation;
-    CRealArray ideal = readReals(ar);
-    CRealArray coef = readReals(ar);
+    CRealArray ideal = readReals(ar, kIdealName);
+    CRealArray coef = readReals(ar, kCoefficientsName);
     CComplexArray response = readComplexes(ar);
     const std::string bad = nonFiniteValue({low, high, attenuation, &ideal, &coef, &response});
     if (!bad.empty())
         throw CArchiveException(text::Tr("FilterDocFile", "the file is damaged: %1 is not finite").arg(bad));
+    if (const std::string beyond = CheckCoefficientMagnitudes(coef); !beyond.empty())
+        throw CArchiveException(beyond);
     m_nLength = length;
     m_nFilterType = type;
     m_dLowCutoff = low;

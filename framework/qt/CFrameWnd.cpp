@@ -3,6 +3,7 @@
 #include "AfxIds.h"
 #include "CActionCmdUI.h"
 #include "CDocument.h"
+#include "GuardedApplication.h"
 
 #include <QAction>
 #include <QApplication>
@@ -181,8 +182,8 @@ void CFrameWnd::OnCommand(int id)
 {
     try {
         RouteCommand(id, nullptr);
-    } catch (const std::exception& e) {
-        QMessageBox::critical(this, m_strAppTitle, QString::fromStdString(e.what()));
+    } catch (...) {
+        QMessageBox::critical(this, m_strAppTitle, CurrentFailureSentence());
     }
     ScheduleCommandUpdate();
 }

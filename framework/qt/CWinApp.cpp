@@ -3,6 +3,7 @@
 #include "AfxIds.h"
 #include "CDocument.h"
 #include "CFrameWnd.h"
+#include "GuardedApplication.h"
 #include "Printing.h"
 
 #include <QCoreApplication>
@@ -17,18 +18,6 @@ namespace {
 
 // The one application object, while it lives.
 CWinApp* s_pApp = nullptr;
-
-// An exception's text as a sentence: capital first letter, full stop at the end (the
-// language's own).
-QString sentence(const std::exception& e)
-{
-    QString text = QString::fromStdString(e.what());
-    if (!text.isEmpty())
-        text[0] = text[0].toUpper();
-    if (text.endsWith('.') || text.endsWith(u'。'))
-        return text;
-    return QCoreApplication::translate("CWinApp", "%1.", "a reason told as a sentence").arg(text);
-}
 
 }  // namespace
 
@@ -72,8 +61,8 @@ bool CWinApp::OpenDocumentFile(const QString& path)
 {
     try {
         m_pDocument->OnOpenDocument(path.toStdString());
-    } catch (const std::runtime_error& e) {
-        ShowError(sentence(e));
+    } catch (...) {
+        ShowError(CurrentFailureSentence());
         return false;
     }
     m_recentFiles.Add(path);
@@ -91,8 +80,8 @@ bool CWinApp::DoSave(const QString& path)
         return false;
     try {
         m_pDocument->OnSaveDocument(target.toStdString());
-    } catch (const std::runtime_error& e) {
-        ShowError(sentence(e));
+    } catch (...) {
+        ShowError(CurrentFailureSentence());
         return false;
     }
     m_recentFiles.Add(target);

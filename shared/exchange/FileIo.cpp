@@ -3,6 +3,7 @@
 #include "Message.h"
 #include "Printable.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -56,6 +57,8 @@ text::CMessage describeBytes(size_t bytes)
     return text::Tr("FileIo", "%1 bytes").arg(bytes);
 }
 
+text::CMessage tooLarge(size_t maxBytes) { return text::Tr("FileIo", "it is larger than %1").arg(describeBytes(maxBytes)); }
+
 bool writeAll(int fd, const std::string& bytes)
 {
     size_t done = 0;
@@ -105,7 +108,7 @@ std::string temporaryBeside(const std::string& target)
 
 }  // namespace
 
-CReadFile::CReadFile(const std::string& path) : m_path(path)
+CReadFile::CReadFile(const std::string& path, size_t maxBytes) : m_path(path)
 {
     if (path.empty())
         fail(Action::Open, path, text::Tr("FileIo", "no file name given"));
@@ -123,6 +126,10 @@ CReadFile::CReadFile(const std::string& path) : m_path(path)
         fail(Action::Open, path, notRegular(st));
     }
     m_size = static_cast<size_t>(st.st_size);
+    if (m_size > maxBytes) {
+        ::close(m_fd);
+        fail(Action::Open, path, tooLarge(maxBytes));
+    }
 }
 
 CReadFile::~CReadFile() { ::close(m_fd); }
@@ -130,6 +137,7 @@ CReadFile::~CReadFile() { ::close(m_fd); }
 std::string CReadFile::Read(size_t count)
 {
     std::string out;
+    out.reserve(std::min(count, m_size));
     char buffer[65536];
     while (out.size() < count) {
         const ssize_t n = ::read(m_fd, buffer, std::min(sizeof buffer, count - out.size()));
@@ -146,13 +154,10 @@ std::string CReadFile::Read(size_t count)
 
 std::string ReadFileBytes(const std::string& path, size_t maxBytes)
 {
-    CReadFile file(path);
-    const text::CMessage tooLarge = text::Tr("FileIo", "it is larger than %1").arg(describeBytes(maxBytes));
-    if (file.Size() > maxBytes)
-        fail(Action::Open, path, tooLarge);
+    CReadFile file(path, maxBytes);
     std::string contents = file.Read(maxBytes + 1);
-    if (contents.size() > maxBytes)
-        fail(Action::Read, path, tooLarge);
+    if (contents.size() > maxBytes)  // grown since it was opened
+        fail(Action::Read, path, tooLarge(maxBytes));
     return contents;
 }
 

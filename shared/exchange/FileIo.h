@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -21,8 +22,9 @@ constexpr size_t kMaxFileBytes = size_t{64} << 20;
 // swapped in after the check.
 class CReadFile {
 public:
-    // Opens path (symbolic links followed). Throws FileError.
-    explicit CReadFile(const std::string& path);
+    // Opens path (symbolic links followed). A file larger than maxBytes is refused before
+    // anything is read. Throws FileError.
+    explicit CReadFile(const std::string& path, size_t maxBytes = SIZE_MAX);
     ~CReadFile();
     CReadFile(const CReadFile&) = delete;
     CReadFile& operator=(const CReadFile&) = delete;

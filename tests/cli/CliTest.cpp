@@ -67,10 +67,10 @@ TEST_F(CliTest, AFailingStepStopsTheRunAndKeepsWhatCameBefore)
         const char* message;
     } cases[] = {
         {{"--length", "5000", "--design"}, "--design: filter length: Please enter an integer between 1 and 4096.\n"},
-        {{"--type", "bandpass", "--low", "0.1", "--design"}, "--design: high cut-off: Please enter a number between 0.1 and 0.5.\n"},
+        {{"--type", "bandpass", "--low", "0.1", "--design"}, "--design: high cut-off: Please enter a number greater than 0.1 and at most 0.5.\n"},
         {{"--attenuation", "inf", "--design"}, "--design: attenuation: Please enter a number between 0 and 1000.\n"},
         {{"--estimate", "0", "60", "0.05"}, "--estimate: in-band ripple: No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.\n"},
-        {{"--sample-rate", "-1"}, "--sample-rate: sample rate: Please enter a number between 0 and 1e+12.\n"},
+        {{"--sample-rate", "-1"}, "--sample-rate: sample rate: Please enter 0 for none or a number between 0.001 and 1e+12.\n"},
         {{"--coefficients", "missing.txt"}, "--coefficients: cannot open \"missing.txt\": No such file or directory\n"},
         {{"--save", "no/such/folder.flt"}, "--save: cannot create \"no/such/folder.flt\": No such file or directory\n"},
         {{"--type", "bandpass", "--bands", "0.2,0.25", "--equiripple"}, "--equiripple: --bands gives 2 edge(s); this filter type needs 4\n"},

@@ -62,7 +62,51 @@ std::string WithDouble(const std::string& bytes, size_t offset, double value)
     return changed;
 }
 
+// A document of a low pass with nIdeal, nCoef and nResponse elements, the coefficients
+// 0, 1, 2 ..., the other arrays 0; the counts as announced, the arrays as given.
+std::string DocumentWithCounts(int32_t nIdeal, int32_t nCoef, int32_t nResponse, int32_t nWritten)
+{
+    std::string bytes(44, '\0');
+    const double header[] = {0.123456789, 0.25, 0.5, 60.0};
+    std::memcpy(&bytes[0], &header[0], 8);
+    std::memcpy(&bytes[8], &nCoef, 4);
+    std::memcpy(&bytes[16], &header[1], 24);
+    std::memcpy(&bytes[40], &nIdeal, 4);
+    bytes.append(8 * static_cast<size_t>(std::min(nIdeal, nWritten)), '\0');
+    bytes.append(reinterpret_cast<const char*>(&nCoef), 4);
+    for (int32_t i = 0; i < std::min(nCoef, nWritten); ++i) {
+        const double value = i;
+        bytes.append(reinterpret_cast<const char*>(&value), 8);
+    }
+    bytes.append(reinterpret_cast<const char*>(&nResponse), 4);
+    return bytes.append(16 * static_cast<size_t>(std::min(nResponse, nWritten)), '\0');
+}
+
 }  // namespace
+
+TEST_F(CliTest, ADocumentOfMoreElementsThanTheWorkbenchTakesIsRefusedBeforeTheyAreRead)
+{
+    const struct {
+        int32_t nIdeal, nCoef, nResponse;
+        const char* message;
+    } cases[] = {
+        {65536, 31, 124, "the file announces 65536 elements of the ideal response; the workbench takes at most 65535"},
+        {31, 67108865, 124, "the file announces 67108865 elements of the coefficients; the workbench takes at most 65535"},
+        {31, 31, 262141, "the file announces 262141 elements of the response; the workbench takes at most 262140"},
+    };
+    for (const auto& c : cases) {
+        exchange::WriteFileAtomically(folder / "big.flt", DocumentWithCounts(c.nIdeal, c.nCoef, c.nResponse, 31));
+        const RunResult result = Cli({"big.flt", "--info"});
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.err, std::string("filter-cli: open: cannot open \"big.flt\": ") + c.message + "\n");
+    }
+    // The largest arrays load whole, through every piece the file is read in.
+    exchange::WriteFileAtomically(folder / "largest.flt", DocumentWithCounts(65535, 65535, 262140, 262140));
+    const std::vector<double> printed = Printed({"largest.flt", "--print"});
+    ASSERT_EQ(printed.size(), 65535u);
+    for (size_t i = 0; i < printed.size(); ++i)
+        ASSERT_EQ(printed[i], static_cast<double>(i));
+}
 
 TEST_F(CliTest, ReadersRefuseWhatIsNoRegularFileOrTooLargeWithOneLineAtOnce)
 {
@@ -135,8 +179,9 @@ TEST_F(CliTest, WritersLeaveWhatIsNoRegularFileAloneAndTakeTheLongestNames)
     EXPECT_EQ(Cli(kLowPass31 + std::vector<std::string>{"--export-text", longest.substr(1) + "t"}).status, 0);
     EXPECT_EQ(folder.Entries(), (std::set<std::string>{longest, longest.substr(1) + "t", longestWithRequirements,
                                     longestWithRequirements + ".requirements.json"}));
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--export-text", ""}, {"--save", ""}, {"--coefficients", ""}, {"", "--info"}}) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{"--export-text", ""},
+             {"--save", ""}, {"--coefficients", ""}, {"", "--info"}, {"--export", "full", ""}, {"--export", "csv", ""},
+             {"--export", "q15", ""}, {"--export", "display", ""}}) {
         const RunResult result = Cli(kLowPass31 + args);
         EXPECT_EQ(result.status, 1) << result.err;
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;

@@ -2,14 +2,18 @@
 
 #include "TempFolder.h"
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace {
 
@@ -21,22 +25,49 @@ std::string contentsOf(const std::string& path)
     return text.str();
 }
 
-[[noreturn]] void runChild(const std::string& program, const std::vector<std::string>& args,
-    const std::string& cwd, const TempFolder& capture)
+// The environment of this process with the changes applied, as "NAME=value" words.
+std::vector<std::string> environmentWith(const std::map<std::string, std::optional<std::string>>& changes)
 {
+    std::vector<std::string> words;
+    for (char** variable = environ; *variable; ++variable) {
+        const std::string word = *variable;
+        if (!changes.count(word.substr(0, word.find('='))))
+            words.push_back(word);
+    }
+    for (const auto& [name, value] : changes)
+        if (value)
+            words.push_back(name + "=" + *value);
+    return words;
+}
+
+std::vector<char*> pointersTo(std::vector<std::string>& words)
+{
+    std::vector<char*> pointers;
+    for (std::string& word : words)
+        pointers.push_back(word.data());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+[[noreturn]] void runChild(const std::string& program, const std::vector<std::string>& args,
+    const std::string& cwd, const TempFolder& capture, const RunOptions& options)
+{
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP})  // as a shell in a terminal starts it
+        ::signal(signal, SIG_DFL);
+    const struct rlimit limit = {options.nAddressSpaceBytes, options.nAddressSpaceBytes};
+    if (options.nAddressSpaceBytes != 0 && ::setrlimit(RLIMIT_AS, &limit) != 0)
+        ::_exit(127);
+    const std::string output = options.strOutput.empty() ? capture / "out" : options.strOutput;
     const int in = ::open("/dev/null", O_RDONLY);
-    const int out = ::open((capture / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int out = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int err = ::open((capture / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (in < 0 || out < 0 || err < 0 || ::dup2(in, 0) < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0
         || ::chdir(cwd.c_str()) != 0)
         ::_exit(127);
     std::vector<std::string> words{program};
     words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
-    ::execv(program.c_str(), argv.data());
+    std::vector<std::string> environment = environmentWith(options.environment);
+    ::execve(program.c_str(), pointersTo(words).data(), pointersTo(environment).data());
     ::_exit(127);
 }
 
@@ -70,17 +101,21 @@ std::string ProgramBesideTest(const std::string& name)
 }
 
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-    const std::string& cwd)
+    const std::string& cwd, const RunOptions& options)
 {
     TempFolder capture;
     const pid_t pid = ::fork();
     if (pid == 0)
-        runChild(program, args, cwd, capture);
+        runChild(program, args, cwd, capture, options);
     const bool ended = awaitEnd(pid, kRunDeadline);
     int status = 0;
-    ::waitpid(pid, &status, 0);
+    struct rusage usage {};
+    while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
     RunResult result;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    result.peakKiB = usage.ru_maxrss;
     result.out = contentsOf(capture / "out");
     result.err = (ended ? "" : "[killed: still running after the test's deadline]\n") + contentsOf(capture / "err");
     return result;

@@ -122,14 +122,17 @@ TEST_F(PassBandDialog, FieldsAreCheckedInExchangeOrderAndOnlyTheFirstBadOneIsRep
     EXPECT_EQ(data.m_dHigh, 0.5);  // not exchanged for a low pass
 }
 
-TEST_F(PassBandDialog, BandTypesNeedAHighCutOffBetweenLowAndHalf)
+TEST_F(PassBandDialog, BandTypesNeedAHighCutOffAboveLowUpToHalf)
 {
     Fill("0.1", "64", "50");
     ChooseType(2);
-    EXPECT_EQ(pressOk(*m_dialog), "Please enter a number between 0.1 and 0.5.");  // left empty
+    EXPECT_EQ(pressOk(*m_dialog), "Please enter a number greater than 0.1 and at most 0.5.");  // left empty
     ExpectRefusedAt(IDC_HIGHCUT);
-    Edit(IDC_HIGHCUT)->setText("0.05");
-    EXPECT_EQ(pressOk(*m_dialog), "Please enter a number between 0.1 and 0.5.");
+    for (const char* bad : {"0.05", "0.1", "0.51"}) {  // 0.1: a band of no width
+        Edit(IDC_HIGHCUT)->setText(bad);
+        EXPECT_EQ(pressOk(*m_dialog), "Please enter a number greater than 0.1 and at most 0.5.") << bad;
+        ExpectRefusedAt(IDC_HIGHCUT);
+    }
     Edit(IDC_HIGHCUT)->setText("0.2");
     EXPECT_EQ(pressOk(*m_dialog), "");
     EXPECT_EQ(m_dialog->GetData().m_nType, 2);
@@ -183,9 +186,9 @@ TEST(SampleRateDialog, TakesHertzOrNothingAndRefusesTheRest)
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Sampling Frequency");
     EXPECT_EQ(dialog.GetEdit()->text(), "48000");
-    for (const char* bad : {"-5", "abc", "2e12"}) {
+    for (const char* bad : {"-5", "abc", "2e12", "1e-308"}) {
         dialog.GetEdit()->setText(bad);
-        EXPECT_EQ(pressOk(dialog), "Please enter a number between 0 and 1e+12.") << bad;
+        EXPECT_EQ(pressOk(dialog), "Please enter 0 for none or a number between 0.001 and 1e+12.") << bad;
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     dialog.GetEdit()->setText("44100");

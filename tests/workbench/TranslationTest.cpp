@@ -16,6 +16,7 @@
 #include <QXmlStreamReader>
 #include <fstream>
 #include <map>
+#include <new>
 #include <set>
 
 namespace {
@@ -159,6 +160,23 @@ protected:
         WorkbenchTest::SetUp();
     }
 };
+
+// An object whose every event fails for want of memory.
+class CFailingObject : public QObject {
+public:
+    bool event(QEvent*) override { throw std::bad_alloc(); }
+};
+
+TEST_P(LanguageTest, AFailureLeavingAnEventHandlerIsShownAndTheWorkbenchGoesOn)
+{
+    CMessageWatch box;
+    CFailingObject failing;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&failing, &event));
+    EXPECT_EQ(box.Text(), GetParam() == WorkbenchLanguage::Japanese ? QString("メモリが足りません。") : QString("Not enough memory."));
+    DesignLowPass();
+    EXPECT_EQ(Doc().m_nLength, 31);
+}
 
 TEST_P(LanguageTest, NoMenuHasTwoItemsOfOneMnemonic)
 {

@@ -7,6 +7,7 @@
 #include "CFilterDoc.h"
 #include "CMainFrame.h"
 #include "CPassBandDlg.h"
+#include "GuardedApplication.h"
 #include "ModalWatch.h"
 #include "Resource.h"
 
@@ -22,8 +23,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// The test program's application object, made on first use, with its settings in a
-// temporary folder.
+// The test program's application object, made on first use as the workbench makes its
+// own, with its settings in a temporary folder.
 inline QApplication& TestApplication()
 {
     static int argc = 1;
@@ -33,7 +34,7 @@ inline QApplication& TestApplication()
     static QTemporaryDir settingsDir;
     if (!application) {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        application = new QApplication(argc, argv);
+        application = new CGuardedApplication(argc, argv);
         CModalGuard::Start();
         QApplication::setApplicationName("filter-test");
         QApplication::setApplicationDisplayName("Filter");

@@ -218,22 +218,6 @@
         <translation>These coefficients cannot be exported: %1.</translation>
     </message>
     <message>
-        <source> bits</source>
-        <translation> bits</translation>
-    </message>
-    <message>
-        <source>from the file&apos;s name</source>
-        <translation>from the file&apos;s name</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Name:</translation>
-    </message>
-    <message>
-        <source>Word length:</source>
-        <translation>Word length:</translation>
-    </message>
-    <message>
         <source>NumPy array (.npy, float64)</source>
         <translation>NumPy array (.npy, float64)</translation>
     </message>
@@ -256,6 +240,22 @@
     <message>
         <source>Hex words for $readmemh (.hex)</source>
         <translation>Hex words for $readmemh (.hex)</translation>
+    </message>
+    <message>
+        <source> bits</source>
+        <translation> bits</translation>
+    </message>
+    <message>
+        <source>from the file&apos;s name</source>
+        <translation>from the file&apos;s name</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Word length:</source>
+        <translation>Word length:</translation>
     </message>
 </context>
 <context>
@@ -362,6 +362,10 @@
     <message>
         <source>The minimum-phase filter could not be rebuilt from the zeros.</source>
         <translation>The minimum-phase filter could not be rebuilt from the zeros.</translation>
+    </message>
+    <message>
+        <source>The coefficients were not installed: %1.</source>
+        <translation>The coefficients were not installed: %1.</translation>
     </message>
     <message>
         <source>Designing and measuring %1 taps...</source>
@@ -848,6 +852,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <translation>the line holds more values than the header&apos;s %1 columns</translation>
     </message>
     <message>
+        <source>the first line holds more than %1 names</source>
+        <translation>the first line holds more than %1 names</translation>
+    </message>
+    <message>
         <source>more than %1 values</source>
         <translation>more than %1 values</translation>
     </message>
@@ -868,8 +876,55 @@ Install them as the filter&apos;s coefficients?</translation>
         <translation>the text holds no number</translation>
     </message>
     <message>
-        <source>the scale shift makes a value too large for a double</source>
-        <translation>the scale shift makes a value too large for a double</translation>
+        <source>the scale shift</source>
+        <translation>the scale shift</translation>
+    </message>
+    <message>
+        <source>the time reversal</source>
+        <translation>the time reversal</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>the length</translation>
+    </message>
+    <message>
+        <source>%1 defines %2 a second time (first on line %3)</source>
+        <translation>%1 defines %2 a second time (first on line %3)</translation>
+    </message>
+    <message>
+        <source>the length %1 is not a whole number</source>
+        <translation>the length %1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number, as an element of %2 must be</source>
+        <translation>%1 is not a whole number, as an element of %2 must be</translation>
+    </message>
+    <message>
+        <source>%1 is outside the range of %2, %3 to %4</source>
+        <translation>%1 is outside the range of %2, %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 values, but the text holds %3</source>
+        <translation>%1 gives %2 values, but the text holds %3</translation>
+    </message>
+    <message>
+        <source>the array is declared with %1 elements, but holds %2</source>
+        <translation>the array is declared with %1 elements, but holds %2</translation>
+    </message>
+    <message>
+        <source>%1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>%1 is beyond ±%2, the largest magnitude a coefficient may have</translation>
+    </message>
+    <message>
+        <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
+        <translation>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientText</name>
+    <message>
+        <source>coefficient %1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>coefficient %1 is beyond ±%2, the largest magnitude a coefficient may have</translation>
     </message>
 </context>
 <context>
@@ -881,6 +936,21 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Please enter an integer between %1 and %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogData</name>
+    <message>
+        <source>Please enter a number greater than %1 and at most 0.5.</source>
+        <translation>Please enter a number greater than %1 and at most 0.5.</translation>
+    </message>
+    <message>
+        <source>Please enter 0 for none or a number between %1 and %2.</source>
+        <translation>Please enter 0 for none or a number between %1 and %2.</translation>
+    </message>
+    <message>
+        <source>The pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter.</source>
+        <translation>The pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter.</translation>
     </message>
 </context>
 <context>
@@ -983,6 +1053,17 @@ Install them as the filter&apos;s coefficients?</translation>
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>not enough memory</translation>
+    </message>
+    <message>
+        <source>an unexpected failure</source>
+        <translation>an unexpected failure</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>it is not a regular file</source>
@@ -1063,6 +1144,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
         <translation>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</translation>
     </message>
+    <message>
+        <source>the pass band holds none of the frequency points of the design</source>
+        <translation>the pass band holds none of the frequency points of the design</translation>
+    </message>
 </context>
 <context>
     <name>FilterDocFile</name>
@@ -1114,6 +1199,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>the file is damaged: %1 is not finite</source>
         <translation>the file is damaged: %1 is not finite</translation>
     </message>
+    <message>
+        <source>the file announces %1 elements of %2; the workbench takes at most %3</source>
+        <translation>the file announces %1 elements of %2; the workbench takes at most %3</translation>
+    </message>
 </context>
 <context>
     <name>FixedPoint</name>
@@ -1160,6 +1249,13 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>coefficients as large as %1 cannot be scaled into Q%2: the scaling or the response they need leaves the range of a double</source>
         <translation>coefficients as large as %1 cannot be scaled into Q%2: the scaling or the response they need leaves the range of a double</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <source>cannot write the standard output: %1</source>
+        <translation>cannot write the standard output: %1</translation>
     </message>
 </context>
 <context>

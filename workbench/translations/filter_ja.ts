@@ -218,22 +218,6 @@
         <translation>この係数は書き出せません: %1。</translation>
     </message>
     <message>
-        <source> bits</source>
-        <translation> ビット</translation>
-    </message>
-    <message>
-        <source>from the file&apos;s name</source>
-        <translation>ファイル名から</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>名前:</translation>
-    </message>
-    <message>
-        <source>Word length:</source>
-        <translation>語長:</translation>
-    </message>
-    <message>
         <source>NumPy array (.npy, float64)</source>
         <translation>NumPy 配列 (.npy、float64)</translation>
     </message>
@@ -256,6 +240,22 @@
     <message>
         <source>Hex words for $readmemh (.hex)</source>
         <translation>$readmemh 用の 16 進ワード (.hex)</translation>
+    </message>
+    <message>
+        <source> bits</source>
+        <translation> ビット</translation>
+    </message>
+    <message>
+        <source>from the file&apos;s name</source>
+        <translation>ファイル名から</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>Word length:</source>
+        <translation>語長:</translation>
     </message>
 </context>
 <context>
@@ -362,6 +362,10 @@
     <message>
         <source>The minimum-phase filter could not be rebuilt from the zeros.</source>
         <translation>零点から最小位相フィルタを組み立てられませんでした。</translation>
+    </message>
+    <message>
+        <source>The coefficients were not installed: %1.</source>
+        <translation>係数を設定しませんでした: %1。</translation>
     </message>
     <message>
         <source>Designing and measuring %1 taps...</source>
@@ -848,6 +852,10 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>行の値が見出しの %1 列より多くあります</translation>
     </message>
     <message>
+        <source>the first line holds more than %1 names</source>
+        <translation>1 行目の名前が %1 個を超えています</translation>
+    </message>
+    <message>
         <source>more than %1 values</source>
         <translation>値が %1 個を超えています</translation>
     </message>
@@ -868,8 +876,55 @@ Install them as the filter&apos;s coefficients?</source>
         <translation>テキストに数値がありません</translation>
     </message>
     <message>
-        <source>the scale shift makes a value too large for a double</source>
-        <translation>スケールシフトで値が double で表せないほど大きくなります</translation>
+        <source>the scale shift</source>
+        <translation>スケールシフト</translation>
+    </message>
+    <message>
+        <source>the time reversal</source>
+        <translation>時間反転</translation>
+    </message>
+    <message>
+        <source>the length</source>
+        <translation>長さ</translation>
+    </message>
+    <message>
+        <source>%1 defines %2 a second time (first on line %3)</source>
+        <translation>%1 が%2を再び定義しています (最初の定義は %3 行)</translation>
+    </message>
+    <message>
+        <source>the length %1 is not a whole number</source>
+        <translation>長さ %1 が整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number, as an element of %2 must be</source>
+        <translation>%1 が整数ではありません。%2 の要素は整数でなければなりません</translation>
+    </message>
+    <message>
+        <source>%1 is outside the range of %2, %3 to %4</source>
+        <translation>%1 が %2 の範囲 %3 から %4 の外にあります</translation>
+    </message>
+    <message>
+        <source>%1 gives %2 values, but the text holds %3</source>
+        <translation>%1 は値の数を %2 としていますが、テキストには %3 個あります</translation>
+    </message>
+    <message>
+        <source>the array is declared with %1 elements, but holds %2</source>
+        <translation>配列は要素数 %1 で宣言されていますが、値は %2 個あります</translation>
+    </message>
+    <message>
+        <source>%1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>%1 が係数の大きさの上限 ±%2 を超えています</translation>
+    </message>
+    <message>
+        <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
+        <translation>%1 × 2^%2 が係数の大きさの上限 ±%3 を超えています</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientText</name>
+    <message>
+        <source>coefficient %1 is beyond ±%2, the largest magnitude a coefficient may have</source>
+        <translation>係数 %1 が係数の大きさの上限 ±%2 を超えています</translation>
     </message>
 </context>
 <context>
@@ -881,6 +936,21 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>%1 から %2 までの整数を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>DialogData</name>
+    <message>
+        <source>Please enter a number greater than %1 and at most 0.5.</source>
+        <translation>%1 より大きく 0.5 以下の数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Please enter 0 for none or a number between %1 and %2.</source>
+        <translation>指定しない場合は 0 を、それ以外は %1 から %2 までの数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>The pass band holds none of the %1 frequency points the design samples; widen it or lengthen the filter.</source>
+        <translation>通過域に設計で使う %1 個の周波数点が一つも入りません。通過域を広げるかフィルタを長くしてください。</translation>
     </message>
 </context>
 <context>
@@ -983,6 +1053,17 @@ Install them as the filter&apos;s coefficients?</source>
     </message>
 </context>
 <context>
+    <name>Failure</name>
+    <message>
+        <source>not enough memory</source>
+        <translation>メモリが足りません</translation>
+    </message>
+    <message>
+        <source>an unexpected failure</source>
+        <translation>予期しない失敗が起きました</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>it is not a regular file</source>
@@ -1063,6 +1144,10 @@ Install them as the filter&apos;s coefficients?</source>
         <source>The estimated filter length, about %1, exceeds %2; allow a wider transition band, more ripple or less attenuation.</source>
         <translation>推定フィルタ長は約 %1 で、%2 を超えます。遷移帯域幅を広げるか、リップルを大きくするか、減衰量を小さくしてください。</translation>
     </message>
+    <message>
+        <source>the pass band holds none of the frequency points of the design</source>
+        <translation>通過域に設計の周波数点が一つも入りません</translation>
+    </message>
 </context>
 <context>
     <name>FilterDocFile</name>
@@ -1114,6 +1199,10 @@ Install them as the filter&apos;s coefficients?</source>
         <source>the file is damaged: %1 is not finite</source>
         <translation>ファイルが壊れています: %1が有限の値ではありません</translation>
     </message>
+    <message>
+        <source>the file announces %1 elements of %2; the workbench takes at most %3</source>
+        <translation>ファイルは%2の要素数を %1 としていますが、扱えるのは %3 までです</translation>
+    </message>
 </context>
 <context>
     <name>FixedPoint</name>
@@ -1160,6 +1249,13 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>coefficients as large as %1 cannot be scaled into Q%2: the scaling or the response they need leaves the range of a double</source>
         <translation>%1 ほど大きな係数は Q%2 に収められません: 必要なスケーリングまたは応答が倍精度の範囲を超えます</translation>
+    </message>
+</context>
+<context>
+    <name>GuardedApplication</name>
+    <message>
+        <source>cannot write the standard output: %1</source>
+        <translation>標準出力に書き込めません: %1</translation>
     </message>
 </context>
 <context>

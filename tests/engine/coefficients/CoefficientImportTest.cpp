@@ -76,7 +76,7 @@ TEST(CoefficientImport, RefusalsNameLineAndColumn)
         {"1 /* open", "line 1, column 3: the comment \"/*\" is not closed"},
         {"1 /*/ 2", "line 1, column 3: the comment \"/*\" is not closed"},
         {"  #define X_SCALE_SHIFT 2000\n1", "line 1, column 3: the scale shift \"2000\" is not a whole number from 0 to 1024"},
-        {"#define X_SCALE_SHIFT 1024\n1e300", "line 1, column 1: the scale shift makes a value too large for a double"},
+        {"#define X_SCALE_SHIFT 1024\n1", "line 2, column 1: \"1\" times 2^1024 is beyond \u00b11e+100, the largest magnitude a coefficient may have"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(refusal(c.text), c.message) << c.text;
@@ -89,6 +89,21 @@ TEST(CoefficientImport, TakesAtMost65535Values)
         text += "0\n";
     EXPECT_EQ(ParseCoefficientText(text).GetSize(), kMaxFilterLength);
     EXPECT_EQ(refusal(text + "  1\n"), "line 65536, column 3: more than 65535 values");
+}
+
+TEST(CoefficientImport, AFirstLineOfMoreNamesThanValuesIsRefusedWhereItPassesThem)
+{
+    std::string names = "a", row = "0";
+    for (int i = 1; i < kMaxFilterLength; ++i) {
+        names += ",a";
+        row += i + 1 == kMaxFilterLength ? ",0.5" : ",0";
+    }
+    EXPECT_EQ(read(names + "\n" + row + "\n"), std::vector<double>{0.5});  // the most columns a header may name
+    EXPECT_EQ(refusal(names + ",a\n" + row), "line 1, column 131070: the first line holds more than 65535 names");
+    std::string words = "a";
+    for (int i = 1; i <= kMaxFilterLength; ++i)
+        words += " a";
+    EXPECT_EQ(refusal(words + "\n1"), "line 1, column 131071: the first line holds more than 65535 names");
 }
 
 TEST(CoefficientImport, AMillionBlanksBeforeANumberAreJustBlanks)

@@ -61,7 +61,7 @@ TEST(PassBandDesign, SamplesTheIdealResponseAtTheListedBins)
         {BandElimination, 64, 0.1, 0.2, bandStop},
         {LowPass, 8, 0.5, 0.5, range(0, 7)},
         {LowPass, 16, 0.0, 0.5, {0}},
-        {BandPass, 32, 0.2, 0.2, {}},
+        {HighPass, 16, 0.46, 0.5, {8}},
     };
     for (const IdealCase& c : cases) {
         SCOPED_TRACE("type " + std::to_string(c.type) + ", N " + std::to_string(c.n));
@@ -121,6 +121,10 @@ TEST(PassBandDesign, RefusesArgumentsOutsideTheirRanges)
     EXPECT_THROW(DesignPassBand(LowPass, 31, 0.25, 0.5, nan), std::invalid_argument);
     EXPECT_THROW(DesignPassBand(LowPass, 31, 0.25, 0.5, 1000.5), std::invalid_argument);
     EXPECT_THROW(DesignPassBand(LowPass, 65536, 0.25, 0.5, 60.0), std::invalid_argument);
+    // Pass bands that hold no bin: every coefficient would be 0.
+    EXPECT_THROW(DesignPassBand(BandPass, 32, 0.2, 0.2, 60.0), std::invalid_argument);
+    EXPECT_THROW(DesignPassBand(BandPass, 31, 0.2, 0.22, 60.0), std::invalid_argument);  // kL = kH = 6
+    EXPECT_THROW(DesignPassBand(HighPass, 31, 0.49, 0.5, 60.0), std::invalid_argument);  // kL + 1 = N - kL
     EXPECT_NO_THROW(DesignPassBand(LowPass, 31, 0.25, 1e300, 1000.0));
 }
 

@@ -32,7 +32,11 @@ TEST(PassBandDialogData, ChecksTheFieldsInExchangeOrder)
         {{"0.25", "1", "nan", "", 0}, IDC_ATTENUATION},
         {{"0.25", "31", "60", "", BandPass}, IDC_HIGHCUT},
         {{"0.25", "31", "60", "0.2", BandElimination}, IDC_HIGHCUT},
-        {{"0.25", "31", "60", "0.25", BandPass}, 0},
+        {{"0.25", "31", "60", "0.25", BandPass}, IDC_HIGHCUT},  // a band of no width
+        {{"0.25", "31", "60", "0.25", BandElimination}, IDC_HIGHCUT},
+        {{"0.25", "31", "60", "0.255", BandPass}, IDC_HIGHCUT},  // 31 f: 7.75 and 7.9, no bin between
+        {{"0.25", "31", "60", "0.26", BandPass}, 0},
+        {{"0.49", "31", "60", "", HighPass}, IDC_LOWCUT},  // bins 16 .. 15: none
         {{"0.25", "31", "60", "junk", HighPass}, 0},
     };
     for (const auto& c : cases) {

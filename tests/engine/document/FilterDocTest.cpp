@@ -160,6 +160,13 @@ TEST_F(FilterDocTest, SetCoefficientsKeepsTheDesignParameters)
     EXPECT_EQ(doc.m_pIdeal->GetSize(), 64);
     EXPECT_EQ((*doc.m_pIdeal)[32], ideal[32]);
     EXPECT_TRUE(doc.IsModified());
+    // Values beyond what the response can hold (the data form writes whatever it shows)
+    // are refused and change nothing.
+    coef[4] = -1e101;
+    doc.SetCoefficients(coef);
+    EXPECT_EQ(ui.errors.back(), "The coefficients were not installed: coefficient 4 is beyond \u00b11e+100, "
+                                "the largest magnitude a coefficient may have.");
+    EXPECT_EQ((*doc.m_pCoef)[4], 0.0);
 }
 
 TEST_F(FilterDocTest, NewDocumentKeepsTheFilterAndForgetsNameAndModifiedFlag)
@@ -239,7 +246,8 @@ TEST_F(FilterDocTest, RefusesDamagedFilesAndKeepsThePreviousDocument)
     } cases[] = {
         {flippedMarker, "not a filter document"},
         {withInt(40, -1), "negative"},
-        {withInt(292, 100000), "larger than the rest"},
+        {withInt(292, 100000), "takes at most 65535"},
+        {withInt(292, 1000), "larger than the rest"},
         {withInt(544, 125), "larger than the rest"},
         {good.substr(0, 5), "ends early"},
         {good.substr(0, 30), "ends early"},
@@ -265,9 +273,10 @@ TEST_F(FilterDocTest, RefusesDamagedFilesAndKeepsThePreviousDocument)
 
 TEST_F(FilterDocTest, ValuesThatAreNotFiniteAreNeverSaved)
 {
-    CRealArray huge(2);
-    huge[0] = huge[1] = 1e308;  // the response at frequency 0 overflows
-    doc.SetCoefficients(huge);
+    // No command makes such a response (coefficients are held to kMaxCoefficientMagnitude);
+    // the save refuses it all the same.
+    doc.SetCoefficients(CRealArray(2));
+    (*doc.m_pResponse)[0] = CComplex(INFINITY, 0.0);
     exchange::WriteFileAtomically(folder / "kept.flt", "kept");
     try {
         doc.OnSaveDocument(folder / "kept.flt");
