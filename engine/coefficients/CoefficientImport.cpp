@@ -23,13 +23,14 @@ CRealArray ParseCoefficientFile(const std::string& bytes, const std::string& pat
     const std::string extension = extensionOf(path);
     if (IsNpyFile(bytes))
         return ParseNpy(bytes);
+    const std::string_view text = std::string_view(bytes).substr(detail::byteOrderMarkLength(bytes));
     if (detail::equalsIgnoringCase(extension, "json"))
-        return ParseCoefficientJson(bytes);
+        return ParseCoefficientJson(std::string(text));
     if (detail::equalsIgnoringCase(extension, "coe"))
-        return ParseWordFile(bytes, WordFormat::Coe, bits);
+        return ParseWordFile(text, WordFormat::Coe, bits);
     if (detail::equalsIgnoringCase(extension, "mif"))
-        return ParseWordFile(bytes, WordFormat::Mif, bits);
+        return ParseWordFile(text, WordFormat::Mif, bits);
     if (detail::equalsIgnoringCase(extension, "hex"))
-        return ParseWordFile(bytes, WordFormat::Hex, bits);
-    return ParseCoefficientText(bytes);
+        return ParseWordFile(text, WordFormat::Hex, bits);
+    return ParseCoefficientText(bytes);  // which takes a byte-order mark itself
 }

@@ -93,6 +93,9 @@ CToken CTokens::Next()
         while (end < m_text.size() && !EndsWord(end))
             ++end;
     end = std::min(end, m_text.size());
+    for (size_t i = m_pos; i < end; ++i)
+        if (detail::isBinary(m_text[i]))
+            detail::failBinary(detail::placeOf(m_text, i));
     const CToken token{m_text.substr(m_pos, end - m_pos), m_nLine};
     m_pos = end;
     return token;
@@ -376,7 +379,7 @@ CRealArray CWordReader::Read()
 
 }  // namespace
 
-CRealArray ParseWordFile(const std::string& text, WordFormat format, std::optional<int> bits)
+CRealArray ParseWordFile(std::string_view text, WordFormat format, std::optional<int> bits)
 {
     return CWordReader(text, format, bits).Read();
 }

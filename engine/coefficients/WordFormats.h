@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // The coefficients as words of a chosen length for FPGA tools: Xilinx's coefficient file
 // (.coe), Intel's memory initialisation file (.mif) and a list of hex words for Verilog's
@@ -27,5 +28,6 @@ std::string FormatWordFile(const CRealArray& h, WordFormat format, int bits,
 // line that gives it). The word length is the file's own (its comment line; WIDTH for
 // mif), else bits when given; a file with neither is refused. Anything else that
 // is not such a file, a word out of the range of its length, or more than kMaxFilterLength
-// words: CoefficientTextError saying what and, where there is one, on which line.
-CRealArray ParseWordFile(const std::string& text, WordFormat format, std::optional<int> bits);
+// words: CoefficientTextError saying what and, where there is one, on which line; a byte
+// no text holds: "binary content at line L, column C".
+CRealArray ParseWordFile(std::string_view text, WordFormat format, std::optional<int> bits);

@@ -241,3 +241,31 @@ TEST_F(CliTest, ResponseExportOnTheGridAsked)
         EXPECT_FALSE(Exists("bad.csv"));
     }
 }
+
+// The import through the real program, of files as editors and other tools leave them, and
+// of the DSP headers: the padding tap dropped, float32 values read as the floats they are.
+TEST_F(CliTest, ImportTakesFilesAsTheyReallyCome)
+{
+    exchange::WriteFileAtomically(folder / "bom.txt", "\xEF\xBB\xBF" "0.5\n0.25\n");
+    EXPECT_EQ(Printed({"--coefficients", "bom.txt", "--print"}), (std::vector<double>{0.5, 0.25}));
+    exchange::WriteFileAtomically(folder / "nul.txt", std::string("0.5\n0.2\0 5\n", 11));
+    EXPECT_EQ(Cli({"--coefficients", "nul.txt"}).err, "filter-cli: --coefficients: \"nul.txt\": binary content at line 2, column 4\n");
+    exchange::WriteFileAtomically(folder / "comma.txt", "0,5\n0.25\n0.125\n");
+    const RunResult comma = Cli({"--coefficients", "comma.txt"});
+    EXPECT_EQ(comma.status, 2);
+    EXPECT_NE(comma.err.find("line 1, column 1: \"0,5\" is ambiguous"), std::string::npos) << comma.err;
+
+    const RunResult exported = Cli(kLowPass31 + std::vector<std::string>{"--export", "dsp-q15", "q15.h", "--export",
+        "dsp-f32", "f32.h", "--export", "full", "h.txt"});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    const CRealArray h = ParseCoefficientText(exchange::ReadFileBytes(folder / "h.txt"));
+    const std::vector<std::int64_t> q = QuantizeCoefficients(h, 15).values;
+    const std::vector<double> q15 = Printed({"--coefficients", "q15.h", "--print"});
+    ASSERT_EQ(q15.size(), 31u);  // 32 taps in the header, the padding dropped
+    const std::vector<double> f32 = Printed({"--coefficients", "f32.h", "--print"});
+    ASSERT_EQ(f32.size(), 31u);
+    for (size_t n = 0; n < 31; ++n) {
+        EXPECT_EQ(q15[n], static_cast<double>(q[n]) / 32768) << n;
+        EXPECT_TRUE(sameBits(f32[n], static_cast<double>(static_cast<float>(h[static_cast<int>(n)])))) << n;
+    }
+}

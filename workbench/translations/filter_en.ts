@@ -919,6 +919,26 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
         <translation>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</translation>
     </message>
+    <message>
+        <source>the padding</source>
+        <translation>the padding</translation>
+    </message>
+    <message>
+        <source>the padding %1 is not a whole number from 0 to %2</source>
+        <translation>the padding %1 is not a whole number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>%1 zero taps cannot follow these %2 values</source>
+        <translation>%1 zero taps cannot follow these %2 values</translation>
+    </message>
+    <message>
+        <source>%1 is ambiguous where every other line holds one number: a decimal comma, or two values? Write a decimal point, or a blank after the comma</source>
+        <translation>%1 is ambiguous where every other line holds one number: a decimal comma, or two values? Write a decimal point, or a blank after the comma</translation>
+    </message>
+    <message>
+        <source>binary content at line %1, column %2</source>
+        <translation>binary content at line %1, column %2</translation>
+    </message>
 </context>
 <context>
     <name>CoefficientText</name>

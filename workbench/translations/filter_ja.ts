@@ -919,6 +919,26 @@ Install them as the filter&apos;s coefficients?</source>
         <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
         <translation>%1 × 2^%2 が係数の大きさの上限 ±%3 を超えています</translation>
     </message>
+    <message>
+        <source>the padding</source>
+        <translation>詰め物のタップ数</translation>
+    </message>
+    <message>
+        <source>the padding %1 is not a whole number from 0 to %2</source>
+        <translation>詰め物のタップ数 %1 が 0 から %2 までの整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 zero taps cannot follow these %2 values</source>
+        <translation>この %2 個の値の後に %1 個の 0 のタップは続けられません</translation>
+    </message>
+    <message>
+        <source>%1 is ambiguous where every other line holds one number: a decimal comma, or two values? Write a decimal point, or a blank after the comma</source>
+        <translation>ほかの行がみな数値 1 つの中で %1 は曖昧です: 小数点のコンマか、2 つの値か? 小数点はピリオドで書くか、コンマの後に空白を入れてください</translation>
+    </message>
+    <message>
+        <source>binary content at line %1, column %2</source>
+        <translation>%1 行 %2 列にバイナリデータがあります</translation>
+    </message>
 </context>
 <context>
     <name>CoefficientText</name>
