@@ -85,6 +85,8 @@ void CExportDlg::OnFormatChosen()
     m_pBlockSize->setEnabled(IsDspFormat(choice.format));
     m_pBits->setEnabled(IsWordFormat(choice.format));
     m_pName->setEnabled(IsNamedFormat(choice.format));
+    if (m_pOk)
+        OnNameEdited();
     QStringList lines;
     try {
         for (const std::string& line : DescribeExport(m_coefficients, choice, m_requirements))
@@ -98,7 +100,8 @@ void CExportDlg::OnFormatChosen()
 void CExportDlg::OnNameEdited()
 {
     const std::string name = m_pName->text().toStdString();
-    const QString problem = name.empty() ? QString() : QString::fromStdString(CheckExportName(name));
+    const bool counts = IsNamedFormat(GetChoice().format) && !name.empty();
+    const QString problem = counts ? QString::fromStdString(CheckExportName(name)) : QString();
     m_pNameProblem->setText(problem);
     m_pNameProblem->setVisible(!problem.isEmpty());
     m_pOk->setEnabled(problem.isEmpty());

@@ -99,6 +99,7 @@ TEST_F(ExchangeTest, ExportDialogTakesANameAndRefusesOneThatCannotBe)
     DesignLowPass();
     QString problem;
     bool okWithBadName = true;
+    bool okForCsv = false;
     bool nameEnabledForCsv = true;
     CModalWatch<CExportDlg> answer([&](CExportDlg* dialog) {
         dialog->GetFormatBox()->setCurrentIndex(1);  // CSV names nothing
@@ -106,7 +107,11 @@ TEST_F(ExchangeTest, ExportDialogTakesANameAndRefusesOneThatCannotBe)
         dialog->GetFormatBox()->setCurrentIndex(3);  // Q31
         dialog->GetNameEdit()->setText("2nd");
         problem = dialog->GetNameProblem()->text();
-        okWithBadName = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();
+        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        okWithBadName = ok->isEnabled();
+        dialog->GetFormatBox()->setCurrentIndex(1);  // the name counts for no CSV
+        okForCsv = ok->isEnabled();
+        dialog->GetFormatBox()->setCurrentIndex(3);
         dialog->GetNameEdit()->setText("stage1");
         dialog->accept();
     });
@@ -115,6 +120,7 @@ TEST_F(ExchangeTest, ExportDialogTakesANameAndRefusesOneThatCannotBe)
     EXPECT_FALSE(nameEnabledForCsv);
     EXPECT_EQ(problem, "the name must begin with a letter");
     EXPECT_FALSE(okWithBadName);
+    EXPECT_TRUE(okForCsv);
     const std::string header = exchange::ReadFileBytes(Path("coef.h"));
     EXPECT_NE(header.find("static const int32_t stage1[STAGE1_LENGTH] = {"), std::string::npos) << header;
     // The word length counts for the FPGA formats only, and is remembered.
