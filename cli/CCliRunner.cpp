@@ -57,6 +57,7 @@ std::string CCliRunner::Run(const CCliCommand& command)
 // reach the standard output.
 std::string CCliRunner::RunGuarded(const CCliStep& step)
 {
+    errno = 0;
     try {
         RunStep(step);
     } catch (...) {
@@ -266,7 +267,9 @@ void CCliRunner::PrintMeasurement()
 
 std::string FlushOutput(std::ostream& out)
 {
-    errno = 0;
+    // A write that failed before (a long text fills the buffer) left its reason in errno.
+    if (out.good())
+        errno = 0;
     if (out.flush())
         return {};
     const int error = errno;

@@ -4,6 +4,7 @@
 #include "Printable.h"
 #include "Version.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 
@@ -26,6 +27,7 @@ int run(int argc, char** argv)
         return fail(e.what(), 1, " (see filter-cli --help)");
     }
     if (command.bHelp || command.bVersion) {
+        errno = 0;
         std::cout << (command.bHelp ? std::string(UsageText()) : VersionLine("filter-cli"));
         const std::string failure = FlushOutput(std::cout);
         return failure.empty() ? 0 : fail(failure, 2);

@@ -90,17 +90,25 @@ double KaiserTransitionWidth(double attenuation, int n)
 
 CPassBandDesign DesignPassBand(int type, int n, double low, double high, double attenuation)
 {
+    std::optional<CPassBandDesign> design = TryDesignPassBand(type, n, low, high, attenuation);
+    if (!design)
+        throw std::invalid_argument(text::Tr("FilterDesign", "the pass band holds none of the frequency points of the design"));
+    return std::move(*design);
+}
+
+std::optional<CPassBandDesign> TryDesignPassBand(int type, int n, double low, double high, double attenuation)
+{
     checkArguments(type, n, low, high, attenuation);
     CComplexArray spectrum(n);
     fillIdealSpectrum(spectrum, type, low, high);
     if (!holdsABin(spectrum))
-        throw std::invalid_argument(text::Tr("FilterDesign", "the pass band holds none of the frequency points of the design"));
+        return std::nullopt;
     CComplexArray impulse = spectrum.ifft();
     impulse.Shift(n / 2);
     CRealArray ideal = impulse.Real();
     CRealArray coefficients(ideal);
     coefficients.win(Kaizer(n, KaiserBeta(attenuation)));
-    return {std::move(ideal), std::move(coefficients)};
+    return CPassBandDesign{std::move(ideal), std::move(coefficients)};
 }
 
 CLengthEstimate EstimateLength(double ripple, double attenuation, double transition)

@@ -3,6 +3,7 @@
 #include "CRealArray.h"
 #include "FilterLimits.h"
 
+#include <optional>
 #include <string>
 
 // Kaiser window parameter for an out-of-band attenuation of a dB (a >= 0):
@@ -33,6 +34,10 @@ constexpr double kMaxAttenuation = 1000.0;
 // a pass band that holds no bin (all coefficients would be 0): std::invalid_argument with a
 // short reason.
 CPassBandDesign DesignPassBand(int type, int n, double low, double high, double attenuation);
+
+// DesignPassBand where a pass band that holds no bin at length n is no design (nullopt)
+// rather than an error; other bad arguments throw as there.
+std::optional<CPassBandDesign> TryDesignPassBand(int type, int n, double low, double high, double attenuation);
 // True when the pass band of DesignPassBand's type, n, low and high holds at least one of
 // its n bins: a design without one would give all-zero coefficients. Bad arguments, as
 // DesignPassBand takes them: std::invalid_argument.

@@ -48,10 +48,12 @@ double scaleOf(const CRealArray& h)
     return largest > 0.0 ? std::ldexp(1.0, exponent) : 1.0;
 }
 
+// h / scale, element by element: exact for a power of two, where the reciprocal of a
+// subnormal scale would overflow.
 CRealArray divided(const CRealArray& h, double scale)
 {
     CRealArray d(h);
-    d.scale(1.0 / scale);
+    std::transform(h.data(), h.data() + h.GetSize(), d.data(), [scale](double v) { return v / scale; });
     return d;
 }
 

@@ -175,9 +175,10 @@ CShortestResult ShortestPassBand(int type, double low, double high, double atten
 {
     if (maxLength < 1 || maxLength > kMaxFilterLength)
         throw std::invalid_argument("the longest length of a search must be 1 to 65535");
-    DesignPassBand(type, 1, low, high, attenuation);  // refuses bad arguments before any search
+    TryDesignPassBand(type, 1, low, high, attenuation);  // refuses bad arguments before any search
     const CLengthDesign design = [&](int n) -> std::optional<CRealArray> {
-        return DesignPassBand(type, n, low, high, attenuation).coefficients;
+        std::optional<CPassBandDesign> d = TryDesignPassBand(type, n, low, high, attenuation);
+        return d ? std::optional<CRealArray>(std::move(d->coefficients)) : std::nullopt;
     };
     return FindShortest(design, chainOf(1, maxLength, kaiserEstimate(requirements, maxLength)), requirements, progress);
 }
