@@ -33,7 +33,7 @@ std::string sizeOf(const CRealArray* a) { return a ? std::to_string(a->GetSize()
 
 }  // namespace
 
-CCliRunner::CCliRunner(std::ostream& out) : m_out(out), m_doc(m_ui) {}
+CCliRunner::CCliRunner(std::ostream& out) : m_out(out), m_doc(m_ui), m_exchange(std::make_unique<CExchangeFolder>()) {}
 
 std::string CCliRunner::Run(const CCliCommand& command)
 {
@@ -45,6 +45,9 @@ std::string CCliRunner::Run(const CCliCommand& command)
             return "open: " + text::DescribeCurrentException().str();
         }
     }
+    for (const CCliStep& step : command.steps)
+        if (step.strOption == "--exchange-dir")
+            m_exchange = std::make_unique<CExchangeFolder>(step.args[0]);
     for (const CCliStep& step : command.steps) {
         const std::string error = RunGuarded(step);
         if (!error.empty())
@@ -102,8 +105,9 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--points", [](CCliRunner& r, Args a) { r.m_ui.SetResponsePoints(a[0]); }},
         {"--range", [](CCliRunner& r, Args a) { r.m_ui.SetResponseRange(a[0]); }},
         {"--log", [](CCliRunner& r, Args) { r.m_ui.SetResponseLog(); }},
-        {"--zeros", [](CCliRunner& r, Args) { r.PrintZeros(); }},
-        {"--minimum-phase", [](CCliRunner& r, Args) { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }},
+        {"--zeros", [](CCliRunner& r, Args) { r.InExchangeFolder([&r] { r.PrintZeros(); }); }},
+        {"--minimum-phase", [](CCliRunner& r, Args) { r.InExchangeFolder([&r] { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }); }},
+        {"--exchange-dir", [](CCliRunner&, Args) {}},  // taken before the steps run
     };
     kActions.at(step.strOption)(*this, step.args);
 }
@@ -191,6 +195,15 @@ void CCliRunner::PrintEquirippleEstimate()
     if (const std::optional<int> n = m_ui.EstimateEquiripple(m_doc.EquirippleDialogData())) {
         m_out << (m_bJson ? EquirippleEstimateJson(*n) : std::to_string(*n) + "\n");
         m_ui.PassBand().strLength = FormatInt(*n);
+    }
+}
+
+void CCliRunner::InExchangeFolder(const std::function<void()>& work)
+{
+    try {
+        m_exchange->Within(work);
+    } catch (const std::runtime_error& e) {
+        m_ui.ShowError(e.what());
     }
 }
 

@@ -3,6 +3,10 @@
 #include "CCliUi.h"
 #include "CFilterDoc.h"
 #include "CommandLine.h"
+#include "ExchangeFolder.h"
+
+#include <functional>
+#include <memory>
 
 #include <ostream>
 
@@ -25,6 +29,9 @@ private:
     bool NeedFilter();
     void PrintInfo();
     void PrintDisplay();
+    // Runs work (a step that exchanges files with the root finder) in the exchange folder;
+    // a folder that cannot be made or entered is the step's failure.
+    void InExchangeFolder(const std::function<void()>& work);
     void PrintZeros();
     void PrintMeasurement();
     // Runs design command id and prints the length it found when it looked for the shortest.
@@ -41,6 +48,8 @@ private:
     std::ostream& m_out;
     CCliUi m_ui;
     CFilterDoc m_doc;
+    // --exchange-dir's folder, else a private temporary one.
+    std::unique_ptr<CExchangeFolder> m_exchange;
     bool m_bMissed = false;
     bool m_bJson = false;  // the steps print JSON documents (--json)
 };

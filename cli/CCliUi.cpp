@@ -116,16 +116,23 @@ bool CCliUi::TakeBands(int type, std::array<std::string, 4>& edges)
     return true;
 }
 
-bool CCliUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest)
+bool CCliUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest, const CEquirippleAttempt& design)
 {
     const std::optional<CEquirippleTexts> texts = EquirippleTexts(data);
     m_passBand = PassBandFields();
-    if (!std::exchange(m_bShortest, false))
-        return texts && !Refused(ReadEquiripple(*texts, 0.0, data));
-    if (!texts || Refused(ReadEquirippleConditions(*texts, 0.0, data)) || !TookShortest(shortest(data)))
+    if (!texts)
         return false;
-    data.m_nLength = *m_shortest;
-    return true;
+    if (std::exchange(m_bShortest, false)) {
+        if (Refused(ReadEquirippleConditions(*texts, 0.0, data)) || !TookShortest(shortest(data)))
+            return false;
+        data.m_nLength = *m_shortest;
+    } else if (Refused(ReadEquiripple(*texts, 0.0, data))) {
+        return false;
+    }
+    const std::string failure = design(data);
+    if (!failure.empty())
+        ShowError(failure);
+    return failure.empty();
 }
 
 bool CCliUi::DoRequirementsDialog(CRequirements& requirements)

@@ -55,7 +55,10 @@ public:
 
     bool DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
-    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest) override;
+    // Reads the fields as the dialog does (or looks for the shortest length, after
+    // SetShortest), then designs; a refusal or a failed design is recorded and gives false.
+    bool DoEquirippleDialog(
+        CEquirippleData& data, const CEquirippleShortest& shortest, const CEquirippleAttempt& design) override;
     // Takes the --type, --bands, --ripple and --attenuation given so far over those the
     // dialog opens with (the edges as fractions of the sampling frequency).
     bool DoRequirementsDialog(CRequirements& requirements) override;

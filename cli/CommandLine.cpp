@@ -11,7 +11,7 @@ const std::map<std::string, int>& argumentCounts()
         {"--estimate", 3}, {"--type", 1}, {"--length", 1}, {"--low", 1}, {"--high", 1},
         {"--attenuation", 1}, {"--design", 0}, {"--coefficients", 1}, {"--db", 0},
         {"--show", 1}, {"--print", 0}, {"--info", 0}, {"--save", 1}, {"--export-text", 1},
-        {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}, {"--sample-rate", 1},
+        {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}, {"--exchange-dir", 1}, {"--sample-rate", 1},
         {"--measure", 0}, {"--bands", 1}, {"--ripple", 1}, {"--equiripple", 0}, {"--estimate-equiripple", 0},
         {"--shortest", 0}, {"--require", 0}, {"--check", 0}, {"--name", 1}, {"--bits", 1},
         {"--points", 1}, {"--range", 1}, {"--log", 0}};
@@ -23,7 +23,8 @@ const std::string* fileNameOf(const CCliStep& step)
 {
     if (step.strOption == "--export")
         return &step.args[1];
-    const bool named = step.strOption == "--coefficients" || step.strOption == "--save" || step.strOption == "--export-text";
+    const bool named = step.strOption == "--coefficients" || step.strOption == "--save" || step.strOption == "--export-text"
+        || step.strOption == "--exchange-dir";
     return named ? &step.args[0] : nullptr;
 }
 
@@ -143,9 +144,10 @@ steps, run left to right on the one document, each as its menu command does:
                       headers) or variable (m); by default made from the file's name
   --bits B            word length of the next coe, mif and hex exports and imports, 8 to
                       32 (default 16)
-  --zeros             compute the zeros with zsolve in the current folder and print them,
-                      one "re im" pair a line
+  --zeros             compute the zeros with zsolve and print them, one "re im" pair a line
   --minimum-phase     convert the filter to minimum phase
+  --exchange-dir DIR  exchange beta.bin and root.bin with zsolve in the folder DIR and leave
+                      them there (default: a private temporary folder, removed at the end)
   --json              --measure, --info, --estimate, --estimate-equiripple and --zeros print
                       one JSON document each (numbers at full precision, frequencies as
                       fractions and, with --sample-rate, also in Hz under KEY_hz), wherever

@@ -31,7 +31,7 @@ std::unique_ptr<CProcessHandle> CProcessHandle::Start(const std::string& program
     }
     if (errors[0] >= 0)
         ::fcntl(errors[0], F_SETFL, O_NONBLOCK);
-    return std::unique_ptr<CProcessHandle>(new CProcessHandle(pid, errors[0]));
+    return std::unique_ptr<CProcessHandle>(new CProcessHandle(pid, errors[0], options.lineFilter));
 }
 
 CProcessHandle::~CProcessHandle()
@@ -51,7 +51,34 @@ void CProcessHandle::drainErrors()
             continue;
         if (n <= 0)
             return;
-        m_strErrors.append(buffer, std::min(static_cast<size_t>(n), kMaxErrorOutput - m_strErrors.size()));
+        if (!m_lineFilter) {
+            keep(std::string(buffer, static_cast<size_t>(n)));
+            continue;
+        }
+        m_strPartial.append(buffer, static_cast<size_t>(n));
+        takeLines(false);
+    }
+}
+
+void CProcessHandle::keep(const std::string& text)
+{
+    m_strErrors.append(text, 0, std::min(text.size(), kMaxErrorOutput - m_strErrors.size()));
+}
+
+void CProcessHandle::takeLines(bool ended)
+{
+    size_t start = 0;
+    for (size_t end; (end = m_strPartial.find('\n', start)) != std::string::npos; start = end + 1) {
+        const std::string line = m_strPartial.substr(start, end - start);
+        if (!m_lineFilter(line))
+            keep(line + "\n");
+    }
+    m_strPartial.erase(0, start);
+    // A line without end is kept as it is once it could no longer fit, or at the end.
+    if (!m_strPartial.empty() && (ended || m_strPartial.size() > kMaxErrorOutput)) {
+        if (!m_lineFilter(m_strPartial))
+            keep(m_strPartial);
+        m_strPartial.clear();
     }
 }
 
@@ -64,6 +91,8 @@ void CProcessHandle::ended(const int* status)
     if (status && WIFSIGNALED(*status))
         m_nSignal = WTERMSIG(*status);
     drainErrors();
+    if (m_lineFilter)
+        takeLines(true);
 }
 
 bool CProcessHandle::poll()

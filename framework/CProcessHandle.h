@@ -2,6 +2,7 @@
 
 #include "CWaitable.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <sys/types.h>
@@ -11,6 +12,10 @@
 struct CStartOptions {
     int nHandOnFd = -1;           // a descriptor the program receives as its descriptor 3
     bool bCaptureErrors = false;  // collect its standard error for ErrorOutput
+    // With bCaptureErrors: each line the program writes to its standard error (without the
+    // newline) is first offered to this; a line it takes (returns true for) is not kept in
+    // ErrorOutput. It is called on the thread that polls or waits for the program.
+    std::function<bool(const std::string&)> lineFilter;
 };
 
 // A started program, like a process handle: ask whether it still runs, wait for its end,
@@ -43,11 +48,18 @@ public:
     static constexpr size_t kMaxErrorOutput = 4096;
 
 private:
-    CProcessHandle(pid_t pid, int errorPipe) : m_pid(pid), m_errorPipe(errorPipe) {}
+    CProcessHandle(pid_t pid, int errorPipe, std::function<bool(const std::string&)> lineFilter)
+        : m_pid(pid), m_errorPipe(errorPipe), m_lineFilter(std::move(lineFilter))
+    {
+    }
     bool poll();
     // Records the end; status is waitpid's, or null when it could not be collected.
     void ended(const int* status);
     void drainErrors();
+    // Passes the complete lines of m_strPartial (all of it when ended) through the filter
+    // into m_strErrors.
+    void takeLines(bool ended);
+    void keep(const std::string& text);
 
     pid_t m_pid;
     int m_errorPipe;
@@ -55,6 +67,8 @@ private:
     int m_nExitStatus = -1;
     int m_nSignal = 0;
     std::string m_strErrors;
+    std::function<bool(const std::string&)> m_lineFilter;
+    std::string m_strPartial;  // standard error not yet taken line by line
 };
 
 // Where program name is found: beside the running executable first, then in the folder

@@ -20,7 +20,10 @@ class CAbsentUi : public CFilterUi {
 public:
     bool DoPassBandDialog(CPassBandData&, const CPassBandShortest&) override { return false; }
     bool DoLengthEstimateDialog(CLengthEstimateData&) override { return false; }
-    bool DoEquirippleDialog(CEquirippleData&, const CEquirippleShortest&) override { return false; }
+    bool DoEquirippleDialog(CEquirippleData&, const CEquirippleShortest&, const CEquirippleAttempt&) override
+    {
+        return false;
+    }
     bool DoRequirementsDialog(CRequirements&) override { return false; }
     std::string AskTextExportPath(const std::string&) override { return {}; }
     bool DoExportDialog(const CRealArray&, const std::optional<CRequirements>&, CCoefficientExportChoice&) override

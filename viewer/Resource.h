@@ -7,4 +7,5 @@ enum : int {
     ID_VIEW_SHOWALL = 32771,
     ID_FILE_SAVE_IMAGE = 32800,
     ID_EDIT_COPY_IMAGE = 32801,
+    ID_VIEW_SCALE = 32802,
 };

@@ -2,6 +2,7 @@
 
 #include "CZeroplotDoc.h"
 #include "ZPlaneMapping.h"
+#include "ZPlaneScale.h"
 
 #include <QPainter>
 #include <QPen>
@@ -44,13 +45,17 @@ QTransform LogicalToDevice(const CViewport& viewport)
     return QTransform(scale, 0.0, 0.0, -scale, viewport.originX, viewport.originY);
 }
 
-void DrawZPlane(QPainter& painter, const CZeroplotDoc& doc, QSize client, bool printing, const QColor& markerFill)
+void DrawZPlane(
+    QPainter& painter, const CZeroplotDoc& doc, QSize client, bool printing, const QColor& markerFill, bool scale)
 {
     if (!doc.m_pRoots)
         return;
     const double radius = ScaleRadius(*doc.m_pRoots, doc.m_bShowAll == 1);
+    const QTransform transform = LogicalToDevice(Viewport(client.width(), client.height(), printing));
+    if (scale)
+        DrawZPlaneScale(painter, transform, radius, printing);
     painter.save();
-    painter.setTransform(LogicalToDevice(Viewport(client.width(), client.height(), printing)), true);
+    painter.setTransform(transform, true);
     DrawAxesAndUnitCircle(painter, radius);
     DrawMarkers(painter, *doc.m_pRoots, radius, markerFill);
     painter.restore();

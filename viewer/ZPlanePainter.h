@@ -19,7 +19,9 @@ QTransform LogicalToDevice(const CViewport& viewport);
 // when doc holds no zeros; else the axes and the unit circle in blue and every drawable
 // zero as a black circle filled with markerFill, which covers the lines beneath it.
 // printing: the square is 4 times larger, in printer units. Pens are 1 device pixel wide.
-// The painter's pen, brush and transform are as before afterwards.
-void DrawZPlane(QPainter& painter, const CZeroplotDoc& doc, QSize client, bool printing, const QColor& markerFill);
+// scale: the scale (DrawZPlaneScale) behind it all. The painter's transform must be the
+// identity; its pen, brush and transform are as before afterwards.
+void DrawZPlane(QPainter& painter, const CZeroplotDoc& doc, QSize client, bool printing, const QColor& markerFill,
+    bool scale = false);
 
 }  // namespace zplane

@@ -44,7 +44,7 @@ std::vector<CMenuItem> Menus()
             {"P&rint Setup...", ID_FILE_PRINT_SETUP, {}},
             {"", ID_SEPARATOR, {}},
             {"E&xit", ID_APP_EXIT, {}}}},
-        {"&View", 0, {{"Show &All", ID_VIEW_SHOWALL, {}}}},
+        {"&View", 0, {{"Show &All", ID_VIEW_SHOWALL, {}}, {"&Scale", ID_VIEW_SCALE, {}}}},
         {"&Help", 0, {{"&About Zeroplot...", ID_APP_ABOUT, {}}}},
     };
 }
@@ -75,6 +75,7 @@ std::map<int, QString> Prompts()
     return {
         {ID_FILE_SAVE_IMAGE, "Save the picture of the zeros as a PNG or SVG image\nSave Image"},
         {ID_EDIT_COPY_IMAGE, "Copy the picture of the zeros to the clipboard\nCopy Image"},
+        {ID_VIEW_SCALE, "Show radius and angle marks, and read out the zero under the mouse; a click chooses a zero\nScale"},
     };
 }
 

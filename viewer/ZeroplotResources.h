@@ -22,12 +22,12 @@ constexpr int kFrameY = 50;
 constexpr int kFrameWidth = 360;
 constexpr int kFrameHeight = 400;
 
-// File (Save Image, Copy Image, Print, Print Preview, Print Setup, Exit), View (Show All),
-// Help (About).
+// File (Save Image, Copy Image, Print, Print Preview, Print Setup, Exit), View (Show All,
+// Scale), Help (About).
 std::vector<CMenuItem> Menus();
 // New, Open, Save, Print, Undo, Cut, Copy, Paste, Next and Previous Pane, Copy Image.
 std::vector<CAccelerator> Accelerators();
-// The prompts "status text\ntool tip" of the picture commands.
+// The prompts "status text\ntool tip" of the picture commands and the scale.
 std::map<int, QString> Prompts();
 // The application icon, 32 x 32 and 16 x 16: axes and unit circle with three zeros.
 QIcon AppIcon();

@@ -98,8 +98,10 @@ void CDataView::PlaceControls()
     m_pShowNext->setGeometry(dialogRect(fm, 123, 16, 42, 14).translated(xMore + yMore, 0));
     m_pWriteData->setGeometry(dialogRect(fm, 180, 16, 50, 14).translated(xMore + yMore, 0));
     m_pReload->setGeometry(dialogRect(fm, 235, 16, 50, 14).translated(xMore + yMore, 0));
-    for (const auto& [text, left, shift] : {std::tuple(tr("X-Axis"), 7, 0), std::tuple(tr("Y-Axis"), 40, xMore)}) {
+    for (const auto& [text, left, shift, box] :
+        {std::tuple(tr("X-Axis"), 7, 0, m_pXAxis), std::tuple(tr("Y-Axis"), 40, xMore, m_pYAxis)}) {
         auto* label = new QLabel(text, this);
+        label->setBuddy(box);  // names the box in a refusal
         QRect rect = dialogRect(fm, left, 8, 22, 8).translated(shift, 0);
         rect.setWidth(std::max(rect.width(), label->sizeHint().width()));  // never clip the text
         label->setGeometry(rect);

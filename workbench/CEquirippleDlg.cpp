@@ -1,6 +1,8 @@
 #include "CEquirippleDlg.h"
 
 #include "DialogButtons.h"
+#include "CWinApp.h"
+#include "DialogOpening.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
 #include "ShortestLengthButton.h"
@@ -12,9 +14,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace {
 
@@ -28,12 +32,19 @@ const char* const kEdgeLabels[4][4] = {
         QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Stop Edge:"), QT_TRANSLATE_NOOP("CEquirippleDlg", "Upper Pass Edge:")},
 };
 
+// Whether two sets of the dialog's texts are the same, field for field.
+bool SameTexts(const CEquirippleTexts& a, const CEquirippleTexts& b)
+{
+    return std::tie(a.nType, a.strEdges, a.strRipple, a.strAttenuation, a.strLength)
+        == std::tie(b.nType, b.strEdges, b.strRipple, b.strAttenuation, b.strLength);
+}
+
 }  // namespace
 
 CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, const CEquirippleShortest& shortest,
-    QWidget* parent)
+    CFilterUi::CEquirippleAttempt design, QWidget* parent)
     : QDialog(parent), m_data(data), m_dSampleRateHz(sampleRateHz), m_pTypes(new QButtonGroup(this)),
-      m_shortest(shortest)
+      m_shortest(shortest), m_design(std::move(design))
 {
     setWindowTitle(tr("Designing Equiripple Filter"));
     const CEquirippleTexts texts = WriteEquiripple(data, sampleRateHz);
@@ -48,6 +59,7 @@ CEquirippleDlg::CEquirippleDlg(const CEquirippleData& data, double sampleRateHz,
     connect(&m_estimateDelay, &QTimer::timeout, this, &CEquirippleDlg::UpdateEstimate);
     OnTypeChosen(texts.nType);
     UpdateEstimate();
+    OpenOnField(this, GetEdit(IDC_EDGE1));
 }
 
 QWidget* CEquirippleDlg::CreateTypeBox(int type)
@@ -74,6 +86,7 @@ QWidget* CEquirippleDlg::CreateEdgeBox(const CEquirippleTexts& texts, double sam
         m_edgeLabels[static_cast<size_t>(i)] = new QLabel;
         grid->addWidget(m_edgeLabels[static_cast<size_t>(i)], i, 0);
         grid->addWidget(AddEdit(IDC_EDGE1 + i, texts.strEdges[static_cast<size_t>(i)]), i, 1);
+        m_edgeLabels[static_cast<size_t>(i)]->setBuddy(GetEdit(IDC_EDGE1 + i));  // names the field in a refusal
     }
     grid->addWidget(new QLabel(sampleRateHz > 0.0 ? tr("Hz") : tr("As per Sampling Frequency")), 4, 0, 1, 2);
     return box;
@@ -82,14 +95,17 @@ QWidget* CEquirippleDlg::CreateEdgeBox(const CEquirippleTexts& texts, double sam
 QLayout* CEquirippleDlg::CreateConditionForm(const CEquirippleTexts& texts)
 {
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(tr("Inband Ripple:")), 0, 0);
-    grid->addWidget(AddEdit(IDC_RIPPLE, texts.strRipple), 0, 1);
+    const std::pair<QString, int> rows[] = {{tr("Inband Ripple:"), IDC_RIPPLE}, {tr("Outband Attn.:"), IDC_ATTENUATION},
+        {tr("Filter Length:"), IDC_LENGTH}};
+    const std::string values[] = {texts.strRipple, texts.strAttenuation, texts.strLength};
+    for (int row = 0; row < 3; ++row) {
+        auto* label = new QLabel(rows[row].first);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(AddEdit(rows[row].second, values[row]), row, 1);
+        label->setBuddy(GetEdit(rows[row].second));  // names the field in a refusal
+    }
     grid->addWidget(new QLabel(tr("dB")), 0, 2);
-    grid->addWidget(new QLabel(tr("Outband Attn.:")), 1, 0);
-    grid->addWidget(AddEdit(IDC_ATTENUATION, texts.strAttenuation), 1, 1);
     grid->addWidget(new QLabel(tr("dB")), 1, 2);
-    grid->addWidget(new QLabel(tr("Filter Length:")), 2, 0);
-    grid->addWidget(AddEdit(IDC_LENGTH, texts.strLength), 2, 1);
     m_pTakeEstimate = new QPushButton(tr("Use Estimate"));
     m_pTakeEstimate->setObjectName(QString("IDC_%1").arg(IDC_ESTIMATE));
     m_pTakeEstimate->setAutoDefault(false);
@@ -141,22 +157,59 @@ void CEquirippleDlg::UpdateEstimate()
     CWaitCursor cursor;
     const std::optional<CLengthEstimate> estimate = EquirippleEstimateOf(CurrentTexts(), m_dSampleRateHz);
     m_nEstimate = estimate && estimate->strError.empty() ? estimate->nLength : 0;
+    m_nEstimatedLength = estimate ? estimate->nLength : 0;
     if (estimate && !estimate->strError.empty())
         m_pEstimate->setText(QString::fromStdString(estimate->strError));
     else
         m_pEstimate->setText(
             tr("Estimated Length: %1").arg(m_nEstimate > 0 ? QString::number(m_nEstimate) : QStringLiteral("-")));
     m_pTakeEstimate->setEnabled(m_nEstimate > 0);
+    GrowToFit();
 }
 
-void CEquirippleDlg::TakeEstimate()
+// A longer estimate line (a refusal wraps to more lines) grows the dialog, so that its last
+// lines never hide behind the buttons; the dialog does not shrink under the user's hands.
+void CEquirippleDlg::GrowToFit()
+{
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
+}
+
+void CEquirippleDlg::CatchUpEstimate()
 {
     if (m_estimateDelay.isActive()) {
         m_estimateDelay.stop();
         UpdateEstimate();
     }
+}
+
+void CEquirippleDlg::TakeEstimate()
+{
+    CatchUpEstimate();
     if (m_nEstimate > 0)
         GetEdit(IDC_LENGTH)->setText(QString::number(m_nEstimate));
+}
+
+bool CEquirippleDlg::ConfirmLength()
+{
+    CatchUpEstimate();
+    if (m_shortestFound && SameTexts(*m_shortestFound, CurrentTexts()))
+        return true;
+    if (!IsFarBelowEstimate(m_data.m_nLength, m_nEstimatedLength))
+        return true;
+    const QString question =
+        tr("These conditions need about %1 taps by the length estimate. A design of %2 taps will miss the ripple and "
+           "attenuation by far.\n\nDesign %2 taps all the same?")
+            .arg(m_nEstimatedLength)
+            .arg(m_data.m_nLength);
+    if (QMessageBox::question(this, AfxGetAppTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes)
+        return true;
+    GetEdit(IDC_LENGTH)->setFocus(Qt::OtherFocusReason);
+    GetEdit(IDC_LENGTH)->selectAll();
+    return false;
 }
 
 void CEquirippleDlg::FindShortest()
@@ -166,13 +219,27 @@ void CEquirippleDlg::FindShortest()
         ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
         return;
     }
-    ShowShortestAnswer(this, GetEdit(IDC_LENGTH), m_shortest(conditions));
+    const CShortestAnswer answer = m_shortest(conditions);
+    ShowShortestAnswer(this, GetEdit(IDC_LENGTH), answer);
+    if (answer.nLength > 0)
+        m_shortestFound = CurrentTexts();
 }
 
 void CEquirippleDlg::accept()
 {
     if (const auto failure = ReadEquiripple(CurrentTexts(), m_dSampleRateHz, m_data)) {
         ReportExchangeFailure(this, GetEdit(failure->nControl), QString::fromStdString(failure->strMessage));
+        return;
+    }
+    if (!ConfirmLength())
+        return;
+    std::string failure;
+    {
+        CWaitCursor cursor;
+        failure = m_design(m_data);
+    }
+    if (!failure.empty()) {
+        QMessageBox::warning(this, AfxGetAppTitle(), QString::fromStdString(failure));
         return;
     }
     QDialog::accept();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CFilterUi.h"
 #include "EquirippleDialogData.h"
 #include "ShortestButton.h"
 
@@ -7,6 +8,7 @@
 #include <QTimer>
 #include <array>
 #include <map>
+#include <optional>
 
 class QButtonGroup;
 class QGridLayout;
@@ -19,13 +21,19 @@ class QPushButton;
 // filter length, with the length estimate of the values typed so far and a button that
 // takes it, and a Shortest button that asks shortest for the shortest length meeting the
 // requirements the values state. Opens with the controls WriteEquiripple gives for its
-// data; OK reads them back with ReadEquiripple and stays open on the first refused field.
+// data and the focus in the first edge's edit (OpenOnField); OK reads them back with
+// ReadEquiripple and stays open on the first refused field, named by its label. A length
+// far below the estimate (IsFarBelowEstimate) is designed only after a question naming
+// both, unless Shortest found it for the values as they stand; then OK designs, and a
+// design that fails is told while the dialog stays open with what was typed.
 class CEquirippleDlg : public QDialog {
     Q_OBJECT
 public:
     // sampleRateHz > 0 shows the edges in Hz; 0 as fractions of the sampling frequency.
+    // shortest finds the shortest length meeting the requirements (Shortest); design makes
+    // the filter of the values OK read (CFilterUi::CEquirippleAttempt).
     CEquirippleDlg(const CEquirippleData& data, double sampleRateHz, const CEquirippleShortest& shortest,
-        QWidget* parent);
+        CFilterUi::CEquirippleAttempt design, QWidget* parent);
 
     // The values read by the last accepted OK.
     const CEquirippleData& GetData() const { return m_data; }
@@ -54,7 +62,13 @@ private:
     // kEstimateDelayMs: the estimate designs the filter, up to about a second at 4096
     // coefficients.
     void UpdateEstimate();
+    void GrowToFit();
     void TakeEstimate();
+    // The estimate of the conditions typed now, waiting for none that is pending.
+    void CatchUpEstimate();
+    // Whether the length read may be designed: found by Shortest for the values typed now,
+    // not far below the estimate, or the user said so when asked.
+    bool ConfirmLength();
     void FindShortest();
 
     CEquirippleData m_data;
@@ -65,7 +79,13 @@ private:
     QLabel* m_pEstimate = nullptr;
     QPushButton* m_pTakeEstimate = nullptr;
     CEquirippleShortest m_shortest;
+    CFilterUi::CEquirippleAttempt m_design;
     QPushButton* m_pShortest = nullptr;
+    // The values, with the length, that Shortest last found: it measured that they meet
+    // the requirements, so OK does not question their length.
+    std::optional<CEquirippleTexts> m_shortestFound;
     int m_nEstimate = 0;  // the estimate shown, 0 when there is none
+    // The estimate's length also when it is too long to design (CLengthEstimate::nLength).
+    int m_nEstimatedLength = 0;
     QTimer m_estimateDelay;
 };

@@ -1,6 +1,7 @@
 #include "CExportDlg.h"
 
 #include "DialogButtons.h"
+#include "DialogOpening.h"
 #include "ExportName.h"
 
 #include <QComboBox>
@@ -9,10 +10,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -36,7 +40,7 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const std::optional<CRequ
     const CCoefficientExportChoice& choice, QWidget* parent)
     : QDialog(parent), m_coefficients(coefficients), m_requirements(requirements), m_pFormat(new QComboBox),
       m_pName(new QLineEdit(QString::fromStdString(choice.strName))), m_pNameProblem(new QLabel),
-      m_pBlockSize(new QSpinBox), m_pBits(new QSpinBox), m_pFigures(new QLabel)
+      m_pBlockSize(new QSpinBox), m_pBits(new QSpinBox), m_pFigures(new QPlainTextEdit)
 {
     setWindowTitle(tr("Export Coefficients"));
     m_pFormat->addItems(formatTexts());
@@ -49,9 +53,8 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const std::optional<CRequ
     m_pBits->setSuffix(tr(" bits"));
     m_pName->setPlaceholderText(tr("from the file's name"));
     m_pNameProblem->setWordWrap(true);
-    m_pFigures->setWordWrap(true);
+    m_pFigures->setReadOnly(true);
     m_pFigures->setMinimumWidth(60 * m_pFigures->fontMetrics().averageCharWidth());
-    m_pFigures->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* form = new QFormLayout;
     form->addRow(tr("Format:"), m_pFormat);
     form->addRow(tr("Name:"), m_pName);
@@ -71,6 +74,7 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const std::optional<CRequ
     connect(m_pName, &QLineEdit::textChanged, this, &CExportDlg::OnNameEdited);
     OnFormatChosen();
     OnNameEdited();
+    OpenOnField(this, m_pFormat);
 }
 
 CCoefficientExportChoice CExportDlg::GetChoice() const
@@ -94,7 +98,21 @@ void CExportDlg::OnFormatChosen()
     } catch (const std::invalid_argument& e) {
         lines << tr("These coefficients cannot be exported: %1.").arg(QString::fromStdString(e.what()));
     }
-    m_pFigures->setText(lines.join('\n'));
+    m_pFigures->setPlainText(lines.join('\n'));
+    FitFigures();
+}
+
+// The text's height wrapped at the box's narrowest content width, and room for the frame
+// and the document's margins; the box only grows, so that switching formats never makes
+// the dialog jump smaller.
+void CExportDlg::FitFigures()
+{
+    const int frame = 2 * m_pFigures->frameWidth();
+    const int margin = 2 * static_cast<int>(std::ceil(m_pFigures->document()->documentMargin()));
+    const int width = m_pFigures->minimumWidth() - frame - margin - m_pFigures->verticalScrollBar()->sizeHint().width();
+    const QFontMetrics fm = m_pFigures->fontMetrics();
+    const QRect text = fm.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, m_pFigures->toPlainText());
+    m_pFigures->setMinimumHeight(std::max(m_pFigures->minimumHeight(), text.height() + frame + margin + fm.lineSpacing()));
 }
 
 void CExportDlg::OnNameEdited()

@@ -7,6 +7,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 
@@ -14,7 +15,7 @@ class QSpinBox;
 // name), the block size of the DSP headers' state buffer, the word length of the coe, mif
 // and hex formats, and what the chosen format does to the coefficients (the quantization's
 // figures for fixed point), shown before anything is written. OK waits for a name that can
-// be one.
+// be one. Opens with the focus on the format.
 class CExportDlg : public QDialog {
     Q_OBJECT
 public:
@@ -30,7 +31,9 @@ public:
     QSpinBox* GetBitsBox() const { return m_pBits; }
     QLineEdit* GetNameEdit() const { return m_pName; }
     QLabel* GetNameProblem() const { return m_pNameProblem; }
-    QLabel* GetFigures() const { return m_pFigures; }
+    // The figures, in a read-only box that opens tall enough to show them whole and scrolls
+    // when the dialog is made smaller.
+    QPlainTextEdit* GetFigures() const { return m_pFigures; }
 
 private:
     // Shows what the chosen format does; the block size counts for the DSP headers only,
@@ -38,6 +41,8 @@ private:
     void OnFormatChosen();
     // Says why the name typed cannot be one, and lets OK be pressed only when it can.
     void OnNameEdited();
+    // Makes the figures' box at least as tall as its text needs at the box's width.
+    void FitFigures();
 
     const CRealArray& m_coefficients;
     const std::optional<CRequirements> m_requirements;
@@ -46,6 +51,6 @@ private:
     QLabel* m_pNameProblem;
     QSpinBox* m_pBlockSize;
     QSpinBox* m_pBits;
-    QLabel* m_pFigures;
+    QPlainTextEdit* m_pFigures;
     QPushButton* m_pOk = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "AfxIds.h"
 #include "CFilterDoc.h"
 #include "CWinApp.h"
+#include "DisplayData.h"
 #include "GraphScale.h"
 #include "Printing.h"
 
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <cmath>
+#include <tuple>
 
 CFilterView::CFilterView(CFilterDoc& doc, CWinApp& app, QWidget* parent)
     : QWidget(parent), m_doc(doc), m_app(app)
@@ -34,8 +36,7 @@ void CFilterView::OnUpdate(CView*, long)
     m_scale.dXStep = 1.0 / display->GetSize();
     m_scale.dXMax = 1.0;
     m_scale.dXMin = 0.0;
-    m_scale.dYMax = display->GetMax();
-    m_scale.dYMin = display->GetMin();
+    std::tie(m_scale.dYMin, m_scale.dYMax) = DisplayValueRange(m_doc.m_nDisplay, *display);
     m_nMarker = 0;
     update();
 }
@@ -73,6 +74,7 @@ CGraphPicture CFilterView::GetPicture() const
 {
     CGraphPicture picture;
     picture.pDisplay = m_doc.m_pDisplay.get();
+    picture.undefined = m_doc.m_displayUndefined;
     picture.scale = m_scale;
     picture.nMarker = m_nMarker;
     picture.bScale = m_bScale;

@@ -1,6 +1,7 @@
 #include "CLengthEstimateDlg.h"
 
 #include "DialogButtons.h"
+#include "DialogOpening.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
 
@@ -24,6 +25,7 @@ CLengthEstimateDlg::CLengthEstimateDlg(const CLengthEstimateData& data, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(buttons);
+    OpenOnField(this, GetEdit(IDC_RIPPLE));
 }
 
 void CLengthEstimateDlg::AddRow(QGridLayout* grid, int id, const QString& label,
@@ -33,7 +35,9 @@ void CLengthEstimateDlg::AddRow(QGridLayout* grid, int id, const QString& label,
     edit->setObjectName(QString("IDC_%1").arg(id));
     m_edits[id] = edit;
     const int row = grid->rowCount();
-    grid->addWidget(new QLabel(label), row, 0);
+    auto* name = new QLabel(label);
+    name->setBuddy(edit);  // names the field in a refusal
+    grid->addWidget(name, row, 0);
     grid->addWidget(edit, row, 1);
     grid->addWidget(new QLabel(unit), row, 2);
 }

@@ -9,8 +9,8 @@ class QGridLayout;
 class QLineEdit;
 
 // "Estimating Filter Length": in-band ripple, out-of-band attenuation and transition band
-// width. OK reads the edits with ReadLengthEstimate and stays open on the first refused
-// field.
+// width. Opens with the focus in the ripple's edit (OpenOnField). OK reads the edits with
+// ReadLengthEstimate and stays open on the first refused field, named by its label.
 class CLengthEstimateDlg : public QDialog {
     Q_OBJECT
 public:

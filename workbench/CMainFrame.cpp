@@ -6,6 +6,7 @@
 #include "CFilterDoc.h"
 #include "CFilterView.h"
 #include "CSampleRateDlg.h"
+#include "CStatusField.h"
 #include "CVerdictPane.h"
 #include "CWinApp.h"
 #include "FileIo.h"
@@ -14,12 +15,14 @@
 #include "WorkbenchSettings.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
+#include <utility>
 
 namespace {
 
@@ -39,7 +42,8 @@ QIcon toolIcon(int id)
 }  // namespace
 
 CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
-    : CFrameWnd(app.GetAppTitle()), m_doc(doc), m_pSplitter(new QSplitter(Qt::Vertical)), m_pReadout(new QLabel)
+    : CFrameWnd(app.GetAppTitle()), m_doc(doc), m_pSplitter(new QSplitter(Qt::Vertical)), m_pReadout(new QLabel),
+      m_pResult(new CStatusField)
 {
     setWindowIcon(AppIcon());
     LoadMenus(WorkbenchMenus());
@@ -53,9 +57,11 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     m_pReadout->setObjectName("readout");
     m_pReadout->setMinimumWidth(m_pReadout->fontMetrics().horizontalAdvance("[00000]  f = 0.000000 kHz  -000.000 dB"));
     statusBar()->insertPermanentWidget(1, m_pReadout);  // after the message pane, before the indicators
+    m_pResult->setObjectName("result");
+    statusBar()->insertPermanentWidget(1, m_pResult);  // before the readout
     CreateClient(app, doc);
-    m_pVerdict = new CVerdictPane(doc);  // a view of the document after the two panes
-    statusBar()->insertPermanentWidget(2, m_pVerdict);
+    m_pVerdict = new CVerdictPane(doc);  // a view of the document after the result and the readout
+    statusBar()->insertPermanentWidget(3, m_pVerdict);
     AddPane(m_pGraphView, m_pGraphView);
     AddPane(m_pDataView, m_pDataView);
     m_pGraphView->SetSampleRate(LoadSampleRate());
@@ -63,8 +69,37 @@ CMainFrame::CMainFrame(CWinApp& app, CFilterDoc& doc)
     m_pGraphView->SetScaleVisible(LoadScaleVisible());
     m_pReadout->setVisible(LoadScaleVisible());
     m_pVerdict->setVisible(LoadScaleVisible());
+    RestoreLayout();
+}
+
+void CMainFrame::RestoreLayout()
+{
     move(0, 0);  // the window frame at the top-left corner of the screen
     resize(600, 450);
+    const QByteArray geometry = LoadWindowLayout().geometry;
+    if (!geometry.isEmpty())
+        restoreGeometry(geometry);
+}
+
+// The splitter is placed once it has its first size: the graph at its ideal height of 270
+// pixels and the form below it, or where the window was last closed with.
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    CFrameWnd::showEvent(event);
+    if (std::exchange(m_bSplitterPlaced, true))
+        return;
+    const QByteArray state = LoadWindowLayout().splitter;
+    if (state.isEmpty() || !m_pSplitter->restoreState(state)) {
+        const QList<int> sizes = m_pSplitter->sizes();
+        m_pSplitter->setSizes({270, sizes.value(0) + sizes.value(1) - 270});
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    CFrameWnd::closeEvent(event);
+    if (event->isAccepted())
+        SaveWindowLayout({saveGeometry(), m_pSplitter->saveState()});
 }
 
 void CMainFrame::CreateClient(CWinApp& app, CFilterDoc& doc)
@@ -74,9 +109,9 @@ void CMainFrame::CreateClient(CWinApp& app, CFilterDoc& doc)
     m_pSplitter->addWidget(m_pGraphView);
     m_pSplitter->addWidget(m_pDataView);
     m_pSplitter->setChildrenCollapsible(false);
-    // The graph keeps its ideal height of 270 pixels; the form takes the rest.
-    m_pSplitter->setStretchFactor(0, 0);
-    m_pSplitter->setStretchFactor(1, 1);
+    // A growing window gives its growth to the graph; the form keeps its height.
+    m_pSplitter->setStretchFactor(0, 1);
+    m_pSplitter->setStretchFactor(1, 0);
     // A handle that can be seen and grasped between the white graph and the form.
     m_pSplitter->setHandleWidth(6);
     m_pSplitter->setStyleSheet("QSplitter::handle { background: palette(mid); border: 1px solid palette(dark); }");
@@ -112,6 +147,8 @@ bool CMainFrame::OnCmdMsg(int id, CCmdUI* ui)
     }
 }
 
+void CMainFrame::ShowResult(const QString& message) { m_pResult->SetText(message); }
+
 void CMainFrame::OnViewScale()
 {
     const bool visible = !m_pGraphView->IsScaleVisible();
@@ -144,7 +181,11 @@ void CMainFrame::OnFileSaveImage()
     }
 }
 
-void CMainFrame::OnEditCopyImage() { CopyPicture(m_pGraphView->size(), GraphPicture(), tr("Filter graph")); }
+void CMainFrame::OnEditCopyImage()
+{
+    CopyPicture(m_pGraphView->size(), GraphPicture(), tr("Filter graph"));
+    ShowStatusMessage(tr("Graph copied"));
+}
 
 CPictureDraw CMainFrame::GraphPicture() const
 {

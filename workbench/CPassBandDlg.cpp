@@ -1,6 +1,7 @@
 #include "CPassBandDlg.h"
 
 #include "DialogButtons.h"
+#include "DialogOpening.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
 #include "ShortestLengthButton.h"
@@ -50,6 +51,7 @@ CPassBandDlg::CPassBandDlg(const CPassBandData& data, const CPassBandShortest& s
     layout->addWidget(buttons);
     connect(m_pTypes, &QButtonGroup::idClicked, this, &CPassBandDlg::OnTypeChosen);
     OnTypeChosen(texts.nType);
+    OpenOnField(this, GetEdit(IDC_LOWCUT));
 }
 
 QLineEdit* CPassBandDlg::AddEdit(int id, const std::string& text)

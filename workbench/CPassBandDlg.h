@@ -11,9 +11,10 @@ class QLineEdit;
 class QPushButton;
 
 // "Designating Pass Band": filter type, cut-off frequencies, length and out-of-band
-// attenuation. Opens with the controls WritePassBand gives for its data; OK reads them back
-// with ReadPassBand and stays open on the first refused field. Beside the length, Shortest
-// asks shortest for the shortest length meeting the requirements and puts it in the field.
+// attenuation. Opens with the controls WritePassBand gives for its data and the focus in the
+// Low edit (OpenOnField); OK reads them back with ReadPassBand and stays open on the first
+// refused field, named by its label. Beside the length, Shortest asks shortest for the
+// shortest length meeting the requirements and puts it in the field.
 class CPassBandDlg : public QDialog {
     Q_OBJECT
 public:

@@ -1,6 +1,7 @@
 #include "CRequirementsDlg.h"
 
 #include "DialogButtons.h"
+#include "DialogOpening.h"
 #include "ExchangeFailure.h"
 #include "Resource.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace {
 
@@ -38,6 +40,7 @@ CRequirementsDlg::CRequirementsDlg(const CRequirements& requirements, double sam
     layout->addLayout(CreateToleranceForm(texts));
     layout->addWidget(OkCancelButtons(this, tr("Cancel")));
     OnTypeChosen(texts.nType);
+    OpenOnField(this, GetEdit(IDC_EDGE1));
 }
 
 QWidget* CRequirementsDlg::CreateTypeBox(int type)
@@ -64,6 +67,7 @@ QWidget* CRequirementsDlg::CreateEdgeBox(const CRequirementsTexts& texts)
         m_edgeLabels[static_cast<size_t>(i)] = new QLabel;
         grid->addWidget(m_edgeLabels[static_cast<size_t>(i)], i, 0);
         grid->addWidget(AddEdit(IDC_EDGE1 + i, texts.strEdges[static_cast<size_t>(i)]), i, 1);
+        m_edgeLabels[static_cast<size_t>(i)]->setBuddy(GetEdit(IDC_EDGE1 + i));  // names the field in a refusal
     }
     grid->addWidget(new QLabel(m_dSampleRateHz > 0.0 ? tr("Hz") : tr("As per Sampling Frequency")), 4, 0, 1, 2);
     return box;
@@ -72,12 +76,16 @@ QWidget* CRequirementsDlg::CreateEdgeBox(const CRequirementsTexts& texts)
 QLayout* CRequirementsDlg::CreateToleranceForm(const CRequirementsTexts& texts)
 {
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(tr("Pass-Band Ripple:")), 0, 0);
-    grid->addWidget(AddEdit(IDC_RIPPLE, texts.strRipple), 0, 1);
-    grid->addWidget(new QLabel(tr("dB")), 0, 2);
-    grid->addWidget(new QLabel(tr("Stop-Band Attenuation:")), 1, 0);
-    grid->addWidget(AddEdit(IDC_ATTENUATION, texts.strAttenuation), 1, 1);
-    grid->addWidget(new QLabel(tr("dB")), 1, 2);
+    const std::pair<QString, int> rows[] = {
+        {tr("Pass-Band Ripple:"), IDC_RIPPLE}, {tr("Stop-Band Attenuation:"), IDC_ATTENUATION}};
+    const std::string values[] = {texts.strRipple, texts.strAttenuation};
+    for (int row = 0; row < 2; ++row) {
+        auto* label = new QLabel(rows[row].first);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(AddEdit(rows[row].second, values[row]), row, 1);
+        label->setBuddy(GetEdit(rows[row].second));  // names the field in a refusal
+        grid->addWidget(new QLabel(tr("dB")), row, 2);
+    }
     return grid;
 }
 

@@ -12,8 +12,9 @@ class QLineEdit;
 
 // "Filter Requirements": the filter type, its band edges (fractions of the sampling
 // frequency, or Hz when a sample rate is set), the pass-band ripple and the stop-band
-// attenuation the filter must meet. Opens with the controls WriteRequirements gives; OK
-// reads them back with ReadRequirements and stays open on the first refused field.
+// attenuation the filter must meet. Opens with the controls WriteRequirements gives and the
+// focus in the first edge's edit (OpenOnField); OK reads them back with ReadRequirements
+// and stays open on the first refused field, named by its label.
 class CRequirementsDlg : public QDialog {
     Q_OBJECT
 public:

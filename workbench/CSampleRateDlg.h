@@ -6,8 +6,9 @@ class QLineEdit;
 
 // "Sampling Frequency": the frequency in Hz in which the graph's scale, its readout and
 // the Filter Properties show frequencies and times; empty for none (fractions of the
-// sampling frequency). OK reads the edit with ReadSampleRate and stays open on a refused
-// value.
+// sampling frequency). Opens with the focus in its edit. OK reads the edit with
+// ReadSampleRate, refuses a typed 0 as well (only an empty field means none), and stays open
+// on a refused value.
 class CSampleRateDlg : public QDialog {
     Q_OBJECT
 public:

@@ -2,7 +2,7 @@
 
 #include "CEquirippleDlg.h"
 #include "CFilterPropertiesDlg.h"
-#include "CFrameWnd.h"
+#include "CMainFrame.h"
 #include "CLengthEstimateDlg.h"
 #include "CExportDlg.h"
 #include "CPassBandDlg.h"
@@ -52,14 +52,18 @@ bool CWorkbenchUi::DoLengthEstimateDialog(CLengthEstimateData& data)
     return true;
 }
 
-bool CWorkbenchUi::DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest)
+bool CWorkbenchUi::DoEquirippleDialog(
+    CEquirippleData& data, const CEquirippleShortest& shortest, const CEquirippleAttempt& design)
 {
-    CEquirippleDlg dialog(data, SampleRate(), shortest, m_pFrame);
-    if (dialog.exec() != QDialog::Accepted)
+    CEquirippleDlg dialog(data, SampleRate(), shortest, design, m_pFrame);
+    const int result = dialog.exec();
+    // A dialog that closes right after a question of its own leaves some window managers
+    // (openbox) without a window to give the focus to: the frame asks for it.
+    if (m_pFrame)
+        m_pFrame->activateWindow();
+    if (result != QDialog::Accepted)
         return false;
     data = dialog.GetData();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QTimer::singleShot(0, [] { QApplication::restoreOverrideCursor(); });
     return true;
 }
 
@@ -120,11 +124,32 @@ bool CWorkbenchUi::ConfirmImport(const std::string& path, int count)
 
 bool CWorkbenchUi::WaitForRootFinder(CProcessHandle& process)
 {
+    m_rootProgress = {};
     return WaitCancellable(process, QCoreApplication::translate("CWorkbenchUi", "Finding the zeros of the filter..."));
+}
+
+void CWorkbenchUi::ShowRootFinderProgress(const CRootFinderProgress& progress)
+{
+    m_rootProgress = progress;
+}
+
+void CWorkbenchUi::ShowProgressIn(QProgressDialog& dialog, const QString& text) const
+{
+    if (m_rootProgress.total <= 0)
+        return;
+    dialog.setLabelText(text + "\n"
+        + QCoreApplication::translate("CWorkbenchUi", "%1 of %2 zeros found, %3 certified")
+              .arg(m_rootProgress.found)
+              .arg(m_rootProgress.total)
+              .arg(m_rootProgress.certified));
+    // Half the bar for finding the zeros, half for certifying them.
+    dialog.setMaximum(2 * m_rootProgress.total);
+    dialog.setValue(m_rootProgress.found + m_rootProgress.certified);
 }
 
 bool CWorkbenchUi::WaitForExchange(CWaitable& lock)
 {
+    m_rootProgress = {};
     return WaitCancellable(lock,
         QCoreApplication::translate("CWorkbenchUi", "Waiting for another root finding in this folder..."));
 }
@@ -147,6 +172,7 @@ bool CWorkbenchUi::WaitCancellable(CWaitable& task, const QString& text)
     while (!progress.wasCanceled()) {
         if (task.WaitFor(kPollMs))
             return true;
+        ShowProgressIn(progress, text);
         QApplication::processEvents();
     }
     return false;
@@ -166,7 +192,7 @@ void CWorkbenchUi::ShowStatusError(const std::string& message)
 void CWorkbenchUi::ShowStatus(const std::string& message)
 {
     if (m_pFrame)
-        m_pFrame->ShowStatusMessage(QString::fromStdString(message));
+        m_pFrame->ShowResult(QString::fromStdString(message));
 }
 
 void CWorkbenchUi::ShowFilterProperties(const CFilterMeasurement& measurement)

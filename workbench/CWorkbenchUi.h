@@ -1,8 +1,10 @@
 #pragma once
 
 #include "CFilterUi.h"
+#include "RootFinderProgress.h"
 
-class CFrameWnd;
+class CMainFrame;
+class QProgressDialog;
 class QString;
 
 // The workbench's answers to the document's questions: the design and requirements
@@ -11,13 +13,13 @@ class QString;
 class CWorkbenchUi : public CFilterUi {
 public:
     // The window the dialogs belong to and whose status bar shows passing failures.
-    void SetFrame(CFrameWnd* frame) { m_pFrame = frame; }
+    void SetFrame(CMainFrame* frame) { m_pFrame = frame; }
 
     bool DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest) override;
     bool DoLengthEstimateDialog(CLengthEstimateData& data) override;
-    // After OK the wait cursor shows until the event loop runs again, that is while the
-    // document designs the filter.
-    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest) override;
+    // The dialog designs on OK, with the wait cursor, and stays open on a failure.
+    bool DoEquirippleDialog(
+        CEquirippleData& data, const CEquirippleShortest& shortest, const CEquirippleAttempt& design) override;
     // The requirements dialog, its edges in Hz when a sample rate is set.
     bool DoRequirementsDialog(CRequirements& requirements) override;
     // A save dialog starting at defaultName, with no type filter; gives a name typed
@@ -32,12 +34,16 @@ public:
     // A question box naming the file and the count, OK or Cancel.
     bool ConfirmImport(const std::string& path, int count) override;
     // The wait cursor while the root finder runs; after kProgressDelayMs a modal progress
-    // dialog whose Cancel gives up the wait (false).
+    // dialog whose Cancel gives up the wait (false), showing how many zeros are certified
+    // of all once the root finder tells.
     bool WaitForRootFinder(CProcessHandle& process) override;
+    // Keeps the progress for the dialog of WaitForRootFinder.
+    void ShowRootFinderProgress(const CRootFinderProgress& progress) override;
     // The same wait while another root finding in the folder holds the exchange.
     bool WaitForExchange(CWaitable& lock) override;
     void ShowError(const std::string& message) override;
     void ShowStatusError(const std::string& message) override;
+    // In the status bar's result field, where it stays until the next result or design.
     void ShowStatus(const std::string& message) override;
     // The Filter Properties dialog, in the units of the sample rate setting.
     void ShowFilterProperties(const CFilterMeasurement& measurement) override;
@@ -49,6 +55,9 @@ public:
 
 private:
     bool WaitCancellable(CWaitable& task, const QString& text);
+    // Shows m_rootProgress in the dialog, once the root finder has told any.
+    void ShowProgressIn(QProgressDialog& dialog, const QString& text) const;
 
-    CFrameWnd* m_pFrame = nullptr;
+    CMainFrame* m_pFrame = nullptr;
+    CRootFinderProgress m_rootProgress;
 };

@@ -1,9 +1,11 @@
 #include "Aberth.h"
 
 #include "Parallel.h"
+#include "Reciprocals.h"
+#include "RepulsionTree.h"
 
 #include <cmath>
-#include <numeric>
+#include <memory>
 
 namespace zsolve {
 
@@ -15,67 +17,46 @@ namespace {
 // this keeps a surplus approximation moving until it leaves for a root of its own.
 constexpr double kIsolated = 0.1;
 
-// Partial sums kept apart so that the compiler may add four terms at a time.
-constexpr int kLanes = 4;
+// The sums S go through the tree from this many points and this many active roots on;
+// below, one by one costs less than building the tree.
+constexpr size_t kTreePoints = 2048;
+constexpr size_t kTreeActive = 256;
 
-// Adds 1 / (scale (z - x_j)) for j in [begin, end) to the lane sums (sr, si); scale, a
-// power of two, keeps the squares of the differences in range. Built with AVX2 and
-// without, the same operations in the same order in both.
-__attribute__((target_clones("avx2", "default"))) void AddReciprocals(const double* xr, const double* xi, int begin,
-                                                                      int end, Complex z, double scale, double* sr,
-                                                                      double* si)
-{
-    const double zr = z.real(), zi = z.imag();
-    double ar[kLanes] = {}, ai[kLanes] = {};
-    int j = begin;
-    for (; j + kLanes <= end; j += kLanes) {
-        for (int l = 0; l < kLanes; ++l) {
-            const double dx = (zr - xr[j + l]) * scale, dy = (zi - xi[j + l]) * scale;
-            const double q = 1.0 / (dx * dx + dy * dy);
-            ar[l] += dx * q;
-            ai[l] -= dy * q;
-        }
-    }
-    for (; j < end; ++j) {
-        const double dx = (zr - xr[j]) * scale, dy = (zi - xi[j]) * scale;
-        const double q = 1.0 / (dx * dx + dy * dy);
-        ar[0] += dx * q;
-        ai[0] -= dy * q;
-    }
-    for (int l = 0; l < kLanes; ++l) {
-        sr[l] += ar[l];
-        si[l] += ai[l];
-    }
-}
-
-// The approximations of one sweep, split into real and imaginary parts.
-struct Snapshot {
-    std::vector<double> re, im;
-
-    explicit Snapshot(const std::vector<Complex>& z)
+// The sums S_i over the approximations of one sweep.
+class CRepulsion {
+public:
+    CRepulsion(const std::vector<Complex>& z, size_t active)
     {
+        if (z.size() >= kTreePoints && active >= kTreeActive) {
+            m_tree = std::make_unique<CRepulsionTree>(z);
+            return;
+        }
         for (const Complex& x : z) {
-            re.push_back(x.real());
-            im.push_back(x.imag());
+            m_re.push_back(x.real());
+            m_im.push_back(x.imag());
         }
     }
 
-    // Sum over j != i of 1 / (z_i - z_j). The differences are scaled by the power of two
-    // that brings z_i near 1 (exactly, so the sum is the same unless it would overflow or
-    // underflow): very large or very small roots keep their neighbours' terms.
-    Complex Repulsion(int i) const
+    // Sum over j != i of 1 / (z_i - z_j), the differences scaled near 1 where summed one
+    // by one, so that very large or very small roots keep their neighbours' terms.
+    Complex Sum(int i) const
     {
+        if (m_tree)
+            return m_tree->Sum(i);
         double sr[kLanes] = {}, si[kLanes] = {};
-        const Complex zi(re[i], im[i]);
-        const double magnitude = std::fmax(std::fabs(re[i]), std::fabs(im[i]));
-        const double scale = magnitude == 0.0 ? 1.0 : std::ldexp(1.0, -std::ilogb(magnitude));
-        AddReciprocals(re.data(), im.data(), 0, i, zi, scale, sr, si);
-        AddReciprocals(re.data(), im.data(), i + 1, static_cast<int>(re.size()), zi, scale, sr, si);
+        const Complex zi(m_re[i], m_im[i]);
+        const double scale = ReciprocalScale(zi);
+        AddReciprocals(m_re.data(), m_im.data(), 0, i, zi, scale, sr, si);
+        AddReciprocals(m_re.data(), m_im.data(), i + 1, static_cast<int>(m_re.size()), zi, scale, sr, si);
         Complex sum;
         for (int l = 0; l < kLanes; ++l)
             sum += Complex(sr[l], si[l]);
         return sum * scale;
     }
+
+private:
+    std::unique_ptr<CRepulsionTree> m_tree;
+    std::vector<double> m_re, m_im;
 };
 
 // The Aberth correction 1 / (p'/p - S); Newton's 1 / (p'/p) when approximations
@@ -93,43 +74,50 @@ Complex Correction(Complex inverseNewton, Complex repulsion)
 // One sweep's work on the active roots active[begin .. end-1]: their corrections in
 // step, and done set for those that need no more.
 struct SweepState {
-    const CPolynomial& p;
+    const CEvaluator& evaluator;
     const std::vector<Complex>& z;
     const std::vector<int>& active;
-    Snapshot snapshot;
-    std::vector<HornerValue> horner;
+    double stepTolerance;
+    double maxStep;
+    CRepulsion repulsion;
+    std::vector<PointEstimate> estimates;
     std::vector<Complex> step;
     std::vector<char> done;
 
-    SweepState(const CPolynomial& poly, const std::vector<Complex>& roots, const std::vector<int>& act)
-        : p(poly), z(roots), active(act), snapshot(roots), horner(roots.size()), step(roots.size()),
-          done(roots.size(), 0)
+    SweepState(const CEvaluator& e, const std::vector<Complex>& roots, const std::vector<int>& act,
+               const AberthOptions& options, int sweep)
+        : evaluator(e), z(roots), active(act), stepTolerance(options.stepTolerance),
+          maxStep(sweep < options.limitedSweeps ? options.maxStep : 0.0), repulsion(roots, act.size()),
+          estimates(roots.size()), step(roots.size()), done(roots.size(), 0)
     {
     }
 
     void Run(int begin, int end)
     {
-        p.Evaluate(z, active.data() + begin, end - begin, horner);
+        evaluator.Estimate(z, active.data() + begin, end - begin, estimates);
         for (int a = begin; a < end; ++a) {
             const int i = active[static_cast<size_t>(a)];
-            const Complex inverseNewton = p.InverseNewton(horner[i]);
-            const Complex repulsion = snapshot.Repulsion(i);
-            step[i] = Correction(inverseNewton, repulsion);
-            done[i] = (p.WithinRounding(horner[i]) && std::abs(repulsion) <= kIsolated * std::abs(inverseNewton)) ||
-                      std::abs(step[i]) <= kUnitRoundoff * std::abs(z[i]);
+            const PointEstimate& e = estimates[static_cast<size_t>(i)];
+            const Complex sum = repulsion.Sum(i);
+            step[i] = Correction(e.inverseNewton, sum);
+            const double limit = maxStep * std::abs(z[i]);
+            if (limit > 0.0 && std::abs(step[i]) > limit)
+                step[i] *= limit / std::abs(step[i]);
+            done[i] = (e.settled && std::abs(sum) <= kIsolated * std::abs(e.inverseNewton))
+                || std::abs(step[i]) <= stepTolerance * kUnitRoundoff * std::abs(z[i]);
         }
     }
 };
 
 }  // namespace
 
-void AberthIterate(const CPolynomial& p, std::vector<Complex>& z)
+std::vector<int> AberthIterate(const CEvaluator& evaluator, std::vector<Complex>& z, std::vector<int> active,
+                               const AberthOptions& options)
 {
-    std::vector<int> active(z.size());
-    std::iota(active.begin(), active.end(), 0);
-    for (int count = 0; count < kMaxSweeps && !active.empty(); ++count) {
-        SweepState sweep(p, z, active);
-        const double work = static_cast<double>(active.size()) * (z.size() + p.Degree());
+    const int total = static_cast<int>(z.size());
+    for (int count = 0; count < options.maxSweeps && !active.empty(); ++count) {
+        SweepState sweep(evaluator, z, active, options, count);
+        const double work = static_cast<double>(active.size()) * (evaluator.Cost() + 64.0 * std::log2(total + 1.0));
         SplitWork(static_cast<int>(active.size()), work, [&sweep](int b, int e) { sweep.Run(b, e); });
         std::vector<int> next;
         for (const int i : active) {
@@ -138,7 +126,10 @@ void AberthIterate(const CPolynomial& p, std::vector<Complex>& z)
                 next.push_back(i);
         }
         active.swap(next);
+        if (options.progress)
+            options.progress(total - static_cast<int>(active.size()), total);
     }
+    return active;
 }
 
 }  // namespace zsolve

@@ -34,8 +34,9 @@ public:
     const std::vector<double>& Moduli() const { return m_abs; }
 
     // Horner's rule at the points z[index[i]], i < count, in double; the results go to
-    // out[index[i]].
-    void Evaluate(const std::vector<Complex>& z, const int* index, int count, std::vector<HornerValue>& out) const;
+    // out[index[i]]. Without derivative, HornerValue::derivative is left 0, at half the cost.
+    void Evaluate(const std::vector<Complex>& z, const int* index, int count, std::vector<HornerValue>& out,
+                  bool derivative = true) const;
 
     // p'(z) / p(z) at the point of h.
     Complex InverseNewton(const HornerValue& h) const;
@@ -45,15 +46,21 @@ public:
     // from a root. False for a value that is not finite.
     bool WithinRounding(const HornerValue& h, double factor = 1.0) const;
 
-    // The Newton step p(z) / p'(z) at the point z of h, with p(z) recomputed in long
-    // double (the derivative from h is accurate enough). base receives z in long double
-    // (for an outside point the exact 1 / w), the point the step applies to.
-    LongComplex PreciseNewtonStep(const HornerValue& h, LongComplex& base) const;
+    // The values of p (or of the reversed polynomial) at the points h[index[i]].w, i < count,
+    // to about the accuracy of Horner's rule in twice the working precision (a compensated
+    // Horner scheme), into out[index[i]]: the residual at a root found to full precision.
+    void PreciseValues(const std::vector<HornerValue>& h, const int* index, int count,
+                       std::vector<LongComplex>& out) const;
+
+    // The Newton step p(z) / p'(z) at the point z of h, with value the precise p(z) (or
+    // q(w)) from PreciseValues (the derivative from h is accurate enough). base receives z
+    // in long double (for an outside point the exact 1 / w), the point the step applies to.
+    LongComplex PreciseNewtonStep(const HornerValue& h, LongComplex value, LongComplex& base) const;
 
 private:
-    void EvaluateBlock(const std::vector<Complex>& z, const int* index, int count, bool outside,
+    template <class Lanes>
+    void EvaluateLanes(const std::vector<Complex>& z, const int* index, int count, bool outside,
                        std::vector<HornerValue>& out) const;
-    LongComplex PreciseValue(Complex w, bool outside) const;
 
     std::vector<double> m_re;
     std::vector<double> m_im;

@@ -1,15 +1,12 @@
 #include "RootFinder.h"
 
-#include "Aberth.h"
-#include "Polish.h"
 #include "Polynomial.h"
-#include "StartingPoints.h"
+#include "Solver.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <limits>
-#include <numeric>
 #include <stdexcept>
 #include <string>
 
@@ -49,11 +46,6 @@ double Magnitude(Complex c)
     return std::fmax(std::fabs(c.real()), std::fabs(c.imag()));
 }
 
-// A computed root is accepted when |p(z)| lies within this multiple of the rounding-error
-// bound of Horner's rule (the stopping test's bound): what rounding z to double and
-// evaluating p in double can leave at a root found to full precision.
-constexpr double kCertainty = 4.0;
-
 // The scaling keeps the end coefficients at least this power of two where it can: far
 // enough above the subnormal numbers that Horner's rule at a root keeps full precision.
 constexpr int kLowestEndExponent = DBL_MIN_EXP - 1 + 64;
@@ -83,41 +75,9 @@ void Scale(std::vector<Complex>& c)
     }
 }
 
-// Throws RootFindingError unless every root in z is finite and meets kCertainty. Each
-// underflow in Horner's rule adds an absolute error of up to the smallest subnormal
-// number, which the rounding-error bound covers only while eps * sum |c_k| |z|^k stays
-// above it: a root where the sum is smaller is not accepted either.
-void Certify(const CPolynomial& p, const std::vector<Complex>& z)
-{
-    std::vector<int> index(z.size());
-    std::iota(index.begin(), index.end(), 0);
-    std::vector<HornerValue> values(z.size());
-    p.Evaluate(z, index.data(), static_cast<int>(z.size()), values);
-    const double smallestBound = std::numeric_limits<double>::denorm_min() / kUnitRoundoff;
-    const auto failed = std::count_if(values.begin(), values.end(), [&p, smallestBound](const HornerValue& h) {
-        return !p.WithinRounding(h, kCertainty) || !(h.bound >= smallestBound);
-    });
-    if (failed > 0)
-        throw RootFindingError(std::to_string(failed) + " of " + std::to_string(z.size())
-            + " roots could not be found to double precision");
-}
-
-// The roots of a polynomial whose first and last coefficients are not zero.
-std::vector<Complex> ProperRoots(const std::vector<Complex>& coefficients)
-{
-    if (coefficients.size() < 2)
-        return {};
-    const CPolynomial p(coefficients);
-    std::vector<Complex> z = StartingPoints(p);
-    AberthIterate(p, z);
-    PolishRoots(p, z);
-    Certify(p, z);
-    return z;
-}
-
 }  // namespace
 
-CComplexArray FindRoots(const CComplexArray& coefficients)
+CComplexArray FindRoots(const CComplexArray& coefficients, const ProgressReport& report)
 {
     CheckCoefficients(coefficients);
     const int n = coefficients.GetSize();
@@ -125,8 +85,13 @@ CComplexArray FindRoots(const CComplexArray& coefficients)
     for (int k = 0; k < n; ++k)
         c.emplace_back(coefficients[k].re, coefficients[k].im);
     const int zeros = TrimZeros(c);
+    const int settled = n - static_cast<int>(c.size());  // roots at 0 and at infinity
+    const auto proper = [&report, settled, n](const RootProgress& progress) {
+        if (report)
+            report({progress.found + settled, progress.certified + settled, n - 1});
+    };
     Scale(c);
-    const std::vector<Complex> finite = ProperRoots(c);
+    const std::vector<Complex> finite = c.size() < 2 ? std::vector<Complex>() : ProperRoots(c, proper);
     CComplexArray roots(n - 1);
     int r = zeros;  // roots 0 .. zeros-1 stay at 0
     for (const Complex& z : finite)

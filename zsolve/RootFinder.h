@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CComplexArray.h"
+#include "Progress.h"
 
 #include <stdexcept>
 
@@ -23,6 +24,8 @@ public:
 // polynomial whose coefficients are all zero; RootFindingError when the roots cannot be
 // found in double precision (magnitudes of the coefficients spanning more than its range,
 // roots beyond it, an iteration that does not settle): never a wrong root.
-CComplexArray FindRoots(const CComplexArray& coefficients);
+// report, when given, hears how many of the n - 1 roots are found and certified as that
+// changes (roots at 0 and at infinity count as both from the start).
+CComplexArray FindRoots(const CComplexArray& coefficients, const ProgressReport& report = {});
 
 }  // namespace zsolve

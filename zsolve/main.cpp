@@ -1,9 +1,12 @@
-// zsolve FILE: reads the polynomial c[0] + c[1] z + ... + c[n-1] z^(n-1) from FILE (a
-// count and n complex records, constant term first: the filter coefficients h[n-1] ..
-// h[0]) and writes its n - 1 roots to "root.bin" in the current directory. On any
-// failure, running out of memory included, it prints one line on stderr, exits with
-// status 2 (1 for a wrong command line) and leaves an existing "root.bin" as it was.
-// "zsolve --help" and "zsolve --version" print what they say.
+// zsolve [--progress] FILE: reads the polynomial c[0] + c[1] z + ... + c[n-1] z^(n-1) from
+// FILE (a count and n complex records, constant term first: the filter coefficients
+// h[n-1] .. h[0]) and writes its n - 1 roots to "root.bin" in the current directory. On
+// any failure, running out of memory included, it prints one line on stderr, exits with
+// status 2 (1 for a wrong command line) and leaves an existing "root.bin" as it was. With
+// --progress it also prints on stderr, as the count changes (at most every tenth of a
+// second, and once at the end of each stage), the lines "zsolve: F of N roots found" and
+// then "zsolve: C of N roots certified". "zsolve --help" and "zsolve --version" print
+// what they say.
 #include "Failure.h"
 #include "Printable.h"
 #include "RecordFile.h"
@@ -11,6 +14,7 @@
 #include "Version.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -42,21 +46,55 @@ CComplexArray ReadPolynomial(const std::string& path)
     return file.records;
 }
 
+// Prints the progress lines of --progress: a line when the count of the current stage
+// changes and a tenth of a second has passed since the last line, and always the last
+// count of a stage.
+class CProgressLines {
+public:
+    void operator()(const zsolve::RootProgress& progress)
+    {
+        const bool certifying = progress.found == progress.total;
+        const int count = certifying ? progress.certified : progress.found;
+        const auto now = std::chrono::steady_clock::now();
+        const bool stageEnds = count == progress.total;
+        if (!stageEnds && now - m_last < std::chrono::milliseconds(100))
+            return;
+        if (certifying && !m_announcedFound)
+            Print(progress.total, progress.total, "found");
+        Print(count, progress.total, certifying ? "certified" : "found");
+        m_last = now;
+    }
+
+private:
+    void Print(int count, int total, const char* what)
+    {
+        m_announcedFound = m_announcedFound || std::strcmp(what, "certified") == 0 || count == total;
+        std::fprintf(stderr, "zsolve: %d of %d roots %s\n", count, total, what);
+        std::fflush(stderr);
+    }
+
+    std::chrono::steady_clock::time_point m_last{};
+    bool m_announcedFound = false;
+};
+
 // The roots of the polynomial in the file at path; every message names the file.
-CComplexArray Roots(const std::string& path)
+CComplexArray Roots(const std::string& path, bool progress)
 {
     const CComplexArray coefficients = ReadPolynomial(path);
     try {
-        return zsolve::FindRoots(coefficients);
+        CProgressLines lines;
+        return progress ? zsolve::FindRoots(coefficients, [&lines](const zsolve::RootProgress& p) { lines(p); })
+                        : zsolve::FindRoots(coefficients);
     } catch (const std::exception& e) {
         throw std::runtime_error(Named(path, e.what()));
     }
 }
 
-const char* const kHelp = R"(usage: zsolve FILE
+const char* const kHelp = R"(usage: zsolve [--progress] FILE
 Finds the roots of the polynomial in FILE, in the format of "beta.bin" that the workbench
 filter writes, and writes them to "root.bin" in the current folder.
   FILE       a count and that many complex coefficients, constant term first
+  --progress print the roots found, then the roots certified, of all on standard error
   --help     show this text
   --version  show the version
 Exit status: 0 done; 1 usage error; 2 FILE could not be read or the roots could not be
@@ -81,13 +119,14 @@ int main(int argc, char** argv)
     const std::string word = argc == 2 ? argv[1] : "";
     if (word == "--help" || word == "--version")
         return Show(word == "--help" ? kHelp : VersionLine("zsolve"));
-    if (argc != 2) {
-        std::fprintf(stderr, "zsolve: usage: zsolve FILE (writes the roots of the polynomial in FILE to %s)\n",
+    const bool progress = argc == 3 && std::strcmp(argv[1], "--progress") == 0;
+    if (argc != 2 + progress) {
+        std::fprintf(stderr, "zsolve: usage: zsolve [--progress] FILE (writes the roots of the polynomial in FILE to %s)\n",
                      exchange::kRootFile);
         return 1;
     }
     try {
-        exchange::WriteRecordFile(exchange::kRootFile, Roots(argv[1]));
+        exchange::WriteRecordFile(exchange::kRootFile, Roots(argv[argc - 1], progress));
     } catch (...) {
         std::fprintf(stderr, "zsolve: %s\n", text::DescribeCurrentException().English().c_str());
         return 2;

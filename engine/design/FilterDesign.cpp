@@ -6,6 +6,7 @@
 #include "Message.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -124,7 +125,7 @@ CLengthEstimate EstimateLength(double ripple, double attenuation, double transit
                 "No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.")
                           : text::Tr("FilterDesign", "No finite filter length meets these conditions.")};
     if (quotient >= kMaxFilterLength)
-        return {0,
+        return {static_cast<int>(std::min(std::round(quotient), double(INT_MAX))),
             text::Tr("FilterDesign",
                 "The estimated filter length, about %1, exceeds %2; allow a wider transition band, "
                 "more ripple or less attenuation.")

@@ -44,7 +44,9 @@ std::optional<CPassBandDesign> TryDesignPassBand(int type, int n, double low, do
 bool PassBandHoldsABin(int type, int n, double low, double high);
 
 struct CLengthEstimate {
-    int nLength = 0;      // the odd length, when strError is empty
+    // The odd length, when strError is empty; with strError, the estimate's length rounded
+    // when it is finite but too long to be designed (0 otherwise).
+    int nLength = 0;
     std::string strError; // why no length can be given
 };
 

@@ -16,6 +16,19 @@ std::optional<CExchangeFailure> ExchangeDouble(int nControl, const std::string& 
     return std::nullopt;
 }
 
+std::optional<CExchangeFailure> ExchangeDoubleAbove(int nControl, const std::string& text, double lowerLimit,
+    double max, double& value)
+{
+    const std::optional<double> parsed = ParseDouble(text);
+    if (!parsed || !(*parsed > lowerLimit) || *parsed > max)
+        return CExchangeFailure{nControl,
+            text::Tr("DataExchange", "Please enter a number greater than %1 and at most %2.")
+                .arg(FormatGeneral(lowerLimit, 6))
+                .arg(FormatGeneral(max, 6))};
+    value = *parsed;
+    return std::nullopt;
+}
+
 std::optional<CExchangeFailure> ExchangeInt(int nControl, const std::string& text, int min, int max,
     int& value)
 {

@@ -77,14 +77,14 @@ std::optional<CExchangeFailure> ReadLengthEstimate(const CLengthEstimateTexts& t
 {
     if (auto failure = ExchangeDouble(IDC_ATTENUATION, texts.strAttenuation, 0.0001, 100000.0, data.m_dOutbandAttn))
         return failure;
-    if (auto failure = ExchangeDouble(IDC_RIPPLE, texts.strRipple, 0.0, 200.0, data.m_dInbandRipple))
+    if (auto failure = ExchangeDoubleAbove(IDC_RIPPLE, texts.strRipple, 0.0, 200.0, data.m_dInbandRipple))
         return failure;
     if (auto failure = ExchangeDouble(IDC_TRANSITION, texts.strTransition, 0.000001, 0.5, data.m_dTransition))
         return failure;
     const CLengthEstimate estimate = EstimateLength(data.m_dInbandRipple, data.m_dOutbandAttn, data.m_dTransition);
     if (estimate.strError.empty())
         return std::nullopt;
-    return CExchangeFailure{data.m_dInbandRipple == 0.0 ? IDC_RIPPLE : IDC_TRANSITION, estimate.strError};
+    return CExchangeFailure{IDC_TRANSITION, estimate.strError};
 }
 
 std::string WriteSampleRate(double sampleRate) { return sampleRate > 0.0 ? FormatDouble(sampleRate) : std::string(); }

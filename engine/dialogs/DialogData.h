@@ -56,9 +56,9 @@ struct CLengthEstimateTexts {
 
 CLengthEstimateTexts WriteLengthEstimate(const CLengthEstimateData& data);
 // Reads and checks in exchange order: Outband Attn (0.0001 .. 100000 dB), Inband Ripple
-// (0 .. 200 dB), Transient Band Width (0.000001 .. 0.5); then refuses values for which
-// EstimateLength gives no length, at the Inband Ripple for a ripple of 0 dB and at the
-// Transient Band Width otherwise, with EstimateLength's reason.
+// (above 0, up to 200 dB: no length reaches a ripple of 0), Transient Band Width
+// (0.000001 .. 0.5); then refuses values for which EstimateLength gives no length, at the
+// Transient Band Width, with EstimateLength's reason.
 std::optional<CExchangeFailure> ReadLengthEstimate(const CLengthEstimateTexts& texts,
     CLengthEstimateData& data);
 

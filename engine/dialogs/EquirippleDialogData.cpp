@@ -82,6 +82,8 @@ std::optional<CExchangeFailure> ReadEquiripple(const CEquirippleTexts& texts, do
     return std::nullopt;
 }
 
+bool IsFarBelowEstimate(int length, int estimate) { return estimate > 0 && length < kFarBelowEstimate * estimate; }
+
 std::optional<CLengthEstimate> EquirippleEstimateOf(const CEquirippleTexts& texts, double sampleRateHz)
 {
     CEquirippleData data;

@@ -46,6 +46,11 @@ std::optional<CExchangeFailure> ReadEquiripple(const CEquirippleTexts& texts, do
 // The same for every field but the length: what the length estimate needs.
 std::optional<CExchangeFailure> ReadEquirippleConditions(const CEquirippleTexts& texts, double sampleRateHz,
     CEquirippleData& data);
+// Whether a filter of length is so much shorter than the estimate for its conditions (a
+// CLengthEstimate's nLength, 0 for none) that its design will miss them by far: below
+// kFarBelowEstimate of it. The estimate has a margin of a few percent, never a quarter.
+constexpr double kFarBelowEstimate = 0.75;
+bool IsFarBelowEstimate(int length, int estimate);
 // The length estimate of the conditions the controls hold; nullopt while one of them is
 // not a valid value.
 std::optional<CLengthEstimate> EquirippleEstimateOf(const CEquirippleTexts& texts, double sampleRateHz);

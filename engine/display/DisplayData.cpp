@@ -8,7 +8,6 @@
 #include <cmath>
 #include <numeric>
 #include <stdexcept>
-#include <vector>
 
 namespace {
 
@@ -49,20 +48,6 @@ void unwrap(CRealArray& phase)
     }
 }
 
-// Where a value could not be computed (usable false), the nearest usable value below it,
-// or above it before the first usable one; 0 everywhere when none is usable.
-void fillUnusable(CRealArray& a, const std::vector<bool>& usable)
-{
-    const auto first = std::find(usable.begin(), usable.end(), true);
-    double last = first == usable.end() ? 0.0 : a[static_cast<int>(first - usable.begin())];
-    for (int k = 0; k < a.GetSize(); ++k) {
-        if (usable[static_cast<size_t>(k)])
-            last = a[k];
-        else
-            a[k] = last;
-    }
-}
-
 }  // namespace
 
 CRealArray AmplitudeDisplay(const CComplexArray& response, bool decibel)
@@ -100,53 +85,22 @@ CComplexArray FrequencyResponse(const CRealArray& coefficients)
     return padded.fft();
 }
 
-CGridResponse GridResponse(const CRealArray& coefficients, int length)
-{
-    const int n = coefficients.GetSize();
-    if (length < n || length < 1)
-        throw std::invalid_argument("the transform must hold the coefficients");
-    CComplexArray x(length), weighted(length);
-    x = coefficients;
-    for (int i = 0; i < n; ++i)
-        weighted[i] = i * coefficients[i];
-    const CComplexArray h = x.fft(), g = weighted.fft();
-    CRealArray magnitude(length / 2 + 1), delay(length / 2 + 1);
-    for (int k = 0; k < magnitude.GetSize(); ++k)
-        magnitude[k] = h[k].abs();  // the other half mirrors this one
-    const double floor = 1e-8 * magnitude.GetMax();
-    std::vector<bool> usable(static_cast<size_t>(delay.GetSize()));
-    for (int k = 0; k < delay.GetSize(); ++k) {
-        const double m = magnitude[k];
-        usable[static_cast<size_t>(k)] = m > floor;
-        // Re(G / H) as (G / |H|) . (H / |H|), which neither overflows nor underflows.
-        if (usable[static_cast<size_t>(k)])
-            delay[k] = (g[k].re / m) * (h[k].re / m) + (g[k].im / m) * (h[k].im / m);
-    }
-    fillUnusable(delay, usable);
-    return {std::move(magnitude), finite(std::move(delay))};
-}
-
-CRealArray GroupDelay(const CRealArray& coefficients, int length, int count)
-{
-    if (count < 0 || count > length / 2 + 1)
-        throw std::invalid_argument("group delay: at most half the transform and one point");
-    const CRealArray all = GridResponse(coefficients, length).delay;
-    CRealArray delay(count);
-    std::copy(all.data(), all.data() + count, delay.data());
-    return delay;
-}
-
-CRealArray GroupDelayDisplay(const CRealArray& coefficients)
-{
-    const int n = coefficients.GetSize();
-    return n == 0 ? CRealArray(0) : GroupDelay(coefficients, 4 * n, 2 * n);
-}
-
 CRealArray StepDisplay(const CRealArray& coefficients)
 {
     CRealArray step(coefficients.GetSize());
     std::partial_sum(coefficients.data(), coefficients.data() + coefficients.GetSize(), step.data());
     return finite(std::move(step));
+}
+
+std::pair<double, double> DisplayValueRange(int display, const CRealArray& values)
+{
+    const double lo = values.GetMin(), hi = values.GetMax();
+    const bool described = display >= DisplayImpulse && display <= DisplayImag;
+    const double minimum = kMinimumRelativeSpan * std::max(std::fabs(lo), std::fabs(hi));
+    if (described || !(hi - lo < minimum))
+        return {lo, hi};
+    const double middle = lo / 2 + hi / 2;
+    return {middle - minimum / 2, middle + minimum / 2};
 }
 
 bool IsTimeDisplay(int display) { return display == DisplayImpulse || display == DisplayStep; }

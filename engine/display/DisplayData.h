@@ -4,6 +4,7 @@
 #include "CRealArray.h"
 
 #include <string>
+#include <utility>
 
 // The arrays the views show, computed from a filter's L-point frequency response H.
 // Every value is finite, so the views never meet NaN or infinity:
@@ -28,22 +29,6 @@ CRealArray ImagDisplay(const CComplexArray& response);
 // The impulse response: a copy of the coefficients, made finite.
 CRealArray ImpulseDisplay(const CRealArray& coefficients);
 
-// The magnitude |H| and the group delay (in samples) of the coefficients h[0 .. N-1] at the
-// frequencies k / L of the sampling frequency, k = 0 .. L / 2, from the L-point transforms
-// of h[n] and of n h[n]: the delay is the real part of the second over the first. Where |H|
-// is below 1e-8 of its largest value (zeros on or near the unit circle) the delay repeats
-// its neighbour below (above, before the first usable one); all zero coefficients give
-// zero delays. L >= N and L >= 1, else std::invalid_argument.
-struct CGridResponse {
-    CRealArray magnitude;
-    CRealArray delay;
-};
-CGridResponse GridResponse(const CRealArray& coefficients, int length);
-// The first count (0 .. L / 2 + 1) delays of GridResponse, else std::invalid_argument.
-CRealArray GroupDelay(const CRealArray& coefficients, int length, int count);
-// The group delay display: GroupDelay over 0 up to half the sampling frequency, 2 N points
-// of the 4 N-point transform, like the amplitude (none for no coefficients).
-CRealArray GroupDelayDisplay(const CRealArray& coefficients);
 // The step response: the running sum of the coefficients, N points; the last is the DC gain.
 CRealArray StepDisplay(const CRealArray& coefficients);
 
@@ -59,6 +44,13 @@ double DisplaySpacing(int display, int coefficientCount, int responseSize);
 // The unit of display's values: "dB" (amplitude in dB), "rad", "samples" (group delay, in
 // the user's language), or empty for plain numbers.
 std::string DisplayValueUnit(int display, bool decibel);
+
+// The vertical range the graph gives the values of display: their smallest and largest
+// value. For the displays beyond the five described ones (group delay, step response) the
+// range is widened about its middle to at least kMinimumRelativeSpan of the largest
+// magnitude, so that rounding noise on a constant reads as a flat line with round ticks.
+constexpr double kMinimumRelativeSpan = 0.1;
+std::pair<double, double> DisplayValueRange(int display, const CRealArray& values);
 
 // The frequency response of the coefficients h[0 .. N-1]: the DFT of h followed by 3 N
 // zeros, 4 N points; point k belongs to the frequency k / (4 N) of the sampling frequency.

@@ -70,7 +70,9 @@ void CFilterDoc::CoefficientsChanged(int design)
     m_pRoots.reset();
     StopViewer();
     m_pDisplay = std::make_unique<CRealArray>(ImpulseDisplay(*m_pCoef));
+    m_displayUndefined.clear();
     m_nDisplay = DisplayImpulse;
+    m_ui.ShowStatus(std::string());  // an estimate shown stood before these coefficients
     UpdateAllViews(nullptr);
 }
 

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CFilterUi;
 namespace exchange {
@@ -107,6 +108,9 @@ public:
     std::unique_ptr<CComplexArray> m_pResponse;
     int m_nDisplay = 0;
     std::unique_ptr<CRealArray> m_pDisplay;
+    // The points of m_pDisplay that have no value (the group delay at zeros of the
+    // response), true there; empty when every point has one.
+    std::vector<bool> m_displayUndefined;
     int m_bDecibel = 0;
     std::unique_ptr<CComplexArray> m_pRoots;
     std::unique_ptr<CProcessHandle> m_hViewer;

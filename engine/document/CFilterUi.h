@@ -7,11 +7,13 @@
 #include "Requirements.h"
 #include "ShortestButton.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 class CProcessHandle;
+struct CRootFinderProgress;
 struct CFilterMeasurement;
 
 // A long computation as the user follows it; it ends when the object is destroyed.
@@ -34,8 +36,16 @@ public:
     virtual bool DoPassBandDialog(CPassBandData& data, const CPassBandShortest& shortest) = 0;
     // Runs the length-estimation dialog opened on data, as above with ReadLengthEstimate.
     virtual bool DoLengthEstimateDialog(CLengthEstimateData& data) = 0;
-    // Runs the equiripple dialog opened on data, as above with ReadEquiripple.
-    virtual bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest) = 0;
+    // Designs the filter of the values the equiripple dialog read: empty when it was
+    // designed, else why not.
+    using CEquirippleAttempt = std::function<std::string(const CEquirippleData&)>;
+    // Runs the equiripple dialog opened on data, as above with ReadEquiripple; values that
+    // pass are handed to design, and a failure is told while the dialog stays open with
+    // what was typed. True when design succeeded and data holds its values; false when
+    // cancelled (or, without a user to ask again, when design failed). Its Shortest
+    // button asks shortest for a length.
+    virtual bool DoEquirippleDialog(
+        CEquirippleData& data, const CEquirippleShortest& shortest, const CEquirippleAttempt& design) = 0;
     // Runs the requirements dialog opened on requirements, as above with ReadRequirements.
     virtual bool DoRequirementsDialog(CRequirements& requirements) = 0;
     // Asks for the file of an export: a save dialog starting at defaultName that asks
@@ -57,6 +67,9 @@ public:
     // Waits, without a time limit, until the root finder has ended. False when the user
     // gave up waiting; the caller then ends the process.
     virtual bool WaitForRootFinder(CProcessHandle& process) = 0;
+    // How far the root finder has come, told while WaitForRootFinder waits (from within
+    // the process handle's wait) whenever it reports. Without a user to tell, nothing.
+    virtual void ShowRootFinderProgress(const CRootFinderProgress&) {}
     // Waits, without a time limit, until another root finding in the same folder has
     // ended (lock.WaitFor reports it), in the same way as for the root finder. False when
     // the user gave up waiting. Without a user to ask, it simply waits.
@@ -65,7 +78,9 @@ public:
     virtual void ShowError(const std::string& message) = 0;
     // A failure told in passing (the status bar's message pane).
     virtual void ShowStatusError(const std::string& message) = 0;
-    // A result told in passing (the status bar's message pane); not a failure.
+    // A result told in passing (the length estimate; not a failure), kept in view until
+    // the next one. An empty message takes it away, as every change of the coefficients
+    // does (the document tells one then).
     virtual void ShowStatus(const std::string& message) = 0;
     // Shows the measurements of the current coefficients (the Filter Properties dialog).
     virtual void ShowFilterProperties(const CFilterMeasurement& measurement) = 0;

@@ -6,6 +6,7 @@
 #include "DisplayData.h"
 #include "FileIo.h"
 #include "FilterDesign.h"
+#include "GroupDelay.h"
 #include "Message.h"
 #include "Resource.h"
 
@@ -68,9 +69,15 @@ void CFilterDoc::SelectDisplay(int selection)
     const bool fromCoefficients = selection == DisplayImpulse || selection == DisplayGroupDelay || selection == DisplayStep;
     if (fromCoefficients ? !m_pCoef : !m_pResponse)
         return;
+    m_displayUndefined.clear();
     switch (selection) {
     case DisplayImpulse: m_pDisplay = std::make_unique<CRealArray>(ImpulseDisplay(*m_pCoef)); break;
-    case DisplayGroupDelay: m_pDisplay = std::make_unique<CRealArray>(GroupDelayDisplay(*m_pCoef)); break;
+    case DisplayGroupDelay: {
+        CGridValues delay = GroupDelayDisplay(*m_pCoef);
+        m_pDisplay = std::make_unique<CRealArray>(std::move(delay.values));
+        m_displayUndefined = std::move(delay.undefined);
+        break;
+    }
     case DisplayStep: m_pDisplay = std::make_unique<CRealArray>(StepDisplay(*m_pCoef)); break;
     case DisplayAmplitude: m_pDisplay = std::make_unique<CRealArray>(AmplitudeDisplay(*m_pResponse, m_bDecibel == 1)); break;
     case DisplayPhase: m_pDisplay = std::make_unique<CRealArray>(PhaseDisplay(*m_pResponse)); break;

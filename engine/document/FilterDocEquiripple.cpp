@@ -6,6 +6,8 @@
 #include "FilterDesign.h"
 #include "Resource.h"
 
+#include <optional>
+
 CEquirippleData CFilterDoc::EquirippleDialogData() const
 {
     CEquirippleData data = m_lastEquiripple;
@@ -17,14 +19,20 @@ CEquirippleData CFilterDoc::EquirippleDialogData() const
 void CFilterDoc::OnToolEquiripple()
 {
     CEquirippleData data = EquirippleDialogData();
-    if (!m_ui.DoEquirippleDialog(data, [this](const CEquirippleData& d) { return FindShortestEquiripple(d); }))
+    std::optional<CRealArray> designed;
+    const auto design = [&designed](const CEquirippleData& typed) -> std::string {
+        try {
+            designed.emplace(DesignEquiripple(EquirippleRequestOf(typed)).coefficients);
+            return {};
+        } catch (const std::exception& e) {
+            return e.what();
+        }
+    };
+    const auto shortest = [this](const CEquirippleData& d) { return FindShortestEquiripple(d); };
+    if (!m_ui.DoEquirippleDialog(data, shortest, design) || !designed)
         return;
     m_lastEquiripple = data;
-    try {
-        InstallEquiripple(data, DesignEquiripple(EquirippleRequestOf(data)).coefficients);
-    } catch (const std::exception& e) {
-        m_ui.ShowError(e.what());
-    }
+    InstallEquiripple(data, *designed);
 }
 
 void CFilterDoc::InstallEquiripple(const CEquirippleData& data, const CRealArray& coefficients)

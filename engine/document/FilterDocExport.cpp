@@ -54,7 +54,11 @@ void CFilterDoc::OnFileExportDisplay()
     const std::string path = m_ui.AskTextExportPath("display.csv");
     if (path.empty())
         return;
-    WriteExport(path, [&] { return FormatDisplayCsv(m_nDisplay, *m_pDisplay, GetDisplaySpacing(), m_ui.SampleRate()); },
+    WriteExport(path,
+        [&] {
+            return FormatDisplayCsv(m_nDisplay, m_bDecibel == 1, *m_pDisplay, GetDisplaySpacing(), m_ui.SampleRate(),
+                m_displayUndefined);
+        },
         text::Tr("CFilterDoc", "The display was not exported: %1."));
 }
 

@@ -9,6 +9,7 @@
 #include "MinimumPhase.h"
 #include "Printable.h"
 #include "RecordFile.h"
+#include "RootFinderProgress.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -90,7 +91,8 @@ bool CFilterDoc::ExchangeRoots()
 
 // Runs zsolve on "beta.bin" after removing any "root.bin" of an earlier run, so that only
 // a file written by this run can be taken as the result. A folder of that name is no
-// earlier result: it is left alone and the run refused.
+// earlier result: it is left alone and the run refused. zsolve's lines of progress go to
+// the user interface while it waits, the other lines of its standard error are its reason.
 bool CFilterDoc::RunRootFinder()
 {
     if (::unlink(exchange::kRootFile) != 0 && errno != ENOENT) {
@@ -101,9 +103,16 @@ bool CFilterDoc::RunRootFinder()
         return false;
     }
     const std::string program = FindProgram("zsolve");
+    CRootFinderProgress progress;
     CStartOptions options;
     options.bCaptureErrors = true;
-    std::unique_ptr<CProcessHandle> process = program.empty() ? nullptr : CProcessHandle::Start(program, {exchange::kBetaFile}, options);
+    options.lineFilter = [this, &progress](const std::string& line) {
+        const bool taken = ReadRootFinderProgress(line, progress);
+        if (taken)
+            m_ui.ShowRootFinderProgress(progress);
+        return taken;
+    };
+    std::unique_ptr<CProcessHandle> process = program.empty() ? nullptr : CProcessHandle::Start(program, {"--progress", exchange::kBetaFile}, options);
     if (!process) {
         m_ui.ShowStatusError(text::Tr("CFilterDoc", "The root finder zsolve could not be started."));
         return false;

@@ -2,6 +2,7 @@
 
 #include "CComplexArray.h"
 #include "DisplayData.h"
+#include "GroupDelay.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,7 +78,7 @@ CGridResponse gridOf(const CRealArray& h, int m, bool withDelay)
     CRealArray magnitude(m / 2 + 1);
     for (int k = 0; k < magnitude.GetSize(); ++k)
         magnitude[k] = modulus(response[k]);
-    return {std::move(magnitude), CRealArray(0)};
+    return {std::move(magnitude), {}};
 }
 
 CBandResult judgeBand(const CMeasured& f, const CRequirementBand& band)
@@ -226,12 +227,14 @@ void measureDelay(const CGridResponse& grid, double level, CFilterMeasurement& r
     }
     r.dDelayMin = HUGE_VAL;
     r.dDelayMax = -HUGE_VAL;
-    for (int k = 0; k < grid.delay.GetSize(); ++k) {
-        if (grid.magnitude[k] >= level) {
-            r.dDelayMin = std::min(r.dDelayMin, grid.delay[k]);
-            r.dDelayMax = std::max(r.dDelayMax, grid.delay[k]);
+    for (int k = 0; k < grid.delay.values.GetSize(); ++k) {
+        if (grid.magnitude[k] >= level && !grid.delay.undefined[static_cast<size_t>(k)]) {
+            r.dDelayMin = std::min(r.dDelayMin, grid.delay.values[k]);
+            r.dDelayMax = std::max(r.dDelayMax, grid.delay.values[k]);
         }
     }
+    if (r.dDelayMin > r.dDelayMax)  // rounding decides the delay at every such point
+        r.dDelayMin = r.dDelayMax = std::nan("");
 }
 
 void checkArguments(const CRealArray& h, const std::optional<CRequirements>& requirements)

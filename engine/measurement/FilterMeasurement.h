@@ -70,7 +70,8 @@ struct CFilterMeasurement {
     double dAbsSum = 0.0;  // the sum of their magnitudes, the largest gain of any input
     int nSymmetry = Asymmetric;
     // The group delay in samples: (N - 1) / 2 for both when the filter is symmetric or
-    // antisymmetric; else its range where the magnitude is within 3 dB of its largest.
+    // antisymmetric; else its range where the magnitude is within 3 dB of its largest
+    // (NaN for both when the delay is undefined at every such point).
     double dDelayMin = 0.0;
     double dDelayMax = 0.0;
 

@@ -5,6 +5,8 @@
 #include "Message.h"
 #include "NumberText.h"
 
+#include <cmath>
+
 namespace {
 
 using text::CMessage;
@@ -134,6 +136,8 @@ std::string groupDelay(const CFilterMeasurement& m, double sampleRate)
     };
     if (m.nSymmetry != Asymmetric)
         return Tr("MeasurementReport", "%1, constant").arg(samples(m.dDelayMin));
+    if (std::isnan(m.dDelayMin))
+        return Tr("MeasurementReport", "undefined within 3 dB of the largest amplitude");
     return Tr("MeasurementReport", "%1 to %2 within 3 dB of the largest amplitude")
         .arg(number(m.dDelayMin))
         .arg(samples(m.dDelayMax));

@@ -1,6 +1,7 @@
 #include "CPictureDlg.h"
 
 #include "DialogButtons.h"
+#include "DialogOpening.h"
 #include "Picture.h"
 
 #include <QDialogButtonBox>
@@ -16,6 +17,7 @@ CPictureDlg::CPictureDlg(const QSize& size, QWidget* parent)
     layout->addRow(tr("Width:"), m_pWidth);
     layout->addRow(tr("Height:"), m_pHeight);
     layout->addRow(buttons);
+    OpenOnField(this, m_pWidth);
 }
 
 QSpinBox* CPictureDlg::AddSide(int value)

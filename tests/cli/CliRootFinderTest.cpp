@@ -64,7 +64,8 @@ TEST_F(CliTest, TheRootFinderEndsWithFilterCliOnEveryWayOut)
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGKILL}) {
         fs::remove(folder / "zsolve.pid");
         auto run = std::async(std::launch::async,
-            [&] { return RunProgram(tools / "filter-cli", {"--coefficients", "h.txt", "--zeros"}, folder.path()); });
+            [&] { return RunProgram(tools / "filter-cli", {"--coefficients", "h.txt", "--zeros", "--exchange-dir", "."},
+                                    folder.path()); });
         pid_t zsolve = 0;
         ASSERT_TRUE(waitUntil([&] { return bool(std::ifstream(folder / "zsolve.pid") >> zsolve); }, 20))
             << "the root finder did not start";

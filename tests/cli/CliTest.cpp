@@ -69,7 +69,7 @@ TEST_F(CliTest, AFailingStepStopsTheRunAndKeepsWhatCameBefore)
         {{"--length", "5000", "--design"}, "--design: filter length: Please enter an integer between 1 and 4096.\n"},
         {{"--type", "bandpass", "--low", "0.1", "--design"}, "--design: high cut-off: Please enter a number greater than 0.1 and at most 0.5.\n"},
         {{"--attenuation", "inf", "--design"}, "--design: attenuation: Please enter a number between 0 and 1000.\n"},
-        {{"--estimate", "0", "60", "0.05"}, "--estimate: in-band ripple: No finite filter length meets these conditions: an in-band ripple of 0 dB cannot be reached.\n"},
+        {{"--estimate", "0", "60", "0.05"}, "--estimate: in-band ripple: Please enter a number greater than 0 and at most 200.\n"},
         {{"--sample-rate", "-1"}, "--sample-rate: sample rate: Please enter 0 for none or a number between 0.001 and 1e+12.\n"},
         {{"--coefficients", "missing.txt"}, "--coefficients: cannot open \"missing.txt\": No such file or directory\n"},
         {{"--save", "no/such/folder.flt"}, "--save: cannot create \"no/such/folder.flt\": No such file or directory\n"},
@@ -144,14 +144,27 @@ TEST_F(CliTest, ExportedTextReadsBackAsCoefficients)
     EXPECT_FALSE(Exists("x.txt"));
 }
 
-TEST_F(CliTest, ZerosAndMinimumPhaseGoThroughTheRootFinder)
+// The names in folder dir, sorted.
+std::set<std::string> Listing(const std::filesystem::path& dir)
 {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+TEST_F(CliTest, ZerosAndMinimumPhaseGoThroughTheRootFinderInAPrivateFolder)
+{
+    // The private exchange folders are made under TMPDIR, which the program inherits.
+    std::filesystem::create_directory(folder / "tmp");
+    const char* const oldTmp = std::getenv("TMPDIR");
+    const std::string savedTmp = oldTmp ? oldTmp : "";
+    ::setenv("TMPDIR", (folder / "tmp").c_str(), 1);
     exchange::WriteFileAtomically(folder / "h.txt", "1 -2.5 1");  // zeros 2 and 0.5
     const std::vector<double> zeros = Printed({"--coefficients", "h.txt", "--zeros"});
     ASSERT_EQ(zeros.size(), 4u);
     EXPECT_NEAR(std::min(zeros[0], zeros[2]), 0.5, 1e-14);
     EXPECT_NEAR(std::max(zeros[0], zeros[2]), 2.0, 1e-14);
-    EXPECT_EQ(exchange::ReadFileBytes(folder / "beta.bin").size(), 50u);
     exchange::WriteFileAtomically(folder / "g.txt", "1 -2");
     const std::vector<double> minimum = Printed({"--coefficients", "g.txt", "--minimum-phase", "--print"});
     ASSERT_EQ(minimum.size(), 2u);
@@ -163,6 +176,26 @@ TEST_F(CliTest, ZerosAndMinimumPhaseGoThroughTheRootFinder)
     // One line: the step that failed, with the root finder's own reason.
     EXPECT_EQ(failed.err, "filter-cli: --zeros: The root finder zsolve failed: \"beta.bin\": all coefficients are zero.\n");
     EXPECT_EQ(failed.out, "");
+    oldTmp ? ::setenv("TMPDIR", savedTmp.c_str(), 1) : ::unsetenv("TMPDIR");
+    // Nothing left where it ran, nor in the temporary folder, after success and failure.
+    EXPECT_EQ(Listing(folder.path()), (std::set<std::string>{"g.txt", "h.txt", "tmp", "zero.txt"}));
+    EXPECT_TRUE(Listing(folder / "tmp").empty());
+}
+
+TEST_F(CliTest, ExchangeDirKeepsTheExchangeFilesThereAndAMissingOneFailsTheStep)
+{
+    exchange::WriteFileAtomically(folder / "h.txt", "1 -2.5 1");
+    std::filesystem::create_directory(folder / "ex");
+    // Named after the step it serves: the folder holds for every step.
+    EXPECT_EQ(Printed({"--coefficients", "h.txt", "--zeros", "--exchange-dir", "ex"}).size(), 4u);
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "ex/beta.bin").size(), 50u);
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "ex/root.bin").size(), 34u);
+    EXPECT_EQ(Listing(folder.path()), (std::set<std::string>{"ex", "h.txt"}));
+    const RunResult missing = Cli({"--exchange-dir", "nowhere", "--coefficients", "h.txt", "--zeros", "--info"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err.rfind("filter-cli: --zeros: cannot enter the exchange folder \"nowhere\": ", 0), 0u)
+        << missing.err;
+    EXPECT_EQ(missing.out, "");
 }
 
 TEST_F(CliTest, EveryExportFormatWritesAFileThatReadsBack)
@@ -187,7 +220,7 @@ TEST_F(CliTest, EveryExportFormatWritesAFileThatReadsBack)
     }
     EXPECT_NE(exchange::ReadFileBytes(folder / "dsp-q31.out").find("#define DSP_Q31_BLOCK_SIZE 48\n"), std::string::npos);
     const std::string display = exchange::ReadFileBytes(folder / "display.csv");
-    EXPECT_EQ(display.rfind("index,frequency,value\n0,0,", 0), 0u);
+    EXPECT_EQ(display.rfind("index,frequency_fs,phase_rad\n0,0,", 0), 0u);
     EXPECT_EQ(std::count(display.begin(), display.end(), '\n'), 63);
 }
 
@@ -257,7 +290,7 @@ TEST_F(CliTest, ExportsMeasureTheQuantizedDesignAndTakeTheSampleRate)
     EXPECT_NE(header.find(" dB (double), "), std::string::npos) << header;
     EXPECT_NE(header.find(" dB (Q15)."), std::string::npos);
     // Bin k of the 124-point response lies at k / 124 of 48 kHz.
-    EXPECT_EQ(exchange::ReadFileBytes(folder / "d.csv").rfind("index,frequency,value\n0,0,", 0), 0u);
+    EXPECT_EQ(exchange::ReadFileBytes(folder / "d.csv").rfind("index,frequency_Hz,amplitude\n0,0,", 0), 0u);
     EXPECT_NE(exchange::ReadFileBytes(folder / "d.csv").find("\n31,12000,"), std::string::npos);
 
     // Coefficients of no known design have no stop band to measure.

@@ -206,7 +206,7 @@ TEST_F(CliTest, ExchangeFilesReplaceALinkInsteadOfWritingThroughIt)
     fs::create_symlink("victim", folder / "beta.bin");
     fs::create_symlink("victim", folder / "root.bin");
     exchange::WriteFileAtomically(folder / "h.txt", "1 -2.5 1");
-    EXPECT_EQ(Printed({"--coefficients", "h.txt", "--zeros"}).size(), 4u);
+    EXPECT_EQ(Printed({"--coefficients", "h.txt", "--zeros", "--exchange-dir", "."}).size(), 4u);
     EXPECT_EQ(exchange::ReadFileBytes(folder / "victim"), "kept");
     EXPECT_EQ(fs::symlink_status(folder / "beta.bin").type(), fs::file_type::regular);
 }
@@ -223,6 +223,7 @@ TEST_F(CliTest, APolynomialBeyondTheRangeOfDoubleIsRefusedNotConvertedWithoutAWo
 
 TEST_F(CliTest, TwoRootFindingsInOneFolderEachPrintTheirOwnZeros)
 {
+    // Both exchange in the folder they run in, where the lock keeps them apart.
     // filter-cli beside a root finder that takes its time, so that the runs overlap.
     TempFolder tools;
     fs::copy_file(ProgramBesideTest("filter-cli"), tools / "filter-cli");
@@ -232,7 +233,8 @@ TEST_F(CliTest, TwoRootFindingsInOneFolderEachPrintTheirOwnZeros)
     exchange::WriteFileAtomically(folder / "b.txt", "1 -5 6");    // zeros 2 and 3
     const auto zeros = [&](const std::string& file) {
         return std::async(std::launch::async, [&, file] {
-            const RunResult result = RunProgram(tools / "filter-cli", {"--coefficients", file, "--zeros"}, folder.path());
+            const RunResult result = RunProgram(tools / "filter-cli", {"--coefficients", file, "--zeros", "--exchange-dir", "."},
+                                                folder.path());
             std::istringstream lines(result.out);
             std::multiset<long> re;
             for (double x, y; lines >> x >> y;)

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -66,6 +67,27 @@ TEST(CProcessHandle, CollectsStandardErrorUpToItsLimitWithoutBlockingTheProgram)
     auto flood = CProcessHandle::Start("/bin/sh", {"-c", "head -c 1000000 /dev/zero >&2"}, capture);
     ASSERT_TRUE(flood && flood->WaitFor(10000));
     EXPECT_EQ(flood->ExitStatus(), 0);
+    EXPECT_EQ(flood->ErrorOutput().size(), CProcessHandle::kMaxErrorOutput);
+}
+
+TEST(CProcessHandle, LinesTakenByTheFilterAreKeptOutOfTheErrorOutput)
+{
+    std::vector<std::string> offered;
+    CStartOptions capture;
+    capture.bCaptureErrors = true;
+    capture.lineFilter = [&offered](const std::string& line) {
+        offered.push_back(line);
+        return line.rfind("progress", 0) == 0;
+    };
+    // Lines in pieces, a line of progress after the reason, and a last line without end.
+    auto process = CProcessHandle::Start("/bin/sh",
+        {"-c", "printf 'progress 1\\nreas' >&2; sleep 0.05; printf 'on\\nprogress 2\\ntail' >&2"}, capture);
+    ASSERT_TRUE(process && process->WaitFor(10000));
+    EXPECT_EQ(process->ErrorOutput(), "reason\ntail");
+    EXPECT_EQ(offered, (std::vector<std::string>{"progress 1", "reason", "progress 2", "tail"}));
+    // A line that never ends is kept, bounded, once it cannot fit.
+    auto flood = CProcessHandle::Start("/bin/sh", {"-c", "head -c 1000000 /dev/zero >&2"}, capture);
+    ASSERT_TRUE(flood && flood->WaitFor(10000));
     EXPECT_EQ(flood->ErrorOutput().size(), CProcessHandle::kMaxErrorOutput);
 }
 

@@ -6,6 +6,8 @@
 #include "ModalWatch.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -17,15 +19,18 @@
 #include <string>
 #include <vector>
 
-// The one application object of a viewer test program (ctest runs it offscreen). It is
-// made on first use and destroyed when all tests have run, before the program's static
-// objects go.
+// The one application object of a viewer test program (ctest runs it offscreen), with its
+// settings in a temporary folder of its own, so that test programs run side by side do not
+// change each other's. It is made on first use and destroyed when all tests have run,
+// before the program's static objects go.
 class QtTestEnvironment : public ::testing::Environment {
 public:
     static QApplication& Application()
     {
         static QtTestEnvironment* environment = Register();
+        static QTemporaryDir settingsDir;
         if (!environment->m_app) {
+            QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
             environment->m_app = std::make_unique<QApplication>(s_argc, s_argv);
             CModalGuard::Start();
         }

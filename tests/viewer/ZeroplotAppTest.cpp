@@ -21,6 +21,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
@@ -40,6 +41,7 @@ protected:
     {
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setApplicationName("Zeroplot-test");
+        QSettings().remove("View");  // the view options at their defaults
         m_folder.WriteRootFile(RootFileBytes({{0.5, 0.5}, {0.5, -0.5}, {-1.0, 0.0}, {2.0, 0.0}}));
     }
     void SetUp() override
@@ -107,7 +109,7 @@ TEST_F(ZeroplotApp, StartsAsAnUntitled360By400WindowShowingTheZeros)
 TEST_F(ZeroplotApp, MenusCarryTheirTextsAndKeys)
 {
     const QStringList expected = {"&File", "  Save &Image...", "  &Copy Image\tCtrl+Shift+C", "-",
-        "  &Print...\tCtrl+P", "  Print Pre&view", "  P&rint Setup...", "-", "  E&xit", "&View", "  Show &All", "&Help",
+        "  &Print...\tCtrl+P", "  Print Pre&view", "  P&rint Setup...", "-", "  E&xit", "&View", "  Show &All", "  &Scale", "&Help",
         "  &About Zeroplot..."};
     EXPECT_EQ(MenuTexts(), expected);
     EXPECT_TRUE(Action(ID_FILE_PRINT)->shortcuts().contains(QKeySequence("Ctrl+P")));

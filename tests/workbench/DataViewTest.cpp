@@ -147,7 +147,7 @@ TEST_F(DataViewTest, ClearingTheIndexWaitsForADigitAndAMinusAloneIsRefused)
     EXPECT_EQ(YAxis()->text(), "3");
     CMessageWatch message;
     QTest::keyClicks(XAxis(), "-");
-    EXPECT_EQ(message.Text(), "Please enter an integer.");
+    EXPECT_EQ(message.Text(), "X-Axis: Please enter an integer.");
     EXPECT_EQ(XAxis()->text(), "3");  // the index as it stood replaces the bad text
 }
 

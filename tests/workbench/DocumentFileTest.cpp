@@ -8,6 +8,7 @@
 #include "CWorkbenchUi.h"
 #include "FileIo.h"
 #include "Resource.h"
+#include "RootFinderProgress.h"
 
 #include "WorkbenchTestSupport.h"
 
@@ -167,6 +168,38 @@ TEST(WaitForRootFinder, CancelOfTheProgressDialogGivesUpAfterAboutASecond)
     EXPECT_TRUE(process->IsRunning());  // ending it is the caller's part
     process->Terminate();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(WaitForRootFinder, TheDialogShowsHowManyZerosAreFoundAndCertified)
+{
+    TestApplication();
+    CWorkbenchUi ui;
+    CRootFinderProgress told;
+    CStartOptions options;
+    options.bCaptureErrors = true;
+    options.lineFilter = [&](const std::string& line) {
+        const bool taken = ReadRootFinderProgress(line, told);
+        if (taken)
+            ui.ShowRootFinderProgress(told);
+        return taken;
+    };
+    auto process = CProcessHandle::Start("/bin/sh",
+        {"-c", "echo 'zsolve: 10 of 10 roots found' >&2; echo 'zsolve: 4 of 10 roots certified' >&2; exec sleep 30"},
+        options);
+    ASSERT_TRUE(process);
+    QString shown;
+    int value = -1, maximum = -1;
+    CModalWatch<QProgressDialog> cancel([&](QProgressDialog* progress) {
+        shown = progress->labelText();
+        value = progress->value();
+        maximum = progress->maximum();
+        progress->cancel();
+    });
+    EXPECT_FALSE(ui.WaitForRootFinder(*process));
+    process->Terminate();
+    EXPECT_EQ(shown, "Finding the zeros of the filter...\n10 of 10 zeros found, 4 certified");
+    EXPECT_EQ(maximum, 20);
+    EXPECT_EQ(value, 14);
 }
 
 TEST(WaitForRootFinder, AnotherRootFindingIsWaitedForInTheSameCancellableWay)

@@ -2,6 +2,8 @@
 // the export dialog's figures, the import's question, and the graph as PNG, SVG and on the
 // clipboard, drawn as the pane draws it.
 #include "CExportDlg.h"
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include "CDataView.h"
 #include "CFilterView.h"
 #include "CPictureDlg.h"
@@ -72,7 +74,7 @@ TEST_F(ExchangeTest, ExportDialogShowsTheQuantizationBeforeTheFileIsWritten)
     bool blockSizeEnabled = true;
     CModalWatch<CExportDlg> answer([&](CExportDlg* dialog) {
         dialog->GetFormatBox()->setCurrentIndex(2);  // Q15
-        figures = dialog->GetFigures()->text();
+        figures = dialog->GetFigures()->toPlainText();
         blockSizeEnabled = dialog->GetBlockSizeBox()->isEnabled();
         dialog->accept();
     });
@@ -203,5 +205,24 @@ TEST_F(ExchangeTest, CtrlShiftCCopiesThePictureFromEitherPane)
         EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).convertToFormat(QImage::Format_RGB32),
             Frame().GetGraphView()->grab().toImage().convertToFormat(QImage::Format_RGB32));
         EXPECT_EQ(curveOf(data->data("image/svg+xml"), 31).size(), 31);
+    }
+}
+
+TEST_F(ExchangeTest, DisplayCsvNamesEveryColumnWithItsUnit)
+{
+    DesignLowPass();
+    const std::pair<std::vector<int>, const char*> cases[] = {
+        {{}, "index,time_samples,impulse_response\n"},
+        {{ID_VIEW_AMPLITUDE, ID_VIEW_DB}, "index,frequency_fs,amplitude_dB\n"},
+        {{ID_VIEW_GROUPDELAY}, "index,frequency_fs,group_delay_samples\n"},
+    };
+    int file = 0;
+    for (const auto& [commands, header] : cases) {
+        for (int command : commands)
+            Run(command);
+        const QString name = QString("display%1.csv").arg(++file);
+        const auto fileAnswer = AnswerFile(name);
+        Run(ID_FILE_EXPORT_DISPLAY);
+        EXPECT_EQ(exchange::ReadFileBytes(Path(name.toUtf8().constData())).rfind(header, 0), 0u) << header;
     }
 }

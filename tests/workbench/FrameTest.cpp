@@ -6,13 +6,16 @@
 #include "CFilterView.h"
 #include "CLengthEstimateDlg.h"
 #include "CPassBandDlg.h"
+#include "CStatusField.h"
 #include "NumberText.h"
 #include "Resource.h"
 #include "Version.h"
 #include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"
 
+#include <QClipboard>
 #include <QLabel>
+#include <QStatusTipEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -202,7 +205,7 @@ TEST_F(FrameTest, LengthEstimatePreFillsTheNextPassBandDialog)
     });
     Run(ID_TOOL_LENGTH);
     EXPECT_FALSE(Doc().IsModified());
-    EXPECT_EQ(Frame().statusBar()->currentMessage(), "Estimated length: 41 taps");
+    EXPECT_EQ(Frame().GetResultField()->GetText(), "Estimated length: 41 taps");
     QString length, attenuation;
     CModalWatch<CPassBandDlg> design([&](CPassBandDlg* dialog) {
         length = dialog->GetEdit(IDC_LENGTH)->text();
@@ -268,4 +271,63 @@ TEST_F(FrameTest, FormSurvivesEnlargingDraggingTheSplitterAndShrinkingAndItsHand
     CDataView* form = Frame().GetDataView();
     EXPECT_GE(form->height(), form->findChild<QLineEdit*>("IDC_XAXIS")->geometry().bottom());
     EXPECT_GE(splitter->handleWidth(), 5);
+}
+
+TEST_F(FrameTest, EstimateStaysInItsFieldPastMenuPromptsUntilTheNextDesign)
+{
+    CModalWatch<CLengthEstimateDlg> estimate([](CLengthEstimateDlg* dialog) {
+        dialog->GetEdit(IDC_RIPPLE)->setText("0.1");
+        dialog->GetEdit(IDC_ATTENUATION)->setText("60");
+        dialog->GetEdit(IDC_TRANSITION)->setText("0.05");
+        dialog->accept();
+    });
+    Run(ID_TOOL_LENGTH);
+    CStatusField* field = Frame().GetResultField();
+    EXPECT_TRUE(field->isVisible());
+    // A menu item highlighted and left: its prompt shows in the message pane and goes.
+    for (const QString& prompt : {Action(ID_TOOL_PASSBAND)->statusTip(), QString()}) {
+        QStatusTipEvent tip(prompt);
+        QApplication::sendEvent(&Frame(), &tip);
+    }
+    EXPECT_EQ(field->GetText(), "Estimated length: 73 taps");
+    EXPECT_TRUE(field->isVisible());
+    // Too narrow a window cuts the text, which the tool tip still holds whole; the frame
+    // keeps the width it was given.
+    Frame().resize(420, 450);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Frame().width(), 420);
+    EXPECT_EQ(field->toolTip(), "Estimated length: 73 taps");
+    DesignLowPass();
+    EXPECT_TRUE(field->isHidden());
+}
+
+TEST_F(FrameTest, CopyingTheGraphSaysSoInTheStatusBar)
+{
+    DesignLowPass();
+    Run(ID_EDIT_COPY_IMAGE);
+    EXPECT_EQ(Frame().statusBar()->currentMessage(), "Graph copied");
+    EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+}
+
+TEST_F(FrameTest, GrowthGoesToTheGraphAndTheNextStartRestoresTheWindowAsItWasClosed)
+{
+    CDataView* form = Frame().GetDataView();
+    const int formHeight = form->height();
+    Frame().resize(1280, 900);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->height(), formHeight);
+    EXPECT_GT(Frame().GetGraphView()->height(), 270 + 400);
+    // Dragged, resized and closed: the next start opens the same.
+    const QList<int> sizes = Frame().GetSplitter()->sizes();
+    Frame().GetSplitter()->setSizes({sizes[0] - 70, sizes[1] + 70});
+    Frame().resize(1000, 800);
+    QCoreApplication::processEvents();
+    const int graphHeight = Frame().GetGraphView()->height();
+    ASSERT_TRUE(Frame().close());
+    m_pApp = std::make_unique<CFilterApp>();
+    ASSERT_TRUE(m_pApp->InitInstance({}));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Frame().size(), QSize(1000, 800));
+    EXPECT_EQ(Frame().GetGraphView()->height(), graphHeight);
 }

@@ -4,13 +4,17 @@
 #include "CDataView.h"
 #include "CFilterView.h"
 #include "CSampleRateDlg.h"
+#include "FilterDesign.h"
+#include "FilterTypes.h"
 #include "GraphMask.h"
 #include "NumberText.h"
 #include "PdfText.h"
 #include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"
 
+#include <QFontInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -57,6 +61,46 @@ protected:
         return found;
     }
 };
+
+// Whether a pixel is ink of a label: the labels' grey (96) blended with the white ground.
+bool isLabelInk(QColor c) { return c.red() == c.green() && c.green() == c.blue() && c.red() >= 90 && c.red() <= 200; }
+
+// The first and last row of image's label ink within columns x0 .. x1 - 1 and rows y0 .. y1 - 1,
+// or (-1, -1) for none.
+std::pair<int, int> inkRows(const QImage& image, int x0, int x1, int y0, int y1)
+{
+    std::pair<int, int> rows(-1, -1);
+    for (int y = std::max(0, y0); y < std::min(y1, image.height()); ++y)
+        for (int x = std::max(0, x0); x < std::min(x1, image.width()); ++x)
+            if (isLabelInk(image.pixelColor(x, y))) {
+                rows = {rows.first < 0 ? y : rows.first, y};
+                break;
+            }
+    return rows;
+}
+
+// The UI font at its pixel size, as the scale draws its labels.
+QFont labelFont()
+{
+    QFont font = QApplication::font();
+    font.setPixelSize(QFontInfo(font).pixelSize());
+    return font;
+}
+
+// How many rows the ink of text drawn whole in the labels' font spans.
+int inkHeight(const QString& text)
+{
+    QImage scratch(400, 200, QImage::Format_RGB32);
+    scratch.fill(Qt::white);
+    {
+        QPainter painter(&scratch);
+        painter.setFont(labelFont());
+        painter.setPen(QColor(96, 96, 96));
+        painter.drawText(20, 100, text);
+    }
+    const auto [first, last] = inkRows(scratch, 0, scratch.width(), 0, scratch.height());
+    return last - first + 1;
+}
 
 int countColour(const QImage& image, QColor colour, int x0 = 0, int x1 = -1)
 {
@@ -186,4 +230,89 @@ TEST_F(GraphScaleTest, PrintoutFillsThePrintableWidthWithVisibleLinesAndTheScale
     EXPECT_GT(std::max(width / area.width(), height / area.height()), 0.98);
     EXPECT_GT(pdf.Count("4 w"), 0);                                   // lines one pane pixel wide
     EXPECT_GT(pdf.Count("0.88235"), 0);  // the grid's grey, 225 / 255
+}
+
+TEST_F(GraphScaleTest, ConstantGroupDelayIsAFlatLineOnRoundTicksAndZerosLeaveGaps)
+{
+    Doc().SetCoefficients(DesignPassBand(LowPass, 101, 0.2, 0.5, 60.0).coefficients);
+    Run(ID_VIEW_GROUPDELAY);
+    Run(ID_VIEW_SCALE);
+    const CGraphMapping m = Mapping();
+    const int line = m.ToDevice(0, 50.0 / m.u).y();  // rounded to the pixel, as drawn
+    EXPECT_NEAR(line, Graph()->height() / 2, 2);  // the delay of 50 samples in the middle of the pane
+    const QImage image = Image();
+    for (int y = 0; y < image.height(); ++y) {
+        if (std::abs(y - line) > 2) {  // a point alone between gaps is a dot of 5 pixels
+            EXPECT_EQ(countColour(image.copy(0, y, image.width(), 1), QColor(0, 0, 0)), 0) << y;
+        }
+    }
+    // The marker and the vertical axis cross the pane although 0 lies far below it.
+    Frame().GetDataView()->SelectIndex(40);
+    const int x40 = m.ToDevice(400.0, 0).x(), x0 = m.ToDevice(0, 0).x();
+    EXPECT_GT(countColour(Image(), QColor(255, 0, 0), x40, x40 + 1), Graph()->height() / 4);  // dotted
+    EXPECT_GT(countColour(Image(), QColor(0, 0, 255), x0, x0 + 1), Graph()->height() / 2);
+    const std::vector<int> rows = GridLines(false);
+    ASSERT_GE(rows.size(), 3u);
+    for (int y : rows) {  // round values, whole or half samples
+        const double samples = m.ToLogical(QPointF(0, y)).y() * m.u;
+        EXPECT_NEAR(samples, std::round(2.0 * samples) / 2.0, m.cy / m.H * m.u) << y;
+    }
+    // 1 + z^-2 has a zero at a quarter of the sampling frequency: point 3 of 6 has no delay.
+    Install({1.0, 0.0, 1.0});
+    Run(ID_VIEW_GROUPDELAY);
+    const CGraphMapping zeros = Mapping();
+    const int x2 = zeros.ToDevice(20.0, 0).x(), x3 = zeros.ToDevice(30.0, 0).x(), x4 = zeros.ToDevice(40.0, 0).x();
+    EXPECT_GT(countColour(Image(), QColor(0, 0, 0), x2 - 5, x2), 0);
+    EXPECT_EQ(countColour(Image(), QColor(0, 0, 0), x2 + 2, x4 - 1), 0);
+    HoverAt(QPoint(x3, 10));
+    EXPECT_EQ(Frame().GetReadoutPane()->text(), "[3]  f = 0.25 fs  undefined");
+    HoverAt(QPoint(x4, 10));
+    EXPECT_EQ(Frame().GetReadoutPane()->text(), "[4]  f = 0.333333 fs  1 samples");
+}
+
+TEST_F(GraphScaleTest, LabelsKeepTheUiFontSizeWhateverThePaneSize)
+{
+    DesignLowPass();
+    Run(ID_VIEW_DB);
+    Run(ID_VIEW_AMPLITUDE);
+    Run(ID_VIEW_SCALE);
+    std::vector<int> tallest;
+    for (const QSize window : {QSize(600, 450), QSize(1280, 900)}) {
+        Frame().resize(window);
+        QCoreApplication::processEvents();
+        const QImage image = Image();
+        // The tick labels left of the curve, below the unit and above the ticks under the curve.
+        const int margin = Mapping().ToDevice(0, 0).x() - 2;
+        const int bottom = image.height() - 3 * QFontMetrics(labelFont()).height();
+        int run = 0, longest = 0;
+        for (int y = QFontMetrics(labelFont()).height(); y < bottom; ++y) {
+            run = inkRows(image, 0, margin, y, y + 1).first >= 0 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        tallest.push_back(longest);
+    }
+    EXPECT_GT(Graph()->height(), 2 * 270);
+    EXPECT_EQ(tallest[0], tallest[1]);
+    EXPECT_LE(tallest[1], inkHeight("-0123456789"));
+}
+
+TEST_F(GraphScaleTest, UnitBelowTheCurveIsDrawnWholeInsideThePane)
+{
+    Install({0.1, 0.5, 1.0, 0.5, 0.1, -0.2, 0.3, 0.2, 0.1, 0.05, 0.02, 0.01});
+    Run(ID_VIEW_SCALE);
+    const QString unit = "samples";
+    const QFontMetrics fm(labelFont());
+    for (const QSize window : {QSize(600, 450), QSize(800, 600)}) {
+        Frame().resize(window);
+        QCoreApplication::processEvents();
+        for (int display : {ID_VIEW_IMPULSE, ID_VIEW_STEP}) {
+            Run(display);
+            const QImage image = Image();
+            const int left = image.width() - fm.height() / 2 - fm.horizontalAdvance(unit) - 1;
+            const auto [first, last] = inkRows(image, left, image.width(), image.height() - 2 * fm.height(), image.height());
+            ASSERT_GE(first, 0) << window.width() << " " << display;
+            EXPECT_EQ(last - first + 1, inkHeight(unit)) << window.width() << " " << display;
+            EXPECT_LT(last, image.height() - 1) << window.width() << " " << display;
+        }
+    }
 }

@@ -88,7 +88,7 @@ TEST_F(RequirementsUiTest, DialogShowsTheRequirementsInHertzAndStatesNewOnes)
     EXPECT_EQ(title, "Filter Requirements");
     EXPECT_EQ(label, "Stop Band Edge:");
     EXPECT_EQ(edge.toStdString(), FormatDouble(stopEdge * 48000));  // shown in Hz
-    EXPECT_EQ(refusal, "Please enter a number between 9000 and 24000.");
+    EXPECT_EQ(refusal, "Pass Band Edge: Please enter a number between 9000 and 24000.");
     const CRequirements stated{HighPass, {9000.0 / 48000, 10000.0 / 48000}, 0.5, 40};
     EXPECT_EQ(Doc().m_requirements, stated);
     EXPECT_TRUE(Doc().IsModified());

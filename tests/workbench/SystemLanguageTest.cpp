@@ -71,7 +71,7 @@ TEST_F(EnglishLocale, ShowsTheWorkbenchInEnglish)
     EXPECT_EQ(texts.strWindowTitle, "Untitled - Filter");
     EXPECT_EQ(texts.strDialogTitle, "Designating Pass Band");
     EXPECT_EQ(texts.strCancel, "Cancel");
-    EXPECT_EQ(texts.strRefusal, "Please enter an integer between 1 and 4096.");
+    EXPECT_EQ(texts.strRefusal, "Filter Length: Please enter an integer between 1 and 4096.");
 }
 
 TEST_F(CLocale, ShowsTheOriginalJapaneseWorkbench)
@@ -84,5 +84,5 @@ TEST_F(CLocale, ShowsTheOriginalJapaneseWorkbench)
     EXPECT_EQ(texts.strWindowTitle, "無題 - Filter");
     EXPECT_EQ(texts.strDialogTitle, "Designating Pass Band");
     EXPECT_EQ(texts.strCancel, "ｷｬﾝｾﾙ");
-    EXPECT_EQ(texts.strRefusal, "1 から 4096 までの整数を入力してください。");
+    EXPECT_EQ(texts.strRefusal, "Filter Length：1 から 4096 までの整数を入力してください。");
 }

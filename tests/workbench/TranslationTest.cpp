@@ -6,11 +6,16 @@
 #include "TempFolder.h"
 #include "WorkbenchCommandLine.h"
 #include "WorkbenchLanguage.h"
+#include "CEquirippleDlg.h"
+#include "CExportDlg.h"
 #include "WorkbenchTestSupport.h"
 
 #include <QFile>
+#include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -199,6 +204,42 @@ TEST_P(LanguageTest, NoMenuHasTwoItemsOfOneMnemonic)
         }
     }
     EXPECT_EQ(menus.size(), 5u);  // four menus and the display submenu
+}
+
+TEST_P(LanguageTest, ExportDialogShowsEveryFormatsFiguresWholeAndOpensOnTheFormat)
+{
+    DesignLowPass();
+    std::vector<std::string> hidden;
+    CModalWatch<CExportDlg> answer([&](CExportDlg* dialog) {
+        if (dialog->focusWidget() != dialog->GetFormatBox())
+            hidden.push_back("the focus is not on the format");
+        for (int format = 0; format < dialog->GetFormatBox()->count(); ++format) {
+            dialog->GetFormatBox()->setCurrentIndex(format);
+            dialog->resize(dialog->minimumSize());  // even at its smallest the dialog shows them whole
+            QCoreApplication::processEvents();
+            QPlainTextEdit* figures = dialog->GetFigures();
+            if (figures->verticalScrollBar()->maximum() > 0)
+                hidden.push_back(dialog->GetFormatBox()->currentText().toStdString());
+        }
+        dialog->reject();
+    });
+    Run(ID_FILE_EXPORT_COEF);
+    EXPECT_TRUE(hidden.empty()) << hidden.front();
+}
+
+TEST_P(LanguageTest, RefusalsNameTheirFieldAsItsLabelReads)
+{
+    QString refusal;
+    CModalWatch<CEquirippleDlg> answer([&refusal](CEquirippleDlg* dialog) {
+        dialog->GetEdit(IDC_RIPPLE)->setText("0");
+        CMessageWatch message;
+        dialog->accept();
+        refusal = message.Text();
+        dialog->reject();
+    });
+    Run(ID_TOOL_EQUIRIPPLE);
+    EXPECT_EQ(refusal, GetParam() == WorkbenchLanguage::Japanese ? "通過域リップル：1e-05 から 100 までの数値を入力してください。"
+                                                                  : "Inband Ripple: Please enter a number between 1e-05 and 100.");
 }
 
 TEST_P(LanguageTest, RequirementsDialogAndVerdictSpeakTheLanguage)

@@ -29,6 +29,15 @@ long double BackwardError(const CComplexArray& c, Complex z);
 // The largest BackwardError over all finite roots.
 double MaxBackwardError(const CComplexArray& c, const CComplexArray& roots);
 
+// The largest backward errors over all finite roots, in long double: componentwise,
+// |p(z)| / sum |c_k| |z|^k (BackwardError), and normwise, |p(z)| / (||c||_2 ||(1, z, ..,
+// z^d)||_2), the relative change of the coefficients in the 2-norm that makes z a root.
+struct BackwardErrors {
+    double componentwise = 0.0;
+    double normwise = 0.0;
+};
+BackwardErrors MaxBackwardErrors(const CComplexArray& c, const CComplexArray& roots);
+
 // The largest ||z| - 1| over the roots within 1e-6 of the unit circle (0 if none); the
 // number of such roots in onCircle.
 double UnitCircleDistance(const CComplexArray& roots, int& onCircle);

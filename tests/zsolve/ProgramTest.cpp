@@ -13,7 +13,11 @@
 #include <cmath>
 #include <filesystem>
 #include <sys/stat.h>
+#include <cstdio>
 #include <limits>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -72,6 +76,39 @@ TEST_F(ZsolveProgram, WritesWhatTheSolverFinds)
         EXPECT_EQ(roots.records[i].re, expected[i].re);
         EXPECT_EQ(roots.records[i].im, expected[i].im);
     }
+}
+
+TEST_F(ZsolveProgram, ProgressGoesToStandardErrorAndLeavesTheRootsAsTheyAre)
+{
+    const CComplexArray c = KaiserLowPassPolynomial(2049);
+    ASSERT_EQ(Solve(c).status, 0);
+    const std::string quiet = exchange::ReadFileBytes(m_folder / "root.bin");
+    const RunResult run = Run({"--progress", "beta.bin"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(exchange::ReadFileBytes(m_folder / "root.bin"), quiet);
+    // Counts of roots found, then of roots certified, each rising to all 2048.
+    std::istringstream lines(run.err);
+    std::string line, stage = "found";
+    int last = -1;
+    std::vector<std::string> ends;
+    while (std::getline(lines, line)) {
+        int count = -1, total = -1;
+        char word[16] = {};
+        ASSERT_EQ(std::sscanf(line.c_str(), "zsolve: %d of %d roots %15s", &count, &total, word), 3) << line;
+        EXPECT_EQ(total, 2048);
+        if (word != stage) {
+            ASSERT_EQ(stage, "found") << line;
+            EXPECT_EQ(std::string(word), "certified");
+            stage = word;
+            last = -1;
+        }
+        EXPECT_GE(count, last) << line;
+        last = count;
+        if (count == total)
+            ends.push_back(word);
+    }
+    EXPECT_EQ(ends, (std::vector<std::string>{"found", "certified"}));
 }
 
 TEST_F(ZsolveProgram, ConstantPolynomialGivesAnEmptyRootFile)

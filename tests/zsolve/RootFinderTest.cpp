@@ -2,6 +2,7 @@
 // long double, roots known by construction.
 #include "PolynomialKit.h"
 #include "Polish.h"
+#include "Reciprocals.h"
 #include "RootFinder.h"
 
 #include <gtest/gtest.h>
@@ -194,7 +195,7 @@ TEST(RootFinder, PolishingTakesANewtonStepOnlyWhenItIsShortAgainstTheNearestOthe
     };
     for (const auto& c : cases) {
         std::vector<Complex> z = {c.start, 1.1};
-        zsolve::PolishRoots(p, z);
+        zsolve::PolishRoots(p, z, {0, 1});
         EXPECT_NEAR(z[0].real(), c.polished, 1e-12) << c.start;
         EXPECT_EQ(z[0].imag(), 0.0) << c.start;
         EXPECT_NEAR(z[1].real(), 1.1, 1e-15);  // a root stays where it is
@@ -228,3 +229,16 @@ TEST(RootFinder, RejectsPolynomialsWithoutRoots)
 }
 
 }  // namespace
+
+TEST(RootFinder, ReciprocalScaleBringsFinitePointsNearOneAndLeavesTheRestAlone)
+{
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    for (const zsolve::Complex z : {zsolve::Complex(3.0, -1.0), zsolve::Complex(0.0, 1e-300),
+             zsolve::Complex(-1e300, 2.0), zsolve::Complex(0x1p-1022, 0.0)}) {
+        const double scaled = std::fmax(std::fabs(z.real()), std::fabs(z.imag())) * zsolve::ReciprocalScale(z);
+        EXPECT_TRUE(scaled >= 1.0 && scaled < 2.0) << z;
+    }
+    for (const zsolve::Complex z : {zsolve::Complex(0.0, 0.0), zsolve::Complex(nan, nan), zsolve::Complex(1.0, -inf)})
+        EXPECT_EQ(zsolve::ReciprocalScale(z), 1.0) << z;
+    EXPECT_EQ(zsolve::ReciprocalScale({0x1p-1074, 0.0}), 0x1p1023);  // the largest power of two, not inf
+}

@@ -159,6 +159,14 @@
         <translation>Estimated Length: %1</translation>
     </message>
     <message>
+        <source>These conditions need about %1 taps by the length estimate. A design of %2 taps will miss the ripple and attenuation by far.
+
+Design %2 taps all the same?</source>
+        <translation>These conditions need about %1 taps by the length estimate. A design of %2 taps will miss the ripple and attenuation by far.
+
+Design %2 taps all the same?</translation>
+    </message>
+    <message>
         <source>Shortest</source>
         <translation>Shortest</translation>
     </message>
@@ -438,6 +446,10 @@
         <source>[%1]  %2 = %3  %4</source>
         <translation>[%1]  %2 = %3  %4</translation>
     </message>
+    <message>
+        <source>undefined</source>
+        <translation>undefined</translation>
+    </message>
 </context>
 <context>
     <name>CHeaderExport</name>
@@ -496,6 +508,10 @@
     <message>
         <source>The image was not saved: %1.</source>
         <translation>The image was not saved: %1.</translation>
+    </message>
+    <message>
+        <source>Graph copied</source>
+        <translation>Graph copied</translation>
     </message>
 </context>
 <context>
@@ -681,6 +697,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Please enter a number between %1 and %2, or leave the field empty for none.</source>
+        <translation>Please enter a number between %1 and %2, or leave the field empty for none.</translation>
+    </message>
 </context>
 <context>
     <name>CWinApp</name>
@@ -721,6 +741,10 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>Finding the zeros of the filter...</source>
         <translation>Finding the zeros of the filter...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 zeros found, %3 certified</source>
+        <translation>%1 of %2 zeros found, %3 certified</translation>
     </message>
     <message>
         <source>Waiting for another root finding in this folder...</source>
@@ -957,6 +981,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Please enter an integer between %1 and %2.</translation>
     </message>
+    <message>
+        <source>Please enter a number greater than %1 and at most %2.</source>
+        <translation>Please enter a number greater than %1 and at most %2.</translation>
+    </message>
 </context>
 <context>
     <name>DialogData</name>
@@ -1051,6 +1079,13 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
         <translation>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFailure</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1715,10 @@ Scale</translation>
     <message>
         <source>%1 to %2 within 3 dB of the largest amplitude</source>
         <translation>%1 to %2 within 3 dB of the largest amplitude</translation>
+    </message>
+    <message>
+        <source>undefined within 3 dB of the largest amplitude</source>
+        <translation>undefined within 3 dB of the largest amplitude</translation>
     </message>
     <message>
         <source>Kaiser window</source>

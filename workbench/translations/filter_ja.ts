@@ -159,6 +159,14 @@
         <translation>推定フィルタ長: %1</translation>
     </message>
     <message>
+        <source>These conditions need about %1 taps by the length estimate. A design of %2 taps will miss the ripple and attenuation by far.
+
+Design %2 taps all the same?</source>
+        <translation>この条件には、フィルタ長の推定でおよそ %1 タップが必要です。%2 タップで設計すると、リップルと減衰量を大きく外します。
+
+それでも %2 タップで設計しますか?</translation>
+    </message>
+    <message>
         <source>Shortest</source>
         <translation>最短長</translation>
     </message>
@@ -438,6 +446,10 @@
         <source>[%1]  %2 = %3  %4</source>
         <translation>[%1]  %2 = %3  %4</translation>
     </message>
+    <message>
+        <source>undefined</source>
+        <translation>未定義</translation>
+    </message>
 </context>
 <context>
     <name>CHeaderExport</name>
@@ -496,6 +508,10 @@
     <message>
         <source>The image was not saved: %1.</source>
         <translation>画像を保存できませんでした: %1。</translation>
+    </message>
+    <message>
+        <source>Graph copied</source>
+        <translation>ｸﾞﾗﾌの画像をｺﾋﾟｰしました</translation>
     </message>
 </context>
 <context>
@@ -681,6 +697,10 @@
         <source>Cancel</source>
         <translation>ｷｬﾝｾﾙ</translation>
     </message>
+    <message>
+        <source>Please enter a number between %1 and %2, or leave the field empty for none.</source>
+        <translation>%1 から %2 までの数値を入力してください。なしにするには空欄にします。</translation>
+    </message>
 </context>
 <context>
     <name>CWinApp</name>
@@ -721,6 +741,10 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>Finding the zeros of the filter...</source>
         <translation>フィルタの零点を計算しています...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 zeros found, %3 certified</source>
+        <translation>%2 個の零点のうち %1 個を計算、%3 個を検証済み</translation>
     </message>
     <message>
         <source>Waiting for another root finding in this folder...</source>
@@ -957,6 +981,10 @@ Install them as the filter&apos;s coefficients?</source>
         <source>Please enter an integer between %1 and %2.</source>
         <translation>%1 から %2 までの整数を入力してください。</translation>
     </message>
+    <message>
+        <source>Please enter a number greater than %1 and at most %2.</source>
+        <translation>%1 より大きく %2 以下の数値を入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>DialogData</name>
@@ -1051,6 +1079,13 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>An even length cannot give a band elimination filter: its response is zero at half the sampling frequency. Use an odd length, such as %1.</source>
         <translation>偶数の長さでは帯域阻止フィルタになりません。サンプリング周波数の 1/2 で応答が 0 になるためです。%1 などの奇数の長さにしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFailure</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -1680,6 +1715,10 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>%1 to %2 within 3 dB of the largest amplitude</source>
         <translation>%1 から %2 (最大振幅から 3 dB 以内)</translation>
+    </message>
+    <message>
+        <source>undefined within 3 dB of the largest amplitude</source>
+        <translation>定義されない (最大振幅から 3 dB 以内)</translation>
     </message>
     <message>
         <source>Kaiser window</source>

@@ -6,6 +6,7 @@
 #include "FilterTypes.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -72,7 +73,7 @@ CLengthEstimate lengthByFormula(const CEquirippleRequest& request)
     if (!std::isfinite(length))
         return {0, text::Tr("EquirippleRequest", "No finite filter length meets these conditions.")};
     if (length > kMaxFilterLength)
-        return {0,
+        return {static_cast<int>(std::min(std::round(length), double(INT_MAX))),
             text::Tr("EquirippleRequest",
                 "The estimated filter length, about %1, exceeds %2; allow a wider transition band, "
                 "more ripple or less attenuation.")
@@ -85,8 +86,10 @@ CLengthEstimate lengthByFormula(const CEquirippleRequest& request)
 
 double PassDeviation(double rippleDb)
 {
-    const double p = std::pow(10.0, rippleDb / 20.0);
-    return (p - 1.0) / (p + 1.0);
+    // (p - 1) / (p + 1) for p = 10^(ripple / 20), with p - 1 by expm1 so that a tiny ripple
+    // keeps a tolerance above 0 instead of rounding p to 1.
+    const double pMinusOne = std::expm1(rippleDb * std::log(10.0) / 20.0);
+    return pMinusOne / (pMinusOne + 2.0);
 }
 
 double StopDeviation(double attenuationDb) { return std::pow(10.0, -attenuationDb / 20.0); }

@@ -253,17 +253,29 @@ TEST(CoefficientExport, RefusesCoefficientsWhoseScalingLeavesTheRange)
     EXPECT_TRUE(contains(FormatCoefficientExport(array({8.98846567431158e307}), {ExportFormat::Q15}), "SCALE_SHIFT 1023"));
 }
 
-TEST(DisplayCsv, AbscissaInFractionsOrSamplesOrInHertzAndSeconds)
+TEST(DisplayCsv, AbscissaInFractionsOrSamplesOrInHertzAndSecondsAndEveryColumnWithItsUnit)
 {
     const CRealArray values = array({1.0, -20.5, 3.0});
-    EXPECT_EQ(FormatDisplayCsv(0, values, 1.0, 0.0), "index,time,value\n0,0,1\n1,1,-20.5\n2,2,3\n");
-    EXPECT_EQ(FormatDisplayCsv(0, values, 1.0, 1000.0), "index,time,value\n0,0,1\n1,0.001,-20.5\n2,0.002,3\n");
-    EXPECT_EQ(FormatDisplayCsv(1, values, 0.125, 0.0), "index,frequency,value\n0,0,1\n1,0.125,-20.5\n2,0.25,3\n");
-    EXPECT_EQ(FormatDisplayCsv(5, values, 0.125, 8000.0), "index,frequency,value\n0,0,1\n1,1000,-20.5\n2,2000,3\n");
-    EXPECT_EQ(FormatDisplayCsv(6, array({0.5}), 1.0, 0.0), "index,time,value\n0,0,0.5\n");
-    EXPECT_THROW(FormatDisplayCsv(7, values, 1.0, 0.0), std::invalid_argument);
-    EXPECT_THROW(FormatDisplayCsv(1, values, 0.0, 0.0), std::invalid_argument);
-    EXPECT_THROW(FormatDisplayCsv(1, values, 0.125, -1.0), std::invalid_argument);
+    EXPECT_EQ(FormatDisplayCsv(0, false, values, 1.0, 0.0), "index,time_samples,impulse_response\n0,0,1\n1,1,-20.5\n2,2,3\n");
+    EXPECT_EQ(FormatDisplayCsv(0, false, values, 1.0, 1000.0), "index,time_s,impulse_response\n0,0,1\n1,0.001,-20.5\n2,0.002,3\n");
+    EXPECT_EQ(FormatDisplayCsv(1, true, values, 0.125, 0.0), "index,frequency_fs,amplitude_dB\n0,0,1\n1,0.125,-20.5\n2,0.25,3\n");
+    // A point without a value has an empty field.
+    EXPECT_EQ(FormatDisplayCsv(5, false, values, 0.125, 8000.0, {false, true, false}),
+        "index,frequency_Hz,group_delay_samples\n0,0,1\n1,1000,\n2,2000,3\n");
+    const struct {
+        int display;
+        bool decibel;
+        double rate;
+        const char* header;
+    } headers[] = {{1, false, 0.0, "index,frequency_fs,amplitude"}, {2, true, 0.0, "index,frequency_fs,phase_rad"},
+        {3, false, 48000.0, "index,frequency_Hz,real_part"}, {4, false, 0.0, "index,frequency_fs,imaginary_part"},
+        {6, false, 0.0, "index,time_samples,step_response"}};
+    for (const auto& c : headers)
+        EXPECT_EQ(DisplayCsvHeader(c.display, c.decibel, c.rate), c.header) << c.display;
+    EXPECT_THROW(FormatDisplayCsv(7, false, values, 1.0, 0.0), std::invalid_argument);
+    EXPECT_THROW(FormatDisplayCsv(1, false, values, 0.0, 0.0), std::invalid_argument);
+    EXPECT_THROW(FormatDisplayCsv(1, false, values, 0.125, -1.0), std::invalid_argument);
+    EXPECT_THROW(FormatDisplayCsv(5, false, values, 0.125, 0.0, {true}), std::invalid_argument);
 }
 
 TEST(FixedPoint, SaysWhetherTheQuantizedFilterStillMeetsTheRequirements)

@@ -117,6 +117,17 @@ CEquirippleRequest request(int type, int n, std::vector<double> edges, double ri
 
 }  // namespace
 
+TEST(EquirippleDesign, PassDeviationIsTheRippleAsAToleranceAboutOneDownToTheSmallestRipples)
+{
+    // (10^(R/20) - 1) / (10^(R/20) + 1), and R ln(10) / 40 where R is too small for the power.
+    for (double ripple : {0.1, 1.0, 20.0}) {
+        const long double p = std::pow(10.0L, ripple / 20.0L), expected = (p - 1) / (p + 1);
+        EXPECT_NEAR(PassDeviation(ripple), static_cast<double>(expected), 1e-15 * static_cast<double>(expected)) << ripple;
+    }
+    for (double ripple : {1e-12, 5e-111, 1e-300})
+        EXPECT_NEAR(PassDeviation(ripple), ripple * std::log(10.0) / 40.0, 1e-12 * ripple) << ripple;
+}
+
 TEST(EquirippleDesign, BarycentricFormStaysExactForThousandsOfClusteredNodes)
 {
     // T_m through m + 1 nodes clustered at both ends: the products of node distances

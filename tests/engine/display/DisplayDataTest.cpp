@@ -91,13 +91,6 @@ TEST(DisplayData, UndefinedValuesGetTheirDocumentedFiniteForm)
 
 namespace {
 
-// The group delay of the zero at radius r and angle theta at angular frequency w, in samples.
-double zeroDelay(double r, double theta, double w)
-{
-    const double c = std::cos(w - theta);
-    return (r * r - r * c) / (1.0 - 2.0 * r * c + r * r);
-}
-
 CRealArray arrayOf(std::initializer_list<double> values)
 {
     CRealArray a(static_cast<int>(values.size()));
@@ -106,51 +99,6 @@ CRealArray arrayOf(std::initializer_list<double> values)
 }
 
 }  // namespace
-
-TEST(GroupDelay, OfASymmetricFilterIsHalfItsLengthWhereTheAmplitudeIsNotSmall)
-{
-    for (int n : {31, 63, 101}) {
-        const CRealArray h = DesignPassBand(BandPass, n, 0.1, 0.3, 50.0).coefficients;
-        const CRealArray delay = GroupDelayDisplay(h);
-        const CRealArray amplitude = AmplitudeDisplay(FrequencyResponse(h), false);
-        ASSERT_EQ(delay.GetSize(), 2 * n);
-        for (int k = 0; k < delay.GetSize(); ++k) {
-            if (amplitude[k] > 1e-4 * amplitude.GetMax()) {  // down to -80 dB: all but the zeros
-                EXPECT_NEAR(delay[k], (n - 1) / 2.0, 1e-9) << n << " " << k;
-            }
-        }
-    }
-}
-
-TEST(GroupDelay, MinimumPhaseFollowsTheZerosAndLiesBelowTheLinearPhaseDelay)
-{
-    // Zeros 2 and 1/2 give a symmetric filter of delay 1; mirrored to 1/2 twice, minimum phase.
-    const CRealArray linear = arrayOf({1.0, -2.5, 1.0});
-    const CRealArray minimum = arrayOf({1.0, -1.0, 0.25});
-    const CRealArray linearDelay = GroupDelay(linear, 64, 32);
-    const CRealArray minimumDelay = GroupDelay(minimum, 64, 32);
-    for (int k = 0; k < 32; ++k) {
-        const double w = 2.0 * M_PI * k / 64;
-        EXPECT_NEAR(linearDelay[k], 1.0, 1e-12) << k;
-        EXPECT_NEAR(minimumDelay[k], 2.0 * zeroDelay(0.5, 0.0, w), 1e-12) << k;
-        EXPECT_LT(minimumDelay[k], linearDelay[k]) << k;
-    }
-}
-
-TEST(GroupDelay, ZerosOnTheUnitCircleRepeatANeighbourAndNothingIsUndefined)
-{
-    // 1 + z^-2 vanishes at a quarter of the sampling frequency, point 3 of the 12-point transform.
-    const CRealArray delay = GroupDelayDisplay(arrayOf({1.0, 0.0, 1.0}));
-    ASSERT_EQ(delay.GetSize(), 6);
-    for (int k = 0; k < 6; ++k)
-        EXPECT_DOUBLE_EQ(delay[k], 1.0) << k;
-    // Leading unusable points take the first usable value; no usable point gives zeros.
-    const CRealArray leading = GroupDelay(arrayOf({1.0, -1.0}), 4, 3);
-    EXPECT_DOUBLE_EQ(leading[0], 0.5);
-    for (double v : {GroupDelayDisplay(arrayOf({0.0, 0.0}))[0], GroupDelayDisplay(arrayOf({0.0}))[1]})
-        EXPECT_EQ(v, 0.0);
-    EXPECT_THROW(GroupDelay(arrayOf({1.0, 1.0}), 1, 1), std::invalid_argument);
-}
 
 TEST(StepDisplay, RunsTheSumOfTheCoefficientsUpToTheDcGain)
 {

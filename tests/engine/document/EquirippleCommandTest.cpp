@@ -108,11 +108,12 @@ TEST_F(EquirippleCommandTest, InstallsTheDesignAsThePassBandDesignInstallsItsOwn
     EXPECT_EQ(ui.equirippleOpenedWith.strAttenuation, "40");
 }
 
-TEST_F(EquirippleCommandTest, RefusedDesignSaysWhyAndLeavesTheDocumentAsItWas)
+TEST_F(EquirippleCommandTest, RefusedDesignIsToldInTheDialogAndLeavesTheDocumentAsItWas)
 {
     Design(texts(LowPass, {"0.2", "0.25", "", ""}, "0.1", "60", "4001"));
-    ASSERT_EQ(ui.errors.size(), 1u);
-    EXPECT_NE(ui.errors[0].find("does not converge"), std::string::npos) << ui.errors[0];
+    ASSERT_EQ(ui.refusals.size(), 1u);
+    EXPECT_NE(ui.refusals[0].find("does not converge"), std::string::npos) << ui.refusals[0];
+    EXPECT_TRUE(ui.errors.empty());
     EXPECT_EQ(doc.m_pCoef, nullptr);
     EXPECT_EQ(doc.m_nLength, 0);
     EXPECT_EQ(doc.m_dAttenuation, 60.0);

@@ -3,6 +3,7 @@
 #include "CFilterUi.h"
 #include "CProcessHandle.h"
 #include "FilterMeasurement.h"
+#include "RootFinderProgress.h"
 
 #include <functional>
 #include <memory>
@@ -34,7 +35,10 @@ public:
             refusals.push_back(failure->strMessage);
         return !failure;
     }
-    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest) override
+    // Reads the texts as the dialog does (pressing Shortest first with askShortest) and
+    // designs once; a failed design is recorded as the dialog's message (the dialog would
+    // stay open) and the dialog then cancelled.
+    bool DoEquirippleDialog(CEquirippleData& data, const CEquirippleShortest& shortest, const CEquirippleAttempt& design) override
     {
         equirippleOpenedWith = WriteEquiripple(data, 0.0);
         if (!confirm)
@@ -42,7 +46,12 @@ public:
         CEquirippleTexts texts = equirippleTexts ? equirippleTexts(equirippleOpenedWith) : equirippleOpenedWith;
         if (askShortest && !PressShortest(ReadEquirippleConditions(texts, 0.0, data), [&] { return shortest(data); }, texts.strLength))
             return false;
-        return !ReadEquiripple(texts, 0.0, data);
+        if (ReadEquiripple(texts, 0.0, data))
+            return false;
+        const std::string failure = design(data);
+        if (!failure.empty())
+            refusals.push_back(failure);
+        return failure.empty();
     }
     bool DoRequirementsDialog(CRequirements& r) override
     {
@@ -74,6 +83,7 @@ public:
         ++rootFinderRuns;
         return process.WaitFor(-1);
     }
+    void ShowRootFinderProgress(const CRootFinderProgress& progress) override { rootProgress.push_back(progress); }
     bool WaitForExchange(CWaitable& lock) override
     {
         ++exchangeWaits;
@@ -127,6 +137,7 @@ public:
     std::string importPath;
     int importedCount = -1;
     int rootFinderRuns = 0;
+    std::vector<CRootFinderProgress> rootProgress;  // as the root finder told it
     int exchangeWaits = 0;
     bool giveUpExchangeWait = false;
     std::function<void()> whileWaitingForExchange;

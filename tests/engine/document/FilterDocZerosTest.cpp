@@ -144,6 +144,9 @@ TEST_F(ZerosTest, NeverTakesAStaleOrFailedResult)
         // The root finder's own reason, on one line and with control characters escaped.
         {"printf 'zsolve: \"beta.bin\": no \\033[1mgood\\n' >&2; exit 1",
             "The root finder zsolve failed: \"beta.bin\": no \\x1B[1mgood."},
+        // Lines of progress before the reason are not taken for it.
+        {"printf 'zsolve: 1 of 2 roots found\\nzsolve: \"beta.bin\": broke\\n' >&2; exit 1",
+            "The root finder zsolve failed: \"beta.bin\": broke."},
         {"kill -KILL $$", "The root finder zsolve was ended by signal 9 (Killed)."},
     };
     CComplexArray twoZeros(2);
@@ -323,4 +326,22 @@ TEST_F(ZerosTest, MinimumPhaseKeepsTheAmplitudeOfADesignedFilter)
     EXPECT_EQ(doc.m_requirements, designed);
     EXPECT_NEAR(minimum.stopLargest->dDb, linear.stopLargest->dDb, 1e-6);
     EXPECT_NEAR(*minimum.passRipple, *linear.passRipple, 1e-6);
+}
+
+TEST_F(ZerosTest, TheRootFindersProgressReachesTheUserAndEndsWithAllCertified)
+{
+    ui.passBandTexts = Typed(LowPass, "2049", "0.2");
+    doc.OnToolPassband();
+    ASSERT_TRUE(doc.ComputeRoots());
+    ASSERT_FALSE(ui.rootProgress.empty());
+    const CRootFinderProgress& last = ui.rootProgress.back();
+    EXPECT_EQ(last.total, 2048);
+    EXPECT_EQ(last.found, 2048);
+    EXPECT_EQ(last.certified, 2048);
+    for (size_t k = 1; k < ui.rootProgress.size(); ++k) {
+        EXPECT_GE(ui.rootProgress[k].found, ui.rootProgress[k - 1].found) << k;
+        EXPECT_GE(ui.rootProgress[k].certified, ui.rootProgress[k - 1].certified) << k;
+        EXPECT_LE(ui.rootProgress[k].certified, ui.rootProgress[k].found) << k;
+    }
+    EXPECT_TRUE(ui.statusErrors.empty());
 }

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -137,6 +138,9 @@ TEST_F(RequirementsDocTest, TheyAreSavedBesideTheDocumentAndDerivedWhereThatFile
         other.AddView(&otherView);
         other.OnOpenDocument(Path("low.flt"));
         EXPECT_EQ(otherView.updates, 1);
+        // An empty status only clears the estimate that stood before the opened coefficients.
+        std::vector<std::string>& statuses = otherUi.statuses;
+        statuses.erase(std::remove(statuses.begin(), statuses.end(), std::string()), statuses.end());
         if (c.taken) {
             EXPECT_EQ(other.m_requirements, (CRequirements{LowPass, {0.1, 0.3}, 0.3, 33}));
             EXPECT_TRUE(otherUi.statuses.empty());
