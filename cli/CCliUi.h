@@ -72,8 +72,11 @@ public:
     bool DoExportDialog(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
         CCoefficientExportChoice& choice) override;
     std::string AskImportPath() override { return m_strImportPath; }
-    // The --bits given, if any (a bad one recorded as a failure).
-    std::optional<int> ImportWordBits() override { return m_strBits.empty() ? std::nullopt : Bits(); }
+    // The --bits given (a bad one recorded as a failure); without it, the refusal.
+    std::optional<int> AskImportWordBits(const std::string& path, const std::string& refusal) override
+    {
+        return m_strBits.empty() ? CFilterUi::AskImportWordBits(path, refusal) : Bits();
+    }
     bool ConfirmImport(const std::string&, int) override { return true; }
     bool WaitForRootFinder(CProcessHandle& process) override;
     void ShowError(const std::string& message) override;

@@ -9,6 +9,7 @@
 #include "CProcessHandle.h"
 #include "CRequirementsDlg.h"
 #include "CWinApp.h"
+#include "CWordBitsDlg.h"
 #include "WorkbenchSettings.h"
 #include "WaitCursor.h"
 #include "WorkProgress.h"
@@ -110,6 +111,14 @@ std::string CWorkbenchUi::AskImportPath()
     return QFileDialog::getOpenFileName(
         m_pFrame, QCoreApplication::translate("CWorkbenchUi", "Import Coefficients"), QString(), filters)
         .toStdString();
+}
+
+std::optional<int> CWorkbenchUi::AskImportWordBits(const std::string& path, const std::string&)
+{
+    CWordBitsDlg dialog(QFileInfo(QString::fromStdString(path)).fileName(), m_pFrame);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.GetBits();
 }
 
 bool CWorkbenchUi::ConfirmImport(const std::string& path, int count)

@@ -370,7 +370,7 @@ CRealArray CWordReader::Read()
         fail(0, text::Tr("WordFormats", "the file holds no value"));
     const std::optional<int> bits = m_format == WordFormat::Mif ? m_bits : m_tokens.CommentBits() ? m_tokens.CommentBits() : given;
     if (!bits)
-        throw CoefficientTextError(text::Tr("WordFormats", "the file does not state its word length (filter-cli: --bits)"));
+        throw WordLengthMissing(text::Tr("WordFormats", "the file does not state its word length (filter-cli: --bits)"));
     CRealArray values(static_cast<int>(m_words.size()));
     for (size_t i = 0; i < m_words.size(); ++i)
         values[static_cast<int>(i)] = std::ldexp(static_cast<double>(Value(m_words[i], *bits)), m_tokens.CommentShift() - (*bits - 1));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CRealArray.h"
+#include "CoefficientText.h"
 #include "FilterMeasurement.h"
 
 #include <optional>
@@ -15,6 +16,13 @@
 
 enum class WordFormat { Coe, Mif, Hex };
 
+// The refusal of a file of words (coe, hex) that does not state its word length, read
+// without one given: the file can be read once a length is chosen.
+class WordLengthMissing : public CoefficientTextError {
+public:
+    using CoefficientTextError::CoefficientTextError;
+};
+
 // h (1 .. kMaxFilterLength finite values) quantized as QuantizeCoefficients does to Q(bits
 // - 1), bits 8 .. 32, in format; figures judged against requirements when there are any.
 // Coe: "radix=10;" and "coefdata=" signed decimal integers; mif: WIDTH, DEPTH, unsigned
@@ -26,7 +34,7 @@ std::string FormatWordFile(const CRealArray& h, WordFormat format, int bits,
 // The coefficients of a file in format: each word read as a bits-bit two's-complement
 // integer q, standing for q 2^(K - bits + 1) with K the file's scale shift (0 without the
 // line that gives it). The word length is the file's own (its comment line; WIDTH for
-// mif), else bits when given; a file with neither is refused. Anything else that
+// mif), else bits when given; a file with neither: WordLengthMissing. Anything else that
 // is not such a file, a word out of the range of its length, or more than kMaxFilterLength
 // words: CoefficientTextError saying what and, where there is one, on which line; a byte
 // no text holds: "binary content at line L, column C".

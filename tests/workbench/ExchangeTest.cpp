@@ -7,6 +7,7 @@
 #include "CDataView.h"
 #include "CFilterView.h"
 #include "CPictureDlg.h"
+#include "CWordBitsDlg.h"
 #include "FileIo.h"
 #include "WorkbenchTestSupport.h"
 
@@ -45,6 +46,8 @@ protected:
 
     QTemporaryDir m_dir;
 };
+
+std::vector<double> valuesOf(const CRealArray& h) { return std::vector<double>(h.data(), h.data() + h.GetSize()); }
 
 // The SVG's polyline of count points, the curve of a filter of that length; empty when
 // there is none.
@@ -167,6 +170,49 @@ TEST_F(ExchangeTest, ImportTellsTheCountAndInstallsOnlyWhenConfirmed)
     Run(ID_FILE_IMPORT_COEF);
     EXPECT_TRUE(refusal.Text().endsWith("bad.txt\": line 2, column 7: \"x\" is not a number")) << refusal.Text().toStdString();
     EXPECT_EQ(Doc().m_pCoef->GetSize(), 3);
+}
+
+// A hex or coe file of another tool says nothing of its word length: the import asks for
+// it (16 bits at first), a cancel leaves everything as it was, and the words are read with
+// the length typed. A mif file states its WIDTH and is read without a question.
+TEST_F(ExchangeTest, AWordFileWithoutItsLengthIsReadWithTheLengthAsked)
+{
+    exchange::WriteFileAtomically(Path("plain.hex"), "7FF\n800\n");
+    const struct {
+        const char* typed;  // nullptr: cancelled
+        std::vector<double> installed;
+    } answers[] = {{nullptr, {}}, {"12", {2047.0 / 2048, -1.0}}};
+    for (const auto& answer : answers) {
+        QStringList seen;
+        CModalWatch<CWordBitsDlg> ask([&](CWordBitsDlg* dialog) {
+            seen << dialog->windowTitle() << dialog->GetBitsBox()->text();
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                seen << label->text();
+            if (!answer.typed)
+                return dialog->reject();
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(dialog->focusWidget(), answer.typed);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        CModalWatch<QMessageBox> confirm([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); },
+            answer.typed ? ModalExpected::Always : ModalExpected::Maybe);
+        const auto file = AnswerFile("plain.hex");
+        Run(ID_FILE_IMPORT_COEF);
+        EXPECT_EQ(seen.mid(0, 2), QStringList({"Word Length", "16 bits"}));
+        EXPECT_TRUE(seen.contains("\"plain.hex\" does not say how long its words are.\nRead them as two's-complement words of:"))
+            << seen.join(" | ").toStdString();
+        const std::vector<double> installed = Doc().m_pCoef ? valuesOf(*Doc().m_pCoef) : std::vector<double>();
+        EXPECT_EQ(installed, answer.installed) << (answer.typed ? answer.typed : "cancelled");
+    }
+    exchange::WriteFileAtomically(Path("plain.mif"), "WIDTH=8;\nDEPTH=1;\nCONTENT BEGIN\n0 : C0;\nEND;\n");
+    CModalWatch<CWordBitsDlg> notAsked([](CWordBitsDlg* dialog) {
+        ADD_FAILURE() << "a mif file's word length was asked for";
+        dialog->reject();
+    }, ModalExpected::Maybe);
+    CModalWatch<QMessageBox> confirm([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+    const auto file = AnswerFile("plain.mif");
+    Run(ID_FILE_IMPORT_COEF);
+    EXPECT_EQ(valuesOf(*Doc().m_pCoef), std::vector<double>{-0.5});
 }
 
 TEST_F(ExchangeTest, ThePngHoldsThePanesPixels)

@@ -723,6 +723,31 @@ Design %2 taps all the same?</translation>
     </message>
 </context>
 <context>
+    <name>CWordBitsDlg</name>
+    <message>
+        <source>Word Length</source>
+        <translation>Word Length</translation>
+    </message>
+    <message>
+        <source> bits</source>
+        <translation> bits</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not say how long its words are.
+Read them as two&apos;s-complement words of:</source>
+        <translation>&quot;%1&quot; does not say how long its words are.
+Read them as two&apos;s-complement words of:</translation>
+    </message>
+    <message>
+        <source>Word length:</source>
+        <translation>Word length:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CWorkbenchUi</name>
     <message>
         <source>Save As</source>

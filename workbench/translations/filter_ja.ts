@@ -723,6 +723,31 @@ Design %2 taps all the same?</source>
     </message>
 </context>
 <context>
+    <name>CWordBitsDlg</name>
+    <message>
+        <source>Word Length</source>
+        <translation>語長</translation>
+    </message>
+    <message>
+        <source> bits</source>
+        <translation> ビット</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not say how long its words are.
+Read them as two&apos;s-complement words of:</source>
+        <translation>「%1」にはワードの長さが書かれていません。
+2 の補数のワードとして読む長さ:</translation>
+    </message>
+    <message>
+        <source>Word length:</source>
+        <translation>語長:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+</context>
+<context>
     <name>CWorkbenchUi</name>
     <message>
         <source>Save As</source>
