@@ -43,6 +43,18 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const std::optional<CRequ
       m_pBlockSize(new QSpinBox), m_pBits(new QSpinBox), m_pFigures(new QPlainTextEdit)
 {
     setWindowTitle(tr("Export Coefficients"));
+    SetUpFields(choice);
+    LayOut();
+    connect(m_pFormat, &QComboBox::currentIndexChanged, this, &CExportDlg::OnFormatChosen);
+    connect(m_pBits, &QSpinBox::valueChanged, this, &CExportDlg::OnFormatChosen);
+    connect(m_pName, &QLineEdit::textChanged, this, &CExportDlg::OnNameEdited);
+    OnFormatChosen();
+    OnNameEdited();
+    OpenOnField(this, m_pFormat);
+}
+
+void CExportDlg::SetUpFields(const CCoefficientExportChoice& choice)
+{
     m_pFormat->addItems(formatTexts());
     const auto& formats = ExportFormats();
     m_pFormat->setCurrentIndex(static_cast<int>(std::find(formats.begin(), formats.end(), choice.format) - formats.begin()));
@@ -55,6 +67,10 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const std::optional<CRequ
     m_pNameProblem->setWordWrap(true);
     m_pFigures->setReadOnly(true);
     m_pFigures->setMinimumWidth(60 * m_pFigures->fontMetrics().averageCharWidth());
+}
+
+void CExportDlg::LayOut()
+{
     auto* form = new QFormLayout;
     form->addRow(tr("Format:"), m_pFormat);
     form->addRow(tr("Name:"), m_pName);
@@ -69,12 +85,6 @@ CExportDlg::CExportDlg(const CRealArray& coefficients, const std::optional<CRequ
     layout->addWidget(figuresBox);
     layout->addWidget(buttons);
     m_pOk = buttons->button(QDialogButtonBox::Ok);
-    connect(m_pFormat, &QComboBox::currentIndexChanged, this, &CExportDlg::OnFormatChosen);
-    connect(m_pBits, &QSpinBox::valueChanged, this, &CExportDlg::OnFormatChosen);
-    connect(m_pName, &QLineEdit::textChanged, this, &CExportDlg::OnNameEdited);
-    OnFormatChosen();
-    OnNameEdited();
-    OpenOnField(this, m_pFormat);
 }
 
 CCoefficientExportChoice CExportDlg::GetChoice() const

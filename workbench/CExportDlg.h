@@ -36,6 +36,10 @@ public:
     QPlainTextEdit* GetFigures() const { return m_pFigures; }
 
 private:
+    // The fields' ranges and units, opened on choice.
+    void SetUpFields(const CCoefficientExportChoice& choice);
+    // The form, the figures' box and the buttons, in the dialog.
+    void LayOut();
     // Shows what the chosen format does; the block size counts for the DSP headers only,
     // the word length for coe, mif and hex, the name for the formats that name an array.
     void OnFormatChosen();
