@@ -1,6 +1,8 @@
 #include "CCliRunner.h"
 
+#include "CliJson.h"
 #include "Failure.h"
+#include "FileIo.h"
 #include "MeasurementReport.h"
 #include "NumberText.h"
 #include "Resource.h"
@@ -37,6 +39,7 @@ CCliRunner::CCliRunner(std::ostream& out) : m_out(out), m_doc(m_ui), m_exchange(
 
 std::string CCliRunner::Run(const CCliCommand& command)
 {
+    m_bJson = command.bJson;
     if (!command.strDocument.empty()) {
         try {
             m_doc.OnOpenDocument(command.strDocument);
@@ -74,7 +77,7 @@ void CCliRunner::RunStep(const CCliStep& step)
     using Action = std::function<void(CCliRunner&, const std::vector<std::string>&)>;
     using Args = const std::vector<std::string>&;
     static const std::map<std::string, Action> kActions = {
-        {"--estimate", [](CCliRunner& r, Args a) { r.m_ui.SetLengthEstimate({a[0], a[1], a[2]}); r.Command(ID_TOOL_LENGTH); }},
+        {"--estimate", [](CCliRunner& r, Args a) { r.Estimate({a[0], a[1], a[2]}); }},
         {"--type", [](CCliRunner& r, Args a) { r.m_ui.PassBand().nType = indexOf(kTypeNames, a[0]); }},
         {"--length", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strLength = a[0]; }},
         {"--low", [](CCliRunner& r, Args a) { r.m_ui.PassBand().strLow = a[0]; }},
@@ -101,6 +104,11 @@ void CCliRunner::RunStep(const CCliStep& step)
         {"--export-text", [](CCliRunner& r, Args a) { r.ExportText(a[0]); }},
         {"--export", [](CCliRunner& r, Args a) { r.Export(a[0], a[1]); }},
         {"--block-size", [](CCliRunner& r, Args a) { r.m_ui.SetBlockSize(a[0]); }},
+        {"--name", [](CCliRunner& r, Args a) { r.m_ui.SetExportName(a[0]); }},
+        {"--bits", [](CCliRunner& r, Args a) { r.m_ui.SetBits(a[0]); }},
+        {"--points", [](CCliRunner& r, Args a) { r.m_ui.SetResponsePoints(a[0]); }},
+        {"--range", [](CCliRunner& r, Args a) { r.m_ui.SetResponseRange(a[0]); }},
+        {"--log", [](CCliRunner& r, Args) { r.m_ui.SetResponseLog(); }},
         {"--zeros", [](CCliRunner& r, Args) { r.InExchangeFolder([&r] { r.PrintZeros(); }); }},
         {"--minimum-phase", [](CCliRunner& r, Args) { r.InExchangeFolder([&r] { if (r.NeedFilter()) r.Command(ID_TOOL_MINPHASE); }); }},
         {"--exchange-dir", [](CCliRunner&, Args) {}},  // taken before the steps run
@@ -129,10 +137,27 @@ void CCliRunner::Export(const std::string& format, const std::string& path)
     m_ui.SetTextExportPath(path);
     if (!NeedFilter())
         return;
+    if (format == "response") {
+        ExportResponse(path);
+        return;
+    }
     const std::optional<ExportFormat> coefficientFormat = ExportFormatFromName(format);
     if (coefficientFormat)
         m_ui.SetExportFormat(*coefficientFormat);
     Command(coefficientFormat ? ID_FILE_EXPORT_COEF : ID_FILE_EXPORT_DISPLAY);
+}
+
+// The response on the grid given, written to path as the exports write their files.
+void CCliRunner::ExportResponse(const std::string& path)
+{
+    const std::optional<CResponseGrid> grid = m_ui.ResponseGridGiven();
+    if (!grid)
+        return;
+    try {
+        exchange::WriteFileAtomically(path, FormatResponseCsv(*m_doc.m_pCoef, *grid, m_ui.SampleRate()));
+    } catch (const exchange::FileError& e) {
+        m_ui.ShowError(std::string("the response was not exported: ") + e.what());
+    }
 }
 
 bool CCliRunner::NeedFilter()
@@ -145,6 +170,11 @@ bool CCliRunner::NeedFilter()
 void CCliRunner::PrintInfo()
 {
     const bool knownType = m_doc.m_nFilterType >= 0 && m_doc.m_nFilterType < 4;
+    if (m_bJson) {
+        m_out << InfoJson(m_doc, knownType ? kTypeNames[m_doc.m_nFilterType] : std::to_string(m_doc.m_nFilterType),
+            kDisplayNames[m_doc.m_nDisplay], m_ui.SampleRate());
+        return;
+    }
     m_out << "length: " << m_doc.m_nLength << "\n"
           << "type: " << (knownType ? kTypeNames[m_doc.m_nFilterType] : std::to_string(m_doc.m_nFilterType)) << "\n"
           << "low cut-off: " << FormatDouble(m_doc.m_dLowCutoff) << "\n"
@@ -167,7 +197,7 @@ void CCliRunner::PrintDisplay()
 void CCliRunner::PrintEquirippleEstimate()
 {
     if (const std::optional<int> n = m_ui.EstimateEquiripple(m_doc.EquirippleDialogData())) {
-        m_out << *n << "\n";
+        m_out << (m_bJson ? EquirippleEstimateJson(*n) : std::to_string(*n) + "\n");
         m_ui.PassBand().strLength = FormatInt(*n);
     }
 }
@@ -186,8 +216,23 @@ void CCliRunner::PrintZeros()
     if (!NeedFilter() || !m_doc.ComputeRoots())
         return;
     const CComplexArray& zeros = *m_doc.m_pRoots;
-    for (int i = 0; i < zeros.GetSize(); ++i)
+    if (m_bJson)
+        m_out << ZerosJson(zeros);
+    for (int i = 0; !m_bJson && i < zeros.GetSize(); ++i)
         m_out << FormatGeneral(zeros[i].re, 17) << " " << FormatGeneral(zeros[i].im, 17) << "\n";
+}
+
+// Runs the length estimation and prints the length it found.
+void CCliRunner::Estimate(const CLengthEstimateTexts& texts)
+{
+    m_ui.SetLengthEstimate(texts);
+    Command(ID_TOOL_LENGTH);
+    if (m_ui.HasError() || !m_doc.m_passBandAim)
+        return;
+    const CFilterDoc::CPassBandAim& used = *m_doc.m_passBandAim;
+    m_out << (m_bJson ? LengthEstimateJson(m_doc.m_nLength, used.dRipple, m_doc.m_dAttenuation, used.dTransition,
+                            m_ui.SampleRate())
+                      : std::to_string(m_doc.m_nLength) + "\n");
 }
 
 void CCliRunner::SetSampleRate(const std::string& text)
@@ -231,7 +276,8 @@ void CCliRunner::PrintMeasurement()
         return;
     Command(ID_VIEW_PROPERTIES);
     if (const std::optional<CFilterMeasurement> measurement = m_ui.TakeMeasurement())
-        m_out << FormatReport(MeasurementReport(*measurement, m_ui.SampleRate()));
+        m_out << (m_bJson ? MeasurementDocument(*measurement, m_ui.SampleRate())
+                          : FormatReport(MeasurementReport(*measurement, m_ui.SampleRate())));
     else
         m_ui.ShowError("the filter has no coefficients to measure");
 }

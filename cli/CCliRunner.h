@@ -39,9 +39,11 @@ private:
     void Check();
     void SetSampleRate(const std::string& text);
     void PrintEquirippleEstimate();
+    void Estimate(const CLengthEstimateTexts& texts);
     void Save(const std::string& path);
     void ExportText(const std::string& path);
     void Export(const std::string& format, const std::string& path);
+    void ExportResponse(const std::string& path);
 
     std::ostream& m_out;
     CCliUi m_ui;
@@ -49,6 +51,7 @@ private:
     // --exchange-dir's folder, else a private temporary one.
     std::unique_ptr<CExchangeFolder> m_exchange;
     bool m_bMissed = false;
+    bool m_bJson = false;  // the steps print JSON documents (--json)
 };
 
 // Flushes out: empty when all written to it so far was taken, else the reason, as

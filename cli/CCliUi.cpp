@@ -2,6 +2,7 @@
 
 #include "CProcessHandle.h"
 #include "DataExchange.h"
+#include "ExportName.h"
 #include "FilterTypes.h"
 #include "NumberText.h"
 #include "RequirementsDialogData.h"
@@ -197,9 +198,55 @@ bool CCliUi::DoExportDialog(const CRealArray&, const std::optional<CRequirements
         ShowError("block size: Please enter an integer between 1 and " + std::to_string(kMaxBlockSize) + ".");
         return false;
     }
-    choice.format = m_exportFormat;
-    choice.nBlockSize = *blockSize;
+    const std::optional<int> bits = Bits();
+    if (!bits)
+        return false;
+    if (const std::string why = m_strExportName.empty() ? "" : CheckExportName(m_strExportName); !why.empty()) {
+        ShowError("name: " + why);
+        return false;
+    }
+    choice = {m_exportFormat, *blockSize, *bits, m_strExportName};
     return true;
+}
+
+std::optional<CResponseGrid> CCliUi::ResponseGridGiven()
+{
+    CResponseGrid grid;
+    grid.bLog = m_bLogGrid;
+    if (grid.bLog)
+        grid.dFrom = 0.5e-3;  // three decades below half the sampling frequency
+    const std::optional<int> points = m_strPoints.empty() ? grid.nPoints : ParseInt(m_strPoints);
+    if (!points || *points < 2 || *points > kMaxResponsePoints) {
+        ShowError("points: Please enter an integer between 2 and " + std::to_string(kMaxResponsePoints) + ".");
+        return std::nullopt;
+    }
+    grid.nPoints = *points;
+    const size_t comma = m_strRange.find(',');
+    if (!m_strRange.empty()) {
+        const std::optional<double> from = ParseDouble(m_strRange.substr(0, comma));
+        const std::optional<double> to = comma == std::string::npos ? std::nullopt : ParseDouble(m_strRange.substr(comma + 1));
+        if (!from || !to || !(*from >= 0.0 && *from < *to && *to <= 0.5) || (grid.bLog && *from <= 0.0)) {
+            ShowError(std::string("range: Please enter two fractions of the sampling frequency F1,F2 with ")
+                + (grid.bLog ? "0 < F1" : "0 <= F1") + " < F2 <= 0.5.");
+            return std::nullopt;
+        }
+        grid.dFrom = *from;
+        grid.dTo = *to;
+    }
+    return grid;
+}
+
+std::optional<int> CCliUi::Bits()
+{
+    if (m_strBits.empty())
+        return kDefaultWordBits;
+    const std::optional<int> bits = ParseInt(m_strBits);
+    if (!bits || *bits < kMinWordBits || *bits > kMaxWordBits) {
+        ShowError("bits: Please enter an integer between " + std::to_string(kMinWordBits) + " and "
+            + std::to_string(kMaxWordBits) + ".");
+        return std::nullopt;
+    }
+    return bits;
 }
 
 bool CCliUi::WaitForRootFinder(CProcessHandle& process) { return process.WaitFor(-1); }

@@ -2,6 +2,7 @@
 
 #include "CFilterUi.h"
 #include "FilterMeasurement.h"
+#include "ResponseGrid.h"
 
 #include <optional>
 #include <string>
@@ -27,6 +28,20 @@ public:
     // The format of the next coefficient export, and the block size as typed.
     void SetExportFormat(ExportFormat format) { m_exportFormat = format; }
     void SetBlockSize(const std::string& text) { m_strBlockSize = text; }
+    // The word length of the next coe, mif and hex exports and imports, as typed.
+    void SetBits(const std::string& text) { m_strBits = text; }
+    // The grid of the next response exports: its number of points and range as typed, and
+    // whether it is logarithmic.
+    void SetResponsePoints(const std::string& text) { m_strPoints = text; }
+    void SetResponseRange(const std::string& text) { m_strRange = text; }
+    void SetResponseLog() { m_bLogGrid = true; }
+    // The grid given so far; nullopt (and a failure recorded) when a part of it is refused.
+    std::optional<CResponseGrid> ResponseGridGiven();
+    // The name of the next exports' array (empty: from the file's name).
+    void SetExportName(const std::string& name) { m_strExportName = name; }
+    // The word length given, if any; nullopt (and a failure recorded) when it is not an
+    // integer in kMinWordBits .. kMaxWordBits.
+    std::optional<int> Bits();
     void SetImportPath(const std::string& path) { m_strImportPath = path; }
     // The sampling frequency of the steps that follow, in Hz; 0 for none.
     void SetSampleRate(double sampleRate) { m_dSampleRate = sampleRate; }
@@ -36,6 +51,8 @@ public:
     std::optional<int> TakeShortest();
     // The first failure since the last call, or empty; clears it.
     std::string TakeError();
+    // True when a failure waits to be taken.
+    bool HasError() const { return !m_strError.empty(); }
     // The measurement the last Filter Properties command showed, if any; clears it.
     std::optional<CFilterMeasurement> TakeMeasurement();
 
@@ -52,11 +69,17 @@ public:
     // would open on data; nullopt (and a failure recorded) when a field is refused.
     std::optional<int> EstimateEquiripple(const CEquirippleData& data);
     std::string AskTextExportPath(const std::string& defaultName) override;
-    // Answers with the format and block size set; a block size that is not an integer
-    // in 1 .. kMaxBlockSize is refused.
+    // Answers with the format, block size, word length and name set; a block size that is
+    // not an integer in 1 .. kMaxBlockSize, a word length out of range and a name that
+    // cannot be one (CheckExportName) are refused.
     bool DoExportDialog(const CRealArray& coefficients, const std::optional<CRequirements>& requirements,
         CCoefficientExportChoice& choice) override;
     std::string AskImportPath() override { return m_strImportPath; }
+    // The --bits given (a bad one recorded as a failure); without it, the refusal.
+    std::optional<int> AskImportWordBits(const std::string& path, const std::string& refusal) override
+    {
+        return m_strBits.empty() ? CFilterUi::AskImportWordBits(path, refusal) : Bits();
+    }
     bool ConfirmImport(const std::string&, int) override { return true; }
     bool WaitForRootFinder(CProcessHandle& process) override;
     void ShowError(const std::string& message) override;
@@ -88,6 +111,11 @@ private:
     std::string m_strExportPath;
     ExportFormat m_exportFormat = ExportFormat::Full;
     std::string m_strBlockSize = std::to_string(kDefaultBlockSize);
+    std::string m_strBits;
+    std::string m_strExportName;
+    std::string m_strPoints;
+    std::string m_strRange;
+    bool m_bLogGrid = false;
     std::string m_strImportPath;
     std::string m_strError;
     std::optional<CFilterMeasurement> m_measurement;

@@ -13,7 +13,8 @@ const std::map<std::string, int>& argumentCounts()
         {"--show", 1}, {"--print", 0}, {"--info", 0}, {"--save", 1}, {"--export-text", 1},
         {"--export", 2}, {"--block-size", 1}, {"--zeros", 0}, {"--minimum-phase", 0}, {"--exchange-dir", 1}, {"--sample-rate", 1},
         {"--measure", 0}, {"--bands", 1}, {"--ripple", 1}, {"--equiripple", 0}, {"--estimate-equiripple", 0},
-        {"--weights", 1}, {"--shortest", 0}, {"--require", 0}, {"--check", 0}, {"--band", 1}};
+        {"--weights", 1}, {"--shortest", 0}, {"--require", 0}, {"--check", 0}, {"--band", 1}, {"--name", 1},
+        {"--bits", 1}, {"--points", 1}, {"--range", 1}, {"--log", 0}};
     return counts;
 }
 
@@ -54,6 +55,10 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
         throw CUsageError("the document's file name is empty");
     while (i < words.size()) {
         const std::string& option = words[i++];
+        if (option == "--json") {
+            command.bJson = true;
+            continue;
+        }
         if (option == "--help" || option == "--version") {
             (option == "--help" ? command.bHelp : command.bVersion) = true;
             continue;
@@ -71,7 +76,8 @@ CCliCommand ParseCommandLine(const std::vector<std::string>& words)
             {"lowpass", "highpass", "bandpass", "bandstop", "multiband", "differentiator", "hilbert", "halfband"});
         checkOneBand(step);
         checkWord(step, "--show", {"impulse", "amplitude", "phase", "real", "imag", "groupdelay", "step"});
-        checkWord(step, "--export", {"full", "csv", "q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31", "display"});
+        checkWord(step, "--export", {"full", "csv", "q15", "q31", "dsp-f32", "dsp-q15", "dsp-q31", "npy", "m", "json",
+                                        "coe", "mif", "hex", "display", "response"});
         command.steps.push_back(step);
     }
     return command;
@@ -83,7 +89,8 @@ const char* UsageText()
   DOCUMENT            a document to open first; without it a new document
 steps, run left to right on the one document, each as its menu command does:
   --estimate R A W    length estimation: in-band ripple R dB, out-of-band attenuation A dB,
-                      transition width W (fraction of the sampling frequency)
+                      transition width W (fraction of the sampling frequency); prints the
+                      length and makes it the --length of the next design
   --type T            lowpass | highpass | bandpass | bandstop  } fields of the next --design,
   --length N          --low F   --high F   --attenuation A      } as typed into its dialog;
                       unset fields take the values the dialog opens with; --equiripple
@@ -120,7 +127,9 @@ steps, run left to right on the one document, each as its menu command does:
                       last --estimate or --require
   --coefficients FILE install coefficients from a text file: numbers separated by white
                       space, commas or semicolons; "#", "//" and "/* */" comments; a CSV
-                      header line; a C array as --export-text and --export write it
+                      header line; a C array as --export-text and --export write it; and
+                      the npy, json, coe, mif and hex files --export writes (hex and coe
+                      of other tools in words of --bits bits)
   --db                toggle the dB flag
   --show D            impulse | amplitude | phase | real | imag | groupdelay | step
   --print             the current display array to standard output, one value a line
@@ -139,13 +148,30 @@ steps, run left to right on the one document, each as its menu command does:
   --export-text FILE  the coefficients as a C array text file
   --export F FILE     the coefficients in format F: full (17 digits a line) | csv |
                       q15 | q31 (C headers in fixed point) | dsp-f32 | dsp-q15 | dsp-q31
-                      (C headers for the Cortex-M DSP library's FIR functions); or
-                      F = display: the display array as CSV with its frequency or time
+                      (C headers for the Cortex-M DSP library's FIR functions) | npy
+                      (NumPy, float64) | m (MATLAB/Octave script) | json (with the design,
+                      requirements and measurements) | coe (Xilinx) | mif (Intel) | hex
+                      (for $readmemh), the last three in words of --bits bits; or
+                      F = display: the display array as CSV with its frequency or time; or
+                      F = response: the response on the grid of --points, --range and
+                      --log as CSV: frequency, magnitude, dB, unwrapped phase, group delay
+  --points P          number of frequencies of the next response exports (default 1024)
+  --range F1,F2       their range, fractions of the sampling frequency (default 0,0.5,
+                      both included; with --log 0.0005,0.5)
+  --log               their frequencies logarithmically spaced
   --block-size B      block size of the next DSP headers' state buffer (default 32)
+  --name IDENT        name of the next exports' array, macros and include guard (C
+                      headers) or variable (m); by default made from the file's name
+  --bits B            word length of the next coe, mif and hex exports and imports, 8 to
+                      32 (default 16)
   --zeros             compute the zeros with zsolve and print them, one "re im" pair a line
   --minimum-phase     convert the filter to minimum phase
   --exchange-dir DIR  exchange beta.bin and root.bin with zsolve in the folder DIR and leave
                       them there (default: a private temporary folder, removed at the end)
+  --json              --measure, --info, --estimate, --estimate-equiripple and --zeros print
+                      one JSON document each (numbers at full precision, frequencies as
+                      fractions and, with --sample-rate, also in Hz under KEY_hz), wherever
+                      --json stands on the line
   --help, --version
 Exit status: 0 done; 1 usage error; 2 a step failed (its message names it; the steps
 before it kept their effects, none after it ran); 3 --check found the filter missing its

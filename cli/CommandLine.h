@@ -15,6 +15,7 @@ struct CCliCommand {
     std::vector<CCliStep> steps;
     bool bHelp = false;
     bool bVersion = false;
+    bool bJson = false;  // --json: the printing steps print one JSON document each
 };
 
 // A command line filter-cli cannot run; what() says why.

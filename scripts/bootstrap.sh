@@ -13,8 +13,8 @@ mode=${1:-test}
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libfftw3-dev libmps-dev
           libgmp-dev googletest libgtest-dev libbenchmark-dev fonts-noto-cjk clang libclang-rt-14-dev
           qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
-          dpkg-dev file lintian appstream desktop-file-utils)
-fuzz_targets=(fuzz_document fuzz_zsolve fuzz_root_file fuzz_coefficient_text fuzz_dialog_numbers
+          dpkg-dev file lintian appstream desktop-file-utils python3-numpy python3-jsonschema)
+fuzz_targets=(fuzz_document fuzz_zsolve fuzz_root_file fuzz_coefficient_text fuzz_coefficient_files fuzz_dialog_numbers
               fuzz_requirements_file)
 
 install_missing() {

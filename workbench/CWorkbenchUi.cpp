@@ -9,6 +9,7 @@
 #include "CProcessHandle.h"
 #include "CRequirementsDlg.h"
 #include "CWinApp.h"
+#include "CWordBitsDlg.h"
 #include "WorkbenchSettings.h"
 #include "WaitCursor.h"
 #include "WorkProgress.h"
@@ -27,6 +28,7 @@ namespace {
 // The settings that remember the export dialog's choice.
 const char* const kExportFormatKey = "Export/Format";
 const char* const kBlockSizeKey = "Export/BlockSize";
+const char* const kWordBitsKey = "Export/WordBits";
 
 // How long one wait for the root finder lasts before events are processed again.
 constexpr int kPollMs = 20;
@@ -91,22 +93,32 @@ bool CWorkbenchUi::DoExportDialog(const CRealArray& coefficients, const std::opt
 {
     QSettings settings;
     const std::optional<ExportFormat> last = ExportFormatFromName(settings.value(kExportFormatKey).toString().toStdString());
-    CCoefficientExportChoice opened{last.value_or(choice.format), settings.value(kBlockSizeKey, choice.nBlockSize).toInt()};
+    CCoefficientExportChoice opened{last.value_or(choice.format), settings.value(kBlockSizeKey, choice.nBlockSize).toInt(),
+        settings.value(kWordBitsKey, choice.nBits).toInt()};
     CExportDlg dialog(coefficients, requirements, opened, m_pFrame);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     choice = dialog.GetChoice();
     settings.setValue(kExportFormatKey, QString::fromStdString(ExportFormatName(choice.format)));
     settings.setValue(kBlockSizeKey, choice.nBlockSize);
+    settings.setValue(kWordBitsKey, choice.nBits);
     return true;
 }
 
 std::string CWorkbenchUi::AskImportPath()
 {
-    const QString filters = QCoreApplication::translate("CWorkbenchUi", "Coefficient files (*.txt *.csv *.h *.c);;All files (*)");
+    const QString filters = QCoreApplication::translate("CWorkbenchUi", "Coefficient files (*.txt *.csv *.h *.c *.npy *.json *.coe *.mif *.hex);;All files (*)");
     return QFileDialog::getOpenFileName(
         m_pFrame, QCoreApplication::translate("CWorkbenchUi", "Import Coefficients"), QString(), filters)
         .toStdString();
+}
+
+std::optional<int> CWorkbenchUi::AskImportWordBits(const std::string& path, const std::string&)
+{
+    CWordBitsDlg dialog(QFileInfo(QString::fromStdString(path)).fileName(), m_pFrame);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.GetBits();
 }
 
 bool CWorkbenchUi::ConfirmImport(const std::string& path, int count)

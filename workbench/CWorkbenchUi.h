@@ -31,6 +31,8 @@ public:
         CCoefficientExportChoice& choice) override;
     // An open dialog offering text, CSV and C files.
     std::string AskImportPath() override;
+    // The Word Length dialog naming the file; nullopt when cancelled.
+    std::optional<int> AskImportWordBits(const std::string& path, const std::string& refusal) override;
     // A question box naming the file and the count, OK or Cancel.
     bool ConfirmImport(const std::string& path, int count) override;
     // The wait cursor while the root finder runs; after kProgressDelayMs a modal progress

@@ -150,6 +150,8 @@ std::string DspHeader(const CRealArray& h, int fractionBits, int blockSize,
     header.strInclude = "\"arm_math.h\"";
     header.defines = {{"NUM_TAPS", std::to_string(taps.GetSize())}, {"BLOCK_SIZE", std::to_string(blockSize)},
         {"STATE_SIZE", "(" + prefix + "NUM_TAPS + " + prefix + "BLOCK_SIZE - 1)"}, {"TIME_REVERSED", "1"}};
+    if (taps.GetSize() > h.GetSize())  // the import drops the zero taps again
+        header.defines.emplace_back("PADDING_TAPS", std::to_string(taps.GetSize() - h.GetSize()));
     fillDspValues(taps, fractionBits, requirements, header);
     const std::vector<std::string> usage = dspUsage(kind, type, baseName, prefix);
     header.comment.insert(header.comment.end(), usage.begin(), usage.end());

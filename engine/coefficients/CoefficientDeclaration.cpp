@@ -14,6 +14,8 @@ namespace {
 
 // The largest scale shift a finite double can need: 2^1024 exceeds every double.
 constexpr int kMaxShift = 1024;
+// The most zero taps a DSP header pads with: 1 tap to 4.
+constexpr size_t kMaxPaddingTaps = 3;
 
 // text as a whole number, or nullopt when it is not one (or is too large for size_t).
 std::optional<size_t> wholeNumber(std::string_view text)
@@ -32,12 +34,14 @@ void CDeclaration::Define(std::string_view name, std::string_view value, const C
     std::optional<CDefine>* known = endsWith(name, "_SCALE_SHIFT") ? &m_shift
         : endsWith(name, "_TIME_REVERSED")                          ? &m_reversed
         : endsWith(name, "_LENGTH") || endsWith(name, "_NUM_TAPS")  ? &m_length
+        : endsWith(name, "_PADDING_TAPS")                           ? &m_padding
                                                                     : nullptr;
     if (!known)
         return;
     if (*known) {
         const text::CMessage kind = known == &m_shift ? text::Tr("CoefficientParser", "the scale shift")
             : known == &m_reversed                    ? text::Tr("CoefficientParser", "the time reversal")
+            : known == &m_padding                     ? text::Tr("CoefficientParser", "the padding")
                                                       : text::Tr("CoefficientParser", "the length");
         failAt(place, text::Tr("CoefficientParser", "%1 defines %2 a second time (first on line %3)")
                           .arg(std::string(name))
@@ -52,6 +56,10 @@ void CDeclaration::Define(std::string_view name, std::string_view value, const C
                           .arg(kMaxShift));
     if (known == &m_reversed && !(number && *number <= 1 && value.size() == 1))
         failAt(place, text::Tr("CoefficientParser", "the time reversal %1 is neither 0 nor 1").arg(quoted(value)));
+    if (known == &m_padding && !(number && *number <= kMaxPaddingTaps))
+        failAt(place, text::Tr("CoefficientParser", "the padding %1 is not a whole number from 0 to %2")
+                          .arg(quoted(value))
+                          .arg(kMaxPaddingTaps));
     if (known == &m_length && !number)
         failAt(place, text::Tr("CoefficientParser", "the length %1 is not a whole number").arg(quoted(value)));
     if (known == &m_shift)
@@ -124,7 +132,22 @@ CRealArray CDeclaration::Coefficients(const std::vector<CReadValue>& values) con
     const bool reversed = m_reversed && m_reversed->value == "1";
     if (reversed)
         std::reverse(coefficients.data(), coefficients.data() + coefficients.GetSize());
-    return coefficients;
+    return Unpadded(coefficients);
+}
+
+// The coefficients without the zero taps the padding define says follow them.
+CRealArray CDeclaration::Unpadded(const CRealArray& coefficients) const
+{
+    const int padding = m_padding ? static_cast<int>(*wholeNumber(m_padding->value)) : 0;
+    const int length = coefficients.GetSize() - padding;
+    if (length < 1 || std::any_of(coefficients.data() + length, coefficients.data() + coefficients.GetSize(),
+                          [](double tap) { return tap != 0.0; }))
+        failAt(m_padding->place, text::Tr("CoefficientParser", "%1 zero taps cannot follow these %2 values")
+                                     .arg(padding)
+                                     .arg(coefficients.GetSize()));
+    CRealArray taps(length);
+    std::copy(coefficients.data(), coefficients.data() + length, taps.data());
+    return taps;
 }
 
 }  // namespace detail

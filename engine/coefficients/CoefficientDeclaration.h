@@ -25,8 +25,8 @@ class CDeclaration {
 public:
     // A "#define NAME VALUE" at place. The reader knows the names ending in _SCALE_SHIFT
     // (0 .. 1024: every value times 2^VALUE), _TIME_REVERSED (0 or 1: 1 reverses the
-    // order), _LENGTH and _NUM_TAPS (the count of values); it takes each once and ignores
-    // the others. The views must outlive this object. Throws CoefficientTextError.
+    // order), _LENGTH and _NUM_TAPS (the count of values), _PADDING_TAPS (0 .. 3 zero taps
+    // that follow the filter's own, dropped); it takes each once and ignores the others. The views must outlive this object. Throws CoefficientTextError.
     void Define(std::string_view name, std::string_view value, const CPlace& place);
     // The array's element type, by the fraction bits its integers carry (15, 31; 0 for
     // floating point), and its name in C.
@@ -50,9 +50,10 @@ private:
         CPlace place;
     };
     void CheckCount(size_t count) const;
+    CRealArray Unpadded(const CRealArray& coefficients) const;
     double Scaled(const CReadValue& value) const;
 
-    std::optional<CDefine> m_shift, m_reversed, m_length;
+    std::optional<CDefine> m_shift, m_reversed, m_length, m_padding;
     int m_nShift = 0;
     int m_nFractionBits = 0;
     std::string_view m_typeName;

@@ -9,6 +9,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -50,6 +51,8 @@ private:
     void Cell(const CReadValue& value);
     void Push(const CReadValue& value);
     void EndLine();
+    void NoteBareValue(const CReadValue& value);
+    void CountLine();
     void TakeNames();
     CRealArray Finish();
 
@@ -66,6 +69,15 @@ private:
     CPlace m_rowStart;
     bool m_bSizeSeen = false;
     CDeclaration m_declaration;
+    // Lines of bare numbers: how many values the current one holds, its first value, and
+    // whether two of them were joined by a comma between digits ("0,1"); the count of lines
+    // of one value, the first line of such a pair, and whether any line held other values.
+    size_t m_nLineValues = 0;
+    CReadValue m_lineFirst{0.0, {}, {}};
+    std::optional<CReadValue> m_linePair;
+    size_t m_nSingleLines = 0;
+    std::optional<CReadValue> m_tightPair;
+    bool m_bOtherLines = false;
 };
 
 bool CScanner::StartsNumber() const
@@ -110,6 +122,7 @@ void CScanner::Unexpected(const CPlace& place, std::string_view token) const
 
 CRealArray CScanner::Read()
 {
+    m_pos = byteOrderMarkLength(m_text);  // a UTF-8 byte-order mark begins the text, not a column
     while (m_pos < m_text.size())
         Step(m_text[m_pos]);
     return Finish();
@@ -117,6 +130,8 @@ CRealArray CScanner::Read()
 
 void CScanner::Step(char c)
 {
+    if (isBinary(c))
+        failBinary(m_place);
     if (c == '\n')
         EndLine();
     else if (isBlank(c))
@@ -181,7 +196,13 @@ double CScanner::ValueOf(std::string_view token, const CPlace& place) const
     if (digits.size() > 1 && (digits.back() == 'f' || digits.back() == 'F'))
         digits.remove_suffix(1);  // C's float suffix
     double value = 0.0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    // A constant with C's float suffix is a float, and stands for that float exactly.
+    float single = 0.0f;
+    const bool isFloat = digits.size() < token.size() - (token.front() == '+' ? 1 : 0);
+    const auto [end, error] = isFloat ? std::from_chars(digits.data(), digits.data() + digits.size(), single)
+                                      : std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (isFloat)
+        value = static_cast<double>(single);
     if (error == std::errc::result_out_of_range)
         Fail(place, text::Tr("CoefficientParser", "%1 is out of the range of a double").arg(quoted(token)));
     if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
@@ -272,6 +293,8 @@ void CScanner::Size(std::string_view size, const CPlace& place)
 // value column's number of each row counts.
 void CScanner::Cell(const CReadValue& value)
 {
+    if (m_nColumns == 0)
+        NoteBareValue(value);
     if (m_nColumns <= 1) {
         Push(value);
         return;
@@ -294,8 +317,39 @@ void CScanner::Push(const CReadValue& value)
     m_values.push_back(value);
 }
 
+// A value on a line of bare numbers: the second, when a comma between digits joins it to
+// the first ("0,1"), makes the line such a pair.
+void CScanner::NoteBareValue(const CReadValue& value)
+{
+    if (m_nLineValues++ == 0) {
+        m_lineFirst = value;
+        m_linePair.reset();
+        return;
+    }
+    const char* firstEnd = m_lineFirst.token.data() + m_lineFirst.token.size();
+    const bool tight = m_nLineValues == 2 && value.token.data() == firstEnd + 1 && *firstEnd == ','
+        && isDigit(m_lineFirst.token.back()) && isDigit(value.token.front());
+    if (tight)
+        m_linePair = CReadValue{0.0, std::string_view(m_lineFirst.token.data(), m_lineFirst.token.size() + 1 + value.token.size()),
+            m_lineFirst.place};
+}
+
+// A line of bare numbers ends: of one value, such a pair, or other.
+void CScanner::CountLine()
+{
+    if (m_nLineValues == 1)
+        ++m_nSingleLines;
+    else if (m_nLineValues == 2 && m_linePair && !m_tightPair)
+        m_tightPair = m_linePair;
+    else if (m_nLineValues > 1 && !(m_nLineValues == 2 && m_linePair))
+        m_bOtherLines = true;
+    m_nLineValues = 0;
+}
+
 void CScanner::EndLine()
 {
+    if (m_state == State::Top && m_nColumns == 0)
+        CountLine();
     if (m_state == State::Names) {
         TakeNames();
     } else if (m_state == State::Top && m_nColumns > 1) {
@@ -326,6 +380,11 @@ CRealArray CScanner::Finish()
         Fail(m_place, text::Tr("CoefficientParser", "the array declaration is not complete"));
     if (m_values.empty())
         Fail(m_place, text::Tr("CoefficientParser", "the text holds no number"));
+    if (m_tightPair && m_nSingleLines > 0 && !m_bOtherLines)
+        Fail(m_tightPair->place, text::Tr("CoefficientParser",
+            "%1 is ambiguous where every other line holds one number: a decimal comma, or two values? "
+            "Write a decimal point, or a blank after the comma")
+                                     .arg(quoted(m_tightPair->token)));
     return m_declaration.Coefficients(m_values);
 }
 

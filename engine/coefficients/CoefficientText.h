@@ -39,6 +39,12 @@ public:
 //   int16_t or q15_t array holds Q15 integers (value / 2^15), an int32_t or q31_t array Q31
 //   integers (value / 2^31). "#define <NAME>_SCALE_SHIFT k" (0 .. 1024) multiplies every
 //   value by 2^k; "#define <NAME>_TIME_REVERSED 1" reverses the order.
+// A UTF-8 byte-order mark may begin the text. A constant with C's float suffix ("0.1f") is
+// read as the float it stands for, widened exactly. "#define <NAME>_PADDING_TAPS k"
+// (0 .. 3) drops the k zero taps a DSP header appended.
+// A line such as "0,1" (two values joined by a comma between digits) in a text whose other
+// lines hold one number each is refused as ambiguous (a decimal comma?). A byte no text
+// holds (a NUL, another control character): "binary content at line L, column C".
 // Anything else, a value that is not finite, no number at all or more than
 // kMaxFilterLength values: CoefficientTextError, whose message begins
 // "line L, column C: " (both counted from 1, columns in characters).

@@ -45,6 +45,21 @@ std::vector<std::string_view> firstWords(std::string_view line, size_t count)
     return words;
 }
 
+void failBinary(const CPlace& place)
+{
+    throw CoefficientTextError(
+        text::Tr("CoefficientParser", "binary content at line %1, column %2").arg(place.nLine).arg(place.nColumn));
+}
+
+CPlace placeOf(std::string_view text, size_t pos)
+{
+    const size_t lineStart = pos == 0 ? 0 : text.find_last_of('\n', pos - 1) + 1;  // npos + 1 is 0
+    CPlace place{static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(pos), '\n')) + 1, 1};
+    for (size_t i = lineStart; i < pos; ++i)
+        place.nColumn += (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 ? 1 : 0;
+    return place;
+}
+
 void failAt(const CPlace& place, const std::string& message)
 {
     throw CoefficientTextError(

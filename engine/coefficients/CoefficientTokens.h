@@ -14,6 +14,15 @@ inline bool isWordChar(char c) { return isWordStart(c) || isDigit(c); }
 inline bool isNumberChar(char c) { return isWordChar(c) || c == '.' || c == '+' || c == '-'; }
 inline bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
 inline bool isSeparator(char c) { return c == ',' || c == ';'; }
+// A byte no text holds: a control character other than blanks and line ends, DEL, or a
+// byte that never occurs in UTF-8.
+inline bool isBinary(char c)
+{
+    const unsigned char b = static_cast<unsigned char>(c);
+    return (b < 0x20 && !isBlank(c) && c != '\n') || b == 0x7F || b == 0xC0 || b == 0xC1 || b >= 0xF5;
+}
+// The length of the UTF-8 byte-order mark text begins with: 3, or 0 when it has none.
+inline size_t byteOrderMarkLength(std::string_view text) { return text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0; }
 // The characters that end a piece of stray text.
 bool endsStray(char c);
 bool endsWith(std::string_view s, std::string_view tail);
@@ -32,5 +41,9 @@ struct CPlace {
 
 // The failure of a text at place: CoefficientTextError with "line L, column C: message".
 [[noreturn]] void failAt(const CPlace& place, const std::string& message);
+// The failure of a text holding a byte isBinary finds: "binary content at line L, column C".
+[[noreturn]] void failBinary(const CPlace& place);
+// The place of text[pos], counted as CPlace counts it.
+CPlace placeOf(std::string_view text, size_t pos);
 
 }  // namespace detail

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -56,6 +57,20 @@ void measureAmplitude(const CRealArray& h, const CRealArray& quantized, CQuantiz
         q.dPeakAmplitudeError = std::max(q.dPeakAmplitudeError, std::abs(exact[k] - rounded[k]));
         q.dPeakGain = std::max(q.dPeakGain, exact[k]);
     }
+}
+
+// Refuses coefficients whose scaling (2^nShift) or response leaves the range of a double,
+// where the file could state neither the scaling nor its figures.
+void checkRange(const CRealArray& h, const CQuantization& q)
+{
+    if (q.nShift <= std::numeric_limits<double>::max_exponent - 1 && std::isfinite(q.dPeakGain)
+        && std::isfinite(q.dPeakAmplitudeError) && std::isfinite(q.dMaxCoefficientError))
+        return;
+    throw std::invalid_argument(text::Tr("FixedPoint",
+        "coefficients as large as %1 cannot be scaled into Q%2: the scaling or the response they need leaves the "
+        "range of a double")
+                                    .arg(FormatGeneral(largestMagnitude(h), 17))
+                                    .arg(q.nFractionBits));
 }
 
 std::string figure(double value) { return FormatGeneral(value, 3); }
@@ -111,8 +126,8 @@ void appendJudgementLines(const CQuantization& q, const std::string& name, std::
 
 CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const std::optional<CRequirements>& requirements)
 {
-    if (fractionBits != 15 && fractionBits != 31)
-        throw std::invalid_argument("the fixed-point format must have 15 or 31 fraction bits");
+    if (fractionBits < kMinFractionBits || fractionBits > kMaxFractionBits)
+        throw std::invalid_argument("the fixed-point format must have 7 to 31 fraction bits");
     CQuantization q;
     q.nFractionBits = fractionBits;
     q.nShift = shiftToFit(largestMagnitude(h));
@@ -127,6 +142,7 @@ CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits, const 
         q.dMaxCoefficientError = std::max(q.dMaxCoefficientError, std::abs(h[n] - quantized[n]));
     }
     measureAmplitude(h, quantized, q);
+    checkRange(h, q);
     if (requirements) {
         q.exactJudgement = JudgeFilter(h, *requirements);
         q.quantizedJudgement = JudgeFilter(quantized, *requirements);

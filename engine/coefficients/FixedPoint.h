@@ -11,7 +11,8 @@
 
 // What rounding a filter's coefficients to a fixed-point format did.
 struct CQuantization {
-    // Qm with m = nFractionBits: an integer q stands for q / 2^m, in -1 .. 1 - 2^-m.
+    // Qm with m = nFractionBits (m + 1 bits a word): an integer q stands for q / 2^m, in
+    // -1 .. 1 - 2^-m.
     int nFractionBits = 15;
     // The coefficients were divided by 2^nShift (0 when they fit as they are), so that
     // q[n] stands for h[n] / 2^nShift.
@@ -34,13 +35,19 @@ struct CQuantization {
     std::optional<CFilterMeasurement> quantizedJudgement;
 };
 
-// Rounds coefficients h (at least one, finite) to Q15 or Q31 (fractionBits 15 or 31):
+// The fraction bits of the formats: Q7 (8-bit words) to Q31 (32-bit words).
+constexpr int kMinFractionBits = 7;
+constexpr int kMaxFractionBits = 31;
+
+// Rounds coefficients h (at least one, finite) to Qm, m = fractionBits (kMinFractionBits ..
+// kMaxFractionBits; Q15 and Q31 for the C headers):
 // divided by the least power of two 2^k, k >= 0, with max |h| <= 2^k, then
 // q[n] = round(h[n] 2^(fractionBits - k)), halves away from zero, held within
 // -2^fractionBits .. 2^fractionBits - 1 (saturated values counted). The errors are taken
 // on a grid of at least 4097 frequencies from 0 to half the sampling frequency. With
 // requirements (well formed), h and the quantized filter are judged against them
-// (JudgeFilter). Bad arguments: std::invalid_argument.
+// (JudgeFilter). Bad arguments, and coefficients so large that the scaling 2^k or the
+// figures leave the range of a double: std::invalid_argument saying so in words.
 CQuantization QuantizeCoefficients(const CRealArray& h, int fractionBits,
     const std::optional<CRequirements>& requirements = std::nullopt);
 

@@ -58,6 +58,15 @@ public:
         CCoefficientExportChoice& choice) = 0;
     // Asks for the text file to import coefficients from. Empty when cancelled.
     virtual std::string AskImportPath() = 0;
+    // The word length (kMinWordBits .. kMaxWordBits) to read the file of words at path
+    // with, asked only when the file (coe, hex) does not state its own; nullopt leaves the
+    // file unread. A user is asked, and cancelling says nothing more. Without one to ask:
+    // the length given beforehand, or else refusal (why the file was not read) is shown.
+    virtual std::optional<int> AskImportWordBits([[maybe_unused]] const std::string& path, const std::string& refusal)
+    {
+        ShowError(refusal);
+        return std::nullopt;
+    }
     // Tells that the file at path holds count coefficients; true when they are to be
     // installed.
     virtual bool ConfirmImport(const std::string& path, int count) = 0;

@@ -2,22 +2,43 @@
 #include "CFilterDoc.h"
 
 #include "CFilterUi.h"
+#include "CoefficientImport.h"
 #include "CoefficientText.h"
 #include "DisplayCsv.h"
+#include "ExportName.h"
 #include "FileIo.h"
+#include "WordFormats.h"
 
 #include <optional>
 
 namespace {
 
-// The coefficients in the file at path, or nullopt when it cannot be read or is refused
-// (the reason shown by ui).
+// Why the file at path was not read, as the user is told.
+std::string refusal(const std::string& path, const CoefficientTextError& e)
+{
+    return text::Tr("CFilterDoc", "\"%1\": %2").arg(path).arg(e.what()).str();
+}
+
+// The coefficients of bytes, the file at path. A file of words that does not state its word
+// length is read with the length ui gives; nullopt when it gives none.
+std::optional<CRealArray> parseAskingWordBits(const std::string& bytes, const std::string& path, CFilterUi& ui)
+{
+    try {
+        return ParseCoefficientFile(bytes, path);
+    } catch (const WordLengthMissing& e) {
+        const std::optional<int> bits = ui.AskImportWordBits(path, refusal(path, e));
+        return bits ? std::optional(ParseCoefficientFile(bytes, path, bits)) : std::nullopt;
+    }
+}
+
+// The coefficients in the file at path, or nullopt when it cannot be read, is refused (the
+// reason shown by ui) or the user declined to give its word length.
 std::optional<CRealArray> readCoefficients(const std::string& path, CFilterUi& ui)
 {
     try {
-        return ParseCoefficientText(exchange::ReadFileBytes(path));
+        return parseAskingWordBits(exchange::ReadFileBytes(path), path, ui);
     } catch (const CoefficientTextError& e) {
-        ui.ShowError(text::Tr("CFilterDoc", "\"%1\": %2").arg(path).arg(e.what()));
+        ui.ShowError(refusal(path, e));
     } catch (const exchange::FileError& e) {
         ui.ShowError(e.what());
     }
@@ -36,7 +57,10 @@ void CFilterDoc::OnFileExportCoef()
     const std::string path = m_ui.AskTextExportPath(ExportFileName(choice.format));
     if (path.empty())
         return;
-    WriteExport(path, [&] { return FormatCoefficientExport(*m_pCoef, choice.format, choice.nBlockSize, m_requirements); },
+    if (choice.strName.empty())
+        choice.strName = ExportNameFromPath(path);
+    const CExportContext context{m_requirements, GetDesignRecord(), m_ui.SampleRate()};
+    WriteExport(path, [&] { return FormatCoefficientExport(*m_pCoef, choice, context); },
         text::Tr("CFilterDoc", "The coefficients were not exported: %1."));
 }
 

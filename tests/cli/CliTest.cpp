@@ -229,14 +229,14 @@ TEST_F(CliTest, EveryExportFormatWritesAFileThatReadsBack)
         double tolerance;
         size_t count;
     } cases[] = {{"full.out", 0.0, 31}, {"csv.out", 0.0, 31}, {"q15.out", 0.5 / 32768, 31}, {"q31.out", 0.5 / 2147483648.0, 31},
-        {"dsp-f32.out", 3.1e-8, 31}, {"dsp-q15.out", 0.5 / 32768, 32}, {"dsp-q31.out", 0.5 / 2147483648.0, 31}};
+        {"dsp-f32.out", 3.1e-8, 31}, {"dsp-q15.out", 0.5 / 32768, 31}, {"dsp-q31.out", 0.5 / 2147483648.0, 31}};
     for (const auto& c : cases) {
         const std::vector<double> back = Printed({"--coefficients", c.file, "--print"});
         ASSERT_EQ(back.size(), c.count) << c.file;
         for (size_t n = 0; n < h.size(); ++n)
             EXPECT_NEAR(back[n], h[n], c.tolerance) << c.file << " " << n;
     }
-    EXPECT_NE(exchange::ReadFileBytes(folder / "dsp-q31.out").find("#define BETA_DSP_Q31_BLOCK_SIZE 48\n"), std::string::npos);
+    EXPECT_NE(exchange::ReadFileBytes(folder / "dsp-q31.out").find("#define DSP_Q31_BLOCK_SIZE 48\n"), std::string::npos);
     const std::string display = exchange::ReadFileBytes(folder / "display.csv");
     EXPECT_EQ(display.rfind("index,frequency_fs,phase_rad\n0,0,", 0), 0u);
     EXPECT_EQ(std::count(display.begin(), display.end(), '\n'), 63);

@@ -6,6 +6,7 @@
 #include "CPassBandDlg.h"
 #include "CRequirementsDlg.h"
 #include "CSampleRateDlg.h"
+#include "CWordBitsDlg.h"
 #include "Resource.h"
 #include "WorkbenchSettings.h"
 #include "WorkbenchTestSupport.h"
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -231,6 +233,8 @@ TEST(DialogOpening, EveryDialogOpensOnItsFirstFieldReadyToTypeOverAndShowsItsTit
             [](QDialog* d) { return static_cast<CSampleRateDlg*>(d)->GetEdit(); }},
         {[&coefficients] { return new CExportDlg(coefficients, std::nullopt, CCoefficientExportChoice(), nullptr); },
             [](QDialog* d) { return static_cast<CExportDlg*>(d)->GetFormatBox(); }},
+        {[] { return new CWordBitsDlg("plain.hex", nullptr); },
+            [](QDialog* d) { return static_cast<CWordBitsDlg*>(d)->GetBitsBox(); }},
     };
     QFont titleFont = QApplication::font();
     titleFont.setBold(true);

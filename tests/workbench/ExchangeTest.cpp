@@ -7,13 +7,16 @@
 #include "CDataView.h"
 #include "CFilterView.h"
 #include "CPictureDlg.h"
+#include "CWordBitsDlg.h"
 #include "FileIo.h"
 #include "WorkbenchTestSupport.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
@@ -43,6 +46,8 @@ protected:
 
     QTemporaryDir m_dir;
 };
+
+std::vector<double> valuesOf(const CRealArray& h) { return std::vector<double>(h.data(), h.data() + h.GetSize()); }
 
 // The SVG's polyline of count points, the curve of a filter of that length; empty when
 // there is none.
@@ -82,7 +87,8 @@ TEST_F(ExchangeTest, ExportDialogShowsTheQuantizationBeforeTheFileIsWritten)
     EXPECT_TRUE(figures.contains("values saturated at the format's limits"));
     EXPECT_FALSE(blockSizeEnabled);
     const std::string header = exchange::ReadFileBytes(Path("coef.h"));  // the format's extension added
-    EXPECT_NE(header.find("#define BETA_Q15_LENGTH 31\n"), std::string::npos);
+    // Named after the file, so that headers of several filters can meet in one program.
+    EXPECT_NE(header.find("#define COEF_LENGTH 31\n"), std::string::npos);
     // The next export opens on the format chosen last.
     int opened = -1;
     CModalWatch<CExportDlg> cancel([&](CExportDlg* dialog) {
@@ -91,6 +97,56 @@ TEST_F(ExchangeTest, ExportDialogShowsTheQuantizationBeforeTheFileIsWritten)
     });
     Run(ID_FILE_EXPORT_COEF);
     EXPECT_EQ(opened, 2);
+}
+
+TEST_F(ExchangeTest, ExportDialogTakesANameAndRefusesOneThatCannotBe)
+{
+    DesignLowPass();
+    QString problem;
+    bool okWithBadName = true;
+    bool okForCsv = false;
+    bool nameEnabledForCsv = true;
+    CModalWatch<CExportDlg> answer([&](CExportDlg* dialog) {
+        dialog->GetFormatBox()->setCurrentIndex(1);  // CSV names nothing
+        nameEnabledForCsv = dialog->GetNameEdit()->isEnabled();
+        dialog->GetFormatBox()->setCurrentIndex(3);  // Q31
+        dialog->GetNameEdit()->setText("2nd");
+        problem = dialog->GetNameProblem()->text();
+        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        okWithBadName = ok->isEnabled();
+        dialog->GetFormatBox()->setCurrentIndex(1);  // the name counts for no CSV
+        okForCsv = ok->isEnabled();
+        dialog->GetFormatBox()->setCurrentIndex(3);
+        dialog->GetNameEdit()->setText("stage1");
+        dialog->accept();
+    });
+    const auto file = AnswerFile("coef.h");
+    Run(ID_FILE_EXPORT_COEF);
+    EXPECT_FALSE(nameEnabledForCsv);
+    EXPECT_EQ(problem, "the name must begin with a letter");
+    EXPECT_FALSE(okWithBadName);
+    EXPECT_TRUE(okForCsv);
+    const std::string header = exchange::ReadFileBytes(Path("coef.h"));
+    EXPECT_NE(header.find("static const int32_t stage1[STAGE1_LENGTH] = {"), std::string::npos) << header;
+    // The word length counts for the FPGA formats only, and is remembered.
+    bool bitsEnabledForQ31 = true;
+    CModalWatch<CExportDlg> hex([&](CExportDlg* dialog) {
+        bitsEnabledForQ31 = dialog->GetBitsBox()->isEnabled();
+        dialog->GetFormatBox()->setCurrentText("Hex words for $readmemh (.hex)");
+        dialog->GetBitsBox()->setValue(12);
+        dialog->accept();
+    });
+    const auto hexFile = AnswerFile("coef.hex");
+    Run(ID_FILE_EXPORT_COEF);
+    EXPECT_FALSE(bitsEnabledForQ31);
+    EXPECT_NE(exchange::ReadFileBytes(Path("coef.hex")).find("// words of 12 bits, scale shift 0\n"), std::string::npos);
+    int bits = 0;
+    CModalWatch<CExportDlg> reopened([&](CExportDlg* dialog) {
+        bits = dialog->GetBitsBox()->value();
+        dialog->reject();
+    });
+    Run(ID_FILE_EXPORT_COEF);
+    EXPECT_EQ(bits, 12);
 }
 
 TEST_F(ExchangeTest, ImportTellsTheCountAndInstallsOnlyWhenConfirmed)
@@ -114,6 +170,49 @@ TEST_F(ExchangeTest, ImportTellsTheCountAndInstallsOnlyWhenConfirmed)
     Run(ID_FILE_IMPORT_COEF);
     EXPECT_TRUE(refusal.Text().endsWith("bad.txt\": line 2, column 7: \"x\" is not a number")) << refusal.Text().toStdString();
     EXPECT_EQ(Doc().m_pCoef->GetSize(), 3);
+}
+
+// A hex or coe file of another tool says nothing of its word length: the import asks for
+// it (16 bits at first), a cancel leaves everything as it was, and the words are read with
+// the length typed. A mif file states its WIDTH and is read without a question.
+TEST_F(ExchangeTest, AWordFileWithoutItsLengthIsReadWithTheLengthAsked)
+{
+    exchange::WriteFileAtomically(Path("plain.hex"), "7FF\n800\n");
+    const struct {
+        const char* typed;  // nullptr: cancelled
+        std::vector<double> installed;
+    } answers[] = {{nullptr, {}}, {"12", {2047.0 / 2048, -1.0}}};
+    for (const auto& answer : answers) {
+        QStringList seen;
+        CModalWatch<CWordBitsDlg> ask([&](CWordBitsDlg* dialog) {
+            seen << dialog->windowTitle() << dialog->GetBitsBox()->text();
+            for (const QLabel* label : dialog->findChildren<QLabel*>())
+                seen << label->text();
+            if (!answer.typed)
+                return dialog->reject();
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(dialog->focusWidget(), answer.typed);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        CModalWatch<QMessageBox> confirm([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); },
+            answer.typed ? ModalExpected::Always : ModalExpected::Maybe);
+        const auto file = AnswerFile("plain.hex");
+        Run(ID_FILE_IMPORT_COEF);
+        EXPECT_EQ(seen.mid(0, 2), QStringList({"Word Length", "16 bits"}));
+        EXPECT_TRUE(seen.contains("\"plain.hex\" does not say how long its words are.\nRead them as two's-complement words of:"))
+            << seen.join(" | ").toStdString();
+        const std::vector<double> installed = Doc().m_pCoef ? valuesOf(*Doc().m_pCoef) : std::vector<double>();
+        EXPECT_EQ(installed, answer.installed) << (answer.typed ? answer.typed : "cancelled");
+    }
+    exchange::WriteFileAtomically(Path("plain.mif"), "WIDTH=8;\nDEPTH=1;\nCONTENT BEGIN\n0 : C0;\nEND;\n");
+    CModalWatch<CWordBitsDlg> notAsked([](CWordBitsDlg* dialog) {
+        ADD_FAILURE() << "a mif file's word length was asked for";
+        dialog->reject();
+    }, ModalExpected::Maybe);
+    CModalWatch<QMessageBox> confirm([](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
+    const auto file = AnswerFile("plain.mif");
+    Run(ID_FILE_IMPORT_COEF);
+    EXPECT_EQ(valuesOf(*Doc().m_pCoef), std::vector<double>{-0.5});
 }
 
 TEST_F(ExchangeTest, ThePngHoldsThePanesPixels)

@@ -269,6 +269,46 @@ Design %2 taps all the same?</translation>
         <source>These coefficients cannot be exported: %1.</source>
         <translation>These coefficients cannot be exported: %1.</translation>
     </message>
+    <message>
+        <source>NumPy array (.npy, float64)</source>
+        <translation>NumPy array (.npy, float64)</translation>
+    </message>
+    <message>
+        <source>MATLAB/Octave script (.m)</source>
+        <translation>MATLAB/Octave script (.m)</translation>
+    </message>
+    <message>
+        <source>JSON with the design, requirements and measurements</source>
+        <translation>JSON with the design, requirements and measurements</translation>
+    </message>
+    <message>
+        <source>Xilinx coefficient file (.coe)</source>
+        <translation>Xilinx coefficient file (.coe)</translation>
+    </message>
+    <message>
+        <source>Intel memory initialisation file (.mif)</source>
+        <translation>Intel memory initialisation file (.mif)</translation>
+    </message>
+    <message>
+        <source>Hex words for $readmemh (.hex)</source>
+        <translation>Hex words for $readmemh (.hex)</translation>
+    </message>
+    <message>
+        <source> bits</source>
+        <translation> bits</translation>
+    </message>
+    <message>
+        <source>from the file&apos;s name</source>
+        <translation>from the file&apos;s name</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Word length:</source>
+        <translation>Word length:</translation>
+    </message>
 </context>
 <context>
     <name>CFilterApp</name>
@@ -727,14 +767,35 @@ Design %2 taps all the same?</translation>
     </message>
 </context>
 <context>
+    <name>CWordBitsDlg</name>
+    <message>
+        <source>Word Length</source>
+        <translation>Word Length</translation>
+    </message>
+    <message>
+        <source> bits</source>
+        <translation> bits</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not say how long its words are.
+Read them as two&apos;s-complement words of:</source>
+        <translation>&quot;%1&quot; does not say how long its words are.
+Read them as two&apos;s-complement words of:</translation>
+    </message>
+    <message>
+        <source>Word length:</source>
+        <translation>Word length:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>CWorkbenchUi</name>
     <message>
         <source>Save As</source>
         <translation>Save As</translation>
-    </message>
-    <message>
-        <source>Coefficient files (*.txt *.csv *.h *.c);;All files (*)</source>
-        <translation>Coefficient files (*.txt *.csv *.h *.c);;All files (*)</translation>
     </message>
     <message>
         <source>Import Coefficients</source>
@@ -762,6 +823,10 @@ Install them as the filter&apos;s coefficients?</translation>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Coefficient files (*.txt *.csv *.h *.c *.npy *.json *.coe *.mif *.hex);;All files (*)</source>
+        <translation>Coefficient files (*.txt *.csv *.h *.c *.npy *.json *.coe *.mif *.hex);;All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>CoefficientExport</name>
@@ -784,6 +849,53 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>the block size must be 1 .. %1</source>
         <translation>the block size must be 1 .. %1</translation>
+    </message>
+    <message>
+        <source>the word length must be %1 .. %2 bits</source>
+        <translation>the word length must be %1 .. %2 bits</translation>
+    </message>
+    <message>
+        <source>Values as float64, which read back bit for bit.</source>
+        <translation>Values as float64, which read back bit for bit.</translation>
+    </message>
+    <message>
+        <source>Values at full precision, which read back bit for bit, with the design, the requirements and the measurements.</source>
+        <translation>Values at full precision, which read back bit for bit, with the design, the requirements and the measurements.</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientJson</name>
+    <message>
+        <source>not a JSON file of coefficients: %1</source>
+        <translation>not a JSON file of coefficients: %1</translation>
+    </message>
+    <message>
+        <source>its &quot;format&quot; is not &quot;filter-coefficients&quot;</source>
+        <translation>its &quot;format&quot; is not &quot;filter-coefficients&quot;</translation>
+    </message>
+    <message>
+        <source>a version this program does not know</source>
+        <translation>a version this program does not know</translation>
+    </message>
+    <message>
+        <source>the field &quot;coefficients&quot; is missing or not a list</source>
+        <translation>the field &quot;coefficients&quot; is missing or not a list</translation>
+    </message>
+    <message>
+        <source>its &quot;length&quot; is not the number of coefficients</source>
+        <translation>its &quot;length&quot; is not the number of coefficients</translation>
+    </message>
+    <message>
+        <source>at byte %1: %2</source>
+        <translation>at byte %1: %2</translation>
+    </message>
+    <message>
+        <source>it holds %1 coefficients, not 1 to %2</source>
+        <translation>it holds %1 coefficients, not 1 to %2</translation>
+    </message>
+    <message>
+        <source>coefficient %1 is not a finite number</source>
+        <translation>coefficient %1 is not a finite number</translation>
     </message>
 </context>
 <context>
@@ -899,6 +1011,26 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
         <translation>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</translation>
+    </message>
+    <message>
+        <source>the padding</source>
+        <translation>the padding</translation>
+    </message>
+    <message>
+        <source>the padding %1 is not a whole number from 0 to %2</source>
+        <translation>the padding %1 is not a whole number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>%1 zero taps cannot follow these %2 values</source>
+        <translation>%1 zero taps cannot follow these %2 values</translation>
+    </message>
+    <message>
+        <source>%1 is ambiguous where every other line holds one number: a decimal comma, or two values? Write a decimal point, or a blank after the comma</source>
+        <translation>%1 is ambiguous where every other line holds one number: a decimal comma, or two values? Write a decimal point, or a blank after the comma</translation>
+    </message>
+    <message>
+        <source>binary content at line %1, column %2</source>
+        <translation>binary content at line %1, column %2</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1211,25 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportName</name>
+    <message>
+        <source>the name must begin with a letter</source>
+        <translation>the name must begin with a letter</translation>
+    </message>
+    <message>
+        <source>the name may hold only letters, digits and underscores</source>
+        <translation>the name may hold only letters, digits and underscores</translation>
+    </message>
+    <message>
+        <source>the name may be at most %1 characters long</source>
+        <translation>the name may be at most %1 characters long</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a keyword of C or MATLAB</source>
+        <translation>&quot;%1&quot; is a keyword of C or MATLAB</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1425,10 @@ Install them as the filter&apos;s coefficients?</translation>
     <message>
         <source>Requirements: %1: %2 (double: %3).</source>
         <translation>Requirements: %1: %2 (double: %3).</translation>
+    </message>
+    <message>
+        <source>coefficients as large as %1 cannot be scaled into Q%2: the scaling or the response they need leaves the range of a double</source>
+        <translation>coefficients as large as %1 cannot be scaled into Q%2: the scaling or the response they need leaves the range of a double</translation>
     </message>
 </context>
 <context>
@@ -1880,6 +2035,53 @@ Scale</translation>
     </message>
 </context>
 <context>
+    <name>NpyFormat</name>
+    <message>
+        <source>not a NumPy array of coefficients: %1</source>
+        <translation>not a NumPy array of coefficients: %1</translation>
+    </message>
+    <message>
+        <source>the shape %1 is not that of a list of numbers</source>
+        <translation>the shape %1 is not that of a list of numbers</translation>
+    </message>
+    <message>
+        <source>the file does not begin as a .npy file does</source>
+        <translation>the file does not begin as a .npy file does</translation>
+    </message>
+    <message>
+        <source>version %1 of the format is not known</source>
+        <translation>version %1 of the format is not known</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header</source>
+        <translation>the file ends inside its header</translation>
+    </message>
+    <message>
+        <source>its header is longer than %1 bytes</source>
+        <translation>its header is longer than %1 bytes</translation>
+    </message>
+    <message>
+        <source>its elements are not float64 or float32</source>
+        <translation>its elements are not float64 or float32</translation>
+    </message>
+    <message>
+        <source>its header gives no order or shape</source>
+        <translation>its header gives no order or shape</translation>
+    </message>
+    <message>
+        <source>it holds %1 values, not 1 to %2</source>
+        <translation>it holds %1 values, not 1 to %2</translation>
+    </message>
+    <message>
+        <source>its data part is %1 bytes long where its header announces %2</source>
+        <translation>its data part is %1 bytes long where its header announces %2</translation>
+    </message>
+    <message>
+        <source>value %1 is not finite</source>
+        <translation>value %1 is not finite</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>PNG image (*.png)</source>
@@ -2018,6 +2220,97 @@ Scale</translation>
     <message>
         <source>The shortest length whose filter meets the requirements</source>
         <translation>The shortest length whose filter meets the requirements</translation>
+    </message>
+</context>
+<context>
+    <name>WordFormats</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>a comment is not closed</source>
+        <translation>a comment is not closed</translation>
+    </message>
+    <message>
+        <source>the word length or scale shift of the comment is out of range</source>
+        <translation>the word length or scale shift of the comment is out of range</translation>
+    </message>
+    <message>
+        <source>%1 where &quot;%2&quot; was expected</source>
+        <translation>%1 where &quot;%2&quot; was expected</translation>
+    </message>
+    <message>
+        <source>more than %1 values</source>
+        <translation>more than %1 values</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 is not a whole number</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a word of %2 bits</source>
+        <translation>&quot;%1&quot; is not a word of %2 bits</translation>
+    </message>
+    <message>
+        <source>the radix %1 is not read; only 10 and 16 are</source>
+        <translation>the radix %1 is not read; only 10 and 16 are</translation>
+    </message>
+    <message>
+        <source>the statement %1 is not ended by &quot;;&quot;</source>
+        <translation>the statement %1 is not ended by &quot;;&quot;</translation>
+    </message>
+    <message>
+        <source>there is no &quot;CONTENT BEGIN&quot;</source>
+        <translation>there is no &quot;CONTENT BEGIN&quot;</translation>
+    </message>
+    <message>
+        <source>the width %1 is not %2 to %3 bits</source>
+        <translation>the width %1 is not %2 to %3 bits</translation>
+    </message>
+    <message>
+        <source>the depth %1 is not 1 to %2</source>
+        <translation>the depth %1 is not 1 to %2</translation>
+    </message>
+    <message>
+        <source>the radix %1 is not known</source>
+        <translation>the radix %1 is not known</translation>
+    </message>
+    <message>
+        <source>WIDTH and DEPTH must come before the content</source>
+        <translation>WIDTH and DEPTH must come before the content</translation>
+    </message>
+    <message>
+        <source>the content is not ended by &quot;END;&quot;</source>
+        <translation>the content is not ended by &quot;END;&quot;</translation>
+    </message>
+    <message>
+        <source>address %1 is given no value</source>
+        <translation>address %1 is given no value</translation>
+    </message>
+    <message>
+        <source>%1 is not a range of addresses</source>
+        <translation>%1 is not a range of addresses</translation>
+    </message>
+    <message>
+        <source>the entry is not ended by &quot;;&quot;</source>
+        <translation>the entry is not ended by &quot;;&quot;</translation>
+    </message>
+    <message>
+        <source>address %1 is outside the depth or given twice</source>
+        <translation>address %1 is outside the depth or given twice</translation>
+    </message>
+    <message>
+        <source>addresses (%1) are not read</source>
+        <translation>addresses (%1) are not read</translation>
+    </message>
+    <message>
+        <source>the file holds no value</source>
+        <translation>the file holds no value</translation>
+    </message>
+    <message>
+        <source>the file does not state its word length (filter-cli: --bits)</source>
+        <translation>the file does not state its word length (filter-cli: --bits)</translation>
     </message>
 </context>
 <context>

@@ -269,6 +269,46 @@ Design %2 taps all the same?</source>
         <source>These coefficients cannot be exported: %1.</source>
         <translation>この係数は書き出せません: %1。</translation>
     </message>
+    <message>
+        <source>NumPy array (.npy, float64)</source>
+        <translation>NumPy 配列 (.npy、float64)</translation>
+    </message>
+    <message>
+        <source>MATLAB/Octave script (.m)</source>
+        <translation>MATLAB/Octave スクリプト (.m)</translation>
+    </message>
+    <message>
+        <source>JSON with the design, requirements and measurements</source>
+        <translation>JSON (設計、要件、測定値付き)</translation>
+    </message>
+    <message>
+        <source>Xilinx coefficient file (.coe)</source>
+        <translation>Xilinx 係数ファイル (.coe)</translation>
+    </message>
+    <message>
+        <source>Intel memory initialisation file (.mif)</source>
+        <translation>Intel メモリ初期化ファイル (.mif)</translation>
+    </message>
+    <message>
+        <source>Hex words for $readmemh (.hex)</source>
+        <translation>$readmemh 用の 16 進ワード (.hex)</translation>
+    </message>
+    <message>
+        <source> bits</source>
+        <translation> ビット</translation>
+    </message>
+    <message>
+        <source>from the file&apos;s name</source>
+        <translation>ファイル名から</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>Word length:</source>
+        <translation>語長:</translation>
+    </message>
 </context>
 <context>
     <name>CFilterApp</name>
@@ -727,14 +767,35 @@ Design %2 taps all the same?</source>
     </message>
 </context>
 <context>
+    <name>CWordBitsDlg</name>
+    <message>
+        <source>Word Length</source>
+        <translation>語長</translation>
+    </message>
+    <message>
+        <source> bits</source>
+        <translation> ビット</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not say how long its words are.
+Read them as two&apos;s-complement words of:</source>
+        <translation>「%1」にはワードの長さが書かれていません。
+2 の補数のワードとして読む長さ:</translation>
+    </message>
+    <message>
+        <source>Word length:</source>
+        <translation>語長:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ｷｬﾝｾﾙ</translation>
+    </message>
+</context>
+<context>
     <name>CWorkbenchUi</name>
     <message>
         <source>Save As</source>
         <translation>名前を付けて保存</translation>
-    </message>
-    <message>
-        <source>Coefficient files (*.txt *.csv *.h *.c);;All files (*)</source>
-        <translation>係数ファイル (*.txt *.csv *.h *.c);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>Import Coefficients</source>
@@ -762,6 +823,10 @@ Install them as the filter&apos;s coefficients?</source>
         <source>Cancel</source>
         <translation>ｷｬﾝｾﾙ</translation>
     </message>
+    <message>
+        <source>Coefficient files (*.txt *.csv *.h *.c *.npy *.json *.coe *.mif *.hex);;All files (*)</source>
+        <translation>係数ファイル (*.txt *.csv *.h *.c *.npy *.json *.coe *.mif *.hex);;すべてのファイル (*)</translation>
+    </message>
 </context>
 <context>
     <name>CoefficientExport</name>
@@ -784,6 +849,53 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>the block size must be 1 .. %1</source>
         <translation>ブロックサイズは 1 から %1 まででなければなりません</translation>
+    </message>
+    <message>
+        <source>the word length must be %1 .. %2 bits</source>
+        <translation>語長は %1 .. %2 ビットでなければなりません</translation>
+    </message>
+    <message>
+        <source>Values as float64, which read back bit for bit.</source>
+        <translation>値は float64 で、読み戻すとビット単位で一致します。</translation>
+    </message>
+    <message>
+        <source>Values at full precision, which read back bit for bit, with the design, the requirements and the measurements.</source>
+        <translation>値は全精度で、読み戻すとビット単位で一致します。設計、要件、測定値も書き出します。</translation>
+    </message>
+</context>
+<context>
+    <name>CoefficientJson</name>
+    <message>
+        <source>not a JSON file of coefficients: %1</source>
+        <translation>係数の JSON ファイルではありません: %1</translation>
+    </message>
+    <message>
+        <source>its &quot;format&quot; is not &quot;filter-coefficients&quot;</source>
+        <translation>&quot;format&quot; が &quot;filter-coefficients&quot; ではありません</translation>
+    </message>
+    <message>
+        <source>a version this program does not know</source>
+        <translation>このプログラムの知らないバージョンです</translation>
+    </message>
+    <message>
+        <source>the field &quot;coefficients&quot; is missing or not a list</source>
+        <translation>&quot;coefficients&quot; がないか、リストではありません</translation>
+    </message>
+    <message>
+        <source>its &quot;length&quot; is not the number of coefficients</source>
+        <translation>&quot;length&quot; が係数の個数と合いません</translation>
+    </message>
+    <message>
+        <source>at byte %1: %2</source>
+        <translation>%1 バイト目: %2</translation>
+    </message>
+    <message>
+        <source>it holds %1 coefficients, not 1 to %2</source>
+        <translation>係数が %1 個あります (1 から %2 個でなければなりません)</translation>
+    </message>
+    <message>
+        <source>coefficient %1 is not a finite number</source>
+        <translation>係数 %1 が有限の数値ではありません</translation>
     </message>
 </context>
 <context>
@@ -899,6 +1011,26 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>%1 times 2^%2 is beyond ±%3, the largest magnitude a coefficient may have</source>
         <translation>%1 × 2^%2 が係数の大きさの上限 ±%3 を超えています</translation>
+    </message>
+    <message>
+        <source>the padding</source>
+        <translation>詰め物のタップ数</translation>
+    </message>
+    <message>
+        <source>the padding %1 is not a whole number from 0 to %2</source>
+        <translation>詰め物のタップ数 %1 が 0 から %2 までの整数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 zero taps cannot follow these %2 values</source>
+        <translation>この %2 個の値の後に %1 個の 0 のタップは続けられません</translation>
+    </message>
+    <message>
+        <source>%1 is ambiguous where every other line holds one number: a decimal comma, or two values? Write a decimal point, or a blank after the comma</source>
+        <translation>ほかの行がみな数値 1 つの中で %1 は曖昧です: 小数点のコンマか、2 つの値か? 小数点はピリオドで書くか、コンマの後に空白を入れてください</translation>
+    </message>
+    <message>
+        <source>binary content at line %1, column %2</source>
+        <translation>%1 行 %2 列にバイナリデータがあります</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1211,25 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>ExportName</name>
+    <message>
+        <source>the name must begin with a letter</source>
+        <translation>名前は英字で始まらなければなりません</translation>
+    </message>
+    <message>
+        <source>the name may hold only letters, digits and underscores</source>
+        <translation>名前に使えるのは英字、数字、下線だけです</translation>
+    </message>
+    <message>
+        <source>the name may be at most %1 characters long</source>
+        <translation>名前は %1 文字までです</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a keyword of C or MATLAB</source>
+        <translation>&quot;%1&quot; は C または MATLAB のキーワードです</translation>
     </message>
 </context>
 <context>
@@ -1274,6 +1425,10 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>Requirements: %1: %2 (double: %3).</source>
         <translation>要件: %1: %2 (double: %3)。</translation>
+    </message>
+    <message>
+        <source>coefficients as large as %1 cannot be scaled into Q%2: the scaling or the response they need leaves the range of a double</source>
+        <translation>%1 ほど大きな係数は Q%2 に収められません: 必要なスケーリングまたは応答が倍精度の範囲を超えます</translation>
     </message>
 </context>
 <context>
@@ -1880,6 +2035,53 @@ Install them as the filter&apos;s coefficients?</source>
     </message>
 </context>
 <context>
+    <name>NpyFormat</name>
+    <message>
+        <source>not a NumPy array of coefficients: %1</source>
+        <translation>係数の NumPy 配列ではありません: %1</translation>
+    </message>
+    <message>
+        <source>the shape %1 is not that of a list of numbers</source>
+        <translation>形状 %1 は数値の並びではありません</translation>
+    </message>
+    <message>
+        <source>the file does not begin as a .npy file does</source>
+        <translation>ファイルの先頭が .npy ファイルのものではありません</translation>
+    </message>
+    <message>
+        <source>version %1 of the format is not known</source>
+        <translation>形式のバージョン %1 は知らないものです</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header</source>
+        <translation>ヘッダの途中でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>its header is longer than %1 bytes</source>
+        <translation>ヘッダが %1 バイトより長くなっています</translation>
+    </message>
+    <message>
+        <source>its elements are not float64 or float32</source>
+        <translation>要素が float64 でも float32 でもありません</translation>
+    </message>
+    <message>
+        <source>its header gives no order or shape</source>
+        <translation>ヘッダに順序または形状がありません</translation>
+    </message>
+    <message>
+        <source>it holds %1 values, not 1 to %2</source>
+        <translation>値が %1 個あります (1 から %2 個でなければなりません)</translation>
+    </message>
+    <message>
+        <source>its data part is %1 bytes long where its header announces %2</source>
+        <translation>データ部が %1 バイトで、ヘッダの示す %2 バイトと合いません</translation>
+    </message>
+    <message>
+        <source>value %1 is not finite</source>
+        <translation>値 %1 が有限ではありません</translation>
+    </message>
+</context>
+<context>
     <name>Picture</name>
     <message>
         <source>PNG image (*.png)</source>
@@ -2018,6 +2220,97 @@ Install them as the filter&apos;s coefficients?</source>
     <message>
         <source>The shortest length whose filter meets the requirements</source>
         <translation>要件を満たす最も短いフィルタ長を求めます</translation>
+    </message>
+</context>
+<context>
+    <name>WordFormats</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行: %2</translation>
+    </message>
+    <message>
+        <source>a comment is not closed</source>
+        <translation>コメントが閉じられていません</translation>
+    </message>
+    <message>
+        <source>the word length or scale shift of the comment is out of range</source>
+        <translation>コメントの語長またはスケールシフトが範囲外です</translation>
+    </message>
+    <message>
+        <source>%1 where &quot;%2&quot; was expected</source>
+        <translation>&quot;%2&quot; のあるべき所に %1 があります</translation>
+    </message>
+    <message>
+        <source>more than %1 values</source>
+        <translation>値が %1 個を超えています</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 は整数ではありません</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a word of %2 bits</source>
+        <translation>&quot;%1&quot; は %2 ビットのワードではありません</translation>
+    </message>
+    <message>
+        <source>the radix %1 is not read; only 10 and 16 are</source>
+        <translation>基数 %1 は読めません (読めるのは 10 と 16 だけです)</translation>
+    </message>
+    <message>
+        <source>the statement %1 is not ended by &quot;;&quot;</source>
+        <translation>文 %1 が &quot;;&quot; で終わっていません</translation>
+    </message>
+    <message>
+        <source>there is no &quot;CONTENT BEGIN&quot;</source>
+        <translation>&quot;CONTENT BEGIN&quot; がありません</translation>
+    </message>
+    <message>
+        <source>the width %1 is not %2 to %3 bits</source>
+        <translation>幅 %1 が %2 から %3 ビットではありません</translation>
+    </message>
+    <message>
+        <source>the depth %1 is not 1 to %2</source>
+        <translation>深さ %1 が 1 から %2 ではありません</translation>
+    </message>
+    <message>
+        <source>the radix %1 is not known</source>
+        <translation>基数 %1 は知らないものです</translation>
+    </message>
+    <message>
+        <source>WIDTH and DEPTH must come before the content</source>
+        <translation>WIDTH と DEPTH は内容の前に必要です</translation>
+    </message>
+    <message>
+        <source>the content is not ended by &quot;END;&quot;</source>
+        <translation>内容が &quot;END;&quot; で終わっていません</translation>
+    </message>
+    <message>
+        <source>address %1 is given no value</source>
+        <translation>アドレス %1 に値がありません</translation>
+    </message>
+    <message>
+        <source>%1 is not a range of addresses</source>
+        <translation>%1 はアドレスの範囲ではありません</translation>
+    </message>
+    <message>
+        <source>the entry is not ended by &quot;;&quot;</source>
+        <translation>項目が &quot;;&quot; で終わっていません</translation>
+    </message>
+    <message>
+        <source>address %1 is outside the depth or given twice</source>
+        <translation>アドレス %1 が深さの外にあるか、二度指定されています</translation>
+    </message>
+    <message>
+        <source>addresses (%1) are not read</source>
+        <translation>アドレス指定 (%1) は読めません</translation>
+    </message>
+    <message>
+        <source>the file holds no value</source>
+        <translation>ファイルに値がありません</translation>
+    </message>
+    <message>
+        <source>the file does not state its word length (filter-cli: --bits)</source>
+        <translation>ファイルに語長がありません (filter-cli: --bits)</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "CoefficientExport.h"
 #include "CoefficientText.h"
 #include "DisplayCsv.h"
+#include "ExportName.h"
 #include "FilterDesign.h"
 #include "FixedPoint.h"
 #include "MinimumPhase.h"
@@ -62,7 +63,10 @@ TEST(FixedPoint, Q15ValuesAsWorkedOutByHand)
     }
     const CQuantization q31 = QuantizeCoefficients(array({0.5, 1.0, -1.0}), 31);
     EXPECT_EQ(q31.values, (std::vector<std::int64_t>{1073741824, 2147483647, -2147483648LL}));
-    EXPECT_THROW(QuantizeCoefficients(array({0.5}), 16), std::invalid_argument);
+    // Words of 8 bits (Q7): 0.3 * 128 = 38.4.
+    EXPECT_EQ(QuantizeCoefficients(array({0.3, -1.0, 1.0}), 7).values, (std::vector<std::int64_t>{38, -128, 127}));
+    EXPECT_THROW(QuantizeCoefficients(array({0.5}), 6), std::invalid_argument);
+    EXPECT_THROW(QuantizeCoefficients(array({0.5}), 32), std::invalid_argument);
     EXPECT_THROW(QuantizeCoefficients(array({NAN}), 15), std::invalid_argument);
 }
 
@@ -116,7 +120,7 @@ TEST(FixedPoint, ErrorsAgreeWithATransformByDefinitionInTheCoefficientsOwnScale)
 
 TEST(CoefficientExport, Q15HeaderSaysWhatQuantizationDid)
 {
-    const std::string header = FormatCoefficientExport(array({1.5, -0.6, 0.2}), ExportFormat::Q15, kDefaultBlockSize);
+    const std::string header = FormatCoefficientExport(array({1.5, -0.6, 0.2}), {ExportFormat::Q15, kDefaultBlockSize});
     EXPECT_EQ(header.rfind("// Coefficients h[0] .. h[2] of an FIR filter with 3 taps, in fixed point.\n", 0), 0u);
     for (const char* line : {"// Scaling: the coefficients are divided by 2^1 = 2 to fit; multiply the filter's output by 2.\n",
              "// Rounded to nearest; 0 of 3 values saturated at the format's limits.\n", "#include <stdint.h>\n",
@@ -127,9 +131,45 @@ TEST(CoefficientExport, Q15HeaderSaysWhatQuantizationDid)
     EXPECT_EQ(back[1], -9830.0 / 16384);
     // Coefficients near the largest a filter may have need a large shift, and still read back.
     const CRealArray huge = array({1e99, -1e98});
-    const std::string hugeHeader = FormatCoefficientExport(huge, ExportFormat::Q31, 1);
+    const std::string hugeHeader = FormatCoefficientExport(huge, {ExportFormat::Q31, 1});
     EXPECT_TRUE(contains(hugeHeader, "divided by 2^329 to fit; multiply the filter's output by 2^329.")) << hugeHeader;
     EXPECT_NEAR(ParseCoefficientText(hugeHeader)[1] / -1e98, 1.0, 1e-8);
+}
+
+TEST(CoefficientExport, HeadersTakeTheirNamesFromTheChoice)
+{
+    const CRealArray h = array({0.5, -0.25});
+    const std::string q15 = FormatCoefficientExport(h, {ExportFormat::Q15, 1, 16, "lowpass"});
+    for (const char* part : {"#ifndef LOWPASS_H\n#define LOWPASS_H\n", "#define LOWPASS_LENGTH 2\n",
+             "static const int16_t lowpass[LOWPASS_LENGTH] = {"})
+        EXPECT_TRUE(contains(q15, part)) << part;
+    const std::string dsp = FormatCoefficientExport(h, {ExportFormat::DspQ31, 8, 16, "stage2"});
+    for (const char* part : {"#ifndef STAGE2_H\n", "#define STAGE2_STATE_SIZE (STAGE2_NUM_TAPS + STAGE2_BLOCK_SIZE - 1)\n",
+             "static const q31_t stage2[STAGE2_NUM_TAPS] = {", "arm_fir_init_q31(&fir, STAGE2_NUM_TAPS, stage2, state"})
+        EXPECT_TRUE(contains(dsp, part)) << part;
+    // Without a name, as the default file names have always had it.
+    EXPECT_TRUE(contains(FormatCoefficientExport(h, {ExportFormat::DspF32}), "float32_t beta_dsp_f32[BETA_DSP_F32_NUM_TAPS]"));
+    EXPECT_THROW(FormatCoefficientExport(h, {ExportFormat::Q15, 1, 16, "2nd"}), std::invalid_argument);
+}
+
+TEST(ExportName, FromTheFilesBaseNameAlwaysACIdentifier)
+{
+    const struct {
+        const char* path;
+        const char* name;
+    } cases[] = {
+        {"beta_q15.h", "beta_q15"}, {"out/lowpass.h", "lowpass"}, {"/tmp/a.b/high-pass stage.h", "high_pass_stage"},
+        {"2nd.h", "filter_2nd"}, {"_x.h", "x"}, {"int.h", "int_"}, {"end.m", "end_"}, {"caf\u00e9.h", "caf_"},
+        {"\u30d5\u30a3\u30eb\u30bf.h", "filter_"}, {"noext", "noext"}, {".hidden", "hidden"},
+        {"abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvwxyz.h", "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuv"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ExportNameFromPath(c.path), c.name) << c.path;
+        EXPECT_EQ(CheckExportName(ExportNameFromPath(c.path)), "") << c.path;
+    }
+    for (const char* bad : {"", "2nd", "_x", "a-b", "int", "function", "caf\u00e9",
+             "abcdefghijklmnopqrstuvwxyzabcdefghijklmnopqrstuvw"})
+        EXPECT_NE(CheckExportName(bad), "") << bad;
 }
 
 TEST(CoefficientExport, DspHeadersHoldTheTapsTimeReversed)
@@ -137,7 +177,7 @@ TEST(CoefficientExport, DspHeadersHoldTheTapsTimeReversed)
     const CRealArray h = minimumPhaseFilter();
     ASSERT_EQ(h.GetSize(), 4);
     ASSERT_NE(h[0], h[3]);
-    const std::string f32 = FormatCoefficientExport(h, ExportFormat::DspF32, 64);
+    const std::string f32 = FormatCoefficientExport(h, {ExportFormat::DspF32, 64});
     const size_t first = f32.find(FormatGeneral(static_cast<float>(h[3]), 9) + "f,\t// h[3]\n");
     const size_t last = f32.find(FormatGeneral(static_cast<float>(h[0]), 9) + "f\t// h[0]\n");
     EXPECT_LT(first, last);
@@ -147,11 +187,11 @@ TEST(CoefficientExport, DspHeadersHoldTheTapsTimeReversed)
         EXPECT_TRUE(contains(f32, line)) << line;
     EXPECT_FALSE(contains(f32, "symmetric"));
     // Reading the file back undoes the reversal.
-    const CRealArray back = ParseCoefficientText(FormatCoefficientExport(h, ExportFormat::DspQ31, kDefaultBlockSize));
+    const CRealArray back = ParseCoefficientText(FormatCoefficientExport(h, {ExportFormat::DspQ31, kDefaultBlockSize}));
     for (int n = 0; n < 4; ++n)
         EXPECT_NEAR(back[n], h[n], 1e-9) << n;
-    EXPECT_TRUE(contains(FormatCoefficientExport(array({0.25, 0.5, 0.25}), ExportFormat::DspQ31, 1), "symmetric"));
-    EXPECT_TRUE(contains(FormatCoefficientExport(array({-1.0, 0.5}), ExportFormat::DspF32, 1), "    -1.0f\t// h[0]\n"));
+    EXPECT_TRUE(contains(FormatCoefficientExport(array({0.25, 0.5, 0.25}), {ExportFormat::DspQ31, 1}), "symmetric"));
+    EXPECT_TRUE(contains(FormatCoefficientExport(array({-1.0, 0.5}), {ExportFormat::DspF32, 1}), "    -1.0f\t// h[0]\n"));
 }
 
 TEST(CoefficientExport, Q15ForTheDspLibraryHasAnEvenNumberOfAtLeastFourTaps)
@@ -161,35 +201,56 @@ TEST(CoefficientExport, Q15ForTheDspLibraryHasAnEvenNumberOfAtLeastFourTaps)
         int taps;
     } cases[] = {{array({0.5}), 4}, {array({0.5, 0.25, 0.125}), 4}, {array({0.1, 0.2, 0.3, 0.2, 0.1}), 6}, {array({0.1, 0.2, 0.3, 0.4}), 4}};
     for (const auto& c : cases) {
-        const std::string header = FormatCoefficientExport(c.h, ExportFormat::DspQ15, 8);
+        const std::string header = FormatCoefficientExport(c.h, {ExportFormat::DspQ15, 8});
         EXPECT_TRUE(contains(header, "#define BETA_DSP_Q15_NUM_TAPS " + std::to_string(c.taps) + "\n")) << c.taps;
         EXPECT_TRUE(contains(header, "= " + std::to_string(c.taps + 7) + " samples")) << c.taps;
+        EXPECT_EQ(contains(header, "#define BETA_DSP_Q15_PADDING_TAPS "), c.taps > c.h.GetSize());
+        // The import drops the padding again: the filter's own taps, quantized.
         const CRealArray back = ParseCoefficientText(header);
-        ASSERT_EQ(back.GetSize(), c.taps);
-        EXPECT_EQ(back[0], std::round(c.h[0] * 32768) / 32768);
-        EXPECT_EQ(back[c.taps - 1], c.taps > c.h.GetSize() ? 0.0 : std::round(c.h[c.taps - 1] * 32768) / 32768);
+        ASSERT_EQ(back.GetSize(), c.h.GetSize());
+        for (int n = 0; n < c.h.GetSize(); ++n)
+            EXPECT_EQ(back[n], std::round(c.h[n] * 32768) / 32768);
     }
-    EXPECT_TRUE(contains(FormatCoefficientExport(array({0.5}), ExportFormat::DspQ15, 8), "    0,\t// zero tap\n"));
+    EXPECT_TRUE(contains(FormatCoefficientExport(array({0.5}), {ExportFormat::DspQ15, 8}), "    0,\t// zero tap\n"));
 }
 
 TEST(CoefficientExport, FullAndCsvReadBackBitForBit)
 {
     const CRealArray h = array({0.1, -2.0 / 3.0, 4.9406564584124654e-324, -0.0, 1e100, 1e-300, 12345.678901234567});
     for (ExportFormat format : {ExportFormat::Full, ExportFormat::Csv}) {
-        const CRealArray back = ParseCoefficientText(FormatCoefficientExport(h, format, kDefaultBlockSize));
+        const CRealArray back = ParseCoefficientText(FormatCoefficientExport(h, {format, kDefaultBlockSize}));
         ASSERT_EQ(back.GetSize(), h.GetSize());
         EXPECT_EQ(std::memcmp(back.data(), h.data(), sizeof(double) * h.GetSize()), 0) << ExportFormatName(format);
     }
-    EXPECT_EQ(FormatCoefficientExport(array({0.5, -0.25}), ExportFormat::Csv, 1), "index,coefficient\n0,0.5\n1,-0.25\n");
-    EXPECT_EQ(FormatCoefficientExport(array({0.1}), ExportFormat::Full, 1), "0.10000000000000001\n");
+    EXPECT_EQ(FormatCoefficientExport(array({0.5, -0.25}), {ExportFormat::Csv, 1}), "index,coefficient\n0,0.5\n1,-0.25\n");
+    EXPECT_EQ(FormatCoefficientExport(array({0.1}), {ExportFormat::Full, 1}), "0.10000000000000001\n");
 }
 
 TEST(CoefficientExport, RefusesWhatItCannotWrite)
 {
-    EXPECT_THROW(FormatCoefficientExport(CRealArray(0), ExportFormat::Full, 1), std::invalid_argument);
-    EXPECT_THROW(FormatCoefficientExport(array({INFINITY}), ExportFormat::Csv, 1), std::invalid_argument);
-    EXPECT_THROW(FormatCoefficientExport(array({1e300}), ExportFormat::DspF32, 1), std::invalid_argument);
-    EXPECT_THROW(FormatCoefficientExport(array({0.5}), ExportFormat::DspF32, kMaxBlockSize + 1), std::invalid_argument);
+    EXPECT_THROW(FormatCoefficientExport(CRealArray(0), {ExportFormat::Full, 1}), std::invalid_argument);
+    EXPECT_THROW(FormatCoefficientExport(array({INFINITY}), {ExportFormat::Csv, 1}), std::invalid_argument);
+    EXPECT_THROW(FormatCoefficientExport(array({1e300}), {ExportFormat::DspF32, 1}), std::invalid_argument);
+    EXPECT_THROW(FormatCoefficientExport(array({0.5}), {ExportFormat::DspF32, kMaxBlockSize + 1}), std::invalid_argument);
+}
+
+// The largest double needs a scaling of 2^1024, beyond a double, and overflows the response
+// of a pair: refused in words, never "2^1024" or "inf" in a file.
+TEST(CoefficientExport, RefusesCoefficientsWhoseScalingLeavesTheRange)
+{
+    for (const CRealArray& h : {array({1.7976931348623157e308}), array({1e308, -1e308, 1e308})}) {
+        for (ExportFormat format : {ExportFormat::Q15, ExportFormat::Q31, ExportFormat::DspQ15, ExportFormat::DspQ31}) {
+            try {
+                FormatCoefficientExport(h, {format});
+                ADD_FAILURE() << ExportFormatName(format) << " accepted";
+            } catch (const std::invalid_argument& e) {
+                EXPECT_TRUE(contains(e.what(), "cannot be scaled into Q")) << e.what();
+            }
+            EXPECT_THROW(DescribeExport(h, {format}), std::invalid_argument);
+        }
+    }
+    // Just below: 2^1023 is a double, and a single coefficient's response is itself.
+    EXPECT_TRUE(contains(FormatCoefficientExport(array({8.98846567431158e307}), {ExportFormat::Q15}), "SCALE_SHIFT 1023"));
 }
 
 TEST(DisplayCsv, AbscissaInFractionsOrSamplesOrInHertzAndSecondsAndEveryColumnWithItsUnit)
@@ -237,7 +298,7 @@ TEST(FixedPoint, SaysWhetherTheQuantizedFilterStillMeetsTheRequirements)
         EXPECT_EQ(line.rfind("Requirements: " + name + (c.meets ? ": meets the requirements" : ": stop band misses by "), 0), 0u) << line;
         EXPECT_TRUE(contains(line, "(double: meets the requirements).")) << line;
     }
-    const std::string header = FormatCoefficientExport(h, ExportFormat::DspQ15, kDefaultBlockSize, r);
+    const std::string header = FormatCoefficientExport(h, {ExportFormat::DspQ15, kDefaultBlockSize}, {r});
     EXPECT_TRUE(contains(header, "// Requirements: Q15: stop band misses by ")) << header;
     EXPECT_FALSE(QuantizeCoefficients(h, 15).exactJudgement);
 }

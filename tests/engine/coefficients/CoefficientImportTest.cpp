@@ -122,3 +122,35 @@ TEST(CoefficientImport, TheSaveTextArrayReadsBackToItsSixDigits)
         EXPECT_EQ(back[i], *ParseDouble(FormatGeneral(h[i], 6))) << i;
     EXPECT_EQ(back[0], -0.000123457);
 }
+
+// Files as they come from editors, spreadsheets and other programs.
+TEST(CoefficientImport, FilesAsTheyReallyCome)
+{
+    const struct {
+        std::string text;
+        std::vector<double> values;
+    } taken[] = {
+        {"\xEF\xBB\xBF" "0.5\n0.25\n", {0.5, 0.25}},                              // a byte-order mark
+        {"\xEF\xBB\xBFindex,coefficient\n0,0.5\n1,0.25\n", {0.5, 0.25}},        // before a CSV header
+        {"0,1\n2,3\n", {0, 1, 2, 3}},                                             // pairs on every line
+        {"0.5\n0, 1\n", {0.5, 0, 1}},                                             // a blank after the comma
+        {"0.1f, -0.3F, 1.0e-3f\n", {static_cast<double>(0.1f), static_cast<double>(-0.3f), static_cast<double>(1.0e-3f)}},
+        {"#define X_PADDING_TAPS 1\n#define X_TIME_REVERSED 1\nint16_t x[4] = {0, 3, 2, 1};", {1.0 / 32768, 2.0 / 32768, 3.0 / 32768}},
+    };
+    for (const auto& c : taken)
+        EXPECT_EQ(read(c.text), c.values) << c.text;
+    const struct {
+        std::string text;
+        const char* message;
+    } refused[] = {
+        {std::string("0.5\n0.2\0 5\n", 11), "binary content at line 2, column 4"},
+        {"0.5\n\x01\n", "binary content at line 2, column 1"},
+        {"\xEF\xBB\xBF\xFF", "binary content at line 1, column 1"},
+        {"0.5\n0,1\n0.25\n", "line 2, column 1: \"0,1\" is ambiguous where every other line holds one number: a decimal "
+                             "comma, or two values? Write a decimal point, or a blank after the comma"},
+        {"#define X_PADDING_TAPS 1\nint16_t x[2] = {1, 2};", "line 1, column 1: 1 zero taps cannot follow these 2 values"},
+        {"#define X_PADDING_TAPS 4\nint16_t x[5] = {0, 0, 0, 0, 1};", "line 1, column 1: the padding \"4\" is not a whole number from 0 to 3"},
+    };
+    for (const auto& c : refused)
+        EXPECT_EQ(refusal(c.text), c.message) << c.text;
+}

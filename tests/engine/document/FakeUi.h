@@ -73,6 +73,11 @@ public:
         return confirm;
     }
     std::string AskImportPath() override { return importPath; }
+    std::optional<int> AskImportWordBits(const std::string& path, const std::string&) override
+    {
+        wordBitsAskedFor.push_back(path);
+        return wordBits;
+    }
     bool ConfirmImport(const std::string&, int count) override
     {
         importedCount = count;
@@ -136,6 +141,8 @@ public:
     CCoefficientExportChoice exportChoice;
     std::string importPath;
     int importedCount = -1;
+    std::optional<int> wordBits;  // the word length given when asked; none: cancelled
+    std::vector<std::string> wordBitsAskedFor;
     int rootFinderRuns = 0;
     std::vector<CRootFinderProgress> rootProgress;  // as the root finder told it
     int exchangeWaits = 0;

@@ -61,6 +61,38 @@ TEST_F(FilterDocExportTest, ARefusedOrDeclinedImportLeavesTheFilterAsItWas)
     EXPECT_EQ(ui.errors.size(), 1u);
 }
 
+// A file of words is read with the word length it states; one that states none (coe and
+// hex of other tools) with the length the user gives when asked, and declining leaves the
+// filter as it was without a word. The values are the words' two's-complement integers
+// over 2^(bits - 1), times 2^K with K the file's scale shift.
+TEST_F(FilterDocExportTest, WordFilesWithoutTheirLengthAreReadWithTheLengthAsked)
+{
+    const struct {
+        const char* name;
+        const char* text;
+        std::optional<int> given;
+        bool asked;
+        std::vector<double> read;
+    } cases[] = {
+        {"plain.hex", "7FF\n800\n", 12, true, {2047.0 / 2048, -1.0}},
+        {"plain.coe", "radix=10;\ncoefdata=64,-128;\n", 8, true, {0.5, -1.0}},
+        {"ours.hex", "// words of 8 bits, scale shift 1\n40\nC0\n", 16, false, {1.0, -1.0}},
+        {"plain.mif", "WIDTH=8;\nDEPTH=2;\nCONTENT BEGIN\n0 : 40;\n1 : 80;\nEND;\n", 16, false, {0.5, -1.0}},
+        {"declined.hex", "7FF\n", std::nullopt, true, {0.5, -1.0}},  // as the file before left it
+    };
+    for (const auto& c : cases) {
+        exchange::WriteFileAtomically(folder / c.name, c.text);
+        ui.importPath = folder / c.name;
+        ui.wordBits = c.given;
+        ui.wordBitsAskedFor.clear();
+        doc.OnCmdMsg(ID_FILE_IMPORT_COEF, nullptr);
+        EXPECT_EQ(ui.wordBitsAskedFor, c.asked ? std::vector<std::string>{ui.importPath} : std::vector<std::string>{}) << c.name;
+        ASSERT_TRUE(doc.m_pCoef) << c.name;
+        EXPECT_EQ(std::vector<double>(doc.m_pCoef->data(), doc.m_pCoef->data() + doc.m_pCoef->GetSize()), c.read) << c.name;
+    }
+    EXPECT_EQ(ui.errors, std::vector<std::string>{});
+}
+
 TEST_F(FilterDocExportTest, ExportsNeedTheirArrayAndSayWhyAFileWasNotWritten)
 {
     EXPECT_TRUE(Enabled(ID_FILE_EXPORT_COEF) && Enabled(ID_FILE_EXPORT_DISPLAY));
