@@ -86,7 +86,8 @@ void CFilterDoc::StopViewer()
 CDesignRecord CFilterDoc::GetDesignRecord() const
 {
     const int type = m_nDesign == DesignMinimax ? m_nEquirippleType : m_nFilterType;
-    return {m_nDesign, type, m_dLowCutoff, m_dHighCutoff, m_dAttenuation};
+    const bool atFloor = m_nDesign == DesignMinimax && m_bAtRoundingFloor;
+    return {m_nDesign, type, m_dLowCutoff, m_dHighCutoff, m_dAttenuation, atFloor};
 }
 
 CFilterMeasurement CFilterDoc::Measure() const { return MeasureFilter(*m_pCoef, m_requirements, GetDesignRecord()); }

@@ -150,9 +150,10 @@ private:
     // Makes an equiripple design of data the document's filter, as the pass-band design
     // installs its own: type, length, cut-offs in the middle of the transition bands,
     // attenuation, the ideal response of that type and those cut-offs, and the requirements
-    // the request states. Types the document's file cannot name are described there as
+    // the request states, and whether the design stopped at the rounding floor (for the
+    // measurements). Types the document's file cannot name are described there as
     // DescribeEquiripple says, without an ideal response.
-    void InstallEquiripple(const CEquirippleData& data, const CRealArray& coefficients);
+    void InstallEquiripple(const CEquirippleData& data, const CEquirippleDesign& design);
     // The document's stored type and cut-offs for request (well formed): those of the four
     // FilterTypes; a half-band filter's low pass with cut-off 0.25; for the types of bands
     // (multiband, differentiator, Hilbert) a band pass spanning the bands. Records the
@@ -178,6 +179,7 @@ private:
     // The type of the last equiripple design (FilterType or EquirippleType), which the
     // design record names while the coefficients are that design's.
     int m_nEquirippleType = LowPass;
+    bool m_bAtRoundingFloor = false;  // of the last equiripple design
     std::string m_strOpeningPath;  // the document OnOpenDocument is loading, while it does
 
     CFilterUi& m_ui;

@@ -19,10 +19,10 @@ CEquirippleData CFilterDoc::EquirippleDialogData() const
 void CFilterDoc::OnToolEquiripple()
 {
     CEquirippleData data = EquirippleDialogData();
-    std::optional<CRealArray> designed;
+    std::optional<CEquirippleDesign> designed;
     const auto design = [&designed](const CEquirippleData& typed) -> std::string {
         try {
-            designed.emplace(DesignEquiripple(EquirippleRequestOf(typed)).coefficients);
+            designed.emplace(DesignEquiripple(EquirippleRequestOf(typed)));
             return {};
         } catch (const std::exception& e) {
             return e.what();
@@ -35,8 +35,9 @@ void CFilterDoc::OnToolEquiripple()
     InstallEquiripple(data, *designed);
 }
 
-void CFilterDoc::InstallEquiripple(const CEquirippleData& data, const CRealArray& coefficients)
+void CFilterDoc::InstallEquiripple(const CEquirippleData& data, const CEquirippleDesign& design)
 {
+    const CRealArray& coefficients = design.coefficients;
     const CEquirippleRequest request = EquirippleRequestOf(data);
     DescribeEquiripple(request);
     m_nLength = coefficients.GetSize();
@@ -49,6 +50,7 @@ void CFilterDoc::InstallEquiripple(const CEquirippleData& data, const CRealArray
     m_pCoef = std::make_unique<CRealArray>(coefficients);
     m_pResponse = std::make_unique<CComplexArray>(FrequencyResponse(*m_pCoef));
     m_requirements = EquirippleRequirements(request);
+    m_bAtRoundingFloor = design.bAtRoundingFloor;
     CoefficientsChanged(DesignMinimax);
     SetModifiedFlag(true);
 }

@@ -19,6 +19,9 @@ struct CDesignRecord {
     double dLow = 0.0;          // cut-offs, fractions of the sampling frequency; the high
     double dHigh = 0.5;         // one is used by the band types only
     double dAttenuation = 0.0;  // the stop-band attenuation the design asked for, dB
+    // An equiripple design that stopped where the rounding of double coefficients, not the
+    // exchange, decides its error: the figures are what the coefficients reach.
+    bool bAtRoundingFloor = false;
 };
 
 // A figure in dB and the frequency where the filter has it (a fraction of the sampling

@@ -141,6 +141,8 @@ CJson DesignJson(const CDesignRecord& d, double sampleRate)
     if (d.nType >= BandPass)
         SetFrequency(o, "high_cutoff", d.dHigh, sampleRate);
     o.Set("attenuation_db", d.dAttenuation);
+    if (d.bAtRoundingFloor)
+        o.Set("at_rounding_floor", true);
     return o;
 }
 

@@ -82,6 +82,10 @@ void addDesign(std::vector<CReportLine>& lines, const CDesignRecord& d, double s
         {Tr("MeasurementReport", "design attenuation"), Tr("MeasurementReport", "%1 dB").arg(number(d.dAttenuation))});
     if (d.nMethod == DesignKaiser)
         lines.push_back({Tr("MeasurementReport", "Kaiser beta"), number(KaiserBeta(d.dAttenuation))});
+    if (d.bAtRoundingFloor)
+        lines.push_back({Tr("MeasurementReport", "design error"),
+            Tr("MeasurementReport", "at the rounding floor: double coefficients cannot hold a smaller error; "
+                                    "the figures below are what they reach")});
 }
 
 void addPassRipple(std::vector<CReportLine>& lines, const CFilterMeasurement& m, double sampleRate)

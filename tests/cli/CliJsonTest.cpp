@@ -103,7 +103,7 @@ TEST_F(CliTest, JsonInfoEquirippleEstimateAndZeros)
     }
 }
 
-TEST_F(CliTest, JsonMeasurementOfBandsNamesEachBandsGain)
+TEST_F(CliTest, JsonMeasurementNamesEachBandsGainAndADesignAtTheRoundingFloor)
 {
     const RunResult json = Cli({"--type", "differentiator", "--band", "0,0.2,0", "--band", "0.25,0.4,2", "--length", "40",
         "--equiripple", "--json", "--measure"});
@@ -116,4 +116,9 @@ TEST_F(CliTest, JsonMeasurementOfBandsNamesEachBandsGain)
     EXPECT_FALSE(bands[0].toObject().contains("per_frequency"));
     EXPECT_EQ(bands[1].toObject().value("gain").toDouble(), 2.0);
     EXPECT_TRUE(bands[1].toObject().value("per_frequency").toBool());
+    EXPECT_FALSE(m.value("design").toObject().contains("at_rounding_floor"));
+    const RunResult floor = Cli({"--type", "lowpass", "--bands", "0.2,0.25", "--length", "4001", "--equiripple", "--json",
+        "--measure"});
+    ASSERT_EQ(floor.status, 0) << floor.err;
+    EXPECT_TRUE(document(floor.out).value("design").toObject().value("at_rounding_floor").toBool()) << floor.out;
 }

@@ -2033,6 +2033,14 @@ Scale</translation>
         <source>%1 gain %2</source>
         <translation>%1 gain %2</translation>
     </message>
+    <message>
+        <source>design error</source>
+        <translation>design error</translation>
+    </message>
+    <message>
+        <source>at the rounding floor: double coefficients cannot hold a smaller error; the figures below are what they reach</source>
+        <translation>at the rounding floor: double coefficients cannot hold a smaller error; the figures below are what they reach</translation>
+    </message>
 </context>
 <context>
     <name>NpyFormat</name>

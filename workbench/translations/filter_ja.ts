@@ -2033,6 +2033,14 @@ Install them as the filter&apos;s coefficients?</source>
         <source>%1 gain %2</source>
         <translation>%1 利得 %2</translation>
     </message>
+    <message>
+        <source>design error</source>
+        <translation>設計誤差</translation>
+    </message>
+    <message>
+        <source>at the rounding floor: double coefficients cannot hold a smaller error; the figures below are what they reach</source>
+        <translation>丸めの限界: 倍精度の係数ではこれより小さい誤差を表せません。以下の値は係数が実際に達するものです</translation>
+    </message>
 </context>
 <context>
     <name>NpyFormat</name>

@@ -149,6 +149,16 @@ TEST_F(EquirippleCommandTest, DesignBelowWhatDoubleCoefficientsHoldIsInstalledAt
     ASSERT_NE(doc.m_pCoef, nullptr);
     EXPECT_EQ(doc.m_nLength, 4001);
     EXPECT_TRUE(doc.IsModified());
+    // The measurements say where the design stopped, and only while the design stands.
+    const auto floorLine = [this] {
+        for (const CReportLine& line : MeasurementReport(doc.Measure(), 0.0))
+            if (line.strName == "design error")
+                return line.strValue;
+        return std::string();
+    };
+    EXPECT_EQ(floorLine().rfind("at the rounding floor", 0), 0u) << floorLine();
+    Design(texts(LowPass, {"0.2", "0.25", "", ""}, "0.1", "60", "61"));
+    EXPECT_EQ(floorLine(), "");
 }
 
 TEST(EquirippleDialogData, ReadsTheBandsOfMultibandFiltersAndDifferentiatorsAndTheEdgesOfTheOthers)
