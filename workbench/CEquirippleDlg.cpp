@@ -121,8 +121,11 @@ QLayout* CEquirippleDlg::CreateConditionForm(const CEquirippleTexts& texts)
     }
     grid->addWidget(new QLabel(tr("dB")), 0, 2);
     grid->addWidget(new QLabel(tr("dB")), 1, 2);
-    // Empty: the weights of ripple and attenuation.
-    GetEdit(IDC_WEIGHTS)->setPlaceholderText(tr("from ripple and attenuation"));
+    // Empty: the weights of ripple and attenuation; the field is wide enough to say so whole.
+    QLineEdit* weights = GetEdit(IDC_WEIGHTS);
+    weights->setPlaceholderText(tr("from ripple and attenuation"));
+    const QFontMetrics metrics = weights->fontMetrics();
+    weights->setMinimumWidth(metrics.horizontalAdvance(weights->placeholderText()) + 4 * metrics.averageCharWidth());
     m_pTakeEstimate = new QPushButton(tr("Use Estimate"));
     m_pTakeEstimate->setObjectName(QString("IDC_%1").arg(IDC_ESTIMATE));
     m_pTakeEstimate->setAutoDefault(false);

@@ -137,6 +137,9 @@ TEST_F(EquirippleDialog, RefusesABadFieldSelectingItAndReadsHzAsFractions)
     // The band weights: empty shows where the weights come from; a low pass takes two.
     EXPECT_EQ(Edit(IDC_WEIGHTS)->text(), "");
     EXPECT_EQ(Edit(IDC_WEIGHTS)->placeholderText(), "from ripple and attenuation");
+    const QFontMetrics metrics = Edit(IDC_WEIGHTS)->fontMetrics();  // the placeholder shown whole
+    EXPECT_GE(Edit(IDC_WEIGHTS)->contentsRect().width() - 2 * metrics.averageCharWidth(),
+        metrics.horizontalAdvance(Edit(IDC_WEIGHTS)->placeholderText()));
     Edit(IDC_WEIGHTS)->setText("1,30,1");
     const QString weightsRefusal = pressOk(*m_dialog);
     EXPECT_TRUE(weightsRefusal.contains("Please enter 2 weights, one for each band")) << weightsRefusal.toStdString();
