@@ -205,4 +205,15 @@ double PeakWeightedError(const CEquirippleRequest& request, const std::vector<do
 
 std::vector<double> ToVector(const CRealArray& h) { return std::vector<double>(h.data(), h.data() + h.GetSize()); }
 
+CEquirippleRequest Request(int type, int n, std::vector<double> edges, double ripple, double attenuation)
+{
+    CEquirippleRequest r;
+    r.nType = type;
+    r.nLength = n;
+    r.edges = std::move(edges);
+    r.dRipple = ripple;
+    r.dAttenuation = attenuation;
+    return r;
+}
+
 }  // namespace equiripple_check

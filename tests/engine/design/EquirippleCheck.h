@@ -47,4 +47,7 @@ std::vector<double> BandDeviations(const CEquirippleRequest& request, const std:
 
 std::vector<double> ToVector(const CRealArray& h);
 
+// A request of type (FilterType) for n coefficients with those edges, ripple and attenuation.
+CEquirippleRequest Request(int type, int n, std::vector<double> edges, double ripple, double attenuation);
+
 }  // namespace equiripple_check

@@ -2,6 +2,7 @@
 // coefficients summed by its definition in long double, Chebyshev polynomials, and the
 // coefficients of an independent implementation (tests/data/equiripple/generate.py).
 #include "Barycentric.h"
+#include "EquirippleCheck.h"
 #include "ReferenceSelection.h"
 #include "EquirippleDesign.h"
 #include "FilterTypes.h"
@@ -14,6 +15,8 @@
 #include <map>
 #include <random>
 #include <sstream>
+
+using equiripple_check::Request;
 
 namespace {
 
@@ -104,17 +107,6 @@ void expectAlternation(const CEquirippleRequest& r, const CEquirippleDesign& d, 
     }
 }
 
-CEquirippleRequest request(int type, int n, std::vector<double> edges, double ripple, double attenuation)
-{
-    CEquirippleRequest r;
-    r.nType = type;
-    r.nLength = n;
-    r.edges = std::move(edges);
-    r.dRipple = ripple;
-    r.dAttenuation = attenuation;
-    return r;
-}
-
 }  // namespace
 
 TEST(EquirippleDesign, PassDeviationIsTheRippleAsAToleranceAboutOneDownToTheSmallestRipples)
@@ -177,10 +169,10 @@ TEST(EquirippleDesign, NextReferenceDropsTheSmallestPeaksKeepingTheSignsAlternat
 TEST(EquirippleDesign, ResultSatisfiesTheAlternationTheoremForEveryTypeAndParity)
 {
     const CEquirippleRequest cases[] = {
-        request(LowPass, 31, {0.2, 0.25}, 0.1, 60), request(LowPass, 48, {0.1, 0.15}, 1.0, 50),
-        request(HighPass, 45, {0.3, 0.35}, 0.5, 60), request(BandPass, 60, {0.1, 0.15, 0.3, 0.35}, 0.5, 40),
-        request(BandPass, 73, {0.05, 0.1, 0.2, 0.22}, 0.1, 70), request(BandElimination, 81, {0.1, 0.15, 0.3, 0.35}, 0.1, 60),
-        request(LowPass, 1, {0.2, 0.3}, 1.0, 20), request(LowPass, 2, {0.1, 0.3}, 1.0, 20),
+        Request(LowPass, 31, {0.2, 0.25}, 0.1, 60), Request(LowPass, 48, {0.1, 0.15}, 1.0, 50),
+        Request(HighPass, 45, {0.3, 0.35}, 0.5, 60), Request(BandPass, 60, {0.1, 0.15, 0.3, 0.35}, 0.5, 40),
+        Request(BandPass, 73, {0.05, 0.1, 0.2, 0.22}, 0.1, 70), Request(BandElimination, 81, {0.1, 0.15, 0.3, 0.35}, 0.1, 60),
+        Request(LowPass, 1, {0.2, 0.3}, 1.0, 20), Request(LowPass, 2, {0.1, 0.3}, 1.0, 20),
     };
     for (const CEquirippleRequest& r : cases) {
         SCOPED_TRACE("type " + std::to_string(r.nType) + ", N " + std::to_string(r.nLength));
@@ -199,9 +191,9 @@ TEST(EquirippleDesign, ResultSatisfiesTheAlternationTheoremForEveryTypeAndParity
 TEST(EquirippleDesign, MeetsTheRequestAtTheEstimatedLength)
 {
     const CEquirippleRequest cases[] = {
-        request(LowPass, 0, {0.2, 0.25}, 0.1, 60), request(LowPass, 0, {0.02, 0.05}, 2.0, 100),
-        request(HighPass, 0, {0.4, 0.42}, 0.01, 40), request(BandPass, 0, {0.1, 0.12, 0.2, 0.25}, 0.5, 80),
-        request(BandElimination, 0, {0.05, 0.1, 0.4, 0.45}, 3.0, 30), request(LowPass, 0, {0.45, 0.46}, 1.5, 120),
+        Request(LowPass, 0, {0.2, 0.25}, 0.1, 60), Request(LowPass, 0, {0.02, 0.05}, 2.0, 100),
+        Request(HighPass, 0, {0.4, 0.42}, 0.01, 40), Request(BandPass, 0, {0.1, 0.12, 0.2, 0.25}, 0.5, 80),
+        Request(BandElimination, 0, {0.05, 0.1, 0.4, 0.45}, 3.0, 30), Request(LowPass, 0, {0.45, 0.46}, 1.5, 120),
     };
     for (CEquirippleRequest r : cases) {
         const CLengthEstimate estimate = EstimateEquirippleLength(r);
@@ -212,8 +204,8 @@ TEST(EquirippleDesign, MeetsTheRequestAtTheEstimatedLength)
         EXPECT_LE(pass, PassDeviation(r.dRipple));
         EXPECT_LE(stop, StopDeviation(r.dAttenuation));
     }
-    EXPECT_EQ(EstimateEquirippleLength(request(HighPass, 0, {0.3, 0.35}, 0.1, 60)).nLength % 2, 1);
-    EXPECT_NE(EstimateEquirippleLength(request(LowPass, 0, {0.2, 0.200001}, 0.01, 200)).strError.find("65535"), std::string::npos);
+    EXPECT_EQ(EstimateEquirippleLength(Request(HighPass, 0, {0.3, 0.35}, 0.1, 60)).nLength % 2, 1);
+    EXPECT_NE(EstimateEquirippleLength(Request(LowPass, 0, {0.2, 0.200001}, 0.01, 200)).strError.find("65535"), std::string::npos);
 }
 
 TEST(EquirippleDesign, AgreesWithAnIndependentImplementation)
@@ -255,7 +247,7 @@ class LongEquirippleDesign : public ::testing::TestWithParam<CLongDesign> {};
 TEST_P(LongEquirippleDesign, ConvergesWhereCommonImplementationsGiveUp)
 {
     const CLongDesign& c = GetParam();
-    const CEquirippleRequest r = request(LowPass, c.n, {c.pass, c.stop}, 0.1, 200);
+    const CEquirippleRequest r = Request(LowPass, c.n, {c.pass, c.stop}, 0.1, 200);
     const CEquirippleDesign d = DesignEquiripple(r);
     // Stop bands below the rounding of double coefficients: rounding decides there.
     EXPECT_EQ(d.bAtRoundingFloor, c.floor > 0.0);
@@ -276,13 +268,13 @@ INSTANTIATE_TEST_SUITE_P(RefusedElsewhere, LongEquirippleDesign,
 TEST(EquirippleDesign, RefusesWhatTheLengthCannotGiveAndSaysWhatWould)
 {
     try {
-        DesignEquiripple(request(HighPass, 50, {0.2, 0.25}, 0.1, 60));
+        DesignEquiripple(Request(HighPass, 50, {0.2, 0.25}, 0.1, 60));
         ADD_FAILURE() << "an even high pass was designed";
     } catch (const CEquirippleRefusal& e) {
         EXPECT_NE(std::string(e.what()).find("Use an odd length, such as 51."), std::string::npos) << e.what();
     }
-    EXPECT_THROW(DesignEquiripple(request(BandElimination, 64, {0.1, 0.15, 0.3, 0.35}, 0.1, 60)), CEquirippleRefusal);
-    EXPECT_THROW(DesignEquiripple(request(LowPass, 31, {0.25, 0.2}, 0.1, 60)), std::invalid_argument);
-    EXPECT_THROW(DesignEquiripple(request(BandPass, 31, {0.1, 0.2}, 0.1, 60)), std::invalid_argument);
-    EXPECT_THROW(DesignEquiripple(request(LowPass, 4097, {0.1, 0.2}, 0.1, 60)), std::invalid_argument);
+    EXPECT_THROW(DesignEquiripple(Request(BandElimination, 64, {0.1, 0.15, 0.3, 0.35}, 0.1, 60)), CEquirippleRefusal);
+    EXPECT_THROW(DesignEquiripple(Request(LowPass, 31, {0.25, 0.2}, 0.1, 60)), std::invalid_argument);
+    EXPECT_THROW(DesignEquiripple(Request(BandPass, 31, {0.1, 0.2}, 0.1, 60)), std::invalid_argument);
+    EXPECT_THROW(DesignEquiripple(Request(LowPass, 4097, {0.1, 0.2}, 0.1, 60)), std::invalid_argument);
 }

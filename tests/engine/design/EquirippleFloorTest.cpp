@@ -14,20 +14,10 @@
 
 using equiripple_check::BandDeviations;
 using equiripple_check::PeakWeightedError;
+using equiripple_check::Request;
 using equiripple_check::ToVector;
 
 namespace {
-
-CEquirippleRequest floorRequest(int type, int n, std::vector<double> edges, double ripple, double attenuation)
-{
-    CEquirippleRequest r;
-    r.nType = type;
-    r.nLength = n;
-    r.edges = std::move(edges);
-    r.dRipple = ripple;
-    r.dAttenuation = attenuation;
-    return r;
-}
 
 const std::vector<double> kUnevenBandPass = {0.2944, 0.3910, 0.4489, 0.4765};
 
@@ -38,13 +28,13 @@ TEST(EquirippleFloor, DesignsWhereDoubleCoefficientsCannotHoldTheBestErrorAndRep
     const CEquirippleRequest cases[] = {
         // Two transition bands of very different widths: from 141 taps on the wide one is
         // left free and the best amplitude there reaches 1e6 (181 taps) to 1e25 (601).
-        floorRequest(BandPass, 181, kUnevenBandPass, 0.58, 100.5),
-        floorRequest(BandPass, 188, kUnevenBandPass, 0.58, 100.5),
-        floorRequest(BandPass, 601, kUnevenBandPass, 0.58, 100.5),
-        floorRequest(BandPass, 1000, kUnevenBandPass, 0.58, 100.5),
+        Request(BandPass, 181, kUnevenBandPass, 0.58, 100.5),
+        Request(BandPass, 188, kUnevenBandPass, 0.58, 100.5),
+        Request(BandPass, 601, kUnevenBandPass, 0.58, 100.5),
+        Request(BandPass, 1000, kUnevenBandPass, 0.58, 100.5),
         // Errors below 1e-16: no exchange at this length converges.
-        floorRequest(LowPass, 4001, {0.2, 0.25}, 0.1, 60),
-        floorRequest(HalfBand, 1023, {0.2}, 0.1, 60),
+        Request(LowPass, 4001, {0.2, 0.25}, 0.1, 60),
+        Request(HalfBand, 1023, {0.2}, 0.1, 60),
     };
     for (const CEquirippleRequest& r : cases) {
         SCOPED_TRACE("type " + std::to_string(r.nType) + ", N " + std::to_string(r.nLength));
@@ -67,7 +57,7 @@ TEST(EquirippleFloor, DesignsWhereDoubleCoefficientsCannotHoldTheBestErrorAndRep
 
 TEST(EquirippleFloor, EveryLengthOfAnUnevenBandPassDesignsAndNoneReportsOptimistically)
 {
-    CEquirippleRequest r = floorRequest(BandPass, 0, kUnevenBandPass, 0.58, 100.5);
+    CEquirippleRequest r = Request(BandPass, 0, kUnevenBandPass, 0.58, 100.5);
     for (r.nLength = 120; r.nLength <= 700; r.nLength += 29) {
         SCOPED_TRACE("N " + std::to_string(r.nLength));
         const std::optional<CEquirippleDesign> d = TryDesignEquiripple(r);
@@ -85,11 +75,11 @@ TEST(EquirippleEstimate, WithItsOwnWeightsTheDesignAtTheEstimateMeetsEveryBand)
         std::vector<double> weights;
     } cases[] = {
         // Equal weights: the stop band must reach 60 dB, the pass band then levels with it.
-        {floorRequest(LowPass, 0, {0.2, 0.25}, 0.1, 60), {1.0, 1.0}},
-        {floorRequest(LowPass, 0, {0.2, 0.25}, 0.1, 60), {1.0, 1e4}},
-        {floorRequest(HighPass, 0, {0.3, 0.33}, 0.5, 50), {20.0, 1.0}},
-        {floorRequest(BandPass, 0, {0.1, 0.14, 0.3, 0.34}, 0.5, 50), {100.0, 1.0, 1.0}},
-        {floorRequest(BandElimination, 0, {0.1, 0.15, 0.3, 0.35}, 1.0, 40), {1.0, 3.0, 0.5}},
+        {Request(LowPass, 0, {0.2, 0.25}, 0.1, 60), {1.0, 1.0}},
+        {Request(LowPass, 0, {0.2, 0.25}, 0.1, 60), {1.0, 1e4}},
+        {Request(HighPass, 0, {0.3, 0.33}, 0.5, 50), {20.0, 1.0}},
+        {Request(BandPass, 0, {0.1, 0.14, 0.3, 0.34}, 0.5, 50), {100.0, 1.0, 1.0}},
+        {Request(BandElimination, 0, {0.1, 0.15, 0.3, 0.35}, 1.0, 40), {1.0, 3.0, 0.5}},
     };
     for (auto& c : cases) {
         CEquirippleRequest r = c.r;
@@ -105,7 +95,7 @@ TEST(EquirippleEstimate, WithItsOwnWeightsTheDesignAtTheEstimateMeetsEveryBand)
         }
     }
     // The weights ripple and attenuation imply give the estimate of none.
-    CEquirippleRequest implied = floorRequest(BandPass, 0, {0.1, 0.12, 0.2, 0.25}, 0.5, 80);
+    CEquirippleRequest implied = Request(BandPass, 0, {0.1, 0.12, 0.2, 0.25}, 0.5, 80);
     const double stopWeight = PassDeviation(0.5) / StopDeviation(80);
     const int unweighted = EstimateEquirippleLength(implied).nLength;
     implied.weights = {stopWeight, 1.0, stopWeight};

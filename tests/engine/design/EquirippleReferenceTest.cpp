@@ -20,13 +20,7 @@ std::vector<equiripple_check::CReferenceDesign> designsOf(const char* name)
 
 CEquirippleRequest lowPass(int n, double pass, double stop, double ripple, double attenuation)
 {
-    CEquirippleRequest r;
-    r.nType = LowPass;
-    r.nLength = n;
-    r.edges = {pass, stop};
-    r.dRipple = ripple;
-    r.dAttenuation = attenuation;
-    return r;
+    return equiripple_check::Request(LowPass, n, {pass, stop}, ripple, attenuation);
 }
 
 }  // namespace
